@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace yardmark {
+
+/// Writes `bytes` to `path` so that the old file survives any failure: the
+/// data goes to a temporary file in the same folder, is flushed to disk and
+/// only then renamed over the old file. False, with the old file untouched
+/// and no temporary left behind, when any step fails.
+bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
+bool writeFileAtomically(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes);
+
+/// The whole content of a file, or false when it cannot be read.
+bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes);
+
+} // namespace yardmark

@@ -1,0 +1,55 @@
+#include "datetime.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace yardmark {
+namespace {
+
+std::optional<DateTime> fixedNow;
+
+DateTime fromTm(const std::tm &t)
+{
+    return DateTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
+std::optional<std::time_t> sourceDateEpoch()
+{
+    const char *text = std::getenv("SOURCE_DATE_EPOCH");
+    if (!text || !*text)
+        return std::nullopt;
+    char *end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value < 0)
+        return std::nullopt;
+    return static_cast<std::time_t>(value);
+}
+
+} // namespace
+
+DateTime dateTimeFromEpochUtc(std::time_t seconds)
+{
+    std::tm t{};
+    gmtime_r(&seconds, &t);
+    return fromTm(t);
+}
+
+DateTime currentDateTime()
+{
+    if (fixedNow)
+        return *fixedNow;
+    if (const auto epoch = sourceDateEpoch())
+        return dateTimeFromEpochUtc(*epoch);
+    const std::time_t now = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&now, &t);
+    return fromTm(t);
+}
+
+void setFixedNow(std::optional<DateTime> now)
+{
+    fixedNow = now;
+}
+
+} // namespace yardmark

@@ -1,0 +1,183 @@
+#include "recordcodec.h"
+
+namespace yardmark {
+namespace {
+
+constexpr std::size_t kPhoneWidth = 25;
+constexpr std::size_t kAddressWidth = 100;
+constexpr std::size_t kCityWidth = 40;
+constexpr std::size_t kStateWidth = 40;
+constexpr std::size_t kZipWidth = 20;
+constexpr std::size_t kEmailWidth = 50;
+constexpr std::size_t kNoteWidth = 50;
+
+void encodeFlag(ByteWriter &out, bool flag)
+{
+    out.uint8(flag ? 1 : 0);
+}
+
+} // namespace
+
+void encode(ByteWriter &out, const FieldSpot &spot)
+{
+    out.int32(spot.yardLine);
+    encodeFlag(out, spot.homeSide);
+}
+
+void encode(ByteWriter &out, const PlayerRecord &player)
+{
+    out.text(player.name, kNameWidth);
+    out.int32(player.number);
+    out.int32(player.offensivePosition);
+    out.int32(player.defensivePosition);
+    out.int32(player.starterStatus);
+}
+
+void encode(ByteWriter &out, const PlayRecord &play)
+{
+    encodeFlag(out, play.homeHasBall);
+    for (std::int32_t value : {play.playType, play.quarter, play.clockMinutes, play.clockSeconds, play.downBefore,
+                               play.downAfter, play.toGoBefore, play.toGoAfter, play.rushType, play.passResult,
+                               play.scoreType, play.turnover})
+        out.int32(value);
+    for (std::int32_t fumble : play.fumbles)
+        out.int32(fumble);
+    for (bool byHome : play.fumbleRecoveredByHome)
+        encodeFlag(out, byHome);
+    for (const FieldSpot &spot : play.fumbleRecoveredAt)
+        encode(out, spot);
+    for (const FieldSpot &spot : play.fumbleReturnedTo)
+        encode(out, spot);
+    out.int32(play.kickResult);
+    out.int32(play.firstDown);
+    encode(out, play.initialSpot);
+    encode(out, play.finalSpot);
+    encode(out, play.receivedAt);
+    encode(out, play.penaltySpot);
+    out.int32(play.offensivePenalty);
+    out.int32(play.offensivePenaltyYards);
+    out.int32(play.defensivePenalty);
+    out.int32(play.defensivePenaltyYards);
+    for (const PlayerRecord &player : play.players)
+        encode(out, player);
+}
+
+void encode(ByteWriter &out, const GameInfo &info)
+{
+    for (const std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
+                                     &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
+                                     &info.visitorTeamName})
+        out.text(*text, kNameWidth);
+    out.int32(info.reserved1);
+    out.int32(info.reserved2);
+    out.int32(info.gameYear);
+    out.uint8(info.gameDay);
+    out.uint8(info.gameMonth);
+    out.int32(info.startMinute);
+    out.int32(info.startHour);
+    out.int32(info.reserved3);
+    out.int32(info.reserved4);
+    out.int32(info.season);
+}
+
+void encode(ByteWriter &out, const PersonalInfo &info)
+{
+    out.text(info.phone, kPhoneWidth);
+    out.text(info.address, kAddressWidth);
+    out.text(info.city, kCityWidth);
+    out.text(info.state, kStateWidth);
+    out.text(info.zip, kZipWidth);
+    out.int32(info.birthYear);
+    out.uint8(info.birthDay);
+    out.uint8(info.birthMonth);
+    out.text(info.email, kEmailWidth);
+    out.text(info.note, kNoteWidth);
+}
+
+FieldSpot decodeFieldSpot(ByteReader &in)
+{
+    FieldSpot spot;
+    spot.yardLine = in.int32();
+    spot.homeSide = in.uint8() != 0;
+    return spot;
+}
+
+PlayerRecord decodePlayerRecord(ByteReader &in)
+{
+    PlayerRecord player;
+    player.name = in.text(kNameWidth);
+    player.number = in.int32();
+    player.offensivePosition = in.int32();
+    player.defensivePosition = in.int32();
+    player.starterStatus = in.int32();
+    return player;
+}
+
+PlayRecord decodePlayRecord(ByteReader &in)
+{
+    PlayRecord play;
+    play.homeHasBall = in.uint8() != 0;
+    for (std::int32_t *value : {&play.playType, &play.quarter, &play.clockMinutes, &play.clockSeconds,
+                                &play.downBefore, &play.downAfter, &play.toGoBefore, &play.toGoAfter, &play.rushType,
+                                &play.passResult, &play.scoreType, &play.turnover})
+        *value = in.int32();
+    for (std::int32_t &fumble : play.fumbles)
+        fumble = in.int32();
+    for (bool &byHome : play.fumbleRecoveredByHome)
+        byHome = in.uint8() != 0;
+    for (FieldSpot &spot : play.fumbleRecoveredAt)
+        spot = decodeFieldSpot(in);
+    for (FieldSpot &spot : play.fumbleReturnedTo)
+        spot = decodeFieldSpot(in);
+    play.kickResult = in.int32();
+    play.firstDown = in.int32();
+    play.initialSpot = decodeFieldSpot(in);
+    play.finalSpot = decodeFieldSpot(in);
+    play.receivedAt = decodeFieldSpot(in);
+    play.penaltySpot = decodeFieldSpot(in);
+    play.offensivePenalty = in.int32();
+    play.offensivePenaltyYards = in.int32();
+    play.defensivePenalty = in.int32();
+    play.defensivePenaltyYards = in.int32();
+    for (PlayerRecord &player : play.players)
+        player = decodePlayerRecord(in);
+    return play;
+}
+
+GameInfo decodeGameInfo(ByteReader &in)
+{
+    GameInfo info;
+    for (std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
+                              &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
+                              &info.visitorTeamName})
+        *text = in.text(kNameWidth);
+    info.reserved1 = in.int32();
+    info.reserved2 = in.int32();
+    info.gameYear = in.int32();
+    info.gameDay = in.uint8();
+    info.gameMonth = in.uint8();
+    info.startMinute = in.int32();
+    info.startHour = in.int32();
+    info.reserved3 = in.int32();
+    info.reserved4 = in.int32();
+    info.season = in.int32();
+    return info;
+}
+
+PersonalInfo decodePersonalInfo(ByteReader &in)
+{
+    PersonalInfo info;
+    info.phone = in.text(kPhoneWidth);
+    info.address = in.text(kAddressWidth);
+    info.city = in.text(kCityWidth);
+    info.state = in.text(kStateWidth);
+    info.zip = in.text(kZipWidth);
+    info.birthYear = in.int32();
+    info.birthDay = in.uint8();
+    info.birthMonth = in.uint8();
+    info.email = in.text(kEmailWidth);
+    info.note = in.text(kNoteWidth);
+    return info;
+}
+
+} // namespace yardmark

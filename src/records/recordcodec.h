@@ -1,0 +1,35 @@
+#pragma once
+
+#include "bytecodec.h"
+#include "game.h"
+#include "playrecord.h"
+#include "team.h"
+
+#include <cstddef>
+
+namespace yardmark {
+
+// Sizes of the records as they stand in files, packed, little-endian.
+inline constexpr std::size_t kFieldSpotSize = 5;
+inline constexpr std::size_t kPlayerRecordSize = 41;
+inline constexpr std::size_t kPlayRecordSize = 466;
+inline constexpr std::size_t kGameInfoSize = 284;
+inline constexpr std::size_t kPersonalInfoSize = 331;
+
+// Widths of the text fields, terminator included.
+inline constexpr std::size_t kNameWidth = 25;
+inline constexpr std::size_t kPathWidth = 260;
+
+void encode(ByteWriter &out, const FieldSpot &spot);
+void encode(ByteWriter &out, const PlayerRecord &player);
+void encode(ByteWriter &out, const PlayRecord &play);
+void encode(ByteWriter &out, const GameInfo &info);
+void encode(ByteWriter &out, const PersonalInfo &info);
+
+FieldSpot decodeFieldSpot(ByteReader &in);
+PlayerRecord decodePlayerRecord(ByteReader &in);
+PlayRecord decodePlayRecord(ByteReader &in);
+GameInfo decodeGameInfo(ByteReader &in);
+PersonalInfo decodePersonalInfo(ByteReader &in);
+
+} // namespace yardmark

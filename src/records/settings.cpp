@@ -1,0 +1,10 @@
+#include "settings.h"
+
+namespace yardmark {
+
+void setDefaults(Settings &settings)
+{
+    settings = Settings{};
+}
+
+} // namespace yardmark

@@ -1,0 +1,11 @@
+#!/bin/sh
+# Fails when a core library includes or links Qt.
+src="$1"
+hits=$(grep -rEn '#include *<Q|Qt6::|find_package\(Qt' \
+    "$src/records" "$src/vocabulary" "$src/gameflow" "$src/stats" "$src/reports" "$src/season" 2>/dev/null)
+if [ -n "$hits" ]; then
+    echo "Qt used in a core library:"
+    echo "$hits"
+    exit 1
+fi
+echo "core libraries are free of Qt"
