@@ -1,0 +1,24 @@
+#include "exportchoice.h"
+
+namespace yardmark {
+
+std::string withExportExtension(std::string_view path, ExportFormat chosenType)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    std::string result(path);
+    if (name.find('.') == std::string_view::npos)
+        result += chosenType == ExportFormat::Html ? ".htm" : ".csv";
+    return result;
+}
+
+ExportFormat exportFormatFor(std::string_view path, ExportFormat chosenType)
+{
+    if (chosenType == ExportFormat::Html)
+        return ExportFormat::Html;
+    if (path.size() > 4 && path.substr(path.size() - 5).find("htm") != std::string_view::npos)
+        return ExportFormat::Html;
+    return ExportFormat::Csv;
+}
+
+} // namespace yardmark
