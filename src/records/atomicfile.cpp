@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace yardmark {
@@ -51,12 +51,22 @@ bool writeFileAtomically(const std::filesystem::path &path, const std::vector<st
     return writeFileAtomically(path, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
-bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes)
+bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes, std::size_t maxSize)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Read in chunks, so that a file without end (a device) or a huge one is
+    // refused once it passes the limit instead of filling the memory.
+    std::vector<std::uint8_t> data;
+    char chunk[65536];
+    while (in) {
+        in.read(chunk, sizeof chunk);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > maxSize - data.size())
+            return false;
+        data.insert(data.end(), chunk, chunk + got);
+    }
     if (in.bad())
         return false;
     bytes = std::move(data);

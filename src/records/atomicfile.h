@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -14,7 +15,9 @@ namespace yardmark {
 bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
 bool writeFileAtomically(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes);
 
-/// The whole content of a file, or false when it cannot be read.
-bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes);
+/// The whole content of a file, or false when it cannot be read or holds more
+/// than `maxSize` bytes (`bytes` is then unchanged).
+bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes,
+                   std::size_t maxSize = static_cast<std::size_t>(-1));
 
 } // namespace yardmark
