@@ -18,7 +18,8 @@ std::string fill(std::string_view format, std::initializer_list<Arg> args)
     out.reserve(format.size() + 64);
     auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
-        const bool placeholder = format[i] == '%' && i + 1 < format.size() && (format[i + 1] == 's' || format[i + 1] == 'd');
+        const bool placeholder =
+            format[i] == '%' && i + 1 < format.size() && (format[i + 1] == 's' || format[i + 1] == 'd');
         if (!placeholder) {
             out += format[i];
             continue;
@@ -49,9 +50,9 @@ bool isTouchdown(const PlayRecord &play)
 struct Parts {
     const PlayRecord &play;
     const LeagueOptions &league;
-    std::string period;   // P
-    std::string_view side; // L
-    std::string_view down; // D
+    std::string period;       // P
+    std::string_view side;    // L
+    std::string_view down;    // D
     std::string_view offense; // O
     std::string_view defense; // X
 
@@ -64,22 +65,25 @@ std::string rushLine(const Parts &p)
     const PlayRecord &play = p.play;
     const int fumbles = fumbleCount(play);
     std::string line;
+    // Only a lost fumble changes the text; every other turnover code, an
+    // interception entered by mistake included, reads as a plain run.
     if (is(play.turnover, TurnoverKind::Fumble)) {
         line = fumbles == 1
-                   ? fill("%s, %s, %s D, %s fumbles, recovered by defense", {p.period, p.side, p.down, p.name(1)})
+                   ? fill("%s, %s, %s D, %s fumbles, recovered by defense",
+                          {p.period, p.side, p.down, p.name(CarrierSlot)})
                    : fill("%s, %s, %s D, after %d fumbles, recovered by defense", {p.period, p.side, p.down, fumbles});
     } else if (fumbles == 0) {
-        // Every other turnover code, an interception included, reads as a plain run.
         const std::string_view verb = rushVerb(play.rushType);
         const std::int64_t gain = p.gain();
         if (gain < 0)
-            line = fill("%s, %s, %s D, %s %s for %d yard loss", {p.period, p.side, p.down, p.name(1), verb, -gain});
+            line = fill("%s, %s, %s D, %s %s for %d yard loss",
+                        {p.period, p.side, p.down, p.name(CarrierSlot), verb, -gain});
         else if (gain == 0)
-            line = fill("%s, %s, %s D, %s %s for no gain", {p.period, p.side, p.down, p.name(1), verb});
+            line = fill("%s, %s, %s D, %s %s for no gain", {p.period, p.side, p.down, p.name(CarrierSlot), verb});
         else
-            line = fill("%s, %s, %s D, %s %s for %d", {p.period, p.side, p.down, p.name(1), verb, gain});
+            line = fill("%s, %s, %s D, %s %s for %d", {p.period, p.side, p.down, p.name(CarrierSlot), verb, gain});
     } else if (fumbles == 1) {
-        line = fill("%s, %s, %s D, %s fumbles, recovered by offense", {p.period, p.side, p.down, p.name(1)});
+        line = fill("%s, %s, %s D, %s fumbles, recovered by offense", {p.period, p.side, p.down, p.name(CarrierSlot)});
     } else {
         line = fill("%s, %s, %s D, after %d fumbles, recovered by offense", {p.period, p.side, p.down, fumbles});
     }
@@ -97,9 +101,10 @@ std::string passMainText(const Parts &p)
     const PlayRecord &play = p.play;
     const bool fumbled = fumbleCount(play) >= 1;
     if (is(play.turnover, TurnoverKind::Fumble))
-        return fill("%s, %s, %s D, %s fumbles, recovered by defense", {p.period, p.side, p.down, p.name(1)});
+        return fill("%s, %s, %s D, %s fumbles, recovered by defense", {p.period, p.side, p.down, p.name(CarrierSlot)});
     if (is(play.turnover, TurnoverKind::Interception)) {
-        std::string line = fill("%s, %s, %s D, %s intercepted by %s", {p.period, p.side, p.down, p.name(0), p.name(3)});
+        std::string line = fill("%s, %s, %s D, %s intercepted by %s",
+                                {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(InterceptorSlot)});
         if (fumbled)
             line += ", fumble, recovered by defense";
         return line;
@@ -110,27 +115,31 @@ std::string passMainText(const Parts &p)
         const std::int64_t gain = p.gain();
         if (gain < 0)
             line = fill("%s, %s, %s D, %s passes to %s for %d yard loss",
-                        {p.period, p.side, p.down, p.name(0), p.name(1), -gain});
+                        {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(CarrierSlot), -gain});
         else if (gain == 0)
-            line = fill("%s, %s, %s D, %s passes to %s for no gain", {p.period, p.side, p.down, p.name(0), p.name(1)});
+            line = fill("%s, %s, %s D, %s passes to %s for no gain",
+                        {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(CarrierSlot)});
         else
-            line = fill("%s, %s, %s D, %s passes to %s for %d", {p.period, p.side, p.down, p.name(0), p.name(1), gain});
+            line = fill("%s, %s, %s D, %s passes to %s for %d",
+                        {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(CarrierSlot), gain});
         break;
     }
     case PassResult::Sack:
         line = fill("%s, %s, %s D, %s sacked by %s for %d yard loss",
-                    {p.period, p.side, p.down, p.name(0), p.name(2), -p.gain()});
+                    {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(TacklerSlot), -p.gain()});
         break;
     case PassResult::Interception:
-        line = fill("%s, %s, %s D, %s intercepted by %s", {p.period, p.side, p.down, p.name(0), p.name(3)});
+        line = fill("%s, %s, %s D, %s intercepted by %s",
+                    {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(InterceptorSlot)});
         break;
     case PassResult::Incompletion:
-        line = p.name(1).empty()
-                   ? fill("%s, %s, %s D, %s pass incomplete", {p.period, p.side, p.down, p.name(0)})
-                   : fill("%s, %s, %s D, %s pass incomplete to %s", {p.period, p.side, p.down, p.name(0), p.name(1)});
+        line = p.name(CarrierSlot).empty()
+                   ? fill("%s, %s, %s D, %s pass incomplete", {p.period, p.side, p.down, p.name(QuarterbackSlot)})
+                   : fill("%s, %s, %s D, %s pass incomplete to %s",
+                          {p.period, p.side, p.down, p.name(QuarterbackSlot), p.name(CarrierSlot)});
         break;
     default:
-        line = fill("%s, %s, %s D, %s pass attempt, no result", {p.period, p.side, p.down, p.name(0)});
+        line = fill("%s, %s, %s D, %s pass attempt, no result", {p.period, p.side, p.down, p.name(QuarterbackSlot)});
         break;
     }
     if (fumbled)
@@ -155,18 +164,20 @@ std::string kickoffLine(const Parts &p)
     const PlayRecord &play = p.play;
     if (is(play.kickResult, KickResult::Touchback) || is(play.kickResult, KickResult::FairCatch) ||
         is(play.kickResult, KickResult::OutOfBounds))
-        return fill("%s, %s, %s kicks off for %s", {p.period, p.side, p.name(0), p.offense});
+        return fill("%s, %s, %s kicks off for %s", {p.period, p.side, p.name(QuarterbackSlot), p.offense});
     return fill("%s, %s, %s kicks off to the %d, returned by %s for %d",
-                {p.period, p.side, p.name(0), play.receivedAt.yardLine, p.name(1), returnYards(play, p.league)});
+                {p.period, p.side, p.name(QuarterbackSlot), play.receivedAt.yardLine, p.name(CarrierSlot),
+                 returnYards(play, p.league)});
 }
 
 std::string onsideKickLine(const Parts &p)
 {
     if (is(p.play.kickResult, KickResult::OnsideSuccessful))
-        return fill("%s, %s, %s onside kicks, recovered by kicking team", {p.period, p.side, p.name(0)});
+        return fill("%s, %s, %s onside kicks, recovered by kicking team", {p.period, p.side, p.name(QuarterbackSlot)});
     if (is(p.play.kickResult, KickResult::OnsideUnsuccessful))
-        return fill("%s, %s, %s onside kicks, recovered by receiving team", {p.period, p.side, p.name(0)});
-    return fill("%s, %s, %s onside kicks", {p.period, p.side, p.name(0)});
+        return fill("%s, %s, %s onside kicks, recovered by receiving team",
+                    {p.period, p.side, p.name(QuarterbackSlot)});
+    return fill("%s, %s, %s onside kicks", {p.period, p.side, p.name(QuarterbackSlot)});
 }
 
 std::string puntLine(const Parts &p)
@@ -178,12 +189,14 @@ std::string puntLine(const Parts &p)
     case KickResult::FairCatch:
     case KickResult::OutOfBounds:
     case KickResult::DownedByKickingTeam:
-        return fill("%s, %s, %s punts for %d yards, no return", {p.period, p.side, p.name(0), kicked});
+        return fill("%s, %s, %s punts for %d yards, no return", {p.period, p.side, p.name(QuarterbackSlot), kicked});
     case KickResult::BlockedPunt:
-        return fill("%s, %s, %s punt is blocked, %d net yard punt", {p.period, p.side, p.name(0), kicked});
+        return fill("%s, %s, %s punt is blocked, %d net yard punt",
+                    {p.period, p.side, p.name(QuarterbackSlot), kicked});
     default:
-        return fill("%s, %s, %s %d yard punt, returned by %s for %d",
-                    {p.period, p.side, p.name(0), kicked, p.name(1), returnYards(play, p.league)});
+        return fill(
+            "%s, %s, %s %d yard punt, returned by %s for %d",
+            {p.period, p.side, p.name(QuarterbackSlot), kicked, p.name(CarrierSlot), returnYards(play, p.league)});
     }
 }
 
@@ -192,31 +205,33 @@ std::string fieldGoalLine(const Parts &p)
     const PlayRecord &play = p.play;
     const std::int64_t length = fieldGoalDistance(play, p.league);
     if (is(play.kickResult, KickResult::FieldGoalGood))
-        return fill("%s, %s, %s D, %s makes %d yard field goal", {p.period, p.side, p.down, p.name(0), length});
+        return fill("%s, %s, %s D, %s makes %d yard field goal",
+                    {p.period, p.side, p.down, p.name(QuarterbackSlot), length});
     if (play.fumbles[0] == 0)
         return fill("%s, %s, %s D, %s %d yard FG attempt is %s",
-                    {p.period, p.side, p.down, p.name(0), length, missedKickReason(play.kickResult)});
+                    {p.period, p.side, p.down, p.name(QuarterbackSlot), length, missedKickReason(play.kickResult)});
     // The first fumble entry holds who recovered the loose ball. A blocked kick
     // lost to the defense is recorded as a fumble lost or as a blocked kick lost.
     if (is(play.kickResult, KickResult::BlockedFieldGoal)) {
         const bool lost = is(play.turnover, TurnoverKind::Fumble) || is(play.turnover, TurnoverKind::BlockedKickLost);
         return lost ? fill("%s, %s, %s D, %s %d yard FG attempt is blocked, recovered by defense",
-                           {p.period, p.side, p.down, p.name(0), length})
+                           {p.period, p.side, p.down, p.name(QuarterbackSlot), length})
                     : fill("%s, %s, %s D, %s %d yard FG attempt is blocked, recovered by offense",
-                           {p.period, p.side, p.down, p.name(0), length});
+                           {p.period, p.side, p.down, p.name(QuarterbackSlot), length});
     }
     if (is(play.turnover, TurnoverKind::Fumble))
         return fill("%s, %s, %s D, %s %d yard FG attempt is fumbled, recovered by defense",
-                    {p.period, p.side, p.down, p.name(0), length});
+                    {p.period, p.side, p.down, p.name(QuarterbackSlot), length});
     return fill("%s, %s, %s D, %s %d yard FG attempt is fumbled, recovered by offense",
-                {p.period, p.side, p.down, p.name(0), length});
+                {p.period, p.side, p.down, p.name(QuarterbackSlot), length});
 }
 
 std::string extraPointLine(const Parts &p)
 {
     if (is(p.play.kickResult, KickResult::FieldGoalGood))
-        return fill("%s, %s, %s makes extra point", {p.period, p.side, p.name(0)});
-    return fill("%s, %s, %s extra point is %s", {p.period, p.side, p.name(0), missedKickReason(p.play.kickResult)});
+        return fill("%s, %s, %s makes extra point", {p.period, p.side, p.name(QuarterbackSlot)});
+    return fill("%s, %s, %s extra point is %s",
+                {p.period, p.side, p.name(QuarterbackSlot), missedKickReason(p.play.kickResult)});
 }
 
 std::string tryLine(const Parts &p, std::string_view good, std::string_view noGood)
@@ -286,7 +301,7 @@ std::string narratePlay(const PlayRecord &play, std::string_view homeTeamName, s
                     {p.period, p.side, p.down, p.defense, defensivePenaltyName(play.defensivePenalty), p.gain()});
     case PlayType::NoPlay:
     default:
-        return std::string{playTypeName(PlayType::NoPlay)};
+        return std::string{playTypeName(code(PlayType::NoPlay))};
     }
 }
 

@@ -67,8 +67,8 @@ FieldSpot advanceSpot(FieldSpot spot, bool offenseIsHome, std::int32_t yards, co
     const std::int64_t midfield = league.midfieldYardLine;
     // In the offense's own half the yard line grows toward midfield; in the
     // opponent's half it shrinks toward the goal line.
-    std::int64_t line = spot.homeSide == offenseIsHome ? std::int64_t{spot.yardLine} + yards
-                                                       : std::int64_t{spot.yardLine} - yards;
+    std::int64_t line =
+        spot.homeSide == offenseIsHome ? std::int64_t{spot.yardLine} + yards : std::int64_t{spot.yardLine} - yards;
     if (line > midfield) {
         line = 2 * midfield - line;
         spot.homeSide = !spot.homeSide;

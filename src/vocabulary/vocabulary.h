@@ -10,14 +10,15 @@
 // the game and team files and never changes. Lists offering a coded field show
 // the members in code order from 0, so a list index is the code.
 //
-// Every text operation takes the stored code, returns a constant text and
-// never fails: a code outside its table gets the table's fallback text.
+// Every text operation takes the stored code (`code(PlayType::Rush)` for a
+// typed member), returns a constant text and never fails: a code outside its
+// table gets the table's fallback text.
 
 namespace yardmark {
 
 /// The stored code of a vocabulary member.
 template <typename E>
-    requires std::is_enum_v<E>
+requires std::is_enum_v<E>
 constexpr std::int32_t code(E member)
 {
     return static_cast<std::int32_t>(member);
@@ -26,7 +27,7 @@ constexpr std::int32_t code(E member)
 /// The member of a stored code. Every 32-bit value converts back unchanged,
 /// including codes this program has no name for.
 template <typename E>
-    requires std::is_enum_v<E>
+requires std::is_enum_v<E>
 constexpr E fromCode(std::int32_t value)
 {
     return static_cast<E>(value);
@@ -104,8 +105,8 @@ enum class TurnoverKind : std::int32_t {
     Fumble = 1,
     Interception = 2,
     OnDowns = 3,
-    BlockedKickLost = 4,         ///< a blocked punt or field goal lost to the receiving team; no text of its own
-    OnsideKickRecovered = 5,     ///< an onside kick kept by the kicking team; no text of its own
+    BlockedKickLost = 4,     ///< a blocked punt or field goal lost to the receiving team; no text of its own
+    OnsideKickRecovered = 5, ///< an onside kick kept by the kicking team; no text of its own
 };
 /// Only the first four turnover kinds have texts and appear in lists.
 inline constexpr int kTurnoverKindCount = 4;
@@ -294,27 +295,6 @@ std::string_view starterKeyword(std::int32_t code);
 /// The form shown in reports.
 std::string_view starterStatusText(std::int32_t code);
 std::string_view statCategoryName(std::int32_t code);
-
-// The same operations on typed members.
-inline std::string_view playTypeName(PlayType m) { return playTypeName(code(m)); }
-inline std::string_view rushTypeName(RushType m) { return rushTypeName(code(m)); }
-inline std::string_view rushVerb(RushType m) { return rushVerb(code(m)); }
-inline std::string_view passResultName(PassResult m) { return passResultName(code(m)); }
-inline std::string_view scoreTypeName(ScoreType m) { return scoreTypeName(code(m)); }
-inline std::string_view firstDownName(FirstDownKind m) { return firstDownName(code(m)); }
-inline std::string_view turnoverName(TurnoverKind m) { return turnoverName(code(m)); }
-inline std::string_view fumbleRecoveryName(FumbleRecovery m) { return fumbleRecoveryName(code(m)); }
-inline std::string_view kickResultName(KickResult m) { return kickResultName(code(m)); }
-inline std::string_view missedKickReason(KickResult m) { return missedKickReason(code(m)); }
-inline std::string_view offensivePenaltyName(OffensivePenalty m) { return offensivePenaltyName(code(m)); }
-inline std::string_view defensivePenaltyName(DefensivePenalty m) { return defensivePenaltyName(code(m)); }
-inline std::string_view periodName(Period m) { return periodName(code(m)); }
-inline std::string_view positionName(Position m) { return positionName(code(m)); }
-inline std::string_view positionShortName(Position m) { return positionShortName(code(m)); }
-inline std::string_view positionPrintName(Position m) { return positionPrintName(code(m)); }
-inline std::string_view starterKeyword(StarterStatus m) { return starterKeyword(code(m)); }
-inline std::string_view starterStatusText(StarterStatus m) { return starterStatusText(code(m)); }
-inline std::string_view statCategoryName(StatCategory m) { return statCategoryName(code(m)); }
 
 // The texts of a drop-down list in code order, so that a list index is the code.
 std::span<const std::string_view> playTypeNames();

@@ -121,15 +121,20 @@ TEST(NarrationTest, Rushes)
          "2nd Q, H, 3rd D, Jones rushes for 4"},
         {"first down", Play(Rush).rush(RushType::Draw).from(20, H).to(11, V).firstDown(),
          "2nd Q, H, 3rd D, Jones takes draw for 69, 1st Down", "2nd Q, H, 3rd D, Jones takes draw for 19, 1st Down"},
-        {"touchdown hides the first down",
-         Play(Rush).from(12, V).to(0, V).score(ScoreType::Touchdown).firstDown(),
+        {"touchdown hides the first down", Play(Rush).from(12, V).to(0, V).score(ScoreType::Touchdown).firstDown(),
          "2nd Q, H, 3rd D, Jones rushes for 12 for a TD", "2nd Q, H, 3rd D, Jones rushes for 12 for a TD"},
-        {"defensive touchdown", Play(Rush).from(12, V).to(10, V).fumbles(1).turnover(TurnoverKind::Fumble)
-                                    .score(ScoreType::DefensiveTouchdown),
+        {"defensive touchdown",
+         Play(Rush)
+             .from(12, V)
+             .to(10, V)
+             .fumbles(1)
+             .turnover(TurnoverKind::Fumble)
+             .score(ScoreType::DefensiveTouchdown),
          "2nd Q, H, 3rd D, Jones fumbles, recovered by defense for a TD",
          "2nd Q, H, 3rd D, Jones fumbles, recovered by defense for a TD"},
-        {"runback touchdown is not a rushing touchdown", Play(Rush).from(12, V).to(0, V).score(ScoreType::RunbackTouchdown),
-         "2nd Q, H, 3rd D, Jones rushes for 12", "2nd Q, H, 3rd D, Jones rushes for 12"},
+        {"runback touchdown is not a rushing touchdown",
+         Play(Rush).from(12, V).to(0, V).score(ScoreType::RunbackTouchdown), "2nd Q, H, 3rd D, Jones rushes for 12",
+         "2nd Q, H, 3rd D, Jones rushes for 12"},
         {"fourth down short", Play(Rush).down(3).from(30, V).to(28, V).turnover(TurnoverKind::OnDowns),
          "2nd Q, H, 4th D, Jones rushes for 2, turnover on downs", ""},
         {"first down and turnover on downs keep their order",
@@ -137,7 +142,8 @@ TEST(NarrationTest, Rushes)
          "2nd Q, H, 4th D, Jones rushes for 2, 1st Down, turnover on downs",
          "2nd Q, H, 4th D, Jones rushes for 2, 1st Down, turnover on downs"},
         {"one fumble kept", Play(Rush).from(20, H).to(22, H).fumbles(2),
-         "2nd Q, H, 3rd D, Jones fumbles, recovered by offense", "2nd Q, H, 3rd D, Jones fumbles, recovered by offense"},
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by offense",
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by offense"},
         {"two fumbles kept", Play(Rush).from(20, H).to(22, H).fumbles(1, 2),
          "2nd Q, H, 3rd D, after 2 fumbles, recovered by offense",
          "2nd Q, H, 3rd D, after 2 fumbles, recovered by offense"},
@@ -145,17 +151,20 @@ TEST(NarrationTest, Rushes)
          "2nd Q, H, 3rd D, after 3 fumbles, recovered by offense, 1st Down",
          "2nd Q, H, 3rd D, after 3 fumbles, recovered by offense, 1st Down"},
         {"fumble list ends at its first empty entry", Play(Rush).from(20, H).to(22, H).fumbles(2, 0, 1),
-         "2nd Q, H, 3rd D, Jones fumbles, recovered by offense", "2nd Q, H, 3rd D, Jones fumbles, recovered by offense"},
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by offense",
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by offense"},
         {"fumble lost", Play(Rush).from(20, H).to(22, H).fumbles(1).turnover(TurnoverKind::Fumble),
-         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense", "2nd Q, H, 3rd D, Jones fumbles, recovered by defense"},
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense",
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense"},
         {"lost after two fumbles", Play(Rush).from(20, H).to(22, H).fumbles(2, 1).turnover(TurnoverKind::Fumble),
          "2nd Q, H, 3rd D, after 2 fumbles, recovered by defense",
          "2nd Q, H, 3rd D, after 2 fumbles, recovered by defense"},
         {"lost with no fumble entered", Play(Rush).from(20, H).to(22, H).turnover(TurnoverKind::Fumble),
          "2nd Q, H, 3rd D, after 0 fumbles, recovered by defense",
          "2nd Q, H, 3rd D, after 0 fumbles, recovered by defense"},
-        {"interception code on a rush reads as a run", Play(Rush).from(20, H).to(24, H).turnover(TurnoverKind::Interception),
-         "2nd Q, H, 3rd D, Jones rushes for 4", "2nd Q, H, 3rd D, Jones rushes for 4"},
+        {"interception code on a rush reads as a run",
+         Play(Rush).from(20, H).to(24, H).turnover(TurnoverKind::Interception), "2nd Q, H, 3rd D, Jones rushes for 4",
+         "2nd Q, H, 3rd D, Jones rushes for 4"},
     });
 }
 
@@ -170,13 +179,16 @@ TEST(NarrationTest, Passes)
          "2nd Q, H, 3rd D, Smith passes to Jones for 3 yard loss"},
         {"completion for no gain", Play(Pass).pass(PassResult::Completion).from(20, H).to(20, H),
          "2nd Q, H, 3rd D, Smith passes to Jones for no gain", "2nd Q, H, 3rd D, Smith passes to Jones for no gain"},
-        {"touchdown pass", Play(Pass).pass(PassResult::Completion).from(12, V).to(0, V).score(ScoreType::Touchdown).firstDown(),
+        {"touchdown pass",
+         Play(Pass).pass(PassResult::Completion).from(12, V).to(0, V).score(ScoreType::Touchdown).firstDown(),
          "2nd Q, H, 3rd D, Smith passes to Jones for 12, TD", "2nd Q, H, 3rd D, Smith passes to Jones for 12, TD"},
-        {"completion then a fumble kept", Play(Pass).pass(PassResult::Completion).from(20, H).to(5, V).fumbles(2).firstDown(),
+        {"completion then a fumble kept",
+         Play(Pass).pass(PassResult::Completion).from(20, H).to(5, V).fumbles(2).firstDown(),
          "2nd Q, H, 3rd D, Smith passes to Jones for 75, fumble, recovered by offense, 1st Down",
          "2nd Q, H, 3rd D, Smith passes to Jones for 25, fumble, recovered by offense, 1st Down"},
         {"sack", Play(Pass).visitorBall().pass(PassResult::Sack).from(20, H).to(23, H),
-         "2nd Q, V, 3rd D, Smith sacked by Brown for 3 yard loss", "2nd Q, V, 3rd D, Smith sacked by Brown for 3 yard loss"},
+         "2nd Q, V, 3rd D, Smith sacked by Brown for 3 yard loss",
+         "2nd Q, V, 3rd D, Smith sacked by Brown for 3 yard loss"},
         {"sack across midfield", Play(Pass).pass(PassResult::Sack).from(2, V).to(24, H),
          "2nd Q, H, 3rd D, Smith sacked by Brown for 74 yard loss",
          "2nd Q, H, 3rd D, Smith sacked by Brown for 24 yard loss"},
@@ -190,13 +202,16 @@ TEST(NarrationTest, Passes)
          "2nd Q, H, 3rd D, Smith intercepted by Davis, fumble, recovered by defense",
          "2nd Q, H, 3rd D, Smith intercepted by Davis, fumble, recovered by defense"},
         {"interception returned for a touchdown",
-         Play(Pass).pass(PassResult::Interception).turnover(TurnoverKind::Interception).score(ScoreType::DefensiveTouchdown),
+         Play(Pass)
+             .pass(PassResult::Interception)
+             .turnover(TurnoverKind::Interception)
+             .score(ScoreType::DefensiveTouchdown),
          "2nd Q, H, 3rd D, Smith intercepted by Davis, TD", "2nd Q, H, 3rd D, Smith intercepted by Davis, TD"},
         {"interception without a turnover code", Play(Pass).pass(PassResult::Interception),
          "2nd Q, H, 3rd D, Smith intercepted by Davis", "2nd Q, H, 3rd D, Smith intercepted by Davis"},
-        {"fumble lost names the receiver",
-         Play(Pass).pass(PassResult::Sack).turnover(TurnoverKind::Fumble).fumbles(1),
-         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense", "2nd Q, H, 3rd D, Jones fumbles, recovered by defense"},
+        {"fumble lost names the receiver", Play(Pass).pass(PassResult::Sack).turnover(TurnoverKind::Fumble).fumbles(1),
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense",
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense"},
         {"incompletion", Play(Pass).pass(PassResult::Incompletion), "2nd Q, H, 3rd D, Smith pass incomplete to Jones",
          "2nd Q, H, 3rd D, Smith pass incomplete to Jones"},
         {"incompletion without a receiver", Play(Pass).pass(PassResult::Incompletion).name(CarrierSlot, ""),
@@ -241,7 +256,8 @@ TEST(NarrationTest, KickoffsAndOnsideKicks)
          "2nd Q, H, Smith kicks off to the 3, returned by Jones for 0",
          "2nd Q, H, Smith kicks off to the 3, returned by Jones for 0"},
         {"onside kick kept", Play(Onside).kick(KickResult::OnsideSuccessful),
-         "2nd Q, H, Smith onside kicks, recovered by kicking team", "2nd Q, H, Smith onside kicks, recovered by kicking team"},
+         "2nd Q, H, Smith onside kicks, recovered by kicking team",
+         "2nd Q, H, Smith onside kicks, recovered by kicking team"},
         {"onside kick lost", Play(Onside).visitorBall().kick(KickResult::OnsideUnsuccessful),
          "2nd Q, V, Smith onside kicks, recovered by receiving team",
          "2nd Q, V, Smith onside kicks, recovered by receiving team"},
@@ -255,7 +271,8 @@ TEST(NarrationTest, Punts)
 {
     const auto Punt = PlayType::Punt;
     expectLines({
-        {"home 30 to visitor 25, returned to visitor 35", Play(Punt).kick(KickResult::Runback).from(30, H).at(25, V).to(35, V),
+        {"home 30 to visitor 25, returned to visitor 35",
+         Play(Punt).kick(KickResult::Runback).from(30, H).at(25, V).to(35, V),
          "2nd Q, H, Smith 45 yard punt, returned by Jones for 10", ""},
         {"returned", Play(Punt).kick(KickResult::Runback).from(20, H).at(15, V).to(25, V),
          "2nd Q, H, Smith 65 yard punt, returned by Jones for 10",
@@ -300,11 +317,17 @@ TEST(NarrationTest, FieldGoalsAndExtraPoints)
          "2nd Q, H, 3rd D, Smith 39 yard FG attempt is wide right",
          "2nd Q, H, 3rd D, Smith 37 yard FG attempt is wide right"},
         {"blocked", Play(FieldGoal).kick(KickResult::BlockedFieldGoal).from(22, V),
-         "2nd Q, H, 3rd D, Smith 39 yard FG attempt is blocked", "2nd Q, H, 3rd D, Smith 37 yard FG attempt is blocked"},
+         "2nd Q, H, 3rd D, Smith 39 yard FG attempt is blocked",
+         "2nd Q, H, 3rd D, Smith 37 yard FG attempt is blocked"},
         {"unrelated kick result", Play(FieldGoal).kick(KickResult::BlockedPunt).from(22, V),
-         "2nd Q, H, 3rd D, Smith 39 yard FG attempt is no good", "2nd Q, H, 3rd D, Smith 37 yard FG attempt is no good"},
+         "2nd Q, H, 3rd D, Smith 39 yard FG attempt is no good",
+         "2nd Q, H, 3rd D, Smith 37 yard FG attempt is no good"},
         {"blocked, lost as a blocked kick",
-         Play(FieldGoal).kick(KickResult::BlockedFieldGoal).from(22, V).fumbles(1).turnover(TurnoverKind::BlockedKickLost),
+         Play(FieldGoal)
+             .kick(KickResult::BlockedFieldGoal)
+             .from(22, V)
+             .fumbles(1)
+             .turnover(TurnoverKind::BlockedKickLost),
          "2nd Q, H, 3rd D, Smith 39 yard FG attempt is blocked, recovered by defense",
          "2nd Q, H, 3rd D, Smith 37 yard FG attempt is blocked, recovered by defense"},
         {"blocked, lost as a fumble",
@@ -336,8 +359,8 @@ TEST(NarrationTest, FieldGoalsAndExtraPoints)
 TEST(NarrationTest, TriesTimeOutsPenaltiesAndNoPlays)
 {
     expectLines({
-        {"rush try good", Play(PlayType::TryByRush).score(ScoreType::Conversion), "2nd Q, H, Tigers PAT rush attempt good",
-         "2nd Q, H, Tigers PAT rush attempt good"},
+        {"rush try good", Play(PlayType::TryByRush).score(ScoreType::Conversion),
+         "2nd Q, H, Tigers PAT rush attempt good", "2nd Q, H, Tigers PAT rush attempt good"},
         {"rush try failed", Play(PlayType::TryByRush).visitorBall(), "2nd Q, V, Lions PAT rush attempt no good",
          "2nd Q, V, Lions PAT rush attempt no good"},
         {"pass try good", Play(PlayType::TryByPass).visitorBall().score(ScoreType::Conversion),
@@ -350,11 +373,12 @@ TEST(NarrationTest, TriesTimeOutsPenaltiesAndNoPlays)
          "OT2, Time Out - Lions"},
         {"offensive penalty", Play(PlayType::OffensivePenalty).offensivePenalty(5).from(20, H).to(15, H),
          "2nd Q, H, 3rd D, Tigers - False Start for -5", "2nd Q, H, 3rd D, Tigers - False Start for -5"},
-        {"offensive penalty, visitor ball", Play(PlayType::OffensivePenalty).visitorBall().offensivePenalty(4)
-                                                .from(10, H).to(20, H),
+        {"offensive penalty, visitor ball",
+         Play(PlayType::OffensivePenalty).visitorBall().offensivePenalty(4).from(10, H).to(20, H),
          "2nd Q, V, 3rd D, Lions - Holding/Illegal Use Of Hands for -10",
          "2nd Q, V, 3rd D, Lions - Holding/Illegal Use Of Hands for -10"},
-        {"defensive penalty names the defense", Play(PlayType::DefensivePenalty).defensivePenalty(4).from(20, H).to(15, V),
+        {"defensive penalty names the defense",
+         Play(PlayType::DefensivePenalty).defensivePenalty(4).from(20, H).to(15, V),
          "2nd Q, H, 3rd D, Lions - Pass Interference for 65", "2nd Q, H, 3rd D, Lions - Pass Interference for 15"},
         {"defensive penalty, no movement", Play(PlayType::DefensivePenalty).visitorBall().defensivePenalty(5),
          "2nd Q, V, 3rd D, Tigers - Holding/IllegalUseOfHands for 0",
@@ -381,8 +405,14 @@ TEST(NarrationTest, TeamNamesComeFromTheGameInformation)
 
 TEST(NarrationTest, NamesPassThroughByteForByte)
 {
-    const PlayRecord play = Play(Rush).name(CarrierSlot, "Jos\xE9 %d N\xFA\xF1" "ez %s").from(20, H).to(24, H).r;
-    EXPECT_EQ(narratePlay(play, "T", "L", field(false)), "2nd Q, H, 3rd D, Jos\xE9 %d N\xFA\xF1" "ez %s rushes for 4");
+    const PlayRecord play = Play(Rush)
+                                .name(CarrierSlot, "Jos\xE9 %d N\xFA\xF1"
+                                                   "ez %s")
+                                .from(20, H)
+                                .to(24, H)
+                                .r;
+    EXPECT_EQ(narratePlay(play, "T", "L", field(false)), "2nd Q, H, 3rd D, Jos\xE9 %d N\xFA\xF1"
+                                                         "ez %s rushes for 4");
 }
 
 // Every play gets a line, and with names of 24 characters no line passes 160
@@ -398,7 +428,8 @@ TEST(NarrationTest, EveryLineIsShortAndNeverEmpty)
             for (const std::int32_t turnover : {0, 1, 2, 3, 4, 5}) {
                 for (const auto &s : spots) {
                     Play play(type);
-                    play.quarter(result).down(result).rushCode(result).kickCode(result).turnover(TurnoverKind{turnover});
+                    play.quarter(result).down(result).rushCode(result).kickCode(result).turnover(
+                        TurnoverKind{turnover});
                     play.r.passResult = result;
                     play.r.scoreType = result;
                     play.r.firstDown = result;

@@ -116,31 +116,30 @@ struct AdvanceCase {
 TEST(SpotsTest, AdvanceSpot)
 {
     const AdvanceCase cases[] = {
-        {spot(45, H), H, 10, false, spot(45, V)},  // across midfield
-        {spot(5, V), H, 10, false, spot(0, V)},    // stops at the goal line attacked
-        {spot(3, H), H, -5, false, spot(0, H)},    // pushed back behind its own goal line
-        {spot(20, H), H, 5, false, spot(25, H)},   {spot(20, H), H, -5, false, spot(15, H)},
-        {spot(20, V), H, 5, false, spot(15, V)},   {spot(20, V), H, -5, false, spot(25, V)},
-        {spot(20, V), V, 5, false, spot(25, V)},   {spot(20, H), V, 5, false, spot(15, H)},
+        {spot(45, H), H, 10, false, spot(45, V)}, // across midfield
+        {spot(5, V), H, 10, false, spot(0, V)},   // stops at the goal line attacked
+        {spot(3, H), H, -5, false, spot(0, H)},   // pushed back behind its own goal line
+        {spot(20, H), H, 5, false, spot(25, H)},        {spot(20, H), H, -5, false, spot(15, H)},
+        {spot(20, V), H, 5, false, spot(15, V)},        {spot(20, V), H, -5, false, spot(25, V)},
+        {spot(20, V), V, 5, false, spot(25, V)},        {spot(20, H), V, 5, false, spot(15, H)},
         {spot(40, V), H, -15, false, spot(45, H)}, // back across midfield
         {spot(40, V), V, 10, false, spot(50, V)},  // reaching midfield keeps the side
-        {spot(40, H), V, 10, false, spot(30, H)},
-        {spot(50, H), H, 10, false, spot(40, V)},  {spot(50, V), H, 10, false, spot(40, V)},
-        {spot(50, H), H, -10, false, spot(40, H)}, {spot(50, V), H, -10, false, spot(40, H)},
-        {spot(50, V), H, 0, false, spot(50, V)},   {spot(0, H), H, 100, false, spot(0, V)},
-        {spot(0, H), H, 130, false, spot(0, V)},   {spot(10, V), H, -150, false, spot(0, H)},
-        {spot(20, H), H, 5, true, spot(25, H)},    {spot(20, H), H, 10, true, spot(20, V)},   {spot(20, H), H, 8, true, spot(22, V)},
-        {spot(5, V), V, -10, true, spot(0, V)},    {spot(10, V), H, 12, true, spot(0, V)},
-        {spot(24, V), H, -3, true, spot(23, H)},
-        {spot(10, H), H, INT32_MAX, false, spot(0, V)},
+        {spot(40, H), V, 10, false, spot(30, H)},       {spot(50, H), H, 10, false, spot(40, V)},
+        {spot(50, V), H, 10, false, spot(40, V)},       {spot(50, H), H, -10, false, spot(40, H)},
+        {spot(50, V), H, -10, false, spot(40, H)},      {spot(50, V), H, 0, false, spot(50, V)},
+        {spot(0, H), H, 100, false, spot(0, V)},        {spot(0, H), H, 130, false, spot(0, V)},
+        {spot(10, V), H, -150, false, spot(0, H)},      {spot(20, H), H, 5, true, spot(25, H)},
+        {spot(20, H), H, 10, true, spot(20, V)},        {spot(20, H), H, 8, true, spot(22, V)},
+        {spot(5, V), V, -10, true, spot(0, V)},         {spot(10, V), H, 12, true, spot(0, V)},
+        {spot(24, V), H, -3, true, spot(23, H)},        {spot(10, H), H, INT32_MAX, false, spot(0, V)},
         {spot(10, H), H, INT32_MIN, false, spot(0, H)},
     };
     for (const auto &c : cases) {
         const LeagueOptions league = c.indoorField ? indoor() : outdoor();
         const FieldSpot to = advanceSpot(c.from, c.offenseIsHome, c.yards, league);
-        EXPECT_EQ(to, c.expected) << c.from.yardLine << (c.from.homeSide ? " home" : " visitor") << " by "
-                                  << c.yards << " for " << (c.offenseIsHome ? "home" : "visitor") << " gave "
-                                  << to.yardLine << (to.homeSide ? " home" : " visitor");
+        EXPECT_EQ(to, c.expected) << c.from.yardLine << (c.from.homeSide ? " home" : " visitor") << " by " << c.yards
+                                  << " for " << (c.offenseIsHome ? "home" : "visitor") << " gave " << to.yardLine
+                                  << (to.homeSide ? " home" : " visitor");
     }
 }
 

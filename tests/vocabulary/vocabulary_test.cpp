@@ -149,18 +149,18 @@ TEST(VocabularyTest, TypedMembersConvertToTheirStoredCodesAndBack)
     // A code this program has no name for survives the round trip unchanged.
     EXPECT_EQ(code(fromCode<PlayType>(77)), 77);
     EXPECT_EQ(code(fromCode<Position>(-3)), -3);
-    EXPECT_EQ(playTypeName(PlayType::TryByPass), "PAT Pass Attempt");
-    EXPECT_EQ(positionPrintName(Position::Flanker), "F");
+    EXPECT_EQ(playTypeName(code(PlayType::TryByPass)), "PAT Pass Attempt");
+    EXPECT_EQ(positionPrintName(code(Position::Flanker)), "F");
 }
 
 TEST(VocabularyTest, OrdinalSuffixes)
 {
     const std::pair<std::int32_t, std::string_view> cases[] = {
-        {1, "st"},   {2, "nd"},   {3, "rd"},   {4, "th"},   {10, "th"},  {11, "th"},  {12, "th"},
-        {13, "th"},  {14, "th"},  {20, "th"},  {21, "st"},  {22, "nd"},  {23, "rd"},  {30, "th"},
-        {31, "st"},  {100, "th"}, {101, "st"}, {102, "nd"}, {111, "th"}, {112, "th"}, {113, "th"},
-        {121, "st"}, {1003, "rd"}, {0, "th"},  {-1, "th"},  {-2, "th"},  {INT32_MIN, "th"},
-        {INT32_MAX, "th"}, // 2147483647
+        {1, "st"},   {2, "nd"},   {3, "rd"},         {4, "th"},         {10, "th"},   {11, "th"},
+        {12, "th"},  {13, "th"},  {14, "th"},        {20, "th"},        {21, "st"},   {22, "nd"},
+        {23, "rd"},  {30, "th"},  {31, "st"},        {100, "th"},       {101, "st"},  {102, "nd"},
+        {111, "th"}, {112, "th"}, {113, "th"},       {121, "st"},       {1003, "rd"}, {0, "th"},
+        {-1, "th"},  {-2, "th"},  {INT32_MIN, "th"}, {INT32_MAX, "th"}, // 2147483647
     };
     for (const auto &[number, suffix] : cases)
         EXPECT_EQ(ordinalSuffix(number), suffix) << number;
@@ -169,11 +169,11 @@ TEST(VocabularyTest, OrdinalSuffixes)
 TEST(VocabularyTest, PositionFromNameIgnoresCaseAndTakesUnknownsAsDefensiveBacks)
 {
     const std::pair<std::string_view, std::int32_t> cases[] = {
-        {"Bench", 0},          {"bench", 0},          {"Quarterback", 1},  {"Placekicker", 3},
-        {"Cornerback", 9},     {"CornerBack", 9},     {"cORNERbACK", 9},   {"Safety", 10},
-        {"Free Safety", 11},   {"Linebacker", 13},    {"LineBacker", 13},  {"Defensive Tackle", 19},
-        {"Split End", 24},     {"Defensive Back", 25}, {"DEFENSIVE BACK", 25}, {"", 25},
-        {"QB", 25},            {"Bench ", 25},        {"Wide  Receiver", 25},
+        {"Bench", 0},        {"bench", 0},           {"Quarterback", 1},     {"Placekicker", 3},
+        {"Cornerback", 9},   {"CornerBack", 9},      {"cORNERbACK", 9},      {"Safety", 10},
+        {"Free Safety", 11}, {"Linebacker", 13},     {"LineBacker", 13},     {"Defensive Tackle", 19},
+        {"Split End", 24},   {"Defensive Back", 25}, {"DEFENSIVE BACK", 25}, {"", 25},
+        {"QB", 25},          {"Bench ", 25},         {"Wide  Receiver", 25},
     };
     for (const auto &[name, position] : cases)
         EXPECT_EQ(positionFromName(name), position) << '"' << name << '"';
