@@ -1,0 +1,319 @@
+#include "gameflow.h"
+
+#include "gameflow/corrections.h"
+#include "gameflow/gamerules.h"
+#include "gameflow/playbyplay.h"
+#include "gameflow/playentrycontext.h"
+#include "records/datetime.h"
+#include "records/gamefile.h"
+#include "vocabulary/narration.h"
+#include "vocabulary/vocabulary.h"
+
+#include <algorithm>
+
+namespace yardmark {
+
+GameFlow::GameFlow(Game &game, const Settings &settings, Interaction &ui)
+    : m_game(game), m_settings(settings), m_ui(ui)
+{
+}
+
+std::string GameFlow::caption() const
+{
+    return m_game.info.homeTeamName + " Versus " + m_game.info.visitorTeamName;
+}
+
+std::string_view GameFlow::quarterLabel() const
+{
+    return m_situation.quarter >= kRegularQuarters ? "Overtime" : "Quarter";
+}
+
+int GameFlow::timeOutsUsed(bool home) const
+{
+    return yardmark::timeOutsUsed(m_game, home, m_situation.quarter);
+}
+
+int GameFlow::timeOutsLeft(bool home) const
+{
+    return league().timeOutsPerHalf - timeOutsUsed(home);
+}
+
+MessageReply GameFlow::ask(std::string text, std::string caption, MessageButtons buttons)
+{
+    return m_ui.showMessage(Message{std::move(text), std::move(caption), buttons});
+}
+
+PlayRecord GameFlow::freshPlay() const
+{
+    return newPlayFromSituation(m_situation, m_currentPlay.penaltySpot);
+}
+
+void GameFlow::fillPlayList()
+{
+    m_playList.clear();
+    m_playList.reserve(m_game.plays.size());
+    for (const PlayRecord &play : m_game.plays)
+        m_playList.push_back(narratePlay(play, m_game.info, league()));
+    m_selectedPlay = static_cast<int>(m_playList.size()) - 1;
+}
+
+void GameFlow::refresh()
+{
+    fillPlayList();
+    recomputeScore(m_game, league());
+    m_game.savedBallSpot = m_situation.ballSpot;
+    if (m_onRefresh)
+        m_onRefresh();
+}
+
+void GameFlow::open()
+{
+    m_open = true;
+    bool kickoffNeeded = false;
+    if (m_game.plays.empty()) {
+        m_situation.quarter = 0;
+        m_situation.homeHasBall = true;
+        m_situation.ballSpot.homeSide = true;
+        kickoffNeeded = true;
+    } else {
+        const PlayRecord &last = m_game.plays.back();
+        m_situation.quarter = m_game.savedQuarter;
+        m_situation.down = last.downAfter;
+        m_situation.homeHasBall = last.homeHasBall;
+        m_situation.toGo = last.toGoAfter;
+        m_situation.ballSpot = m_game.savedBallSpot;
+        applyPlayOutcome(last, m_situation, m_game, league());
+        // Saved at half time: the second half has not been kicked off yet.
+        kickoffNeeded = m_situation.quarter == 2 && noPlayFromQuarter(m_game, 2);
+    }
+    if (kickoffNeeded) {
+        m_situation.down = 0;
+        m_situation.toGo = 10;
+        m_situation.ballSpot.yardLine = league().kickoffYardLine;
+        askWhoKicksOff(m_situation.quarter == 0 ? "Who Kicks Off in First Half?" : "Who Kicks Off in Second Half?",
+                       m_situation.homeHasBall);
+    }
+    refresh();
+}
+
+void GameFlow::askWhoKicksOff(std::string_view title, bool homeChecked)
+{
+    const TeamChoice choice =
+        m_ui.chooseTeam(title, m_game.info.homeTeamName, m_game.info.visitorTeamName, homeChecked);
+    m_ui.playSound(sound::kClick);
+    m_game.tryPending = false;
+    if (choice == TeamChoice::Cancelled) {
+        m_game.kickoffPending = false;
+        return;
+    }
+    const bool home = choice == TeamChoice::Home;
+    m_situation.ballSpot.homeSide = home;
+    m_situation.homeHasBall = home;
+    m_game.kickoffPending = true;
+    recordPlay(PlayKind::KickOff);
+}
+
+bool GameFlow::pendingQuestionAllows(PlayKind kind)
+{
+    if (kind == PlayKind::KickOff && m_game.tryPending) {
+        if (ask("Select <OK> to Complete Point After Touchdown\n or <Cancel> Point After Touchdown",
+                "Point After Touchdown Incomplete", MessageButtons::OkCancel) != MessageReply::Cancel)
+            return false;
+        m_game.tryPending = false;
+    } else if ((kind == PlayKind::Rush || kind == PlayKind::Pass) && m_game.kickoffPending) {
+        if (ask("Select <OK> to Complete Kick Off\n or <Cancel> Kick Off", "Kick Off Incomplete",
+                MessageButtons::OkCancel) != MessageReply::Cancel)
+            return false;
+        m_game.kickoffPending = false;
+    }
+    return true;
+}
+
+bool GameFlow::runEntryDialog(PlayKind kind)
+{
+    PlayEntryContext context(m_currentPlay, m_situation, m_game, league(), m_ui);
+    return m_ui.runPlayDialog(kind, context);
+}
+
+void GameFlow::recordPlay(PlayKind kind)
+{
+    const bool penalty = kind == PlayKind::OffensivePenalty || kind == PlayKind::DefensivePenalty;
+    m_ui.playSound(penalty ? sound::kWarning : sound::kClick);
+    if (!pendingQuestionAllows(kind))
+        return;
+    m_currentPlay = freshPlay();
+    if (!runEntryDialog(kind))
+        return;
+    m_game.appendPlay(m_currentPlay);
+    applyPlayOutcome(m_game.plays.back(), m_situation, m_game, league());
+    refresh();
+}
+
+void GameFlow::timeOut(Column column)
+{
+    m_ui.playSound(sound::kTimeOut);
+    m_currentPlay = freshPlay();
+    m_currentPlay.playType = code(isHomeColumn(column) ? PlayType::HomeTimeOut : PlayType::VisitorTimeOut);
+    // A time-out leaves the situation as the last play left it.
+    if (!m_game.plays.empty()) {
+        const PlayRecord &last = m_game.plays.back();
+        m_currentPlay.downAfter = last.downAfter;
+        m_currentPlay.toGoAfter = last.toGoAfter;
+        m_currentPlay.finalSpot = last.finalSpot;
+    }
+    m_game.appendPlay(m_currentPlay);
+    refresh();
+}
+
+void GameFlow::giveBall(Column column)
+{
+    m_ui.playSound(sound::kClick);
+    m_situation.homeHasBall = isHomeColumn(column);
+    refresh();
+}
+
+void GameFlow::startOvertimePeriod()
+{
+    m_situation.down = 0;
+    m_situation.toGo = 10;
+    m_situation.ballSpot = FieldSpot{league().kickoffYardLine, true};
+    m_situation.homeHasBall = true;
+    m_game.kickoffPending = false;
+    m_game.tryPending = false;
+}
+
+void GameFlow::quarterUp()
+{
+    m_ui.playSound(sound::kClick);
+    ++m_situation.quarter;
+    const int quarter = m_situation.quarter;
+    const bool newPeriod = !m_game.plays.empty() && noPlayFromQuarter(m_game, quarter);
+    if (quarter >= kRegularQuarters && newPeriod)
+        startOvertimePeriod();
+    if (quarter == 2 && newPeriod) {
+        m_situation.down = 0;
+        m_situation.toGo = 10;
+        m_situation.ballSpot.yardLine = league().kickoffYardLine;
+        // The team that received the opening kickoff kicks off the second half.
+        askWhoKicksOff("Who Kicks Off in Second Half?", !m_game.plays.front().homeHasBall);
+    }
+    if (m_settings.app.swapSidesEachQuarter)
+        swapSides();
+    else
+        refresh();
+}
+
+void GameFlow::quarterDown()
+{
+    m_ui.playSound(sound::kClick);
+    if (m_situation.quarter > 0)
+        --m_situation.quarter;
+    refresh();
+}
+
+void GameFlow::downUp()
+{
+    m_ui.playSound(sound::kClick);
+    if (m_situation.down < 3)
+        ++m_situation.down;
+}
+
+void GameFlow::downDown()
+{
+    m_ui.playSound(sound::kClick);
+    if (m_situation.down > 0)
+        --m_situation.down;
+}
+
+void GameFlow::ballOn()
+{
+    BallOnForm form = openBallOn(m_situation, m_game.info);
+    const bool accepted = m_ui.runBallOn(form);
+    m_ui.playSound(sound::kClick);
+    if (accepted)
+        m_situation.ballSpot = ballOnSpot(form, league());
+    refresh();
+}
+
+void GameFlow::toGo()
+{
+    ToGoForm form = openToGo(m_situation, league());
+    const bool accepted = m_ui.runToGo(form);
+    m_ui.playSound(sound::kClick);
+    if (accepted)
+        m_situation.toGo = toGoValue(form, league());
+    refresh();
+}
+
+void GameFlow::swapSides()
+{
+    m_ui.playSound(sound::kClick);
+    m_situation.homeOnLeft = !m_situation.homeOnLeft;
+    refresh();
+}
+
+void GameFlow::storeSituationInGame()
+{
+    m_game.savedQuarter = std::max(highestPlayQuarter(m_game), static_cast<int>(m_situation.quarter));
+    if (!m_game.plays.empty())
+        applyPlayOutcome(m_game.plays.back(), m_situation, m_game, league());
+}
+
+bool GameFlow::saveReportingFailure()
+{
+    storeSituationInGame();
+    if (saveGame(m_game, m_game.fileName))
+        return true;
+    m_ui.playSound(sound::kWarning);
+    ask("Can't save game!", "Disk Full?", MessageButtons::Ok);
+    return false;
+}
+
+void GameFlow::close()
+{
+    m_open = false;
+    if (m_onClose)
+        m_onClose();
+}
+
+bool GameFlow::quitGame()
+{
+    m_ui.playSound(sound::kClick);
+    switch (ask("Save changes to game?", "Save Game?", MessageButtons::YesNoCancel)) {
+    case MessageReply::Yes:
+        // A failed save keeps the window open so that nothing is lost.
+        if (!saveReportingFailure())
+            return false;
+        break;
+    case MessageReply::No: break;
+    default: return false;
+    }
+    close();
+    return true;
+}
+
+void GameFlow::closeByOwner()
+{
+    if (ask("Save changes to game?", "Save Game?", MessageButtons::YesNo) == MessageReply::Yes)
+        saveReportingFailure();
+    close();
+}
+
+bool GameFlow::reload()
+{
+    if (!reloadGame(m_game)) {
+        // The game in memory is kept whole; the scorer learns the file failed.
+        m_ui.playSound(sound::kWarning);
+        ask("Can't load game !", "File corrupt ?", MessageButtons::Ok);
+        return false;
+    }
+    open();
+    return true;
+}
+
+void GameFlow::exportPlayByPlay(std::ostream &out, bool html, bool appending) const
+{
+    writePlayByPlay(out, m_game.info, m_playList, html, appending, m_settings.app.html, currentDateTime());
+}
+
+} // namespace yardmark

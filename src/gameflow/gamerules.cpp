@@ -1,0 +1,193 @@
+#include "gamerules.h"
+
+#include "vocabulary/vocabulary.h"
+
+#include <algorithm>
+
+namespace yardmark {
+
+namespace {
+
+bool isTry(std::int32_t playType)
+{
+    return playType == code(PlayType::ExtraPoint) || playType == code(PlayType::TryByRush) ||
+           playType == code(PlayType::TryByPass);
+}
+
+bool isTouchdown(std::int32_t scoreType)
+{
+    return scoreType == code(ScoreType::Touchdown) || scoreType == code(ScoreType::RunbackTouchdown) ||
+           scoreType == code(ScoreType::DefensiveTouchdown);
+}
+
+bool isOtherScore(std::int32_t scoreType)
+{
+    return scoreType >= code(ScoreType::FieldGoal) && scoreType <= code(ScoreType::RunbackSafety);
+}
+
+bool isKick(std::int32_t playType)
+{
+    // The onside kick is a kickoff too: without it here a recovery by the
+    // receiving team would leave the ball with the kicking team.
+    return playType == code(PlayType::Punt) || playType == code(PlayType::KickOff) ||
+           playType == code(PlayType::OnsideKick);
+}
+
+} // namespace
+
+PlayRecord newPlayFromSituation(const GameSituation &situation, const FieldSpot &previousPenaltySpot)
+{
+    PlayRecord play;
+    play.homeHasBall = situation.homeHasBall;
+    play.quarter = situation.quarter;
+    play.downBefore = situation.down;
+    play.toGoBefore = situation.toGo;
+    play.initialSpot = situation.ballSpot;
+    play.finalSpot = FieldSpot{0, true};
+    play.receivedAt = FieldSpot{0, true};
+    play.penaltySpot = previousPenaltySpot;
+    return play;
+}
+
+void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &game, const LeagueOptions &league)
+{
+    const bool team = play.homeHasBall;
+    const bool other = !team;
+    const std::int32_t type = play.playType;
+
+    // Score step: a touchdown makes a try due; any other score or any try
+    // makes a kickoff due from the kicking team's own half.
+    if (isTouchdown(play.scoreType)) {
+        game.tryPending = true;
+        game.kickoffPending = false;
+        situation.down = 0;
+        situation.toGo = league.tryYardLine;
+        situation.ballSpot.yardLine = league.tryYardLine;
+        const bool offenseScored = play.scoreType == code(ScoreType::Touchdown);
+        situation.homeHasBall = offenseScored ? team : other;
+        situation.ballSpot.homeSide = offenseScored ? other : team;
+    } else if (isOtherScore(play.scoreType) || isTry(type)) {
+        game.tryPending = false;
+        game.kickoffPending = true;
+        situation.toGo = 10;
+        situation.down = 0;
+        if (play.scoreType == code(ScoreType::Safety)) {
+            situation.ballSpot.yardLine = league.safetyKickYardLine;
+            situation.homeHasBall = team;
+        } else if (play.scoreType == code(ScoreType::RunbackSafety)) {
+            situation.ballSpot.yardLine = league.safetyKickYardLine;
+            situation.homeHasBall = other;
+        } else {
+            situation.ballSpot.yardLine = league.kickoffYardLine;
+            situation.homeHasBall = team;
+        }
+        situation.ballSpot.homeSide = situation.homeHasBall;
+    }
+
+    // Kick step: the receiving team gets first and ten unless the kicking
+    // team kept the ball.
+    if (isKick(type)) {
+        const bool kickingTeamKeeps = (play.turnover >= code(TurnoverKind::Fumble) &&
+                                       play.turnover <= code(TurnoverKind::OnDowns)) ||
+                                      play.kickResult == code(KickResult::OnsideSuccessful);
+        situation.homeHasBall = kickingTeamKeeps ? team : other;
+        situation.down = 0;
+        situation.toGo = 10;
+    }
+
+    // A missed field goal hands the ball over where it lies, down and
+    // distance as they are.
+    if (type == code(PlayType::FieldGoal))
+        situation.homeHasBall = play.kickResult == code(KickResult::FieldGoalGood) ? team : other;
+
+    if (isTry(type))
+        situation.homeHasBall = team;
+
+    if (type == code(PlayType::Rush) || type == code(PlayType::Pass)) {
+        if (play.turnover != 0) {
+            situation.homeHasBall = other;
+            situation.down = 0;
+            situation.toGo = 10;
+        } else {
+            situation.homeHasBall = team;
+        }
+    }
+}
+
+PlayPoints pointsOfPlay(const PlayRecord &play, const LeagueOptions &league)
+{
+    int points = 0;
+    bool toTeam = true;
+    switch (fromCode<ScoreType>(play.scoreType)) {
+    case ScoreType::Touchdown: points = league.touchdownPoints; break;
+    case ScoreType::RunbackTouchdown:
+    case ScoreType::DefensiveTouchdown:
+        points = league.touchdownPoints;
+        toTeam = false;
+        break;
+    case ScoreType::FieldGoal:
+        points = league.fieldGoalPoints;
+        // Indoors a field goal from the opponent's half is worth a point less.
+        if (league.indoorField && play.initialSpot.homeSide != play.homeHasBall)
+            points -= 1;
+        break;
+    case ScoreType::ExtraPoint: points = league.extraPointPoints; break;
+    case ScoreType::Conversion: points = league.conversionPoints; break;
+    case ScoreType::DefensiveConversion:
+        points = league.conversionPoints;
+        toTeam = false;
+        break;
+    case ScoreType::Safety:
+        points = league.safetyPoints;
+        toTeam = false;
+        break;
+    case ScoreType::RunbackSafety: points = league.safetyPoints; break;
+    default: return {};
+    }
+    const bool toHome = toTeam ? play.homeHasBall : !play.homeHasBall;
+    return toHome ? PlayPoints{points, 0} : PlayPoints{0, points};
+}
+
+void recomputeScore(Game &game, const LeagueOptions &league)
+{
+    game.homeScore = 0;
+    game.visitorScore = 0;
+    for (const PlayRecord &play : game.plays) {
+        const PlayPoints points = pointsOfPlay(play, league);
+        game.homeScore += points.home;
+        game.visitorScore += points.visitor;
+    }
+}
+
+int timeOutsUsed(const Game &game, bool home, int quarter)
+{
+    int first = quarter;
+    int last = quarter;
+    if (quarter < 2) {
+        first = 0;
+        last = 1;
+    } else if (quarter < 4) {
+        first = 2;
+        last = 3;
+    }
+    const std::int32_t type = code(home ? PlayType::HomeTimeOut : PlayType::VisitorTimeOut);
+    return static_cast<int>(std::count_if(game.plays.begin(), game.plays.end(), [&](const PlayRecord &play) {
+        return play.playType == type && play.quarter >= first && play.quarter <= last;
+    }));
+}
+
+bool noPlayFromQuarter(const Game &game, int quarter)
+{
+    return std::none_of(game.plays.begin(), game.plays.end(),
+                        [&](const PlayRecord &play) { return play.quarter >= quarter; });
+}
+
+int highestPlayQuarter(const Game &game)
+{
+    int highest = -1;
+    for (const PlayRecord &play : game.plays)
+        highest = std::max(highest, static_cast<int>(play.quarter));
+    return highest;
+}
+
+} // namespace yardmark

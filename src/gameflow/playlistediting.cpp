@@ -1,0 +1,167 @@
+// The play list commands of the game window: edit, delete and insert a play.
+#include "gameflow.h"
+
+#include "gameflow/editplay.h"
+#include "gameflow/gamerules.h"
+#include "gameflow/insertplay.h"
+#include "vocabulary/vocabulary.h"
+
+namespace yardmark {
+
+namespace {
+
+bool isScoreOrTry(const PlayRecord &play)
+{
+    const bool scored = play.scoreType >= code(ScoreType::Touchdown) &&
+                        play.scoreType <= code(ScoreType::RunbackSafety);
+    const bool isTry = play.playType >= code(PlayType::ExtraPoint) && play.playType <= code(PlayType::TryByPass);
+    return scored || isTry;
+}
+
+PlayKind entryKindOf(InsertKind kind)
+{
+    switch (kind) {
+    case InsertKind::KickOff: return PlayKind::KickOff;
+    case InsertKind::Punt: return PlayKind::Punt;
+    case InsertKind::Rush: return PlayKind::Rush;
+    case InsertKind::Pass: return PlayKind::Pass;
+    case InsertKind::OffensivePenalty: return PlayKind::OffensivePenalty;
+    case InsertKind::DefensivePenalty: return PlayKind::DefensivePenalty;
+    default: return PlayKind::FieldGoal;
+    }
+}
+
+} // namespace
+
+void GameFlow::rederive(bool takeQuarter)
+{
+    if (m_game.plays.empty())
+        return;
+    const PlayRecord &last = m_game.plays.back();
+    m_situation.down = last.downAfter;
+    m_situation.ballSpot = last.finalSpot;
+    m_situation.toGo = last.toGoAfter;
+    applyPlayOutcome(last, m_situation, m_game, league());
+    if (takeQuarter)
+        m_situation.quarter = last.quarter;
+}
+
+void GameFlow::editPlay(int index)
+{
+    if (index < 0 || index >= m_game.playCount()) {
+        ask("Select Play to Edit", "No Play Selected", MessageButtons::Ok);
+        return;
+    }
+    m_currentPlay = m_game.plays[static_cast<std::size_t>(index)];
+    EditPlayDialog dialog(m_currentPlay, m_game, league(), m_ui);
+    m_ui.runEditPlay(dialog);
+    if (dialog.accepted()) {
+        m_game.plays[static_cast<std::size_t>(index)] = m_currentPlay;
+        rederive(false);
+        refresh();
+    }
+    m_selectedPlay = index;
+}
+
+void GameFlow::deletePlay(int index)
+{
+    if (index < 0 || index >= m_game.playCount()) {
+        ask("Select Play to Delete", "No Play Selected", MessageButtons::Ok);
+        return;
+    }
+    m_ui.playSound(sound::kClick);
+    if (ask("Are you sure you want to delete play?", "Delete Play?", MessageButtons::YesNo) != MessageReply::Yes)
+        return;
+    PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
+    // Taking back the last score or try takes back what it made due.
+    if (index == m_game.playCount() - 1 && isScoreOrTry(play)) {
+        m_game.kickoffPending = false;
+        m_game.tryPending = false;
+    }
+    play.playType = code(PlayType::NoPlay);
+    m_game.removeNoPlays();
+    rederive(false);
+    refresh();
+}
+
+void GameFlow::insertPlay(int index)
+{
+    if (index < 0 || index >= m_game.playCount()) {
+        ask("Select play that new play will be inserted after", "No Play Selected", MessageButtons::Ok);
+        return;
+    }
+    if (index == m_game.playCount() - 1) {
+        ask("No need to insert after last play", "Last Play Selected", MessageButtons::Ok);
+        return;
+    }
+    const bool before = ask("Insert before the play selected?\n\n Yes for Before, No for After",
+                            "Insert before play?", MessageButtons::YesNo) == MessageReply::Yes;
+    const int after = before ? index - 1 : index; // the new play goes right after this one
+
+    // The play is entered in the situation of its place in the game. What is
+    // due at the end of the game does not depend on it: that situation comes
+    // back before it is taken again from the last play.
+    const GameSituation endSituation = m_situation;
+    const bool endTryPending = m_game.tryPending;
+    const bool endKickoffPending = m_game.kickoffPending;
+    if (after >= 0) {
+        const PlayRecord &previous = m_game.plays[static_cast<std::size_t>(after)];
+        m_situation.down = previous.downAfter;
+        m_situation.toGo = previous.toGoAfter;
+        m_situation.ballSpot = previous.finalSpot;
+        m_situation.quarter = previous.quarter;
+        applyPlayOutcome(previous, m_situation, m_game, league());
+    } else {
+        // Before the first play: the game's opening situation.
+        m_situation.quarter = 0;
+        m_situation.down = 0;
+        m_situation.toGo = 10;
+        m_situation.homeHasBall = true;
+        m_situation.ballSpot = FieldSpot{league().kickoffYardLine, true};
+        m_game.tryPending = false;
+        m_game.kickoffPending = false;
+    }
+    m_currentPlay = freshPlay();
+
+    InsertPlayForm form;
+    bool accepted = m_ui.runInsertPlay(form);
+    m_ui.playSound(sound::kClick);
+    if (accepted && form.kind) {
+        switch (*form.kind) {
+        case InsertKind::HomeTimeOut:
+        case InsertKind::VisitorTimeOut:
+            m_currentPlay.playType =
+                code(*form.kind == InsertKind::HomeTimeOut ? PlayType::HomeTimeOut : PlayType::VisitorTimeOut);
+            // The time-out leaves the situation as the play before it left it.
+            m_currentPlay.downAfter = m_situation.down;
+            m_currentPlay.toGoAfter = m_situation.toGo;
+            m_currentPlay.finalSpot = m_situation.ballSpot;
+            if (after >= 0) {
+                const PlayRecord &previous = m_game.plays[static_cast<std::size_t>(after)];
+                m_currentPlay.downAfter = previous.downAfter;
+                m_currentPlay.toGoAfter = previous.toGoAfter;
+                m_currentPlay.finalSpot = previous.finalSpot;
+            }
+            break;
+        case InsertKind::ExtraPoint: {
+            const bool tryPending = m_game.tryPending;
+            m_game.tryPending = true;
+            accepted = runEntryDialog(PlayKind::FieldGoal);
+            m_game.tryPending = tryPending;
+            break;
+        }
+        default: accepted = runEntryDialog(entryKindOf(*form.kind)); break;
+        }
+    }
+    if (accepted)
+        m_game.plays.insert(m_game.plays.begin() + (after + 1), m_currentPlay);
+
+    m_situation = endSituation;
+    m_game.tryPending = endTryPending;
+    m_game.kickoffPending = endKickoffPending;
+    rederive(true);
+    refresh();
+    m_selectedPlay = after + 1;
+}
+
+} // namespace yardmark

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "gameflow/corrections.h"
+#include "gameflow/editplay.h"
+#include "gameflow/insertplay.h"
+#include "gameflow/interaction.h"
+#include "gameflow/playentrycontext.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace yardmark {
+
+/// Answers the game window's questions from a script and logs, in order,
+/// every message ("Caption: text"), team choice ("choose: title"), dialog
+/// ("dialog N") and sound ("sound N").
+class ScriptedInteraction : public Interaction {
+public:
+    std::deque<MessageReply> replies;
+    std::deque<TeamChoice> teams;
+    std::vector<std::string> log;
+    std::vector<int> sounds;
+    std::vector<Message> messages;
+    std::vector<bool> teamPreselectedHome;
+    /// The entry dialogs; without one every entry dialog is cancelled.
+    std::function<bool(PlayKind, PlayEntryContext &)> playDialog;
+    std::function<void(EditPlayDialog &)> editPlay;
+    std::function<bool(InsertPlayForm &)> insertPlay;
+    std::function<bool(BallOnForm &)> ballOn;
+    std::function<bool(ToGoForm &)> toGo;
+    RecordTimeForm time;
+
+    MessageReply showMessage(const Message &message) override
+    {
+        messages.push_back(message);
+        log.push_back(message.caption + ": " + message.text);
+        if (message.buttons == MessageButtons::Ok)
+            return MessageReply::Ok;
+        if (replies.empty()) {
+            ADD_FAILURE() << "unscripted question " << message.caption;
+            return MessageReply::Cancel;
+        }
+        const MessageReply reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+
+    TeamChoice chooseTeam(std::string_view title, std::string_view, std::string_view, bool homeChecked) override
+    {
+        log.push_back("choose: " + std::string(title));
+        teamPreselectedHome.push_back(homeChecked);
+        if (teams.empty()) {
+            ADD_FAILURE() << "unscripted team choice " << title;
+            return TeamChoice::Cancelled;
+        }
+        const TeamChoice choice = teams.front();
+        teams.pop_front();
+        return choice;
+    }
+
+    bool runPlayDialog(PlayKind kind, PlayEntryContext &context) override
+    {
+        log.push_back("dialog " + std::to_string(static_cast<int>(kind)));
+        return playDialog ? playDialog(kind, context) : false;
+    }
+
+    void runEditPlay(EditPlayDialog &dialog) override
+    {
+        log.push_back("dialog Edit Play");
+        if (editPlay)
+            editPlay(dialog);
+        else
+            dialog.cancel();
+    }
+
+    bool runInsertPlay(InsertPlayForm &form) override
+    {
+        log.push_back("dialog Insert Play");
+        return insertPlay && insertPlay(form);
+    }
+
+    bool runBallOn(BallOnForm &form) override { return ballOn && ballOn(form); }
+    bool runToGo(ToGoForm &form) override { return toGo && toGo(form); }
+
+    void runRecordTime(RecordTimeForm &form) override
+    {
+        log.push_back("Record Time");
+        form = time;
+    }
+
+    void playSound(int soundNumber) override
+    {
+        sounds.push_back(soundNumber);
+        log.push_back("sound " + std::to_string(soundNumber));
+    }
+
+    void clear()
+    {
+        log.clear();
+        sounds.clear();
+        messages.clear();
+    }
+};
+
+} // namespace yardmark
