@@ -12,7 +12,13 @@ ScoreGrid scoreByQuarter(const Game &game, const LeagueOptions &options)
     for (const PlayRecord &play : game.plays)
         highest = std::max(highest, play.quarter);
 
-    const TeamPoints final = gameScore(game, options);
+    // The final score is the game's score recomputed from every play.
+    PlayPoints final;
+    for (const PlayRecord &play : game.plays) {
+        const PlayPoints points = pointsOfPlay(play, options);
+        final.home += points.home;
+        final.visitor += points.visitor;
+    }
     ScoreGrid grid;
     for (bool home : {true, false}) {
         auto &row = home ? grid.home : grid.visitor;
@@ -20,7 +26,7 @@ ScoreGrid scoreByQuarter(const Game &game, const LeagueOptions &options)
         for (std::int32_t period = 0; period < ScoreGrid::kCells - 1; ++period)
             row[period] = period == 0 || highest >= period ? std::to_string(pointsInPeriod(game, period, home, options))
                                                            : std::string("-");
-        row[ScoreGrid::kCells - 1] = std::to_string(final.of(home));
+        row[ScoreGrid::kCells - 1] = std::to_string(pointsFor(final, home));
     }
     return grid;
 }

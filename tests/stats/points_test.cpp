@@ -1,5 +1,7 @@
 #include "stats/points.h"
 
+#include "stats/gameteamstats.h"
+
 #include "playlist.h"
 
 #include <gtest/gtest.h>
@@ -15,36 +17,29 @@ TEST(PointsTest, EachScoreGoesToItsTeam)
     struct Case {
         ScoreType score;
         bool homeHasBall;
-        TeamPoints expected;
+        int home, visitor;
     } cases[] = {
-        {ScoreType::NoScore, true, {0, 0}},
-        {ScoreType::Touchdown, true, {6, 0}},
-        {ScoreType::Touchdown, false, {0, 6}},
-        {ScoreType::RunbackTouchdown, true, {0, 6}},
-        {ScoreType::DefensiveTouchdown, false, {6, 0}},
-        {ScoreType::FieldGoal, true, {3, 0}},
-        {ScoreType::ExtraPoint, false, {0, 1}},
-        {ScoreType::Conversion, true, {2, 0}},
-        {ScoreType::DefensiveConversion, true, {0, 2}},
-        {ScoreType::Safety, true, {0, 2}},
-        {ScoreType::RunbackSafety, false, {0, 2}},
-        {fromCode<ScoreType>(10), true, {0, 0}},
-        {fromCode<ScoreType>(-1), true, {0, 0}},
+        {ScoreType::NoScore, true, 0, 0},
+        {ScoreType::Touchdown, true, 6, 0},
+        {ScoreType::Touchdown, false, 0, 6},
+        {ScoreType::RunbackTouchdown, true, 0, 6},
+        {ScoreType::DefensiveTouchdown, false, 6, 0},
+        {ScoreType::FieldGoal, true, 3, 0},
+        {ScoreType::ExtraPoint, false, 0, 1},
+        {ScoreType::Conversion, true, 2, 0},
+        {ScoreType::DefensiveConversion, true, 0, 2},
+        {ScoreType::Safety, true, 0, 2},
+        {ScoreType::RunbackSafety, false, 0, 2},
+        {fromCode<ScoreType>(10), true, 0, 0},
+        {fromCode<ScoreType>(-1), true, 0, 0},
     };
     const LeagueOptions options;
     for (const Case &c : cases) {
-        const PlayRecord play = Play(PlayType::Rush, c.homeHasBall).score(c.score);
-        EXPECT_EQ(pointsOfPlay(play, options), c.expected) << code(c.score) << " home " << c.homeHasBall;
+        const Game game = gameOf({Play(PlayType::Rush, c.homeHasBall).quarter(1).score(c.score)});
+        EXPECT_EQ(pointsInPeriod(game, 1, true, options), c.home) << code(c.score) << " home " << c.homeHasBall;
+        EXPECT_EQ(pointsInPeriod(game, 1, false, options), c.visitor) << code(c.score) << " home " << c.homeHasBall;
+        EXPECT_EQ(pointsInPeriod(game, 0, true, options) + pointsInPeriod(game, 0, false, options), 0);
     }
-}
-
-TEST(PointsTest, LeagueValuesAreUsed)
-{
-    LeagueOptions options;
-    options.touchdownPoints = 7;
-    options.safetyPoints = 3;
-    EXPECT_EQ(pointsOfPlay(Play(PlayType::Rush, true).score(ScoreType::Touchdown), options), (TeamPoints{7, 0}));
-    EXPECT_EQ(pointsOfPlay(Play(PlayType::Rush, false).score(ScoreType::Safety), options), (TeamPoints{3, 0}));
 }
 
 TEST(PointsTest, IndoorFieldGoalFromTheOpponentsHalfIsWorthOneLess)
@@ -53,12 +48,13 @@ TEST(PointsTest, IndoorFieldGoalFromTheOpponentsHalfIsWorthOneLess)
     indoor.indoorField = true;
     indoor.midfieldYardLine = 25;
     for (bool home : {true, false}) {
-        const PlayRecord opponentHalf = Play(PlayType::FieldGoal, home).from(40, 25).score(ScoreType::FieldGoal);
-        const PlayRecord ownHalf = Play(PlayType::FieldGoal, home).from(20, 25).score(ScoreType::FieldGoal);
-        EXPECT_EQ(pointsOfPlay(opponentHalf, indoor).of(home), 2);
-        EXPECT_EQ(pointsOfPlay(ownHalf, indoor).of(home), 3);
-        // Outdoors the spot does not matter.
-        EXPECT_EQ(pointsOfPlay(Play(PlayType::FieldGoal, home).from(80).score(ScoreType::FieldGoal), {}).of(home), 3);
+        const Game game = gameOf({
+            Play(PlayType::FieldGoal, home).from(40, 25).score(ScoreType::FieldGoal),
+            Play(PlayType::FieldGoal, home).quarter(1).from(20, 25).score(ScoreType::FieldGoal),
+        });
+        EXPECT_EQ(pointsInPeriod(game, 0, home, indoor), 2);
+        EXPECT_EQ(pointsInPeriod(game, 1, home, indoor), 3);
+        EXPECT_EQ(computeGameTeamStats(game, home, 0, 3, indoor).totalPoints, 5);
     }
 }
 
@@ -79,7 +75,6 @@ TEST(PointsTest, PointsInPeriodTakesAllOvertimeTogether)
     EXPECT_EQ(pointsInPeriod(game, 4, true, options), 6);
     EXPECT_EQ(pointsInPeriod(game, 4, false, options), 12);
     EXPECT_EQ(pointsInPeriod(game, 9, false, options), 12);
-    EXPECT_EQ(gameScore(game, options), (TeamPoints{13, 15}));
 }
 
 } // namespace
