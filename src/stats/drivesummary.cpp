@@ -31,7 +31,7 @@ bool startsLaterOvertime(const PlayRecord &play, const PlayRecord &before)
     return play.quarter > kLastRegularQuarter && play.quarter > before.quarter;
 }
 
-std::string periodText(std::int32_t quarter)
+std::string drivePeriodText(std::int32_t quarter)
 {
     if (quarter >= 0 && quarter <= kLastRegularQuarter)
         return std::string(periodName(quarter)) + " Quarter";
@@ -74,8 +74,9 @@ std::string resultText(const std::vector<PlayRecord> &plays, std::size_t i, cons
     return {};
 }
 
-/// Game time left in regulation at a play, in seconds; a play without a
-/// recorded clock counts as the start of its quarter.
+/// Game time left in regulation at a play, in seconds. No time left at all
+/// (a fourth-quarter play without a recorded clock) counts as the start of the
+/// fourth quarter.
 std::int64_t regulationSecondsLeft(const PlayRecord &play, std::int64_t minutesPerQuarter)
 {
     const std::int64_t quartersAfter = kLastRegularQuarter - static_cast<std::int64_t>(play.quarter);
@@ -133,7 +134,7 @@ std::vector<DriveLine> scanDrives(const Game &game, const LeagueOptions &options
                 end = index;
         }
 
-        const std::string result = resultText(plays, i, when + " " + periodText(play.quarter));
+        const std::string result = resultText(plays, i, when + " " + drivePeriodText(play.quarter));
         if (result.empty())
             continue;
         DriveLine line;

@@ -36,9 +36,10 @@ std::vector<DriveLine> scanDrives(const Game &game, const LeagueOptions &options
 /// The window's line: "Team: 5 Plays, 42 Yards, Duration: 2:07, Result: TD at 3:05 of 1st Quarter".
 std::string driveLineText(const DriveLine &line);
 
-/// The game time between two plays, from the clock recorded with each; a play
-/// without a recorded clock stands for the start of its quarter. 0:00 when the
-/// end play lies in overtime or the clock entries run backwards.
+/// The game time between two plays, from the regulation time left at each; a
+/// play with no time left (the fourth quarter without a recorded clock) stands
+/// for the start of the fourth quarter. 0:00 when the end play lies in overtime
+/// or the clock entries run backwards.
 ClockTime driveDuration(const Game &game, int startIndex, int endIndex, const LeagueOptions &options);
 
 /// Writes the drives as comma-separated text or as an HTML table. The CSV
