@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+namespace yardmark {
+
+/// The About box: the program's name and version.
+class AboutDialog final : public QDialog {
+public:
+    explicit AboutDialog(QWidget *parent = nullptr);
+};
+
+} // namespace yardmark

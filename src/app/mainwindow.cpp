@@ -1,0 +1,311 @@
+#include "mainwindow.h"
+
+#include "aboutdialog.h"
+#include "bitmaps.h"
+#include "helpwindow.h"
+#include "htmloptionsdialog.h"
+#include "leagueoptionsdialog.h"
+#include "qtext.h"
+#include "records/settingsfile.h"
+#include "records/userinterface.h"
+#include "wallpaperview.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace yardmark {
+namespace {
+
+constexpr int kMinWindowWidth = 160;
+constexpr int kMinWindowHeight = 120;
+// At least this much of the window must lie on the screen to be reachable.
+constexpr int kMinVisible = 48;
+
+// The stored rectangle: the window's outer top-left corner (where the
+// window manager puts the frame) and the size of its inside.
+WindowRect windowRectOf(const QWidget &window)
+{
+    const QPoint corner = window.pos();
+    return {corner.x(), corner.y(), corner.x() + window.width(), corner.y() + window.height()};
+}
+
+} // namespace
+
+WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen)
+{
+    // The stored numbers may be anything a damaged file holds: work in 64 bits.
+    std::int64_t left = stored.left;
+    std::int64_t top = stored.top;
+    std::int64_t width = std::int64_t{stored.right} - stored.left;
+    std::int64_t height = std::int64_t{stored.bottom} - stored.top;
+    const WindowRect defaults;
+    if (width < kMinWindowWidth || height < kMinWindowHeight) {
+        width = defaults.right - defaults.left;
+        height = defaults.bottom - defaults.top;
+    }
+    if (screen.isValid()) {
+        width = std::min<std::int64_t>(width, screen.width());
+        height = std::min<std::int64_t>(height, screen.height());
+        const std::int64_t visibleWidth =
+            std::min<std::int64_t>(left + width, screen.right() + 1) - std::max<std::int64_t>(left, screen.left());
+        const std::int64_t visibleHeight =
+            std::min<std::int64_t>(top + height, screen.bottom() + 1) - std::max<std::int64_t>(top, screen.top());
+        if (visibleWidth < kMinVisible || visibleHeight < kMinVisible) {
+            left = screen.left();
+            top = screen.top();
+        }
+    }
+    // Within 32 bits now: a far-off corner was moved onto the screen.
+    left = std::clamp<std::int64_t>(left, -100000, 100000);
+    top = std::clamp<std::int64_t>(top, -100000, 100000);
+    width = std::min<std::int64_t>(width, 100000);
+    height = std::min<std::int64_t>(height, 100000);
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
+            static_cast<int>(top + height)};
+}
+
+MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_ui(ui), m_settingsFile(std::move(settingsFile))
+{
+    setWindowTitle(QStringLiteral("Football Yardmark"));
+    setWindowIcon(programIcon());
+    m_wallpaper = new WallpaperView;
+    setCentralWidget(m_wallpaper);
+    createFileMenu();
+    createOptionsMenu();
+    createHelpMenu();
+    placeWindow();
+    reloadWallpaper();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction *MainWindow::addAction(QMenu *menu, const char *name, const char *text, std::function<void()> command)
+{
+    QAction *action = menu->addAction(QString::fromLatin1(text));
+    action->setObjectName(QString::fromLatin1(name));
+    if (command)
+        connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    return action;
+}
+
+void MainWindow::createFileMenu()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    m_fileMenuEnd = m_fileMenu->addSeparator();
+    addAction(m_fileMenu, "printerSetup", "Printer &Setup...", [this] { showPrinterSetup(); });
+    m_fileMenu->addSeparator();
+    QAction *exit = addAction(m_fileMenu, "exit", "E&xit", [this] { close(); });
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+}
+
+void MainWindow::createOptionsMenu()
+{
+    m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    m_optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
+
+    QAction *sound = addAction(m_optionsMenu, "useSoundEffects", "&Use Sound Effects", nullptr);
+    sound->setCheckable(true);
+    sound->setChecked(m_settings.app.soundEnabled);
+    connect(sound, &QAction::toggled, this, [this](bool on) { toggleSound(on); });
+
+    QAction *swap = addAction(m_optionsMenu, "swapSides", "&Swap Sides After Each Quarter", nullptr);
+    swap->setCheckable(true);
+    swap->setChecked(m_settings.app.swapSidesEachQuarter);
+    connect(swap, &QAction::toggled, this, [this](bool on) { m_settings.app.swapSidesEachQuarter = on; });
+
+    m_optionsMenu->addSeparator();
+    addAction(m_optionsMenu, "leagueOptions", "&League Options", [this] { showLeagueOptions(); });
+    addAction(m_optionsMenu, "htmlOptions", "&HTML Options", [this] { showHtmlOptions(); });
+
+    QMenu *colors = m_optionsMenu->addMenu(QStringLiteral("&Colors"));
+    colors->setObjectName(QStringLiteral("colorsMenu"));
+    addAction(colors, "homeColor", "&Home Color ...", [this] { chooseTeamColor(true); });
+    addAction(colors, "visitorColor", "&Visitor Color ...", [this] { chooseTeamColor(false); });
+
+    QMenu *wallpaper = m_optionsMenu->addMenu(QStringLiteral("&Wallpaper"));
+    wallpaper->setObjectName(QStringLiteral("wallpaperMenu"));
+    addAction(wallpaper, "changeWallpaper", "&Change ...", [this] { chooseWallpaper(); });
+    wallpaper->addSeparator();
+    m_wallpaperModes = new QActionGroup(this);
+    const struct {
+        const char *name;
+        const char *text;
+        WallpaperMode mode;
+    } modes[] = {{"fitWallpaper", "&Fit to Window", WallpaperMode::Fit},
+                 {"tileWallpaper", "&Tile in Window", WallpaperMode::Tile},
+                 {"centerWallpaper", "C&enter in Window", WallpaperMode::Center}};
+    for (const auto &m : modes) {
+        const int mode = static_cast<int>(m.mode);
+        QAction *action = addAction(wallpaper, m.name, m.text, [this, mode] { setWallpaperMode(mode); });
+        action->setCheckable(true);
+        action->setChecked(m_settings.app.wallpaperMode == mode);
+        m_wallpaperModes->addAction(action);
+    }
+}
+
+void MainWindow::createHelpMenu()
+{
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    QAction *contents = addAction(m_helpMenu, "helpContents", "&Contents", [this] { showHelp(); });
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    contents->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(m_helpMenu, "about", "&About...", [this] { showAbout(); });
+}
+
+QMenu *MainWindow::addMenuBeforeOptions(const QString &title)
+{
+    auto *menu = new QMenu(title, this);
+    menuBar()->insertMenu(m_optionsMenu->menuAction(), menu);
+    return menu;
+}
+
+void MainWindow::setGameInProgress(bool inProgress)
+{
+    if (m_gameInProgress == inProgress)
+        return;
+    m_gameInProgress = inProgress;
+    emit gameInProgressChanged(inProgress);
+}
+
+int MainWindow::runDialog(QDialog &dialog)
+{
+    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
+}
+
+void MainWindow::placeWindow()
+{
+    const QScreen *screen = this->screen();
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect();
+    const WindowRect rect = usableWindowRect(m_settings.app.mainWindowRect, desktop);
+    move(rect.left, rect.top);
+    resize(rect.right - rect.left, rect.bottom - rect.top);
+    m_normalRect = windowRectOf(*this);
+}
+
+void MainWindow::noteNormalRect()
+{
+    if (windowState() == Qt::WindowNoState)
+        m_normalRect = windowRectOf(*this);
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    noteNormalRect();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    noteNormalRect();
+}
+
+void MainWindow::reloadWallpaper()
+{
+    m_wallpaper->setMode(m_settings.app.wallpaperMode);
+    m_wallpaper->setImage(loadWallpaper(pathToQString(m_settings.app.wallpaperFile)));
+}
+
+void MainWindow::toggleSound(bool on)
+{
+    m_settings.app.soundEnabled = on;
+    if (on)
+        m_ui.playSound(kClickSound);
+}
+
+void MainWindow::setWallpaperMode(int mode)
+{
+    m_settings.app.wallpaperMode = mode;
+    m_wallpaper->setMode(mode);
+}
+
+void MainWindow::chooseWallpaper()
+{
+    m_ui.playSound(kClickSound);
+    FileRequest request;
+    request.title = "Select Wallpaper Bitmap";
+    request.filters = "Bitmap Files (*.bmp)|*.bmp|";
+    request.defaultExtension = "bmp";
+    const std::optional<FileChoice> choice = m_ui.chooseOpenFile(request);
+    if (!choice)
+        return;
+    m_settings.app.wallpaperFile = choice->path;
+    reloadWallpaper();
+}
+
+void MainWindow::chooseTeamColor(bool home)
+{
+    m_ui.playSound(kClickSound);
+    ColorValue &color = home ? m_settings.app.homeColor : m_settings.app.visitorColor;
+    const std::optional<ColorValue> chosen = m_ui.chooseColor(color);
+    if (!chosen)
+        return;
+    color = *chosen;
+    if (m_gameInProgress)
+        emit gameWindowRefreshRequested();
+}
+
+void MainWindow::showLeagueOptions()
+{
+    m_ui.playSound(kClickSound);
+    LeagueOptionsDialog dialog(m_settings.league, m_ui, this);
+    if (runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+        emit gameWindowRefreshRequested();
+}
+
+void MainWindow::showHtmlOptions()
+{
+    m_ui.playSound(kClickSound);
+    HtmlOptionsDialog dialog(m_settings.app.html, m_ui, installedFontFaces(), this);
+    runDialog(dialog);
+}
+
+void MainWindow::showPrinterSetup()
+{
+    m_ui.playSound(kClickSound);
+    QPrintDialog dialog(&m_printer, this);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    runDialog(dialog);
+}
+
+void MainWindow::showAbout()
+{
+    m_ui.playSound(kClickSound);
+    AboutDialog dialog(this);
+    runDialog(dialog);
+}
+
+void MainWindow::showHelp()
+{
+    m_ui.playSound(kClickSound);
+    HelpWindow::showContents(this);
+}
+
+bool MainWindow::saveSettings()
+{
+    // A maximized (or minimized) window keeps the rectangle it had before.
+    noteNormalRect();
+    m_settings.app.mainWindowRect = m_normalRect;
+    return writeSettings(m_settingsFile, m_settings);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_settingsSaved) {
+        // A settings file that cannot be written is no reason to keep the
+        // program open: the settings are simply not kept.
+        saveSettings();
+        m_settingsSaved = true;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace yardmark

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "records/settings.h"
+
+#include <QMainWindow>
+#include <QPrinter>
+
+#include <filesystem>
+#include <functional>
+
+class QActionGroup;
+class QDialog;
+
+namespace yardmark {
+
+class UserInterface;
+class WallpaperView;
+
+/// Keeps a stored window rectangle usable on the screen: too small a window
+/// takes the default size, and one that lies (almost) wholly off `screen`
+/// moves to the screen's top-left corner.
+WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen);
+
+/// The main window, "Football Yardmark": the wallpaper and the menus that
+/// reach every function. It edits the program's settings and writes them to
+/// the settings file when it closes.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// Whether a game window is open; the commands that need a current game
+    /// follow it through gameInProgressChanged.
+    bool gameInProgress() const { return m_gameInProgress; }
+    void setGameInProgress(bool inProgress);
+
+    /// The top-level menus. Later windows add their commands here; menus of
+    /// their own go before "&Options" (addMenuBeforeOptions), items of the
+    /// File menu before its printer commands (fileMenuEnd).
+    QMenu *fileMenu() const { return m_fileMenu; }
+    QMenu *optionsMenu() const { return m_optionsMenu; }
+    QMenu *helpMenu() const { return m_helpMenu; }
+    QAction *fileMenuEnd() const { return m_fileMenuEnd; }
+    QMenu *addMenuBeforeOptions(const QString &title);
+
+    /// The printer chosen in "Printer &Setup...", used by every printout.
+    QPrinter &printer() { return m_printer; }
+
+    /// Runs a modal dialog; tests replace the runner to answer dialogs.
+    int runDialog(QDialog &dialog);
+    void setDialogRunner(std::function<int(QDialog &)> runner) { m_dialogRunner = std::move(runner); }
+
+    /// Loads `wallpaperFile` again (or the default wallpaper) and redraws.
+    void reloadWallpaper();
+    const WallpaperView &wallpaper() const { return *m_wallpaper; }
+
+    /// Writes the settings file now: the last normal rectangle of the window
+    /// and everything else. Done once when the window closes.
+    bool saveSettings();
+
+signals:
+    void gameInProgressChanged(bool inProgress);
+    /// The league options or a team colour changed while a game is open.
+    void gameWindowRefreshRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createFileMenu();
+    void createOptionsMenu();
+    void createHelpMenu();
+    QAction *addAction(QMenu *menu, const char *name, const char *text, std::function<void()> command);
+    void toggleSound(bool on);
+    void setWallpaperMode(int mode);
+    void chooseWallpaper();
+    void chooseTeamColor(bool home);
+    void showLeagueOptions();
+    void showHtmlOptions();
+    void showPrinterSetup();
+    void showAbout();
+    void showHelp();
+    void placeWindow();
+    void noteNormalRect();
+
+    Settings &m_settings;
+    UserInterface &m_ui;
+    std::filesystem::path m_settingsFile;
+    std::function<int(QDialog &)> m_dialogRunner;
+    WallpaperView *m_wallpaper = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_fileMenuEnd = nullptr;
+    QActionGroup *m_wallpaperModes = nullptr;
+    QPrinter m_printer;
+    WindowRect m_normalRect;
+    bool m_gameInProgress = false;
+    bool m_settingsSaved = false;
+};
+
+} // namespace yardmark

@@ -1,0 +1,42 @@
+#include "program.h"
+
+#include "records/settingsfile.h"
+
+#include <QApplication>
+
+namespace yardmark {
+namespace {
+
+Settings startingSettings(const std::filesystem::path &settingsFile)
+{
+    Settings settings;
+    setDefaults(settings);
+    readSettings(settingsFile, settings);
+    return settings;
+}
+
+} // namespace
+
+Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<SoundPlayer> sounds)
+    : m_settingsFile(settingsFilePath(startDirectory)), m_sounds(std::move(sounds)), m_ui(m_settings.app, *m_sounds)
+{
+    m_settings = startingSettings(m_settingsFile);
+    m_ui.playSound(kProgramStartSound);
+    m_mainWindow = std::make_unique<MainWindow>(m_settings, m_ui, m_settingsFile);
+    m_ui.setParentWindow(m_mainWindow.get());
+}
+
+int runProgram(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Football Yardmark"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setDesktopFileName(QStringLiteral("yardmark"));
+    std::error_code error;
+    std::filesystem::path start = std::filesystem::current_path(error);
+    Program program(error ? std::filesystem::path(".") : start, makeSoundPlayer());
+    program.mainWindow().show();
+    return QApplication::exec();
+}
+
+} // namespace yardmark

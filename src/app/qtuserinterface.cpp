@@ -1,0 +1,194 @@
+#include "qtuserinterface.h"
+
+#include "filefilter.h"
+#include "qtext.h"
+#include "soundplayer.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace yardmark {
+namespace {
+
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QColor toQColor(ColorValue color)
+{
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                            MessageIcon icon, QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(boxIcon(icon), toQString(caption), toQString(text),
+                                             standardButtons(buttons), parent);
+    // The texts are shown as written, never read as rich text.
+    box->setTextFormat(Qt::PlainText);
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNo:
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::YesNoCancel:
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    return box;
+}
+
+MessageAnswer messageAnswer(int standardButton, MessageButtons buttons)
+{
+    switch (standardButton) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Cancel;
+}
+
+void prepareCustomColors()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::white);
+}
+
+QtUserInterface::QtUserInterface(const AppSettings &settings, SoundPlayer &sounds)
+    : m_settings(settings), m_sounds(sounds)
+{
+}
+
+MessageAnswer QtUserInterface::message(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                       MessageIcon icon)
+{
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(text, caption, buttons, icon, m_parent);
+    box->exec();
+    return messageAnswer(box->standardButton(box->clickedButton()), buttons);
+}
+
+void QtUserInterface::playSound(int sound)
+{
+    if (m_settings.soundEnabled)
+        m_sounds.play(sound);
+}
+
+std::optional<FileChoice> QtUserInterface::chooseOpenFile(const FileRequest &request)
+{
+    return chooseFile(request, false);
+}
+
+std::optional<FileChoice> QtUserInterface::chooseSaveFile(const FileRequest &request)
+{
+    return chooseFile(request, true);
+}
+
+std::optional<FileChoice> QtUserInterface::chooseFile(const FileRequest &request, bool save)
+{
+    const std::vector<FileFilter> filters = parseFilterList(request.filters);
+    QStringList nameFilters;
+    for (const FileFilter &filter : filters)
+        nameFilters << toQString(qtNameFilter(filter));
+
+    QFileDialog dialog(m_parent, toQString(request.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!nameFilters.isEmpty()) {
+        dialog.setNameFilters(nameFilters);
+        dialog.selectNameFilter(nameFilters.value(request.filterIndex, nameFilters.first()));
+    }
+    // A name typed without an extension gets the one of the filter shown.
+    const auto suffixFor = [&](const QString &nameFilter) {
+        const auto index = static_cast<std::size_t>(std::max<qsizetype>(nameFilters.indexOf(nameFilter), 0));
+        std::string extension = index < filters.size() ? patternExtension(filters[index].pattern) : std::string();
+        return toQString(extension.empty() ? request.defaultExtension : extension);
+    };
+    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected,
+                     [&](const QString &filter) { dialog.setDefaultSuffix(suffixFor(filter)); });
+    if (!request.initialPath.empty())
+        dialog.selectFile(pathToQString(request.initialPath));
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    FileChoice choice;
+    choice.filterIndex = std::max<int>(0, static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter())));
+    choice.path = pathFromQString(dialog.selectedFiles().first());
+    if (save || !QFileInfo::exists(dialog.selectedFiles().first()))
+        choice.path = completeFileName(choice.path, filters, choice.filterIndex, request.defaultExtension);
+    return choice;
+}
+
+std::optional<ColorValue> QtUserInterface::chooseColor(ColorValue initial)
+{
+    prepareCustomColors();
+    // Qt's own dialog: the system ones do not keep the custom colours.
+    const QColor chosen =
+        QColorDialog::getColor(toQColor(initial), m_parent, QString(), QColorDialog::DontUseNativeDialog);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return colorValue(chosen.red(), chosen.green(), chosen.blue());
+}
+
+} // namespace yardmark
