@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/playrecord.h"
+
 #include <cstdint>
 #include <string>
 
@@ -22,6 +24,14 @@ ClockTime clockTimeFromSeconds(std::int64_t totalSeconds);
 constexpr std::int64_t totalSeconds(const ClockTime &time)
 {
     return static_cast<std::int64_t>(time.minutes) * 60 + time.seconds;
+}
+
+/// The regulation time left at a play, in seconds: its clock plus the
+/// quarters still to come. Overtime plays give a negative time.
+constexpr std::int64_t regulationSecondsLeft(const PlayRecord &play, std::int64_t minutesPerQuarter)
+{
+    const std::int64_t quartersAfter = 3 - static_cast<std::int64_t>(play.quarter);
+    return (play.clockMinutes + quartersAfter * minutesPerQuarter) * 60 + play.clockSeconds;
 }
 
 /// "m:ss": the seconds get a leading zero below 10.

@@ -30,7 +30,8 @@ void DriveCounter::count(const PlayRecord &play, const LeagueOptions &options)
         m_yards = gain == std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::max() : -gain;
         return;
     }
-    const bool notAPlay = play.playType >= code(PlayType::ExtraPoint) && play.playType <= code(PlayType::DefensivePenalty);
+    const bool notAPlay =
+        play.playType >= code(PlayType::ExtraPoint) && play.playType <= code(PlayType::DefensivePenalty);
     if (!notAPlay)
         ++m_plays;
     m_yards = addYards(m_yards, gain);
@@ -44,11 +45,13 @@ bool lineTeamIsHome(const PlayRecord &play)
     case ScoreType::FieldGoal:
     case ScoreType::ExtraPoint:
     case ScoreType::Conversion:
-    case ScoreType::RunbackSafety: return play.homeHasBall;
+    case ScoreType::RunbackSafety:
+        return play.homeHasBall;
     case ScoreType::RunbackTouchdown:
     case ScoreType::DefensiveTouchdown:
     case ScoreType::DefensiveConversion:
-    case ScoreType::Safety: break;
+    case ScoreType::Safety:
+        break;
     }
     return !play.homeHasBall;
 }

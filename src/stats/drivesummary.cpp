@@ -74,16 +74,14 @@ std::string resultText(const std::vector<PlayRecord> &plays, std::size_t i, cons
     return {};
 }
 
-/// Game time left in regulation at a play, in seconds. No time left at all
+/// Regulation time left at the start or end of a drive. No time left at all
 /// (a fourth-quarter play without a recorded clock) counts as the start of the
 /// fourth quarter.
-std::int64_t regulationSecondsLeft(const PlayRecord &play, std::int64_t minutesPerQuarter)
+std::int64_t driveClock(const PlayRecord &play, std::int64_t minutesPerQuarter)
 {
-    const std::int64_t quartersAfter = kLastRegularQuarter - static_cast<std::int64_t>(play.quarter);
-    std::int64_t minutes = play.clockMinutes + quartersAfter * minutesPerQuarter;
-    if (minutes == 0 && play.clockSeconds == 0)
-        minutes = (quartersAfter + 1) * minutesPerQuarter;
-    return minutes * 60 + play.clockSeconds;
+    const std::int64_t left = regulationSecondsLeft(play, minutesPerQuarter);
+    return left == 0 ? (kLastRegularQuarter + 1 - static_cast<std::int64_t>(play.quarter)) * minutesPerQuarter * 60
+                     : left;
 }
 
 } // namespace
@@ -101,7 +99,8 @@ std::vector<DriveLine> scanDrives(const Game &game, const LeagueOptions &options
         const int index = static_cast<int>(i);
         if (i > 0) {
             const PlayRecord &before = plays[i - 1];
-            if (startsSecondHalf(play, before) || (breaks == DriveBreaks::Window && startsLaterOvertime(play, before))) {
+            if (startsSecondHalf(play, before) ||
+                (breaks == DriveBreaks::Window && startsLaterOvertime(play, before))) {
                 start = index;
                 drive.restart();
             }
@@ -164,8 +163,8 @@ ClockTime driveDuration(const Game &game, int startIndex, int endIndex, const Le
     const PlayRecord &endPlay = game.plays[static_cast<std::size_t>(endIndex)];
     if (endPlay.quarter > kLastRegularQuarter)
         return {};
-    return clockTimeFromSeconds(regulationSecondsLeft(startPlay, options.minutesPerQuarter) -
-                                regulationSecondsLeft(endPlay, options.minutesPerQuarter));
+    return clockTimeFromSeconds(driveClock(startPlay, options.minutesPerQuarter) -
+                                driveClock(endPlay, options.minutesPerQuarter));
 }
 
 void writeDriveSummary(std::ostream &out, const Game &game, const LeagueOptions &options, bool html, bool appending,
@@ -191,8 +190,8 @@ void writeDriveSummary(std::ostream &out, const Game &game, const LeagueOptions 
     out << "</tr>\n";
     for (const DriveLine &line : lines) {
         // The row colour marks the team, not the row's place.
-        const ColorValue color = line.team == game.info.homeTeamName ? htmlOptions.htmlPrimaryRowColor
-                                                                     : htmlOptions.htmlAlternateRowColor;
+        const ColorValue color =
+            line.team == game.info.homeTeamName ? htmlOptions.htmlPrimaryRowColor : htmlOptions.htmlAlternateRowColor;
         const auto cell = [&](const std::string &text) {
             return "<td align=center>" + fonts.body + text + fonts.end + "</td>";
         };

@@ -71,13 +71,20 @@ void writeHtmlRow(std::ostream &out, const std::string &team, const GameTeamStat
 const char *summaryPeriodCaption(SummaryPeriod period)
 {
     switch (period) {
-    case SummaryPeriod::Game: return "&Game";
-    case SummaryPeriod::FirstHalf: return "1st &Half";
-    case SummaryPeriod::SecondHalf: return "2nd H&alf";
-    case SummaryPeriod::FirstQuarter: return "&1st Qtr";
-    case SummaryPeriod::SecondQuarter: return "&2nd Qtr";
-    case SummaryPeriod::ThirdQuarter: return "&3rd Qtr";
-    case SummaryPeriod::FourthQuarter: return "&4th Qtr";
+    case SummaryPeriod::Game:
+        return "&Game";
+    case SummaryPeriod::FirstHalf:
+        return "1st &Half";
+    case SummaryPeriod::SecondHalf:
+        return "2nd H&alf";
+    case SummaryPeriod::FirstQuarter:
+        return "&1st Qtr";
+    case SummaryPeriod::SecondQuarter:
+        return "&2nd Qtr";
+    case SummaryPeriod::ThirdQuarter:
+        return "&3rd Qtr";
+    case SummaryPeriod::FourthQuarter:
+        return "&4th Qtr";
     }
     return "&Game";
 }
@@ -91,12 +98,18 @@ QuarterRange summaryPeriodRange(const Game &game, SummaryPeriod period)
             last = std::max(last, play.quarter);
         return {0, last};
     }
-    case SummaryPeriod::FirstHalf: return {0, 1};
-    case SummaryPeriod::SecondHalf: return {2, 3};
-    case SummaryPeriod::FirstQuarter: return {0, 0};
-    case SummaryPeriod::SecondQuarter: return {1, 1};
-    case SummaryPeriod::ThirdQuarter: return {2, 2};
-    case SummaryPeriod::FourthQuarter: return {3, 3};
+    case SummaryPeriod::FirstHalf:
+        return {0, 1};
+    case SummaryPeriod::SecondHalf:
+        return {2, 3};
+    case SummaryPeriod::FirstQuarter:
+        return {0, 0};
+    case SummaryPeriod::SecondQuarter:
+        return {1, 1};
+    case SummaryPeriod::ThirdQuarter:
+        return {2, 2};
+    case SummaryPeriod::FourthQuarter:
+        return {3, 3};
     }
     return {0, 3};
 }

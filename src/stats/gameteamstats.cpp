@@ -1,7 +1,7 @@
 #include "gameteamstats.h"
 
-#include "points.h"
 #include "clocktime.h"
+#include "points.h"
 #include "vocabulary/spots.h"
 #include "vocabulary/vocabulary.h"
 
@@ -16,11 +16,11 @@ namespace {
 constexpr std::int32_t kLastRegularQuarter = 3;
 constexpr std::int32_t kFirstOvertime = 4;
 
-bool is(std::int32_t stored, PlayType type) { return stored == code(type); }
-bool is(std::int32_t stored, PassResult result) { return stored == code(result); }
-bool is(std::int32_t stored, ScoreType score) { return stored == code(score); }
-bool is(std::int32_t stored, KickResult result) { return stored == code(result); }
-bool is(std::int32_t stored, FumbleRecovery recovery) { return stored == code(recovery); }
+/// Whether a stored code is the given member.
+template <typename E> bool is(std::int32_t stored, E member)
+{
+    return stored == code(member);
+}
 
 bool inRange(const PlayRecord &play, std::int32_t first, std::int32_t last)
 {
@@ -58,11 +58,7 @@ ClockTime possessionTime(const std::vector<PlayRecord> &plays, bool home, std::i
         }
     }
 
-    const auto remaining = [&](const PlayRecord &play) {
-        return (play.clockMinutes + (kLastRegularQuarter - static_cast<std::int64_t>(play.quarter)) * minutesPerQuarter) *
-                   60 +
-               play.clockSeconds;
-    };
+    const auto remaining = [&](const PlayRecord &play) { return regulationSecondsLeft(play, minutesPerQuarter); };
     const auto endOfQuarter = [&](std::int32_t quarter) {
         return (kLastRegularQuarter - static_cast<std::int64_t>(quarter)) * minutesPerQuarter * 60;
     };
@@ -215,9 +211,8 @@ GameTeamStats computeGameTeamStats(const Game &game, bool home, std::int32_t fir
                                    const LeagueOptions &options)
 {
     GameTeamStats stats = initGameTeamStats();
-    const bool anyPlay = std::any_of(game.plays.begin(), game.plays.end(), [&](const PlayRecord &play) {
-        return inRange(play, firstQuarter, lastQuarter);
-    });
+    const bool anyPlay = std::any_of(game.plays.begin(), game.plays.end(),
+                                     [&](const PlayRecord &play) { return inRange(play, firstQuarter, lastQuarter); });
     if (!anyPlay)
         return stats;
 
@@ -298,9 +293,8 @@ void addGameTeamStats(GameTeamStats &total, const GameTeamStats &more)
     total.fieldGoalsAttempted += more.fieldGoalsAttempted;
     total.fieldGoalsMade += more.fieldGoalsMade;
     total.totalPoints += more.totalPoints;
-    const ClockTime possession = clockTimeFromSeconds(
-        totalSeconds({total.possessionMinutes, total.possessionSeconds}) +
-        totalSeconds({more.possessionMinutes, more.possessionSeconds}));
+    const ClockTime possession = clockTimeFromSeconds(totalSeconds({total.possessionMinutes, total.possessionSeconds}) +
+                                                      totalSeconds({more.possessionMinutes, more.possessionSeconds}));
     total.possessionMinutes = possession.minutes;
     total.possessionSeconds = possession.seconds;
 }

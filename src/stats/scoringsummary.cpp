@@ -93,8 +93,8 @@ void writeScoringSummary(std::ostream &out, const Game &game, const LeagueOption
     out << "</tr>\n";
     for (const ScoringLine &line : lines) {
         // The row colour marks the team, not the row's place.
-        const ColorValue color = line.team == game.info.homeTeamName ? htmlOptions.htmlPrimaryRowColor
-                                                                     : htmlOptions.htmlAlternateRowColor;
+        const ColorValue color =
+            line.team == game.info.homeTeamName ? htmlOptions.htmlPrimaryRowColor : htmlOptions.htmlAlternateRowColor;
         const auto cell = [&](const std::string &text) {
             return "\n\t\t<td align=center>" + fonts.body + text + fonts.end + "</td>";
         };

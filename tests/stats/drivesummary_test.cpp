@@ -30,19 +30,37 @@ Game drivesGame()
         /* 3 */ Play(PlayType::Punt, kVisitor).clock(13, 55).from(40).received(80).to(70).kick(KickResult::Runback),
         /* 4 */ Play(PlayType::Rush, kHome).clock(13, 40).from(30).to(35),
         /* 5 */
-        Play(PlayType::Pass, kHome).clock(13, 0).from(35).to(100).pass(PassResult::Completion).score(
-            ScoreType::Touchdown),
+        Play(PlayType::Pass, kHome)
+            .clock(13, 0)
+            .from(35)
+            .to(100)
+            .pass(PassResult::Completion)
+            .score(ScoreType::Touchdown),
         /* 6 */ Play(PlayType::ExtraPoint, kHome).from(97).to(97).kick(KickResult::FieldGoalWideLeft),
         /* 7 */ Play(PlayType::KickOff, kHome).clock(13, 0).from(35).to(70).turnover(TurnoverKind::Fumble),
         /* 8 */ Play(PlayType::Rush, kHome).quarter(1).clock(0, 7).from(70).to(72),
         /* 9 */
-        Play(PlayType::KickOff, kVisitor).quarter(2).clock(15, 0).from(35).received(95).to(80).kick(
-            KickResult::Runback),
+        Play(PlayType::KickOff, kVisitor)
+            .quarter(2)
+            .clock(15, 0)
+            .from(35)
+            .received(95)
+            .to(80)
+            .kick(KickResult::Runback),
         /* 10 */
-        Play(PlayType::Pass, kHome).quarter(2).clock(14, 40).from(20).to(0).pass(PassResult::Interception).turnover(
-            TurnoverKind::Interception).score(ScoreType::DefensiveTouchdown),
-        /* 11 */ Play(PlayType::ExtraPoint, kVisitor).quarter(2).kick(KickResult::FieldGoalGood).score(
-            ScoreType::ExtraPoint),
+        Play(PlayType::Pass, kHome)
+            .quarter(2)
+            .clock(14, 40)
+            .from(20)
+            .to(0)
+            .pass(PassResult::Interception)
+            .turnover(TurnoverKind::Interception)
+            .score(ScoreType::DefensiveTouchdown),
+        /* 11 */
+        Play(PlayType::ExtraPoint, kVisitor)
+            .quarter(2)
+            .kick(KickResult::FieldGoalGood)
+            .score(ScoreType::ExtraPoint),
         /* 12 */ Play(PlayType::Rush, kVisitor).quarter(3).clock(3, 5).down(3).turnover(TurnoverKind::OnDowns),
         /* 13 */ Play(PlayType::Rush, kHome).quarter(3).from(20).to(25),
         /* 14 */ Play(PlayType::Rush, kHome).quarter(4).clock(9, 0).from(75).to(100).score(ScoreType::Touchdown),

@@ -30,13 +30,21 @@ Game countingGame()
         Play(PlayType::Rush, kHome).down(3).from(47).to(50).firstDown(),
         Play(PlayType::DefensivePenalty, kHome).from(50).to(55).firstDown(FirstDownKind::ByPenalty),
         Play(PlayType::OffensivePenalty, kHome).from(55).to(45),
-        Play(PlayType::Pass, kHome).down(2).from(45).to(100).pass(PassResult::Completion).firstDown().score(
-            ScoreType::Touchdown),
+        Play(PlayType::Pass, kHome)
+            .down(2)
+            .from(45)
+            .to(100)
+            .pass(PassResult::Completion)
+            .firstDown()
+            .score(ScoreType::Touchdown),
         Play(PlayType::ExtraPoint, kHome).from(97).kick(KickResult::FieldGoalGood).score(ScoreType::ExtraPoint),
         Play(PlayType::KickOff, kHome).from(35).received(95).to(75).kick(KickResult::Runback),
         Play(PlayType::Rush, kVisitor).from(25).to(20).fumbles(FR::ByDefense).turnover(TurnoverKind::Fumble),
-        Play(PlayType::Rush, kHome).from(80).to(81).fumbles(FR::ByOffense, FR::ByDefense).turnover(
-            TurnoverKind::Fumble),
+        Play(PlayType::Rush, kHome)
+            .from(80)
+            .to(81)
+            .fumbles(FR::ByOffense, FR::ByDefense)
+            .turnover(TurnoverKind::Fumble),
         Play(PlayType::Rush, kVisitor).down(3).from(19).to(19).turnover(TurnoverKind::OnDowns),
         Play(PlayType::FieldGoal, kHome).from(81).kick(KickResult::FieldGoalGood).score(ScoreType::FieldGoal),
         Play(PlayType::Punt, kVisitor).from(20).received(60).to(50).kick(KickResult::Runback),
@@ -115,14 +123,10 @@ TEST(GameTeamStatsTest, FumblesAndHowManyWereLost)
         FR f1, f2, f3;
         int fumbles, lost;
     } cases[] = {
-        {FR::NoFumble, FR::NoFumble, FR::NoFumble, 0, 0},
-        {FR::ByOffense, FR::NoFumble, FR::NoFumble, 1, 0},
-        {FR::ByDefense, FR::NoFumble, FR::NoFumble, 1, 1},
-        {FR::ByOffense, FR::ByDefense, FR::NoFumble, 2, 1},
-        {FR::ByOffense, FR::ByOffense, FR::ByDefense, 2, 1},
-        {FR::ByOffense, FR::ByOffense, FR::NoFumble, 1, 0},
-        {FR::ByDefense, FR::ByOffense, FR::ByDefense, 2, 2},
-        {FR::ByDefense, FR::ByDefense, FR::NoFumble, 1, 1},
+        {FR::NoFumble, FR::NoFumble, FR::NoFumble, 0, 0},    {FR::ByOffense, FR::NoFumble, FR::NoFumble, 1, 0},
+        {FR::ByDefense, FR::NoFumble, FR::NoFumble, 1, 1},   {FR::ByOffense, FR::ByDefense, FR::NoFumble, 2, 1},
+        {FR::ByOffense, FR::ByOffense, FR::ByDefense, 2, 1}, {FR::ByOffense, FR::ByOffense, FR::NoFumble, 1, 0},
+        {FR::ByDefense, FR::ByOffense, FR::ByDefense, 2, 2}, {FR::ByDefense, FR::ByDefense, FR::NoFumble, 1, 1},
     };
     for (const Case &c : cases) {
         const Game game = gameOf({Play(PlayType::Punt, kHome).fumbles(c.f1, c.f2, c.f3)});
@@ -156,8 +160,8 @@ TEST(GameTeamStatsTest, APeriodWithOnePlayIsNotEmpty)
     EXPECT_EQ(home.rushingYards, 70);
     EXPECT_EQ(home.rushingTouchdowns, 1);
     // The only play of the game, scoring in the first quarter.
-    const Game single = gameOf({Play(PlayType::Pass, kHome).pass(PassResult::Completion).from(40).to(100).score(
-        ScoreType::Touchdown)});
+    const Game single =
+        gameOf({Play(PlayType::Pass, kHome).pass(PassResult::Completion).from(40).to(100).score(ScoreType::Touchdown)});
     EXPECT_EQ(computeGameTeamStats(single, kHome, 0, 3, {}).totalPoints, 6);
     EXPECT_EQ(computeGameTeamStats(single, kHome, 0, 3, {}).possessionText, "0:00");
 }

@@ -24,26 +24,52 @@ Game scoringGame()
         /* 0 */ Play(PlayType::KickOff, kHome).clock(15, 0).from(35).received(95).to(80).kick(KickResult::Runback),
         /* 1 */ Play(PlayType::Rush, kVisitor).clock(14, 30).from(20).to(25),
         /* 2 */
-        Play(PlayType::Pass, kVisitor).clock(14, 0).from(25).to(0).pass(PassResult::Interception).turnover(
-            TurnoverKind::Interception).score(ScoreType::DefensiveTouchdown).player(0, "Vqb").player(3, "Hdb"),
-        /* 3 */ Play(PlayType::ExtraPoint, kHome).kick(KickResult::FieldGoalGood).score(ScoreType::ExtraPoint).player(
-            0, "Hk"),
+        Play(PlayType::Pass, kVisitor)
+            .clock(14, 0)
+            .from(25)
+            .to(0)
+            .pass(PassResult::Interception)
+            .turnover(TurnoverKind::Interception)
+            .score(ScoreType::DefensiveTouchdown)
+            .player(0, "Vqb")
+            .player(3, "Hdb"),
+        /* 3 */
+        Play(PlayType::ExtraPoint, kHome)
+            .kick(KickResult::FieldGoalGood)
+            .score(ScoreType::ExtraPoint)
+            .player(0, "Hk"),
         /* 4 */ Play(PlayType::KickOff, kHome).clock(14, 0).from(35).kick(KickResult::Touchback),
         /* 5 */ Play(PlayType::Rush, kVisitor).clock(13, 40).from(25).to(30),
         /* 6 */
-        Play(PlayType::Pass, kVisitor).clock(13, 0).from(30).to(100).pass(PassResult::Completion).score(
-            ScoreType::Touchdown).player(0, "Vqb").player(1, "Vwr"),
+        Play(PlayType::Pass, kVisitor)
+            .clock(13, 0)
+            .from(30)
+            .to(100)
+            .pass(PassResult::Completion)
+            .score(ScoreType::Touchdown)
+            .player(0, "Vqb")
+            .player(1, "Vwr"),
         /* 7 */ Play(PlayType::TryByPass, kVisitor),
         /* 8 */ Play(PlayType::KickOff, kVisitor).quarter(1).clock(12, 50).from(35).to(35),
         /* 9 */ Play(PlayType::Rush, kHome).quarter(1).from(30).to(60),
         /* 10 */
-        Play(PlayType::FieldGoal, kHome).quarter(1).from(60).to(60).kick(KickResult::FieldGoalGood).score(
-            ScoreType::FieldGoal).player(0, "Hk"),
+        Play(PlayType::FieldGoal, kHome)
+            .quarter(1)
+            .from(60)
+            .to(60)
+            .kick(KickResult::FieldGoalGood)
+            .score(ScoreType::FieldGoal)
+            .player(0, "Hk"),
         /* 11 */ Play(PlayType::Rush, kVisitor).quarter(1).clock(3, 5).from(20).to(30),
         /* 12 */ Play(PlayType::Rush, kVisitor).quarter(2).clock(15, 0).from(30).to(40),
         /* 13 */
-        Play(PlayType::Rush, kVisitor).quarter(2).clock(9, 8).from(40).to(100).score(ScoreType::Touchdown).player(
-            1, "Vrb"),
+        Play(PlayType::Rush, kVisitor)
+            .quarter(2)
+            .clock(9, 8)
+            .from(40)
+            .to(100)
+            .score(ScoreType::Touchdown)
+            .player(1, "Vrb"),
         /* 14 */ Play(PlayType::TryByRush, kVisitor).quarter(2).score(ScoreType::Conversion),
         /* 15 */
         Play(PlayType::Rush, kHome).quarter(4).from(75).to(100).score(ScoreType::Touchdown).player(1, "Hrb"),
