@@ -1,5 +1,7 @@
 #include "exportchoice.h"
 
+#include <fstream>
+
 namespace yardmark {
 
 std::string withExportExtension(std::string_view path, ExportFormat chosenType)
@@ -19,6 +21,18 @@ ExportFormat exportFormatFor(std::string_view path, ExportFormat chosenType)
     if (path.size() > 4 && path.substr(path.size() - 5).find("htm") != std::string_view::npos)
         return ExportFormat::Html;
     return ExportFormat::Csv;
+}
+
+bool exportToFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer)
+{
+    std::ofstream out(path, appending ? std::ios::out | std::ios::app : std::ios::out | std::ios::trunc);
+    if (!out)
+        return false;
+    if (appending)
+        out << '\n';
+    writer(out, format == ExportFormat::Html, appending);
+    out.close();
+    return !out.fail();
 }
 
 } // namespace yardmark

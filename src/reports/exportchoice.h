@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -15,5 +17,15 @@ std::string withExportExtension(std::string_view path, ExportFormat chosenType);
 /// An export is HTML when the HTML type was chosen, or when the name is longer
 /// than 4 characters and its last 5 characters contain "htm" (.htm and .html).
 ExportFormat exportFormatFor(std::string_view path, ExportFormat chosenType);
+
+/// A report's writer: the stream, whether it writes HTML, and whether it
+/// appends to a file that already held an export.
+using ExportWriter = std::function<void(std::ostream &out, bool html, bool appending)>;
+
+/// Runs `writer` on the file at `path`. Appending opens the existing file at
+/// its end and writes a line feed first, so that the new part starts on a line
+/// of its own; otherwise the file is created or truncated. False when the file
+/// cannot be opened or the writing fails.
+bool exportToFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer);
 
 } // namespace yardmark
