@@ -2,6 +2,7 @@
 
 #include "drivecounter.h"
 #include "formattext.h"
+#include "statsexport.h"
 
 #include "reports/csv.h"
 #include "reports/html.h"
@@ -174,30 +175,20 @@ void writeDriveSummary(std::ostream &out, const Game &game, const LeagueOptions 
     if (!html) {
         out << "Team, Plays, Yards, Duration, Result\n";
         for (const DriveLine &line : lines) {
-            out << csvField(formatText("%s: %d Plays", line.team.c_str(), line.plays)) << ','
-                << formatText("%d Yards", line.yards) << ',' << csvField(" Duration:" + line.duration) << ','
-                << csvField(" " + line.result) << '\n';
+            out << playsAndYardsFields(line.team, line.plays, line.yards) << ','
+                << csvField(" Duration:" + line.duration) << ',' << csvField(" " + line.result) << '\n';
         }
         return;
     }
     const FontTags fonts = makeFontTags(htmlOptions);
-    if (!appending)
-        writePageHead(out, "Drive Summary");
-    out << "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n";
-    out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << '>';
-    for (const char *title : {"Team", "Plays", "Yards", "Duration", "Result"})
-        out << "\n\t\t<td align=center><b>" << fonts.header << title << fonts.end << "</b></td>";
-    out << "</tr>\n";
+    beginStatsTable(out, "Drive Summary", appending);
+    writeBoldTitleRow(out, {"Team", "Plays", "Yards", "Duration", "Result"}, htmlOptions, fonts);
     for (const DriveLine &line : lines) {
-        // The row colour marks the team, not the row's place.
-        const ColorValue color =
-            line.team == game.info.homeTeamName ? htmlOptions.htmlPrimaryRowColor : htmlOptions.htmlAlternateRowColor;
-        const auto cell = [&](const std::string &text) {
-            return "<td align=center>" + fonts.body + text + fonts.end + "</td>";
-        };
-        out << "\n\t<tr bgcolor=" << colorText(color) << ">\n\t\t" << cell(htmlEscape(line.team)) << "\n\t\t"
-            << cell(std::to_string(line.plays)) << "\n\t\t" << cell(std::to_string(line.yards)) << "\n\t\t\n\t\t"
-            << cell(line.duration) << "\n\t\t" << cell(line.result) << "\n\t\t</tr>\n";
+        const auto cell = [&](const std::string &text) { return centeredCell(text, fonts); };
+        out << "\n\t<tr bgcolor=" << colorText(teamRowColor(game, line.team, htmlOptions)) << ">\n\t\t"
+            << cell(htmlEscape(line.team)) << "\n\t\t" << cell(std::to_string(line.plays)) << "\n\t\t"
+            << cell(std::to_string(line.yards)) << "\n\t\t\n\t\t" << cell(line.duration) << "\n\t\t"
+            << cell(line.result) << "\n\t\t</tr>\n";
     }
     writeFooter(out, now);
 }

@@ -1,6 +1,7 @@
 #include "gamesummary.h"
 
 #include "formattext.h"
+#include "statsexport.h"
 
 #include "reports/csv.h"
 #include "reports/html.h"
@@ -57,9 +58,7 @@ void writeCsvRow(std::ostream &out, const std::string &team, const GameTeamStats
 void writeHtmlRow(std::ostream &out, const std::string &team, const GameTeamStats &stats, const FontTags &fonts)
 {
     out << "\n\t<tr>";
-    const auto cell = [&](const std::string &text) {
-        out << "\n\t\t<td align=center>" << fonts.body << text << fonts.end << "</td>";
-    };
+    const auto cell = [&](const std::string &text) { out << "\n\t\t" << centeredCell(text, fonts); };
     cell(htmlEscape(team));
     for (const std::string &value : gameSummaryValues(stats))
         cell(value);
@@ -163,9 +162,7 @@ void writeGameSummary(std::ostream &out, const Game &game, const GameTeamStats &
         return;
     }
     const FontTags fonts = makeFontTags(htmlOptions);
-    if (!appending)
-        writePageHead(out, "Game Summary");
-    out << "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n";
+    beginStatsTable(out, "Game Summary", appending);
     out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << '>';
     for (const char *title : kColumnTitles)
         out << "\n\t\t<th align=center>" << fonts.header << title << fonts.end << "</th>";

@@ -2,6 +2,7 @@
 
 #include "drivecounter.h"
 #include "formattext.h"
+#include "statsexport.h"
 
 #include "reports/csv.h"
 #include "reports/html.h"
@@ -78,30 +79,20 @@ void writeScoringSummary(std::ostream &out, const Game &game, const LeagueOption
             if (line.isTry)
                 out << csvField(line.team + ": n/a") << ", n/a," << csvField(" " + line.narration) << '\n';
             else
-                out << csvField(formatText("%s: %d Plays", line.team.c_str(), line.plays)) << ','
-                    << formatText("%d Yards", line.yards) << ',' << csvField(line.description) << '\n';
+                out << playsAndYardsFields(line.team, line.plays, line.yards) << ',' << csvField(line.description)
+                    << '\n';
         }
         return;
     }
     const FontTags fonts = makeFontTags(htmlOptions);
-    if (!appending)
-        writePageHead(out, "Scoring Summary");
-    out << "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n";
-    out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << '>';
-    for (const char *title : {"Team", "Plays", "Yards", "Description"})
-        out << "\n\t\t<td align=center><b>" << fonts.header << title << fonts.end << "</b></td>";
-    out << "</tr>\n";
+    beginStatsTable(out, "Scoring Summary", appending);
+    writeBoldTitleRow(out, {"Team", "Plays", "Yards", "Description"}, htmlOptions, fonts);
     for (const ScoringLine &line : lines) {
-        // The row colour marks the team, not the row's place.
-        const ColorValue color =
-            line.team == game.info.homeTeamName ? htmlOptions.htmlPrimaryRowColor : htmlOptions.htmlAlternateRowColor;
-        const auto cell = [&](const std::string &text) {
-            return "\n\t\t<td align=center>" + fonts.body + text + fonts.end + "</td>";
-        };
-        out << "\n\t<tr bgcolor=" << colorText(color) << '>' << cell(htmlEscape(line.team))
-            << (line.isTry ? cell(" n/a ") : cell(std::to_string(line.plays)))
-            << (line.isTry ? cell(" n/a ") : cell(std::to_string(line.yards)))
-            << cell(htmlEscape(line.isTry ? line.narration : line.description)) << "\n\t\t</tr>\n";
+        const auto cell = [&](const std::string &text) { return "\n\t\t" + centeredCell(text, fonts); };
+        out << "\n\t<tr bgcolor=" << colorText(teamRowColor(game, line.team, htmlOptions)) << '>'
+            << cell(htmlEscape(line.team)) << cell(line.isTry ? " n/a " : std::to_string(line.plays))
+            << cell(line.isTry ? " n/a " : std::to_string(line.yards)) << cell(htmlEscape(line.description))
+            << "\n\t\t</tr>\n";
     }
     writeFooter(out, now);
 }
