@@ -1,40 +1,26 @@
 #include "drivecounter.h"
 
+#include "saturatingadd.h"
+
 #include "vocabulary/spots.h"
 #include "vocabulary/vocabulary.h"
 
-#include <limits>
-
 namespace yardmark {
-
-namespace {
-
-/// A running yard total that holds at the 32-bit limits on damaged spots.
-std::int32_t addYards(std::int32_t total, std::int32_t yards)
-{
-    const std::int64_t sum = static_cast<std::int64_t>(total) + yards;
-    if (sum > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (sum < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(sum);
-}
-
-} // namespace
 
 void DriveCounter::count(const PlayRecord &play, const LeagueOptions &options)
 {
     const std::int32_t gain = netGain(play, options);
     if (play.scoreType == code(ScoreType::RunbackTouchdown) || play.scoreType == code(ScoreType::DefensiveTouchdown)) {
         m_plays = 1;
-        m_yards = gain == std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::max() : -gain;
+        m_yards = 0;
+        saturatingAdd(m_yards, -static_cast<std::int64_t>(gain));
         return;
     }
     const bool notAPlay =
         play.playType >= code(PlayType::ExtraPoint) && play.playType <= code(PlayType::DefensivePenalty);
     if (!notAPlay)
         ++m_plays;
-    m_yards = addYards(m_yards, gain);
+    saturatingAdd(m_yards, gain);
 }
 
 bool lineTeamIsHome(const PlayRecord &play)

@@ -2,6 +2,7 @@
 
 #include "clocktime.h"
 #include "points.h"
+#include "saturatingadd.h"
 #include "vocabulary/spots.h"
 #include "vocabulary/vocabulary.h"
 
@@ -128,8 +129,8 @@ void countOwnPlay(const PlayRecord &play, const LeagueOptions &options, GameTeam
         const std::int32_t gain = netGain(play, options);
         ++stats.totalPlays;
         ++stats.rushingAttempts;
-        stats.totalYards += gain;
-        stats.rushingYards += gain;
+        saturatingAdd(stats.totalYards, gain);
+        saturatingAdd(stats.rushingYards, gain);
         if (touchdown) {
             ++stats.touchdowns;
             ++stats.rushingTouchdowns;
@@ -142,8 +143,8 @@ void countOwnPlay(const PlayRecord &play, const LeagueOptions &options, GameTeam
         if (is(play.passResult, PassResult::Completion)) {
             const std::int32_t gain = netGain(play, options);
             ++stats.passCompletions;
-            stats.passingYards += gain;
-            stats.totalYards += gain;
+            saturatingAdd(stats.passingYards, gain);
+            saturatingAdd(stats.totalYards, gain);
             if (touchdown) {
                 ++stats.touchdowns;
                 ++stats.passingTouchdowns;
@@ -156,10 +157,10 @@ void countOwnPlay(const PlayRecord &play, const LeagueOptions &options, GameTeam
         if (is(play.kickResult, KickResult::BlockedPunt))
             ++stats.puntsBlocked;
         else
-            stats.puntYards += kickDistance(play, options);
+            saturatingAdd(stats.puntYards, kickDistance(play, options));
     } else if (is(play.playType, PlayType::OffensivePenalty)) {
         ++stats.penalties;
-        stats.penaltyYards -= netGain(play, options);
+        saturatingAdd(stats.penaltyYards, -static_cast<std::int64_t>(netGain(play, options)));
     } else if (is(play.playType, PlayType::FieldGoal)) {
         ++stats.fieldGoalsAttempted;
         stats.fieldGoalsMade += is(play.kickResult, KickResult::FieldGoalGood) ? 1 : 0;
@@ -175,21 +176,21 @@ void countOpponentPlay(const PlayRecord &play, const LeagueOptions &options, Gam
     const bool runback = is(play.kickResult, KickResult::Runback);
     if (is(play.playType, PlayType::Punt) && runback) {
         ++stats.puntReturns;
-        stats.puntReturnYards += returnYards(play, options);
+        saturatingAdd(stats.puntReturnYards, returnYards(play, options));
     }
     if (is(play.playType, PlayType::KickOff) && runback) {
         ++stats.kickoffReturns;
-        stats.kickoffReturnYards += returnYards(play, options);
+        saturatingAdd(stats.kickoffReturnYards, returnYards(play, options));
     }
     if (is(play.scoreType, ScoreType::RunbackTouchdown) || is(play.scoreType, ScoreType::DefensiveTouchdown))
         ++stats.touchdowns;
     if (is(play.playType, PlayType::DefensivePenalty)) {
         ++stats.penalties;
-        stats.penaltyYards += netGain(play, options);
+        saturatingAdd(stats.penaltyYards, netGain(play, options));
     }
     if (is(play.passResult, PassResult::Sack)) {
         ++stats.sacks;
-        stats.sackYards -= netGain(play, options);
+        saturatingAdd(stats.sackYards, -static_cast<std::int64_t>(netGain(play, options)));
     }
 }
 
@@ -257,42 +258,42 @@ void finishGameTeamStats(GameTeamStats &stats)
 
 void addGameTeamStats(GameTeamStats &total, const GameTeamStats &more)
 {
-    total.firstDowns += more.firstDowns;
-    total.firstDownsRush += more.firstDownsRush;
-    total.firstDownsPass += more.firstDownsPass;
-    total.firstDownsPenalty += more.firstDownsPenalty;
-    total.thirdDownsMade += more.thirdDownsMade;
-    total.thirdDownsAttempted += more.thirdDownsAttempted;
-    total.fourthDownsMade += more.fourthDownsMade;
-    total.fourthDownsAttempted += more.fourthDownsAttempted;
-    total.totalYards += more.totalYards;
-    total.totalPlays += more.totalPlays;
-    total.rushingYards += more.rushingYards;
-    total.rushingAttempts += more.rushingAttempts;
-    total.passingYards += more.passingYards;
-    total.passAttempts += more.passAttempts;
-    total.passCompletions += more.passCompletions;
-    total.passesIntercepted += more.passesIntercepted;
-    total.punts += more.punts;
-    total.puntYards += more.puntYards;
-    total.puntReturns += more.puntReturns;
-    total.puntReturnYards += more.puntReturnYards;
-    total.puntsBlocked += more.puntsBlocked;
-    total.kickoffReturns += more.kickoffReturns;
-    total.kickoffReturnYards += more.kickoffReturnYards;
-    total.fumbles += more.fumbles;
-    total.fumblesLost += more.fumblesLost;
-    total.turnovers += more.turnovers;
-    total.penalties += more.penalties;
-    total.penaltyYards += more.penaltyYards;
-    total.sacks += more.sacks;
-    total.sackYards += more.sackYards;
-    total.touchdowns += more.touchdowns;
-    total.rushingTouchdowns += more.rushingTouchdowns;
-    total.passingTouchdowns += more.passingTouchdowns;
-    total.fieldGoalsAttempted += more.fieldGoalsAttempted;
-    total.fieldGoalsMade += more.fieldGoalsMade;
-    total.totalPoints += more.totalPoints;
+    saturatingAdd(total.firstDowns, more.firstDowns);
+    saturatingAdd(total.firstDownsRush, more.firstDownsRush);
+    saturatingAdd(total.firstDownsPass, more.firstDownsPass);
+    saturatingAdd(total.firstDownsPenalty, more.firstDownsPenalty);
+    saturatingAdd(total.thirdDownsMade, more.thirdDownsMade);
+    saturatingAdd(total.thirdDownsAttempted, more.thirdDownsAttempted);
+    saturatingAdd(total.fourthDownsMade, more.fourthDownsMade);
+    saturatingAdd(total.fourthDownsAttempted, more.fourthDownsAttempted);
+    saturatingAdd(total.totalYards, more.totalYards);
+    saturatingAdd(total.totalPlays, more.totalPlays);
+    saturatingAdd(total.rushingYards, more.rushingYards);
+    saturatingAdd(total.rushingAttempts, more.rushingAttempts);
+    saturatingAdd(total.passingYards, more.passingYards);
+    saturatingAdd(total.passAttempts, more.passAttempts);
+    saturatingAdd(total.passCompletions, more.passCompletions);
+    saturatingAdd(total.passesIntercepted, more.passesIntercepted);
+    saturatingAdd(total.punts, more.punts);
+    saturatingAdd(total.puntYards, more.puntYards);
+    saturatingAdd(total.puntReturns, more.puntReturns);
+    saturatingAdd(total.puntReturnYards, more.puntReturnYards);
+    saturatingAdd(total.puntsBlocked, more.puntsBlocked);
+    saturatingAdd(total.kickoffReturns, more.kickoffReturns);
+    saturatingAdd(total.kickoffReturnYards, more.kickoffReturnYards);
+    saturatingAdd(total.fumbles, more.fumbles);
+    saturatingAdd(total.fumblesLost, more.fumblesLost);
+    saturatingAdd(total.turnovers, more.turnovers);
+    saturatingAdd(total.penalties, more.penalties);
+    saturatingAdd(total.penaltyYards, more.penaltyYards);
+    saturatingAdd(total.sacks, more.sacks);
+    saturatingAdd(total.sackYards, more.sackYards);
+    saturatingAdd(total.touchdowns, more.touchdowns);
+    saturatingAdd(total.rushingTouchdowns, more.rushingTouchdowns);
+    saturatingAdd(total.passingTouchdowns, more.passingTouchdowns);
+    saturatingAdd(total.fieldGoalsAttempted, more.fieldGoalsAttempted);
+    saturatingAdd(total.fieldGoalsMade, more.fieldGoalsMade);
+    saturatingAdd(total.totalPoints, more.totalPoints);
     const ClockTime possession = clockTimeFromSeconds(totalSeconds({total.possessionMinutes, total.possessionSeconds}) +
                                                       totalSeconds({more.possessionMinutes, more.possessionSeconds}));
     total.possessionMinutes = possession.minutes;

@@ -1,8 +1,12 @@
 #include "stats/gameteamstats.h"
 
+#include "stats/drivesummary.h"
+
 #include "playlist.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace yardmark {
 namespace {
@@ -269,6 +273,26 @@ TEST(GameTeamStatsTest, FinishDerivesAveragesOnlyOverSomething)
     finishGameTeamStats(total);
     EXPECT_EQ(total.touchdowns, 4);
     EXPECT_EQ(total.possessionText, "59:30");
+}
+
+TEST(GameTeamStatsTest, DamagedSpotsHoldTheSumsAtTheirLimits)
+{
+    constexpr std::int32_t kHuge = std::numeric_limits<std::int32_t>::max();
+    PlayRecord far = Play(PlayType::Rush, kHome);
+    far.finalSpot = {kHuge, true};
+    PlayRecord back = Play(PlayType::Pass, kHome).pass(PassResult::Sack);
+    back.finalSpot = {-kHuge, true};
+    const Game game = gameOf({far, far, far, back, back, back});
+    const GameTeamStats home = computeGameTeamStats(game, kHome, 0, 3, {});
+    EXPECT_EQ(home.rushingYards, kHuge);
+    EXPECT_EQ(home.rushingAttempts, 3);
+    const GameTeamStats visitor = computeGameTeamStats(game, kVisitor, 0, 3, {});
+    EXPECT_EQ(visitor.sacks, 3);
+    EXPECT_GT(visitor.sackYards, 0);
+    GameTeamStats total = home;
+    addGameTeamStats(total, home);
+    EXPECT_EQ(total.rushingYards, kHuge);
+    EXPECT_EQ(scanDrives(game, {}).size(), 1U);
 }
 
 } // namespace
