@@ -205,7 +205,7 @@ void EditPlayDialog::setRecoveredBy(std::optional<bool> home)
 
 bool EditPlayDialog::ok()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     const EditPlayForm &f = m_form;
     PlayRecord &play = m_play;
     const int type = f.playType;
@@ -269,7 +269,7 @@ bool EditPlayDialog::ok()
 
 void EditPlayDialog::cancel()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     m_closed = true;
 }
 

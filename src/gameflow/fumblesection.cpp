@@ -41,8 +41,8 @@ bool storeFumble(const FumbleForm &form, int slot, bool possessionHome, PlayReco
         return true;
     }
     if (form.recoveredAt.yardText.empty()) {
-        ui.playSound(sound::kWarning);
-        ui.showMessage(Message{"Must Enter Where Recovery was Made", "Recovered At?"});
+        ui.playSound(kWarningSound);
+        ui.message("Must Enter Where Recovery was Made", "Recovered At?", MessageButtons::Ok);
         return false;
     }
     const bool recoverer = *form.recoveredByHome;

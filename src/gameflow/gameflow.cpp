@@ -38,9 +38,9 @@ int GameFlow::timeOutsLeft(bool home) const
     return league().timeOutsPerHalf - timeOutsUsed(home);
 }
 
-MessageReply GameFlow::ask(std::string text, std::string caption, MessageButtons buttons)
+MessageAnswer GameFlow::ask(std::string_view text, std::string_view caption, MessageButtons buttons)
 {
-    return m_ui.showMessage(Message{std::move(text), std::move(caption), buttons});
+    return m_ui.message(text, caption, buttons);
 }
 
 PlayRecord GameFlow::freshPlay() const
@@ -100,7 +100,7 @@ void GameFlow::askWhoKicksOff(std::string_view title, bool homeChecked)
 {
     const TeamChoice choice =
         m_ui.chooseTeam(title, m_game.info.homeTeamName, m_game.info.visitorTeamName, homeChecked);
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     m_game.tryPending = false;
     if (choice == TeamChoice::Cancelled) {
         m_game.kickoffPending = false;
@@ -117,12 +117,12 @@ bool GameFlow::pendingQuestionAllows(PlayKind kind)
 {
     if (kind == PlayKind::KickOff && m_game.tryPending) {
         if (ask("Select <OK> to Complete Point After Touchdown\n or <Cancel> Point After Touchdown",
-                "Point After Touchdown Incomplete", MessageButtons::OkCancel) != MessageReply::Cancel)
+                "Point After Touchdown Incomplete", MessageButtons::OkCancel) != MessageAnswer::Cancel)
             return false;
         m_game.tryPending = false;
     } else if ((kind == PlayKind::Rush || kind == PlayKind::Pass) && m_game.kickoffPending) {
         if (ask("Select <OK> to Complete Kick Off\n or <Cancel> Kick Off", "Kick Off Incomplete",
-                MessageButtons::OkCancel) != MessageReply::Cancel)
+                MessageButtons::OkCancel) != MessageAnswer::Cancel)
             return false;
         m_game.kickoffPending = false;
     }
@@ -138,7 +138,7 @@ bool GameFlow::runEntryDialog(PlayKind kind)
 void GameFlow::recordPlay(PlayKind kind)
 {
     const bool penalty = kind == PlayKind::OffensivePenalty || kind == PlayKind::DefensivePenalty;
-    m_ui.playSound(penalty ? sound::kWarning : sound::kClick);
+    m_ui.playSound(penalty ? kWarningSound : kClickSound);
     if (!pendingQuestionAllows(kind))
         return;
     m_currentPlay = freshPlay();
@@ -151,7 +151,7 @@ void GameFlow::recordPlay(PlayKind kind)
 
 void GameFlow::timeOut(Column column)
 {
-    m_ui.playSound(sound::kTimeOut);
+    m_ui.playSound(kTimeOutSound);
     m_currentPlay = freshPlay();
     m_currentPlay.playType = code(isHomeColumn(column) ? PlayType::HomeTimeOut : PlayType::VisitorTimeOut);
     // A time-out leaves the situation as the last play left it.
@@ -167,7 +167,7 @@ void GameFlow::timeOut(Column column)
 
 void GameFlow::giveBall(Column column)
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     m_situation.homeHasBall = isHomeColumn(column);
     refresh();
 }
@@ -184,7 +184,7 @@ void GameFlow::startOvertimePeriod()
 
 void GameFlow::quarterUp()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     ++m_situation.quarter;
     const int quarter = m_situation.quarter;
     const bool newPeriod = !m_game.plays.empty() && noPlayFromQuarter(m_game, quarter);
@@ -205,7 +205,7 @@ void GameFlow::quarterUp()
 
 void GameFlow::quarterDown()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     if (m_situation.quarter > 0)
         --m_situation.quarter;
     refresh();
@@ -213,14 +213,14 @@ void GameFlow::quarterDown()
 
 void GameFlow::downUp()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     if (m_situation.down < 3)
         ++m_situation.down;
 }
 
 void GameFlow::downDown()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     if (m_situation.down > 0)
         --m_situation.down;
 }
@@ -229,7 +229,7 @@ void GameFlow::ballOn()
 {
     BallOnForm form = openBallOn(m_situation, m_game.info);
     const bool accepted = m_ui.runBallOn(form);
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     if (accepted)
         m_situation.ballSpot = ballOnSpot(form, league());
     refresh();
@@ -239,7 +239,7 @@ void GameFlow::toGo()
 {
     ToGoForm form = openToGo(m_situation, league());
     const bool accepted = m_ui.runToGo(form);
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     if (accepted)
         m_situation.toGo = toGoValue(form, league());
     refresh();
@@ -247,7 +247,7 @@ void GameFlow::toGo()
 
 void GameFlow::swapSides()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     m_situation.homeOnLeft = !m_situation.homeOnLeft;
     refresh();
 }
@@ -264,7 +264,7 @@ bool GameFlow::saveReportingFailure()
     storeSituationInGame();
     if (saveGame(m_game, m_game.fileName))
         return true;
-    m_ui.playSound(sound::kWarning);
+    m_ui.playSound(kWarningSound);
     ask("Can't save game!", "Disk Full?", MessageButtons::Ok);
     return false;
 }
@@ -278,14 +278,14 @@ void GameFlow::close()
 
 bool GameFlow::quitGame()
 {
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     switch (ask("Save changes to game?", "Save Game?", MessageButtons::YesNoCancel)) {
-    case MessageReply::Yes:
+    case MessageAnswer::Yes:
         // A failed save keeps the window open so that nothing is lost.
         if (!saveReportingFailure())
             return false;
         break;
-    case MessageReply::No: break;
+    case MessageAnswer::No: break;
     default: return false;
     }
     close();
@@ -294,7 +294,7 @@ bool GameFlow::quitGame()
 
 void GameFlow::closeByOwner()
 {
-    if (ask("Save changes to game?", "Save Game?", MessageButtons::YesNo) == MessageReply::Yes)
+    if (ask("Save changes to game?", "Save Game?", MessageButtons::YesNo) == MessageAnswer::Yes)
         saveReportingFailure();
     close();
 }
@@ -303,7 +303,7 @@ bool GameFlow::reload()
 {
     if (!reloadGame(m_game)) {
         // The game in memory is kept whole; the scorer learns the file failed.
-        m_ui.playSound(sound::kWarning);
+        m_ui.playSound(kWarningSound);
         ask("Can't load game !", "File corrupt ?", MessageButtons::Ok);
         return false;
     }

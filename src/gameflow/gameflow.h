@@ -94,7 +94,7 @@ private:
     void startOvertimePeriod();
     bool saveReportingFailure();
     void close();
-    MessageReply ask(std::string text, std::string caption, MessageButtons buttons);
+    MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons);
     PlayRecord freshPlay() const;
 
     Game &m_game;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include "records/userinterface.h"
+
 #include <string_view>
 
 namespace yardmark {
@@ -12,41 +13,18 @@ struct InsertPlayForm;
 struct RecordTimeForm;
 struct ToGoForm;
 
-/// The sound effects of the game window and its dialogs.
-namespace sound {
-inline constexpr int kClick = 601;
-inline constexpr int kTimeOut = 603;
-inline constexpr int kWarning = 604;
-} // namespace sound
-
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageReply { Ok, Cancel, Yes, No };
-enum class MessageIcon { None, Exclamation };
-
-/// A message box: its text and caption exactly as the user reads them.
-struct Message {
-    std::string text;
-    std::string caption;
-    MessageButtons buttons = MessageButtons::Ok;
-    MessageIcon icon = MessageIcon::None;
-};
-
 /// The answer of the choose-a-team dialog.
 enum class TeamChoice { Home, Visitor, Cancelled };
 
 /// The seven play buttons.
 enum class PlayKind { KickOff, Punt, FieldGoal, Rush, Pass, OffensivePenalty, DefensivePenalty };
 
-/// Everything the game window asks the user, and every sound it plays. The
-/// desktop program answers with real dialogs, the script runner and the tests
-/// with scripted answers. Each call returns when the dialog has closed.
-class Interaction {
+/// Everything the game window asks the user beyond messages and sounds: the
+/// choose-a-team dialog, the play dialogs and the corrections. The desktop
+/// program answers with real dialogs, the script runner and the tests with
+/// scripted answers. Each call returns when the dialog has closed.
+class Interaction : public UserInterface {
 public:
-    virtual ~Interaction() = default;
-
-    /// A modal message box; the reply is one of its buttons.
-    virtual MessageReply showMessage(const Message &message) = 0;
-
     /// The choose-a-team dialog: two radio buttons with the team names, home
     /// first, `homeChecked` telling which starts checked.
     virtual TeamChoice chooseTeam(std::string_view title, std::string_view homeName, std::string_view visitorName,

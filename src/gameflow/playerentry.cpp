@@ -94,10 +94,10 @@ PlayerRecord resolvePlayerEntry(const PlayerEntry &entry, const std::vector<Play
     if (wearers > 1) {
         if (chosen)
             return roster[static_cast<std::size_t>(entry.listIndex)];
-        ui.playSound(sound::kWarning);
-        ui.showMessage(Message{"Select " + std::string(role) + " from Drop Down List",
-                               "Number " + std::to_string(number) + " is Duplicated in Roster", MessageButtons::Ok,
-                               MessageIcon::Exclamation});
+        ui.playSound(kWarningSound);
+        ui.message("Select " + std::string(role) + " from Drop Down List",
+                   "Number " + std::to_string(number) + " is Duplicated in Roster", MessageButtons::Ok,
+                   MessageIcon::Warning);
         return PlayerRecord{};
     }
     if (wearers == 1)

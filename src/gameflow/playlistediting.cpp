@@ -69,8 +69,8 @@ void GameFlow::deletePlay(int index)
         ask("Select Play to Delete", "No Play Selected", MessageButtons::Ok);
         return;
     }
-    m_ui.playSound(sound::kClick);
-    if (ask("Are you sure you want to delete play?", "Delete Play?", MessageButtons::YesNo) != MessageReply::Yes)
+    m_ui.playSound(kClickSound);
+    if (ask("Are you sure you want to delete play?", "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
     // Taking back the last score or try takes back what it made due.
@@ -95,7 +95,7 @@ void GameFlow::insertPlay(int index)
         return;
     }
     const bool before = ask("Insert before the play selected?\n\n Yes for Before, No for After",
-                            "Insert before play?", MessageButtons::YesNo) == MessageReply::Yes;
+                            "Insert before play?", MessageButtons::YesNo) == MessageAnswer::Yes;
     const int after = before ? index - 1 : index; // the new play goes right after this one
 
     // The play is entered in the situation of its place in the game. What is
@@ -125,7 +125,7 @@ void GameFlow::insertPlay(int index)
 
     InsertPlayForm form;
     bool accepted = m_ui.runInsertPlay(form);
-    m_ui.playSound(sound::kClick);
+    m_ui.playSound(kClickSound);
     if (accepted && form.kind) {
         switch (*form.kind) {
         case InsertKind::HomeTimeOut:

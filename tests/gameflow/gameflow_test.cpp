@@ -126,14 +126,14 @@ TEST_F(FlowTest, KickoffWhileATryIsDueAsksFirst)
 {
     openWithHomeKickoff();
     game.tryPending = true;
-    ui.replies = {MessageReply::Ok};
+    ui.replies = {MessageAnswer::Ok};
     flow.recordPlay(PlayKind::KickOff);
     EXPECT_EQ(ui.log, (Log{"sound 601", kKickOffQuestion}));
     EXPECT_TRUE(game.tryPending);
     EXPECT_EQ(game.playCount(), 1);
 
     ui.clear();
-    ui.replies = {MessageReply::Cancel};
+    ui.replies = {MessageAnswer::Cancel};
     flow.recordPlay(PlayKind::KickOff);
     EXPECT_EQ(ui.log, (Log{"sound 601", kKickOffQuestion, "dialog 0"}));
     EXPECT_FALSE(game.tryPending);
@@ -146,13 +146,13 @@ TEST_F(FlowTest, RushOrPassWhileAKickoffIsDueAsksFirst)
     for (PlayKind kind : {PlayKind::Rush, PlayKind::Pass}) {
         game.kickoffPending = true;
         ui.clear();
-        ui.replies = {MessageReply::Ok};
+        ui.replies = {MessageAnswer::Ok};
         flow.recordPlay(kind);
         EXPECT_EQ(ui.log, (Log{"sound 601", kRushQuestion}));
         EXPECT_TRUE(game.kickoffPending);
 
         ui.clear();
-        ui.replies = {MessageReply::Cancel};
+        ui.replies = {MessageAnswer::Cancel};
         flow.recordPlay(kind);
         EXPECT_EQ(ui.log.size(), 3u);
         EXPECT_FALSE(game.kickoffPending);
@@ -394,7 +394,7 @@ TEST_F(QuitTest, YesSavesTheHighestQuarterAndCloses)
 {
     openWithHomeKickoff();
     game.plays.back().quarter = 2;
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     EXPECT_TRUE(flow.quitGame());
     EXPECT_EQ(ui.log, (Log{"sound 601", "Save Game?: Save changes to game?"}));
     EXPECT_FALSE(flow.isOpen());
@@ -410,7 +410,7 @@ TEST_F(QuitTest, FailedSaveKeepsTheWindowOpen)
 {
     openWithHomeKickoff();
     game.fileName = (dir / "missing" / "game.gam").string();
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     EXPECT_FALSE(flow.quitGame());
     EXPECT_EQ(ui.log, (Log{"sound 601", "Save Game?: Save changes to game?", "sound 604", "Disk Full?: Can't save game!"}));
     EXPECT_TRUE(flow.isOpen());
@@ -420,10 +420,10 @@ TEST_F(QuitTest, FailedSaveKeepsTheWindowOpen)
 TEST_F(QuitTest, NoClosesWithoutSavingAndCancelStays)
 {
     openWithHomeKickoff();
-    ui.replies = {MessageReply::Cancel};
+    ui.replies = {MessageAnswer::Cancel};
     EXPECT_FALSE(flow.quitGame());
     EXPECT_TRUE(flow.isOpen());
-    ui.replies = {MessageReply::No};
+    ui.replies = {MessageAnswer::No};
     EXPECT_TRUE(flow.quitGame());
     EXPECT_FALSE(flow.isOpen());
     EXPECT_FALSE(std::filesystem::exists(game.fileName));
@@ -434,7 +434,7 @@ TEST_F(QuitTest, ClosingByTheOwnerStillOffersToSave)
     openWithHomeKickoff();
     game.fileName = (dir / "missing" / "game.gam").string();
     ui.clear();
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     flow.closeByOwner();
     EXPECT_EQ(ui.log, (Log{"Save Game?: Save changes to game?", "sound 604", "Disk Full?: Can't save game!"}));
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);

@@ -109,7 +109,7 @@ TEST_F(PlayListTest, EditedClockIsShownAgainWithTwoDigits)
 
 TEST_F(PlayListTest, DeleteAsksAndNoKeepsThePlay)
 {
-    ui.replies = {MessageReply::No};
+    ui.replies = {MessageAnswer::No};
     flow.deletePlay(1);
     EXPECT_EQ(ui.log, (Log{"sound 601", "Delete Play?: Are you sure you want to delete play?"}));
     EXPECT_EQ(game.playCount(), 3);
@@ -120,7 +120,7 @@ TEST_F(PlayListTest, DeletingTheLastTouchdownTakesBackTheTry)
     entries.push_back(scrimmage(PlayType::Pass, {0, true}, 0, 10, ScoreType::Touchdown));
     flow.recordPlay(PlayKind::Pass);
     ASSERT_TRUE(game.tryPending);
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     flow.deletePlay(3);
     EXPECT_FALSE(game.tryPending);
     EXPECT_FALSE(game.kickoffPending);
@@ -134,7 +134,7 @@ TEST_F(PlayListTest, DeletingTheLastTouchdownTakesBackTheTry)
 TEST_F(PlayListTest, DeletingAPlayPurgesEveryNoPlayRecord)
 {
     game.plays[0].playType = 0;
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     flow.deletePlay(1);
     EXPECT_EQ(playTypes(), std::vector<std::int32_t>{kPass});
 }
@@ -143,7 +143,7 @@ TEST_F(FlowTest, DeletingTheOnlyPlayLeavesTheSituation)
 {
     openWithHomeKickoff();
     const GameSituation before = flow.situation();
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     flow.deletePlay(0);
     EXPECT_EQ(game.playCount(), 0);
     EXPECT_TRUE(flow.playList().empty());
@@ -156,13 +156,13 @@ TEST_F(FlowTest, DeletingTheOnlyPlayLeavesTheSituation)
 TEST_F(PlayListTest, InsertAfterOrBeforeTheSelectedPlay)
 {
     const struct {
-        MessageReply reply;
+        MessageAnswer reply;
         int selected;
         std::vector<std::int32_t> types;
         int newIndex;
-    } cases[] = {{MessageReply::No, 0, {kKickOff, kPunt, kRush, kPass}, 1},
-                 {MessageReply::Yes, 1, {kKickOff, kPunt, kRush, kPass}, 1},
-                 {MessageReply::No, 1, {kKickOff, kRush, kPunt, kPass}, 2}};
+    } cases[] = {{MessageAnswer::No, 0, {kKickOff, kPunt, kRush, kPass}, 1},
+                 {MessageAnswer::Yes, 1, {kKickOff, kPunt, kRush, kPass}, 1},
+                 {MessageAnswer::No, 1, {kKickOff, kRush, kPunt, kPass}, 2}};
     for (const auto &c : cases) {
         Game saved = game;
         ui.replies = {c.reply};
@@ -182,7 +182,7 @@ TEST_F(PlayListTest, InsertedPlayIsEnteredInTheSituationOfItsPlace)
 {
     PlayRecord seen;
     bool tryWhileEntered = false;
-    ui.replies = {MessageReply::No};
+    ui.replies = {MessageAnswer::No};
     ui.insertPlay = [](InsertPlayForm &form) {
         form.kind = InsertKind::ExtraPoint;
         return true;
@@ -207,7 +207,7 @@ TEST_F(PlayListTest, InsertedPlayIsEnteredInTheSituationOfItsPlace)
 
 TEST_F(PlayListTest, InsertedTimeOutTakesTheResultOfThePlayBefore)
 {
-    ui.replies = {MessageReply::No};
+    ui.replies = {MessageAnswer::No};
     ui.insertPlay = [](InsertPlayForm &form) {
         form.kind = InsertKind::HomeTimeOut;
         return true;
@@ -224,7 +224,7 @@ TEST_F(PlayListTest, InsertedTimeOutTakesTheResultOfThePlayBefore)
 
 TEST_F(PlayListTest, InsertWithNoKindAddsANoPlayRecordAndCancelAddsNothing)
 {
-    ui.replies = {MessageReply::No, MessageReply::No};
+    ui.replies = {MessageAnswer::No, MessageAnswer::No};
     ui.insertPlay = [](InsertPlayForm &) { return false; };
     flow.insertPlay(0);
     EXPECT_EQ(game.playCount(), 3);
@@ -239,7 +239,7 @@ TEST_F(PlayListTest, InsertBeforeTheFirstPlayStartsFromTheOpeningSituation)
     game.plays[0].quarter = 0;
     flow.quarterUp();
     PlayRecord seen;
-    ui.replies = {MessageReply::Yes};
+    ui.replies = {MessageAnswer::Yes};
     ui.insertPlay = [](InsertPlayForm &form) {
         form.kind = InsertKind::VisitorTimeOut;
         return true;
@@ -264,7 +264,7 @@ TEST_F(PlayListTest, InsertAfterAScoreDoesNotLeaveItsKickoffDue)
     game.plays[1].scoreType = code(ScoreType::FieldGoal);
     game.plays[1].kickResult = code(KickResult::FieldGoalGood);
     bool kickoffDueWhileEntered = false;
-    ui.replies = {MessageReply::No};
+    ui.replies = {MessageAnswer::No};
     ui.insertPlay = [](InsertPlayForm &form) {
         form.kind = InsertKind::OffensivePenalty;
         return true;

@@ -20,7 +20,15 @@ namespace yardmark {
 /// ("dialog N") and sound ("sound N").
 class ScriptedInteraction : public Interaction {
 public:
-    std::deque<MessageReply> replies;
+    /// A message box as it was shown.
+    struct Message {
+        std::string text;
+        std::string caption;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+
+    std::deque<MessageAnswer> replies;
     std::deque<TeamChoice> teams;
     std::vector<std::string> log;
     std::vector<int> sounds;
@@ -34,17 +42,19 @@ public:
     std::function<bool(ToGoForm &)> toGo;
     RecordTimeForm time;
 
-    MessageReply showMessage(const Message &message) override
+    MessageAnswer message(std::string_view text, std::string_view caption, MessageButtons buttons,
+                          MessageIcon icon) override
     {
-        messages.push_back(message);
-        log.push_back(message.caption + ": " + message.text);
-        if (message.buttons == MessageButtons::Ok)
-            return MessageReply::Ok;
+        const Message shown{std::string(text), std::string(caption), buttons, icon};
+        messages.push_back(shown);
+        log.push_back(shown.caption + ": " + shown.text);
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
         if (replies.empty()) {
-            ADD_FAILURE() << "unscripted question " << message.caption;
-            return MessageReply::Cancel;
+            ADD_FAILURE() << "unscripted question " << caption;
+            return MessageAnswer::Cancel;
         }
-        const MessageReply reply = replies.front();
+        const MessageAnswer reply = replies.front();
         replies.pop_front();
         return reply;
     }
@@ -97,6 +107,10 @@ public:
         sounds.push_back(soundNumber);
         log.push_back("sound " + std::to_string(soundNumber));
     }
+
+    std::optional<FileChoice> chooseOpenFile(const FileRequest &) override { return std::nullopt; }
+    std::optional<FileChoice> chooseSaveFile(const FileRequest &) override { return std::nullopt; }
+    std::optional<ColorValue> chooseColor(ColorValue) override { return std::nullopt; }
 
     void clear()
     {
