@@ -36,5 +36,8 @@ run: run-build
 bench: run-build
 	@for b in $(BUILD_REL)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
+screenshots: bootstrap
+	@bash scripts/screenshots
+
 clean:
 	rm -rf build

@@ -12,8 +12,11 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -67,6 +70,18 @@ WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen)
     height = std::min<std::int64_t>(height, 100000);
     return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
             static_cast<int>(top + height)};
+}
+
+std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent)
+{
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Printer Setup"));
+    // Setting up prints nothing yet: the dialog only chooses the printer.
+    if (auto *buttons = dialog->findChild<QDialogButtonBox *>()) {
+        if (QPushButton *print = buttons->button(QDialogButtonBox::Ok))
+            print->setText(QStringLiteral("&OK"));
+    }
+    return dialog;
 }
 
 MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
@@ -208,6 +223,23 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     noteNormalRect();
 }
 
+void MainWindow::setFileOpener(const QString &extension, std::function<void(const QString &)> opener)
+{
+    m_fileOpeners[extension.toLower()] = std::move(opener);
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    const auto opener = m_fileOpeners.find(QFileInfo(path).suffix().toLower());
+    if (opener != m_fileOpeners.end() && opener->second) {
+        opener->second(path);
+        return;
+    }
+    m_ui.playSound(kWarningSound);
+    m_ui.message(fromQString(QStringLiteral("Football Yardmark cannot open this file:\n") + path), "Open File",
+                 MessageButtons::Ok, MessageIcon::Warning);
+}
+
 void MainWindow::reloadWallpaper()
 {
     m_wallpaper->setMode(m_settings.app.wallpaperMode);
@@ -271,9 +303,8 @@ void MainWindow::showHtmlOptions()
 void MainWindow::showPrinterSetup()
 {
     m_ui.playSound(kClickSound);
-    QPrintDialog dialog(&m_printer, this);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    runDialog(dialog);
+    const std::unique_ptr<QPrintDialog> dialog = makePrinterSetupDialog(m_printer, this);
+    runDialog(*dialog);
 }
 
 void MainWindow::showAbout()

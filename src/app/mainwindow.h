@@ -7,9 +7,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
 
 class QActionGroup;
 class QDialog;
+class QPrintDialog;
 
 namespace yardmark {
 
@@ -20,6 +23,10 @@ class WallpaperView;
 /// takes the default size, and one that lies (almost) wholly off `screen`
 /// moves to the screen's top-left corner.
 WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen);
+
+/// "Printer &Setup...": the platform's print dialog over the program's
+/// printer, titled "Printer Setup", whose OK keeps the choice.
+std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent);
 
 /// The main window, "Football Yardmark": the wallpaper and the menus that
 /// reach every function. It edits the program's settings and writes them to
@@ -51,6 +58,11 @@ public:
     /// Runs a modal dialog; tests replace the runner to answer dialogs.
     int runDialog(QDialog &dialog);
     void setDialogRunner(std::function<int(QDialog &)> runner) { m_dialogRunner = std::move(runner); }
+
+    /// Opens a file given to the program (a game, team or schedule chosen in
+    /// the file manager) with the command registered for its extension.
+    void setFileOpener(const QString &extension, std::function<void(const QString &)> opener);
+    void openFile(const QString &path);
 
     /// Loads `wallpaperFile` again (or the default wallpaper) and redraws.
     void reloadWallpaper();
@@ -91,6 +103,7 @@ private:
     UserInterface &m_ui;
     std::filesystem::path m_settingsFile;
     std::function<int(QDialog &)> m_dialogRunner;
+    std::map<QString, std::function<void(const QString &)>> m_fileOpeners;
     WallpaperView *m_wallpaper = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;

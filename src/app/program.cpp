@@ -3,6 +3,7 @@
 #include "records/settingsfile.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace yardmark {
 namespace {
@@ -35,7 +36,14 @@ int runProgram(int argc, char **argv)
     std::error_code error;
     std::filesystem::path start = std::filesystem::current_path(error);
     Program program(error ? std::filesystem::path(".") : start, makeSoundPlayer());
-    program.mainWindow().show();
+    MainWindow &window = program.mainWindow();
+    window.show();
+    // Files handed over by the file manager open once the window is up.
+    const QStringList files = QApplication::arguments().mid(1);
+    QTimer::singleShot(0, &window, [&window, files] {
+        for (const QString &file : files)
+            window.openFile(file);
+    });
     return QApplication::exec();
 }
 

@@ -142,7 +142,8 @@ void put(std::vector<std::uint8_t> &out, std::uint32_t value, int bytes)
 
 void put(std::vector<std::uint8_t> &out, const char (&tag)[5])
 {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 // A canonical 44-byte PCM header followed by the samples at 16 bits.

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -268,6 +269,33 @@ TEST_F(MainWindowTest, AMaximizedWindowStoresItsLastNormalRectangle)
     ASSERT_TRUE(window.isMaximized());
     window.close();
     EXPECT_EQ(settings.app.mainWindowRect, (WindowRect{30, 40, 330, 240}));
+}
+
+TEST_F(MainWindowTest, FilesFromTheFileManagerGoToTheCommandForTheirType)
+{
+    QStringList opened;
+    window.setFileOpener(QStringLiteral("gam"), [&](const QString &path) { opened << path; });
+    window.openFile(QStringLiteral("/games/Week 1.gam"));
+    window.openFile(QStringLiteral("/games/FINAL.GAM"));
+    EXPECT_EQ(opened, (QStringList{"/games/Week 1.gam", "/games/FINAL.GAM"}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    window.openFile(QStringLiteral("/teams/eagles.tem"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Football Yardmark cannot open this file:\n/teams/eagles.tem");
+    EXPECT_EQ(ui.sounds, std::vector<int>{604});
+}
+
+TEST(PrinterSetupTest, ChoosesThePrinterWithoutPrinting)
+{
+    QPrinter printer;
+    const auto dialog = makePrinterSetupDialog(printer, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Printer Setup"));
+    QStringList buttons;
+    for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+        buttons << button->text();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("&OK")));
+    EXPECT_FALSE(buttons.contains(QStringLiteral("&Print")));
 }
 
 TEST(UsableWindowRectTest, KeepsTheWindowOnTheScreen)
