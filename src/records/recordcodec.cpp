@@ -3,14 +3,6 @@
 namespace yardmark {
 namespace {
 
-constexpr std::size_t kPhoneWidth = 25;
-constexpr std::size_t kAddressWidth = 100;
-constexpr std::size_t kCityWidth = 40;
-constexpr std::size_t kStateWidth = 40;
-constexpr std::size_t kZipWidth = 20;
-constexpr std::size_t kEmailWidth = 50;
-constexpr std::size_t kNoteWidth = 50;
-
 void encodeFlag(ByteWriter &out, bool flag)
 {
     out.uint8(flag ? 1 : 0);

@@ -19,6 +19,13 @@ inline constexpr std::size_t kPersonalInfoSize = 331;
 // Widths of the text fields, terminator included.
 inline constexpr std::size_t kNameWidth = 25;
 inline constexpr std::size_t kPathWidth = 260;
+inline constexpr std::size_t kPhoneWidth = 25;
+inline constexpr std::size_t kAddressWidth = 100;
+inline constexpr std::size_t kCityWidth = 40;
+inline constexpr std::size_t kStateWidth = 40;
+inline constexpr std::size_t kZipWidth = 20;
+inline constexpr std::size_t kEmailWidth = 50;
+inline constexpr std::size_t kNoteWidth = 50;
 
 void encode(ByteWriter &out, const FieldSpot &spot);
 void encode(ByteWriter &out, const PlayerRecord &player);

@@ -1,5 +1,7 @@
 #include "roster.h"
 
+#include <algorithm>
+#include <numeric>
 #include <tuple>
 #include <utility>
 
@@ -43,6 +45,30 @@ int compareBy(RosterSortKey key, const Team &team, std::size_t a, std::size_t b)
     return 0;
 }
 
+// Rosters beyond this size only come from damaged or hostile files; they are
+// sorted stably in n log n instead of by the quadratic selection sort.
+constexpr std::size_t kLargestSelectionSort = 2000;
+
+void sortLargeRoster(Team &team, RosterSortKey key, bool ascending)
+{
+    std::vector<std::size_t> order(team.players.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int c = compareBy(key, team, a, b);
+        return ascending ? c < 0 : c > 0;
+    });
+    std::vector<PlayerRecord> players;
+    std::vector<PersonalInfo> infos;
+    players.reserve(order.size());
+    infos.reserve(order.size());
+    for (std::size_t i : order) {
+        players.push_back(std::move(team.players[i]));
+        infos.push_back(std::move(team.personalInfo[i]));
+    }
+    team.players = std::move(players);
+    team.personalInfo = std::move(infos);
+}
+
 } // namespace
 
 void keepPersonalInfoParallel(Team &team)
@@ -70,9 +96,13 @@ bool deletePlayer(Team &team, int index)
 void sortRoster(Team &team, RosterSortKey key, bool ascending)
 {
     keepPersonalInfoParallel(team);
+    const std::size_t count = team.players.size();
+    if (count > kLargestSelectionSort) {
+        sortLargeRoster(team, key, ascending);
+        return;
+    }
     // A selection sort: equal players end up in the same order as the editing
     // dialogs have always shown them.
-    const std::size_t count = team.players.size();
     for (std::size_t i = 0; i + 1 < count; ++i) {
         std::size_t pick = i;
         for (std::size_t j = i + 1; j < count; ++j) {

@@ -117,17 +117,21 @@ TEST(RosterTest, SortByNoteUsesTheNote)
     EXPECT_EQ(names(team), (std::vector<std::string>{"z", "m", "a"}));
 }
 
-TEST(RosterTest, SortingALargeRosterGivesNameOrder)
+TEST(RosterTest, SortingLargeRostersGivesNameOrder)
 {
-    Team team;
-    for (int i = 0; i < 60; ++i) {
-        const std::string name = "P" + std::to_string((i * 37) % 60 + 100);
-        addTagged(team, name, i, infoOf(name));
+    for (int count : {60, 2500}) {
+        Team team;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "P" + std::to_string((i * 37) % count + 10000);
+            addTagged(team, name, i, infoOf(name));
+        }
+        sortRoster(team, RosterSortKey::Name);
+        EXPECT_TRUE(std::is_sorted(team.players.begin(), team.players.end(),
+                                   [](const PlayerRecord &a, const PlayerRecord &b) { return a.name < b.name; }))
+            << count;
+        EXPECT_EQ(team.playerCount(), count);
+        expectPairsTogether(team);
     }
-    sortRoster(team, RosterSortKey::Name);
-    EXPECT_TRUE(std::is_sorted(team.players.begin(), team.players.end(),
-                               [](const PlayerRecord &a, const PlayerRecord &b) { return a.name < b.name; }));
-    expectPairsTogether(team);
 }
 
 TEST(RosterTest, CopyRosterIntoShrinksAndGrowsTheTarget)

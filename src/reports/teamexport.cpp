@@ -1,0 +1,284 @@
+#include "teamexport.h"
+
+#include "records/atomicfile.h"
+#include "records/recordcodec.h"
+#include "records/roster.h"
+#include "records/text.h"
+#include "reports/csv.h"
+#include "reports/html.h"
+#include "vocabulary/vocabulary.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+namespace yardmark {
+namespace {
+
+constexpr std::size_t kTeamDataLines = 7;
+
+std::string numberText(std::int32_t number)
+{
+    return number == -1 ? "00" : std::to_string(number);
+}
+
+std::string birthdayText(const PersonalInfo &info)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", info.birthMonth, info.birthDay, info.birthYear);
+    return text;
+}
+
+// The player's contact fields in the order of the lists, the birthday as text.
+std::array<std::string, 8> personalTexts(const PersonalInfo &info)
+{
+    return {info.phone, info.address, info.city, info.state, info.zip, birthdayText(info), info.email, info.note};
+}
+
+const PersonalInfo &personalInfoOf(const Team &team, std::size_t i)
+{
+    static const PersonalInfo none;
+    return i < team.personalInfo.size() ? team.personalInfo[i] : none;
+}
+
+} // namespace
+
+void writeTeamCsv(std::ostream &out, const Team &team, bool personal)
+{
+    out << "Team," << csvField(team.name) << '\n'
+        << "Coach," << csvField(team.coach) << ",Assistant," << csvField(team.assistant) << '\n'
+        << "QuarterBack," << csvField(team.currentQuarterback) << '\n'
+        << "CurrentKicker," << csvField(team.currentKicker) << '\n'
+        << "CurrentFieldGoalKicker," << csvField(team.currentFieldGoalKicker) << '\n'
+        << "CurrentPunter," << csvField(team.currentPunter) << '\n'
+        << "TeamLogo," << csvField(team.logoFile) << '\n'
+        << "#,Name,Pos,Starter Status";
+    if (personal)
+        out << ",Phone,Address,City,State,Zip,Birthday,E-mail,Note";
+    out << '\n';
+    for (std::size_t i = 0; i < team.players.size(); ++i) {
+        const PlayerRecord &player = team.players[i];
+        out << numberText(player.number) << ',' << csvField(player.name) << ','
+            << positionName(player.offensivePosition) << ',' << starterKeyword(player.starterStatus);
+        if (personal) {
+            for (const std::string &text : personalTexts(personalInfoOf(team, i)))
+                out << ',' << csvField(text);
+        }
+        out << '\n';
+    }
+}
+
+void writeTeamHtml(std::ostream &out, const Team &team, bool personal, bool appending, const HtmlOptions &options,
+                   const DateTime &now)
+{
+    const FontTags font = makeFontTags(options);
+    const std::string header = colorText(options.htmlHeaderColor);
+    const int columns = personal ? 12 : 4;
+    if (!appending)
+        writePageHead(out, team.name);
+    out << "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n";
+    out << "\n\t<th colspan=" << columns << " bgcolor=" << header << '>' << font.header << htmlEscape(team.name)
+        << font.end << "</th>\n";
+
+    const std::pair<const char *, const std::string *> staff[] = {
+        {"Coach :", &team.coach},
+        {"Assistant :", &team.assistant},
+        {"Quarter Back :", &team.currentQuarterback},
+        {"Kicker :", &team.currentKicker},
+        {"Field Goal Kicker :", &team.currentFieldGoalKicker},
+        {"Punter :", &team.currentPunter},
+    };
+    for (const auto &[label, value] : staff) {
+        out << "\n\t<tr bgcolor=" << header << "><td colspan=" << columns << " align=left><b>" << font.header << label
+            << font.end << "</b>" << font.body << "&nbsp;" << htmlEscape(*value) << font.end << "</td>";
+    }
+
+    out << "\n\t<tr bgcolor=" << header << '>';
+    std::vector<const char *> titles = {"#", "Name", "Pos", "Starter Status"};
+    if (personal)
+        titles.insert(titles.end(), {"Phone Number", "Address", "City", "State", "Zip", "Birthday", "E-mail", "Note"});
+    for (const char *title : titles)
+        out << "<td align=center><b>" << font.header << title << font.end << "</b></td>";
+    out << "</tr>\n";
+
+    const std::string primary = colorText(options.htmlPrimaryRowColor);
+    const std::string alternate = colorText(options.htmlAlternateRowColor);
+    for (std::size_t i = 0; i < team.players.size(); ++i) {
+        const PlayerRecord &player = team.players[i];
+        out << "\n\t<tr bgcolor=" << (i % 2 == 0 ? primary : alternate) << "><td align=center>" << font.body
+            << numberText(player.number) << font.end << "</td><td align=left>" << font.body << htmlEscape(player.name)
+            << font.end << "</td><td align=left>" << font.body << positionName(player.offensivePosition) << font.end
+            << "</td><td align=left>" << font.body << starterKeyword(player.starterStatus) << font.end << "</td>";
+        if (personal) {
+            const auto texts = personalTexts(personalInfoOf(team, i));
+            for (std::size_t f = 0; f < texts.size(); ++f) {
+                const std::string text = htmlEscape(texts[f]);
+                const bool email = f == 6;
+                out << "<td align=left>" << font.body << "&nbsp;"
+                    << (email ? "<a href=\"mailto:" + text + "\">" + text + "</a>" : text) << font.end << "</td>";
+            }
+        }
+        out << "</tr>";
+    }
+    writeFooter(out, now);
+}
+
+bool exportTeam(const Team &team, const std::string &path, ExportFormat format, bool append, bool personal,
+                const HtmlOptions &options)
+{
+    std::string content;
+    if (append) {
+        std::vector<std::uint8_t> old;
+        if (!readWholeFile(path, old))
+            return false;
+        content.assign(old.begin(), old.end());
+        content += '\n';
+    }
+    std::ostringstream out;
+    if (format == ExportFormat::Html)
+        writeTeamHtml(out, team, personal, append, options, currentDateTime());
+    else
+        writeTeamCsv(out, team, personal);
+    content += out.str();
+    return writeFileAtomically(path, content);
+}
+
+namespace {
+
+// The leading whole number of `text`, as far as it goes; false when it does
+// not start with one.
+bool takeInt(std::string_view &text, std::int32_t &value)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    std::size_t digits = i + (i < text.size() && (text[i] == '-' || text[i] == '+') ? 1 : 0);
+    const std::size_t start = digits;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9')
+        ++digits;
+    if (digits == start)
+        return false;
+    value = leadingInt(text.substr(0, digits));
+    text.remove_prefix(digits);
+    return true;
+}
+
+// "month/day/year" as written by the export; the parts that cannot be read
+// keep the value they had.
+void readBirthday(std::string_view text, PersonalInfo &info)
+{
+    std::int32_t value = 0;
+    if (!takeInt(text, value))
+        return;
+    info.birthMonth = static_cast<std::uint8_t>(value);
+    if (text.empty() || text.front() != '/')
+        return;
+    text.remove_prefix(1);
+    if (!takeInt(text, value))
+        return;
+    info.birthDay = static_cast<std::uint8_t>(value);
+    if (text.empty() || text.front() != '/')
+        return;
+    text.remove_prefix(1);
+    if (takeInt(text, value))
+        info.birthYear = value;
+}
+
+std::string field(const std::vector<std::string> &fields, std::size_t i)
+{
+    return i < fields.size() ? fields[i] : std::string();
+}
+
+PlayerRecord readPlayer(const std::vector<std::string> &fields)
+{
+    PlayerRecord player{std::string(), 0, 0, 0, 0};
+    const std::string number = field(fields, 0);
+    player.number = number == "00" || number == "-1" ? -1 : leadingInt(number);
+    player.name = fitText(field(fields, 1), kNameWidth);
+    player.offensivePosition = positionFromName(field(fields, 2));
+    player.starterStatus = starterFromKeyword(field(fields, 3));
+    return player;
+}
+
+PersonalInfo readPersonalInfo(const std::vector<std::string> &fields)
+{
+    PersonalInfo info = newPersonalInfo();
+    info.phone = fitText(field(fields, 4), kPhoneWidth);
+    info.address = fitText(field(fields, 5), kAddressWidth);
+    info.city = fitText(field(fields, 6), kCityWidth);
+    info.state = fitText(field(fields, 7), kStateWidth);
+    info.zip = fitText(field(fields, 8), kZipWidth);
+    if (fields.size() > 9)
+        readBirthday(fields[9], info);
+    info.email = fitText(field(fields, 10), kEmailWidth);
+    info.note = fitText(field(fields, 11), kNoteWidth);
+    return info;
+}
+
+// Line 2 holds the coach after the first comma and the assistant after the
+// third; a list written without quoting keeps any further commas in the
+// assistant's name.
+std::string afterThirdComma(const std::vector<std::string> &fields)
+{
+    std::string text = field(fields, 3);
+    for (std::size_t i = 4; i < fields.size(); ++i)
+        text += ',' + fields[i];
+    return text;
+}
+
+} // namespace
+
+void importTeamCsv(std::istream &in, Team &team, const std::string &path)
+{
+    team.fileName = path;
+    CsvReader reader(in);
+    std::vector<std::string> fields;
+    std::size_t line = 0;
+    while (reader.next(fields)) {
+        if (reader.blank())
+            continue;
+        ++line;
+        switch (line) {
+        case 1:
+            team.name = fitText(field(fields, 1), kNameWidth);
+            break;
+        case 2:
+            team.coach = fitText(field(fields, 1), kNameWidth);
+            team.assistant = fitText(afterThirdComma(fields), kNameWidth);
+            break;
+        case 3:
+            team.currentQuarterback = fitText(field(fields, 1), kNameWidth);
+            break;
+        case 4:
+            team.currentKicker = fitText(field(fields, 1), kNameWidth);
+            break;
+        case 5:
+            team.currentFieldGoalKicker = fitText(field(fields, 1), kNameWidth);
+            break;
+        case 6:
+            team.currentPunter = fitText(field(fields, 1), kNameWidth);
+            break;
+        case kTeamDataLines:
+            team.logoFile = fitText(field(fields, 1), kPathWidth);
+            break;
+        case kTeamDataLines + 1:
+            break; // the column headings
+        default:
+            addPlayer(team, readPlayer(fields), readPersonalInfo(fields));
+        }
+    }
+    sortRoster(team, RosterSortKey::Name, true);
+}
+
+bool importTeamCsv(Team &team, const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    importTeamCsv(in, team, path);
+    return true;
+}
+
+} // namespace yardmark

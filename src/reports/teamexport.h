@@ -1,0 +1,41 @@
+#pragma once
+
+#include "records/datetime.h"
+#include "records/settings.h"
+#include "records/team.h"
+#include "reports/exportchoice.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace yardmark {
+
+/// The comma-separated team list: seven lines of team data, a heading line and
+/// one line per player (number, name, position, starter keyword, and with
+/// `personal` his contact fields). A field holding a comma, a quote or a line
+/// break is quoted.
+void writeTeamCsv(std::ostream &out, const Team &team, bool personal);
+
+/// The HTML team list in the colours and fonts of `options`; the page head is
+/// left out when appending to an earlier export.
+void writeTeamHtml(std::ostream &out, const Team &team, bool personal, bool appending, const HtmlOptions &options,
+                   const DateTime &now);
+
+/// Writes the team list to `path` as `format`. Appending keeps what the file
+/// holds and adds a line feed and the new list after it. The file is replaced
+/// through a temporary file, so a failure leaves it as it was. False when it
+/// cannot be written (or, when appending, read).
+bool exportTeam(const Team &team, const std::string &path, ExportFormat format, bool append, bool personal,
+                const HtmlOptions &options);
+
+/// Reads a comma-separated team list into `team`, which is expected empty:
+/// the team data of lines 1 to 7 (line 8 is the heading), then one player per
+/// line, and sorts the roster by name. `fileName` becomes `path`, so that
+/// saving proposes a team file name instead of overwriting the list.
+void importTeamCsv(std::istream &in, Team &team, const std::string &path);
+
+/// Imports the file at `path`; false, with `team` unchanged, when it cannot be
+/// opened.
+bool importTeamCsv(Team &team, const std::string &path);
+
+} // namespace yardmark
