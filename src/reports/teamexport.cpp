@@ -1,6 +1,5 @@
 #include "teamexport.h"
 
-#include "records/atomicfile.h"
 #include "records/recordcodec.h"
 #include "records/roster.h"
 #include "records/text.h"
@@ -12,7 +11,6 @@
 #include <cstdio>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 
 namespace yardmark {
 namespace {
@@ -128,21 +126,12 @@ void writeTeamHtml(std::ostream &out, const Team &team, bool personal, bool appe
 bool exportTeam(const Team &team, const std::string &path, ExportFormat format, bool append, bool personal,
                 const HtmlOptions &options)
 {
-    std::string content;
-    if (append) {
-        std::vector<std::uint8_t> old;
-        if (!readWholeFile(path, old))
-            return false;
-        content.assign(old.begin(), old.end());
-        content += '\n';
-    }
-    std::ostringstream out;
-    if (format == ExportFormat::Html)
-        writeTeamHtml(out, team, personal, append, options, currentDateTime());
-    else
-        writeTeamCsv(out, team, personal);
-    content += out.str();
-    return writeFileAtomically(path, content);
+    return exportToFile(path, format, append, [&](std::ostream &out, bool html, bool appending) {
+        if (html)
+            writeTeamHtml(out, team, personal, appending, options, currentDateTime());
+        else
+            writeTeamCsv(out, team, personal);
+    });
 }
 
 namespace {

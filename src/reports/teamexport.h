@@ -21,10 +21,8 @@ void writeTeamCsv(std::ostream &out, const Team &team, bool personal);
 void writeTeamHtml(std::ostream &out, const Team &team, bool personal, bool appending, const HtmlOptions &options,
                    const DateTime &now);
 
-/// Writes the team list to `path` as `format`. Appending keeps what the file
-/// holds and adds a line feed and the new list after it. The file is replaced
-/// through a temporary file, so a failure leaves it as it was. False when it
-/// cannot be written (or, when appending, read).
+/// Writes the team list to `path` as `format`; appending adds a line feed and
+/// the new list after what the file holds. False when it cannot be written.
 bool exportTeam(const Team &team, const std::string &path, ExportFormat format, bool append, bool personal,
                 const HtmlOptions &options);
 
