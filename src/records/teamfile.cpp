@@ -127,6 +127,16 @@ std::string proposedTeamFileName(const Team &team)
     return std::string(name.substr(0, name.size() - cut)) + ".tem";
 }
 
+bool saveTeam(Team &team, const TeamFileChooser &choose)
+{
+    if (!teamFileNameNeeded(team))
+        return writeTeamFile(team, team.fileName);
+    const std::optional<std::string> chosen = choose(proposedTeamFileName(team));
+    if (!chosen || chosen->empty())
+        return false;
+    return writeTeamFile(team, withTeamExtension(*chosen));
+}
+
 std::string withTeamExtension(std::string_view path)
 {
     const std::size_t slash = path.find_last_of("/\\");

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +53,16 @@ bool loadTeamFile(Team &team, const std::string &path);
 /// through a temporary file, so that the old file survives a failure. False
 /// when it cannot be written.
 bool writeTeamFile(Team &team, const std::string &path);
+
+/// Asks for a team file name: gets the name to propose (empty for none) and
+/// gives the chosen one, or nothing when the user cancels.
+using TeamFileChooser = std::function<std::optional<std::string>(const std::string &proposed)>;
+
+/// Saves the team to its own file, or first asks `choose` for a name when it
+/// has none or was imported from a comma-separated list; ".tem" is added to a
+/// chosen name without a ".". False when the user cancels or the file cannot
+/// be written.
+bool saveTeam(Team &team, const TeamFileChooser &choose);
 
 /// Whether saving the team must first ask for a file name: it has none yet,
 /// or it was imported from a comma-separated file that must not be overwritten.

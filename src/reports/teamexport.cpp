@@ -30,6 +30,7 @@ std::string birthdayText(const PersonalInfo &info)
 }
 
 // The player's contact fields in the order of the lists, the birthday as text.
+constexpr std::size_t kEmailText = 6;
 std::array<std::string, 8> personalTexts(const PersonalInfo &info)
 {
     return {info.phone, info.address, info.city, info.state, info.zip, birthdayText(info), info.email, info.note};
@@ -113,7 +114,7 @@ void writeTeamHtml(std::ostream &out, const Team &team, bool personal, bool appe
             const auto texts = personalTexts(personalInfoOf(team, i));
             for (std::size_t f = 0; f < texts.size(); ++f) {
                 const std::string text = htmlEscape(texts[f]);
-                const bool email = f == 6;
+                const bool email = f == kEmailText;
                 out << "<td align=left>" << font.body << "&nbsp;"
                     << (email ? "<a href=\"mailto:" + text + "\">" + text + "</a>" : text) << font.end << "</td>";
             }
@@ -222,6 +223,11 @@ std::string afterThirdComma(const std::vector<std::string> &fields)
 void importTeamCsv(std::istream &in, Team &team, const std::string &path)
 {
     team.fileName = path;
+    // The text after the first comma of each of the first lines; line 2 also
+    // holds the assistant.
+    std::string *const teamData[kTeamDataLines] = {
+        &team.name,          &team.coach,   &team.currentQuarterback, &team.currentKicker, &team.currentFieldGoalKicker,
+        &team.currentPunter, &team.logoFile};
     CsvReader reader(in);
     std::vector<std::string> fields;
     std::size_t line = 0;
@@ -229,32 +235,11 @@ void importTeamCsv(std::istream &in, Team &team, const std::string &path)
         if (reader.blank())
             continue;
         ++line;
-        switch (line) {
-        case 1:
-            team.name = fitText(field(fields, 1), kNameWidth);
-            break;
-        case 2:
-            team.coach = fitText(field(fields, 1), kNameWidth);
-            team.assistant = fitText(afterThirdComma(fields), kNameWidth);
-            break;
-        case 3:
-            team.currentQuarterback = fitText(field(fields, 1), kNameWidth);
-            break;
-        case 4:
-            team.currentKicker = fitText(field(fields, 1), kNameWidth);
-            break;
-        case 5:
-            team.currentFieldGoalKicker = fitText(field(fields, 1), kNameWidth);
-            break;
-        case 6:
-            team.currentPunter = fitText(field(fields, 1), kNameWidth);
-            break;
-        case kTeamDataLines:
-            team.logoFile = fitText(field(fields, 1), kPathWidth);
-            break;
-        case kTeamDataLines + 1:
-            break; // the column headings
-        default:
+        if (line <= kTeamDataLines) {
+            *teamData[line - 1] = fitText(field(fields, 1), line == kTeamDataLines ? kPathWidth : kNameWidth);
+            if (line == 2)
+                team.assistant = fitText(afterThirdComma(fields), kNameWidth);
+        } else if (line > kTeamDataLines + 1) { // after the column headings
             addPlayer(team, readPlayer(fields), readPersonalInfo(fields));
         }
     }

@@ -159,6 +159,40 @@ TEST(TeamFileTest, SavingProposesATeamFileNameForImportedTeams)
     }
 }
 
+TEST(TeamFileTest, SaveTeamAsksForANameOnlyWhenItMust)
+{
+    TempDir dir;
+    std::vector<std::string> proposals;
+    std::optional<std::string> answer;
+    const TeamFileChooser choose = [&](const std::string &proposed) {
+        proposals.push_back(proposed);
+        return answer;
+    };
+
+    Team team = sampleTeam("Save", 2, false);
+    team.fileName = dir.file("imported.CSV");
+    EXPECT_FALSE(saveTeam(team, choose)); // cancelled
+    EXPECT_EQ(team.fileName, dir.file("imported.CSV"));
+
+    answer = dir.file("chosen");
+    ASSERT_TRUE(saveTeam(team, choose));
+    EXPECT_EQ(proposals, (std::vector<std::string>{dir.file("imported.tem"), dir.file("imported.tem")}));
+    EXPECT_EQ(team.fileName, dir.file("chosen.tem"));
+    EXPECT_EQ(fileBytes(dir.file("chosen.tem")), encodeTeamFile(team));
+
+    team.coach = "New Coach";
+    ASSERT_TRUE(saveTeam(team, choose)); // its own file now: no question
+    EXPECT_EQ(proposals.size(), 2u);
+    EXPECT_EQ(fileBytes(dir.file("chosen.tem")), encodeTeamFile(team));
+
+    Team unnamed = sampleTeam("New", 0, false);
+    unnamed.fileName.clear();
+    answer = dir.file("new.tem");
+    ASSERT_TRUE(saveTeam(unnamed, choose));
+    EXPECT_EQ(proposals.back(), "");
+    EXPECT_TRUE(std::filesystem::exists(dir.file("new.tem")));
+}
+
 TEST(TeamFileTest, AChosenNameWithoutDotGetsTheTeamExtension)
 {
     const std::pair<const char *, const char *> cases[] = {
