@@ -5,8 +5,6 @@
 #include "soundplayer.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
-#include <QFileInfo>
 
 namespace yardmark {
 namespace {
@@ -78,6 +76,50 @@ std::unique_ptr<QMessageBox> makeMessageBox(std::string_view text, std::string_v
     return box;
 }
 
+std::unique_ptr<QFileDialog> makeFileDialog(const FileRequest &request, bool save, QWidget *parent)
+{
+    const std::vector<FileFilter> filters = parseFilterList(request.filters);
+    QStringList nameFilters;
+    for (const FileFilter &filter : filters)
+        nameFilters << toQString(qtNameFilter(filter));
+
+    auto dialog = std::make_unique<QFileDialog>(parent, toQString(request.title));
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!nameFilters.isEmpty()) {
+        dialog->setNameFilters(nameFilters);
+        dialog->selectNameFilter(nameFilters.value(request.filterIndex, nameFilters.first()));
+    }
+    // A name typed without an extension gets the one of the filter shown.
+    const auto suffixFor = [filters, nameFilters, fallback = request.defaultExtension](const QString &nameFilter) {
+        const auto index = static_cast<std::size_t>(std::max<qsizetype>(nameFilters.indexOf(nameFilter), 0));
+        const std::string extension = index < filters.size() ? patternExtension(filters[index].pattern) : "";
+        return toQString(extension.empty() ? fallback : extension);
+    };
+    dialog->setDefaultSuffix(suffixFor(dialog->selectedNameFilter()));
+    QFileDialog *shown = dialog.get();
+    QObject::connect(shown, &QFileDialog::filterSelected, shown,
+                     [shown, suffixFor](const QString &filter) { shown->setDefaultSuffix(suffixFor(filter)); });
+    if (!request.initialPath.empty())
+        dialog->selectFile(pathToQString(request.initialPath));
+    return dialog;
+}
+
+std::optional<FileChoice> fileChoiceOf(const QFileDialog &dialog, const FileRequest &request)
+{
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty())
+        return std::nullopt;
+    FileChoice choice;
+    choice.filterIndex = std::max<int>(0, static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
+    // The system's dialogs may leave a typed name bare where Qt's own adds
+    // the default suffix: complete it the same way for both.
+    choice.path = completeFileName(pathFromQString(files.first()), parseFilterList(request.filters), choice.filterIndex,
+                                   request.defaultExtension);
+    return choice;
+}
+
 MessageAnswer messageAnswer(int standardButton, MessageButtons buttons)
 {
     switch (standardButton) {
@@ -145,39 +187,10 @@ std::optional<FileChoice> QtUserInterface::chooseSaveFile(const FileRequest &req
 
 std::optional<FileChoice> QtUserInterface::chooseFile(const FileRequest &request, bool save)
 {
-    const std::vector<FileFilter> filters = parseFilterList(request.filters);
-    QStringList nameFilters;
-    for (const FileFilter &filter : filters)
-        nameFilters << toQString(qtNameFilter(filter));
-
-    QFileDialog dialog(m_parent, toQString(request.title));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (!nameFilters.isEmpty()) {
-        dialog.setNameFilters(nameFilters);
-        dialog.selectNameFilter(nameFilters.value(request.filterIndex, nameFilters.first()));
-    }
-    // A name typed without an extension gets the one of the filter shown.
-    const auto suffixFor = [&](const QString &nameFilter) {
-        const auto index = static_cast<std::size_t>(std::max<qsizetype>(nameFilters.indexOf(nameFilter), 0));
-        std::string extension = index < filters.size() ? patternExtension(filters[index].pattern) : std::string();
-        return toQString(extension.empty() ? request.defaultExtension : extension);
-    };
-    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected,
-                     [&](const QString &filter) { dialog.setDefaultSuffix(suffixFor(filter)); });
-    if (!request.initialPath.empty())
-        dialog.selectFile(pathToQString(request.initialPath));
-
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(request, save, m_parent);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    FileChoice choice;
-    choice.filterIndex = std::max<int>(0, static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter())));
-    choice.path = pathFromQString(dialog.selectedFiles().first());
-    if (save || !QFileInfo::exists(dialog.selectedFiles().first()))
-        choice.path = completeFileName(choice.path, filters, choice.filterIndex, request.defaultExtension);
-    return choice;
+    return fileChoiceOf(*dialog, request);
 }
 
 std::optional<ColorValue> QtUserInterface::chooseColor(ColorValue initial)

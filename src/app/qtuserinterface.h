@@ -2,6 +2,7 @@
 
 #include "records/userinterface.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +20,16 @@ std::unique_ptr<QMessageBox> makeMessageBox(std::string_view text, std::string_v
 /// The answer for the button that closed a box; closing without a button
 /// counts as the box's escape answer.
 MessageAnswer messageAnswer(int standardButton, MessageButtons buttons);
+
+/// The file dialog asked for: its title, the filter list with the asked-for
+/// filter selected, and the chosen filter's extension added to a name typed
+/// without one. Not shown yet.
+std::unique_ptr<QFileDialog> makeFileDialog(const FileRequest &request, bool save, QWidget *parent);
+
+/// What an accepted file dialog chose, its name completed with the chosen
+/// filter's extension (or the default one) when it has none; nothing when no
+/// file was chosen.
+std::optional<FileChoice> fileChoiceOf(const QFileDialog &dialog, const FileRequest &request);
 
 /// The colour chooser's sixteen custom colours start white the first time it
 /// opens and then keep what the user puts there until the program ends.

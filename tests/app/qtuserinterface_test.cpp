@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,66 @@ TEST(MessageBoxTest, AnswersFollowTheButtonPressedOrTheEscapeOfTheBox)
     };
     for (const Case &c : cases)
         EXPECT_EQ(messageAnswer(c.pressed, c.buttons), c.answer) << c.pressed;
+}
+
+FileRequest exportRequest()
+{
+    FileRequest request;
+    request.title = "Select file name to save as";
+    request.filters = "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|";
+    request.defaultExtension = "csv";
+    return request;
+}
+
+TEST(FileDialogTest, OffersTheFiltersWithTheAskedOneSelected)
+{
+    FileRequest request = exportRequest();
+    request.filterIndex = 1;
+    request.confirmOverwrite = false;
+    const auto dialog = makeFileDialog(request, true, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select file name to save as"));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Comma Delimited Format (*.csv)", "HTML (Web Page) Format (*.htm)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("HTML (Web Page) Format (*.htm)"));
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("htm"));
+    // Choosing the other type changes the extension given to a bare name.
+    emit dialog->filterSelected(QStringLiteral("Comma Delimited Format (*.csv)"));
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("csv"));
+
+    const auto open = makeFileDialog({"Open", "Bitmap Files (*.bmp)|*.bmp|", "bmp", "", 5, true}, false, nullptr);
+    EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_FALSE(open->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(open->selectedNameFilter(), QStringLiteral("Bitmap Files (*.bmp)")); // no 6th filter: the first
+}
+
+TEST(FileDialogTest, ABareNameGetsTheExtensionOfTheChosenFilter)
+{
+    QTemporaryDir folder;
+    struct Case {
+        const char *name;
+        bool save;
+        int filter;
+        const char *chosen;
+        int filterIndex;
+    } cases[] = {
+        {"week1", true, 0, "week1.csv", 0},       {"week1", true, 1, "week1.htm", 1},
+        {"week1.html", true, 0, "week1.html", 0}, {"week1", false, 1, "week1.htm", 1},
+        {"week1.2024", true, 1, "week1.2024", 1}, {"week1.2024/game", true, 1, "week1.2024/game.htm", 1},
+    };
+    for (const Case &c : cases) {
+        FileRequest request = exportRequest();
+        request.filterIndex = c.filter;
+        const auto dialog = makeFileDialog(request, c.save, nullptr);
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(folder.filePath(QString::fromLatin1(c.name)));
+        const std::optional<FileChoice> choice = fileChoiceOf(*dialog, request);
+        ASSERT_TRUE(choice.has_value()) << c.name;
+        EXPECT_EQ(choice->path, folder.filePath(QString::fromLatin1(c.chosen)).toStdString()) << c.name;
+        EXPECT_EQ(choice->filterIndex, c.filterIndex) << c.name;
+    }
 }
 
 TEST(QtUserInterfaceTest, PlaysSoundsOnlyWhileSoundEffectsAreOn)
