@@ -1,11 +1,11 @@
 #include "htmloptionsdialog.h"
 
 #include "bitmaps.h"
+#include "dialogbuttons.h"
 #include "qtext.h"
 #include "records/userinterface.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QFrame>
@@ -96,13 +96,7 @@ HtmlOptionsDialog::HtmlOptionsDialog(HtmlOptions &options, UserInterface &ui,
     form->addRow(QStringLiteral("Font Size:"), m_bodySize);
     form->addRow(QStringLiteral("Header Size:"), m_headerSize);
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *okButton = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    okButton->setObjectName(QStringLiteral("ok"));
-    okButton->setDefault(true);
-    QPushButton *cancelButton = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    cancelButton->setObjectName(QStringLiteral("cancel"));
-    layout->addWidget(buttons);
+    layout->addWidget(okCancelButtons(*this, m_ui, [this] { ok(); }));
 
     connect(m_colors, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_form.selectedColor = index;
@@ -110,11 +104,6 @@ HtmlOptionsDialog::HtmlOptionsDialog(HtmlOptions &options, UserInterface &ui,
     });
     connect(change, &QPushButton::clicked, this, [this] { changeColor(); });
     connect(reset, &QPushButton::clicked, this, [this] { resetColors(); });
-    connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] {
-        m_ui.playSound(kClickSound);
-        reject();
-    });
     showSelectedColor();
 }
 
@@ -144,7 +133,6 @@ void HtmlOptionsDialog::resetColors()
 
 void HtmlOptionsDialog::ok()
 {
-    m_ui.playSound(kClickSound);
     m_form.fontFace = fromQString(m_face->currentText());
     m_form.bodyFontSize = m_bodySize->value();
     m_form.headerFontSize = m_headerSize->value();

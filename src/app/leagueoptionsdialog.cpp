@@ -1,15 +1,14 @@
 #include "leagueoptionsdialog.h"
 
+#include "dialogbuttons.h"
 #include "qtext.h"
 #include "records/userinterface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -66,18 +65,7 @@ LeagueOptionsDialog::LeagueOptionsDialog(LeagueOptions &options, UserInterface &
     fieldLayout->addWidget(m_fiftyYards);
     layout->addWidget(fieldType);
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *okButton = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    okButton->setObjectName(QStringLiteral("ok"));
-    okButton->setDefault(true);
-    QPushButton *cancelButton = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    cancelButton->setObjectName(QStringLiteral("cancel"));
-    layout->addWidget(buttons);
-    connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] {
-        m_ui.playSound(kClickSound);
-        reject();
-    });
+    layout->addWidget(okCancelButtons(*this, m_ui, [this] { ok(); }));
 
     setForm(leagueOptionsForm(options));
 }
@@ -137,7 +125,6 @@ void LeagueOptionsDialog::setForm(const LeagueOptionsForm &form)
 
 void LeagueOptionsDialog::ok()
 {
-    m_ui.playSound(kClickSound);
     applyLeagueOptionsForm(form(), m_options);
     accept();
 }

@@ -1,0 +1,30 @@
+#include "dialogbuttons.h"
+
+#include "records/userinterface.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace yardmark {
+
+QWidget *okCancelButtons(QDialog &dialog, UserInterface &ui, std::function<void()> ok)
+{
+    auto *buttons = new QDialogButtonBox;
+    QPushButton *okButton = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    okButton->setObjectName(QStringLiteral("ok"));
+    okButton->setDefault(true);
+    QPushButton *cancelButton = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    cancelButton->setObjectName(QStringLiteral("cancel"));
+    QObject::connect(okButton, &QPushButton::clicked, &dialog, [&ui, ok = std::move(ok)] {
+        ui.playSound(kClickSound);
+        ok();
+    });
+    QObject::connect(cancelButton, &QPushButton::clicked, &dialog, [&dialog, &ui] {
+        ui.playSound(kClickSound);
+        dialog.reject();
+    });
+    return buttons;
+}
+
+} // namespace yardmark
