@@ -1,0 +1,80 @@
+#include "cli.h"
+
+#include "clicontext.h"
+#include "records/atomicfile.h"
+#include "records/settingsfile.h"
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+namespace yardmark::cli {
+
+void addOutputOption(CLI::App &command, CliContext &context, const std::string &help)
+{
+    command.add_option("-o,--output", context.outputPath, help)->option_text("FILE");
+}
+
+namespace {
+
+void loadSettings(CliContext &context)
+{
+    setDefaults(context.settings);
+    std::filesystem::path path = context.settingsFile;
+    if (path.empty()) {
+        path = kSettingsFileName;
+        std::error_code error;
+        if (!std::filesystem::exists(path, error))
+            return;
+    } else if (std::ifstream probe(path); !probe) {
+        throw CliError("cannot read settings file " + path.string());
+    }
+    readSettings(path, context.settings);
+}
+
+} // namespace
+
+int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &err)
+{
+    CLI::App app{"Football Yardmark on the command line: reports, exports, conversions, scorer's scripts and a "
+                 "season simulator.",
+                 "yardmark-cli"};
+    app.require_subcommand(1);
+    app.fallthrough();
+    CliContext context;
+    app.add_option("--settings", context.settingsFile, "read league and HTML options from FILE (yardmark.ini format)")
+        ->option_text("FILE");
+
+    addNarrateCommand(app, context);
+    addShowCommand(app, context);
+    addUpgradeCommand(app, context);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError &e) {
+        // --help prints to standard output and succeeds; everything else is a usage error.
+        const int code = app.exit(e, out, err);
+        return code == 0 ? 0 : 2;
+    }
+
+    try {
+        loadSettings(context);
+        std::ostringstream text;
+        context.run(text);
+        // Nothing reaches the output until the whole command has succeeded.
+        if (context.writesOwnOutput) {
+            out << text.str();
+        } else if (context.outputPath.empty()) {
+            out << text.str();
+            out.flush();
+        } else if (!writeFileAtomically(context.outputPath, text.str())) {
+            throw CliError("cannot write " + context.outputPath);
+        }
+    } catch (const CliError &e) {
+        err << "yardmark-cli: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace yardmark::cli

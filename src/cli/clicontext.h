@@ -1,0 +1,46 @@
+#pragma once
+
+#include "records/settings.h"
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace yardmark::cli {
+
+/// A failure the user must be told about in one line: an input that cannot
+/// be read or is damaged, or an output that cannot be written. Exit code 1.
+class CliError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// What every sub-command shares: the settings in force, where its text
+/// output goes, and the work to do once the command line has been parsed.
+struct CliContext {
+    std::string settingsFile;
+    Settings settings;
+    std::string outputPath; ///< -o; empty for standard output
+    bool writesOwnOutput = false; ///< the command writes -o itself (binary files)
+
+    // The arguments of the one sub-command that runs.
+    std::string input;               ///< its one input file
+    std::vector<std::string> inputs; ///< its input files, when it takes several
+    std::string format;              ///< --format; empty for the command's default
+    std::string period;              ///< --period; empty for the whole game
+    std::function<void(std::ostream &)> run;
+};
+
+/// Adds the -o option of a sub-command.
+void addOutputOption(CLI::App &command, CliContext &context, const std::string &help = "write to FILE");
+
+// Sub-commands register themselves here.
+void addNarrateCommand(CLI::App &app, CliContext &context);
+void addShowCommand(CLI::App &app, CliContext &context);
+void addUpgradeCommand(CLI::App &app, CliContext &context);
+
+} // namespace yardmark::cli

@@ -1,0 +1,122 @@
+#include "clirunner.h"
+#include "records/gamefile.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+
+namespace yardmark::testing {
+namespace {
+
+// A short game: the opening kickoff and one rush, with an accented name.
+Game sampleGame()
+{
+    Game game = newGame();
+    game.info.homeTeamName = "Lions";
+    game.info.visitorTeamName = "Bears";
+    game.homeTeam.name = "Lions";
+    game.visitorTeam.name = "Bears";
+    game.homeTeam.players = {PlayerRecord{"Jos\xE9 N\xFA\xF1" "ez", 12, 1, 0, 1}};
+    PlayRecord kickoff;
+    kickoff.playType = 4;
+    kickoff.homeHasBall = true;
+    kickoff.kickResult = 3;
+    kickoff.initialSpot = {35, true};
+    kickoff.receivedAt = {0, false};
+    kickoff.finalSpot = {20, false};
+    kickoff.players[0] = game.homeTeam.players[0];
+    PlayRecord rush;
+    rush.playType = 1;
+    rush.homeHasBall = false;
+    rush.initialSpot = {20, false};
+    rush.finalSpot = {26, false};
+    rush.toGoBefore = 10;
+    rush.toGoAfter = 4;
+    rush.downAfter = 1;
+    game.plays = {kickoff, rush};
+    game.homeScore = 3;
+    return game;
+}
+
+class GameCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = freshDirectory(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        Game game = sampleGame();
+        ASSERT_TRUE(saveGame(game, (dir / "game.gam").string()));
+    }
+
+    std::filesystem::path dir;
+};
+
+TEST_F(GameCommandsTest, NarrateWritesOneLinePerPlay)
+{
+    const CliRun run = runCliBinary({"narrate", "game.gam"}, dir);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::size_t lines = static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n'));
+    EXPECT_EQ(lines, 2u);
+    EXPECT_EQ(run.out.back(), '\n');
+    EXPECT_EQ(run.out.rfind("1st Q, V, 1st D", 0), std::string::npos); // the kickoff comes first
+    EXPECT_NE(run.out.find("\n1st Q, V, 1st D"), std::string::npos);
+
+    // -o writes the same text to a file and nothing to standard output.
+    const CliRun toFile = runCliBinary({"narrate", "game.gam", "-o", "plays.txt"}, dir);
+    EXPECT_EQ(toFile.exitCode, 0);
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(readText(dir / "plays.txt"), run.out);
+}
+
+TEST_F(GameCommandsTest, ShowGivesEveryFieldByNameInUtf8)
+{
+    const CliRun run = runCliBinary({"show", "game.gam"}, dir);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["info"]["homeTeamName"], "Lions");
+    EXPECT_EQ(json["info"]["reserved4"], 0);
+    EXPECT_EQ(json["homeTeam"]["players"][0]["name"], "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez");
+    EXPECT_EQ(json["homeTeam"]["players"][0]["number"], 12);
+    EXPECT_EQ(json["plays"].size(), 2u);
+    EXPECT_EQ(json["plays"][1]["finalSpot"]["yardLine"], 26);
+    EXPECT_EQ(json["plays"][1]["finalSpot"]["homeSide"], 0);
+    EXPECT_EQ(json["plays"][0]["fumbleRecoveredByHome"], nlohmann::json::parse("[1,1,1]"));
+    EXPECT_EQ(json["plays"][0]["players"].size(), 8u);
+    EXPECT_EQ(json["plays"][0]["players"][0]["starterStatus"], 1);
+    EXPECT_EQ(json["homeScore"], 3);
+    EXPECT_EQ(json["isNewGame"], 0); // a loaded game is not new
+    EXPECT_TRUE(json.contains("savedBallSpot"));
+}
+
+TEST_F(GameCommandsTest, UpgradeWritesTheCurrentLayout)
+{
+    const CliRun run = runCliBinary({"upgrade", "game.gam", "-o", "new.gam"}, dir);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    // The converted file is what saving the loaded game writes.
+    Game loaded;
+    ASSERT_TRUE(loadGame(loaded, (dir / "game.gam").string()));
+    ASSERT_TRUE(saveGame(loaded, (dir / "expected.gam").string()));
+    EXPECT_TRUE(readText(dir / "new.gam") == readText(dir / "expected.gam"));
+    EXPECT_EQ(runCliBinary({"upgrade", "game.gam"}, dir).exitCode, 2); // -o is required
+}
+
+TEST_F(GameCommandsTest, DamagedOrMissingGameExitsWithOneAndWritesNothing)
+{
+    const std::string bytes = readText(dir / "game.gam");
+    std::ofstream(dir / "cut.gam", std::ios::binary) << bytes.substr(0, bytes.size() - 30);
+    for (const char *command : {"narrate", "show"}) {
+        for (const char *file : {"cut.gam", "missing.gam"}) {
+            const CliRun run = runCliBinary({command, file, "-o", "out.txt"}, dir);
+            EXPECT_EQ(run.exitCode, 1) << command << ' ' << file;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+            EXPECT_NE(run.err.find(file), std::string::npos);
+            EXPECT_FALSE(std::filesystem::exists(dir / "out.txt"));
+        }
+    }
+    const CliRun upgrade = runCliBinary({"upgrade", "cut.gam", "-o", "new.gam"}, dir);
+    EXPECT_EQ(upgrade.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "new.gam"));
+}
+
+} // namespace
+} // namespace yardmark::testing
