@@ -19,17 +19,23 @@ SecondList secondListOf(int playType)
 {
     switch (fromCode<PlayType>(playType)) {
     case PlayType::Rush:
-    case PlayType::TryByRush: return SecondList::Rush;
+    case PlayType::TryByRush:
+        return SecondList::Rush;
     case PlayType::Pass:
-    case PlayType::TryByPass: return SecondList::Pass;
+    case PlayType::TryByPass:
+        return SecondList::Pass;
     case PlayType::Punt:
     case PlayType::KickOff:
     case PlayType::OnsideKick:
     case PlayType::FieldGoal:
-    case PlayType::ExtraPoint: return SecondList::Kick;
-    case PlayType::OffensivePenalty: return SecondList::OffensivePenalty;
-    case PlayType::DefensivePenalty: return SecondList::DefensivePenalty;
-    default: return SecondList::None;
+    case PlayType::ExtraPoint:
+        return SecondList::Kick;
+    case PlayType::OffensivePenalty:
+        return SecondList::OffensivePenalty;
+    case PlayType::DefensivePenalty:
+        return SecondList::DefensivePenalty;
+    default:
+        return SecondList::None;
     }
 }
 
@@ -60,12 +66,18 @@ void storeIfTyped(const std::string &text, std::int32_t &field, std::int32_t off
 EditPlayLabels editPlayLabels(int playType)
 {
     switch (secondListOf(playType)) {
-    case SecondList::Rush: return {"Rush Type", std::nullopt, "Quarterback", "Rusher"};
-    case SecondList::Pass: return {"Pass Type", "Reception At", "Quarterback", "Receiver"};
-    case SecondList::Kick: return {"Kick Result", "Kicked To", "Kicker", "Returner"};
-    case SecondList::OffensivePenalty: return {"Off Pen", "Penalty Spot", std::nullopt, "Penalty On"};
-    case SecondList::DefensivePenalty: return {"Def Pen", "Penalty Spot", std::nullopt, "Penalty On"};
-    case SecondList::None: break;
+    case SecondList::Rush:
+        return {"Rush Type", std::nullopt, "Quarterback", "Rusher"};
+    case SecondList::Pass:
+        return {"Pass Type", "Reception At", "Quarterback", "Receiver"};
+    case SecondList::Kick:
+        return {"Kick Result", "Kicked To", "Kicker", "Returner"};
+    case SecondList::OffensivePenalty:
+        return {"Off Pen", "Penalty Spot", std::nullopt, "Penalty On"};
+    case SecondList::DefensivePenalty:
+        return {"Def Pen", "Penalty Spot", std::nullopt, "Penalty On"};
+    case SecondList::None:
+        break;
     }
     return {};
 }
@@ -73,12 +85,18 @@ EditPlayLabels editPlayLabels(int playType)
 std::span<const std::string_view> secondListEntries(int playType)
 {
     switch (secondListOf(playType)) {
-    case SecondList::Rush: return rushTypeNames();
-    case SecondList::Pass: return passResultNames();
-    case SecondList::Kick: return kickResultNames();
-    case SecondList::OffensivePenalty: return offensivePenaltyNames();
-    case SecondList::DefensivePenalty: return defensivePenaltyNames();
-    case SecondList::None: break;
+    case SecondList::Rush:
+        return rushTypeNames();
+    case SecondList::Pass:
+        return passResultNames();
+    case SecondList::Kick:
+        return kickResultNames();
+    case SecondList::OffensivePenalty:
+        return offensivePenaltyNames();
+    case SecondList::DefensivePenalty:
+        return defensivePenaltyNames();
+    case SecondList::None:
+        break;
     }
     return {};
 }
@@ -87,10 +105,14 @@ std::array<std::string_view, 3> fumbleSelectorEntries(int kickResult)
 {
     switch (fromCode<KickResult>(kickResult)) {
     case KickResult::OnsideSuccessful:
-    case KickResult::OnsideUnsuccessful: return {"Onside Kick", "Fumble 1", "Fumble 2"};
-    case KickResult::BlockedPunt: return {"Blocked Punt", "Fumble 1", "Fumble 2"};
-    case KickResult::BlockedFieldGoal: return {"Blocked FG", "Fumble 1", "Fumble 2"};
-    default: return {"Fumble 1", "Fumble 2", "Fumble 3"};
+    case KickResult::OnsideUnsuccessful:
+        return {"Onside Kick", "Fumble 1", "Fumble 2"};
+    case KickResult::BlockedPunt:
+        return {"Blocked Punt", "Fumble 1", "Fumble 2"};
+    case KickResult::BlockedFieldGoal:
+        return {"Blocked FG", "Fumble 1", "Fumble 2"};
+    default:
+        return {"Fumble 1", "Fumble 2", "Fumble 3"};
     }
 }
 
@@ -111,15 +133,27 @@ EditPlayDialog::EditPlayDialog(PlayRecord &play, const Game &game, const LeagueO
     f.turnover = play.turnover;
     f.firstDown = play.firstDown;
     switch (secondListOf(play.playType)) {
-    case SecondList::Rush: f.secondList = play.rushType; break;
-    case SecondList::Pass: f.secondList = play.passResult; break;
-    case SecondList::Kick: f.secondList = play.kickResult; break;
-    case SecondList::OffensivePenalty: f.secondList = play.offensivePenalty; break;
-    case SecondList::DefensivePenalty: f.secondList = play.defensivePenalty; break;
-    case SecondList::None: f.secondList = 0; break;
+    case SecondList::Rush:
+        f.secondList = play.rushType;
+        break;
+    case SecondList::Pass:
+        f.secondList = play.passResult;
+        break;
+    case SecondList::Kick:
+        f.secondList = play.kickResult;
+        break;
+    case SecondList::OffensivePenalty:
+        f.secondList = play.offensivePenalty;
+        break;
+    case SecondList::DefensivePenalty:
+        f.secondList = play.defensivePenalty;
+        break;
+    case SecondList::None:
+        f.secondList = 0;
+        break;
     }
-    const bool penalty = play.playType == code(PlayType::OffensivePenalty) ||
-                         play.playType == code(PlayType::DefensivePenalty);
+    const bool penalty =
+        play.playType == code(PlayType::OffensivePenalty) || play.playType == code(PlayType::DefensivePenalty);
     f.initialSpot = showSpotEntry(play.initialSpot);
     f.middleSpot = showSpotEntry(penalty ? play.penaltySpot : play.receivedAt);
     f.finalSpot = showSpotEntry(play.finalSpot);
@@ -135,8 +169,8 @@ EditPlayDialog::EditPlayDialog(PlayRecord &play, const Game &game, const LeagueO
     std::tie(f.minutes, f.seconds) = clockTexts(play);
     fillRowTeams();
     for (int row = 0; row < kEditPlayerRows; ++row)
-        f.players[static_cast<std::size_t>(row)] = showPlayerEntry(play.players[static_cast<std::size_t>(row)],
-                                                                   rowRoster(row));
+        f.players[static_cast<std::size_t>(row)] =
+            showPlayerEntry(play.players[static_cast<std::size_t>(row)], rowRoster(row));
     f.fumbleIndex = 0;
     f.fumble = showFumble(play, 0, game);
 }
@@ -185,6 +219,22 @@ void EditPlayDialog::choosePlayer(int row, int index)
 {
     if (row >= 0 && row < kEditPlayerRows)
         playerChosen(m_form.players[static_cast<std::size_t>(row)], rowRoster(row), index);
+}
+
+void EditPlayDialog::leavePlayerNumber(int row)
+{
+    if (row >= 0 && row < kEditPlayerRows)
+        numberFieldLeft(m_form.players[static_cast<std::size_t>(row)], rowRoster(row));
+}
+
+void EditPlayDialog::chooseRecoverer(int index)
+{
+    playerChosen(m_form.fumble.recoverer, recovererRoster(), index);
+}
+
+void EditPlayDialog::leaveRecovererNumber()
+{
+    numberFieldLeft(m_form.fumble.recoverer, recovererRoster());
 }
 
 bool EditPlayDialog::selectFumble(int slot)
@@ -245,8 +295,8 @@ bool EditPlayDialog::ok()
     play.defensivePenalty = list == SecondList::DefensivePenalty ? f.secondList : 0;
     if (list == SecondList::OffensivePenalty || list == SecondList::DefensivePenalty) {
         play.penaltySpot = readSpotEntry(f.middleSpot, m_league.midfieldYardLine);
-        storeIfTyped(f.penaltyYards, list == SecondList::OffensivePenalty ? play.offensivePenaltyYards
-                                                                           : play.defensivePenaltyYards);
+        storeIfTyped(f.penaltyYards,
+                     list == SecondList::OffensivePenalty ? play.offensivePenaltyYards : play.defensivePenaltyYards);
     }
 
     storeIfTyped(f.quarter, play.quarter, 1);

@@ -82,8 +82,12 @@ public:
     void setPossession(bool home);
     /// A play type chosen: the second list is refilled when its kind changes.
     void setPlayType(int playType);
-    /// A drop-down entry chosen in a player row.
+    /// A drop-down entry chosen in a player row, or its number field left.
     void choosePlayer(int row, int index);
+    void leavePlayerNumber(int row);
+    /// The same for the fumble recoverer.
+    void chooseRecoverer(int index);
+    void leaveRecovererNumber();
     /// Shows another fumble slot after storing the shown one; false, with the
     /// shown slot kept, when it could not be stored.
     bool selectFumble(int slot);

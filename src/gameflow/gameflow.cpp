@@ -13,8 +13,7 @@
 
 namespace yardmark {
 
-GameFlow::GameFlow(Game &game, const Settings &settings, Interaction &ui)
-    : m_game(game), m_settings(settings), m_ui(ui)
+GameFlow::GameFlow(Game &game, const Settings &settings, Interaction &ui) : m_game(game), m_settings(settings), m_ui(ui)
 {
 }
 
@@ -285,8 +284,10 @@ bool GameFlow::quitGame()
         if (!saveReportingFailure())
             return false;
         break;
-    case MessageAnswer::No: break;
-    default: return false;
+    case MessageAnswer::No:
+        break;
+    default:
+        return false;
     }
     close();
     return true;
@@ -294,6 +295,8 @@ bool GameFlow::quitGame()
 
 void GameFlow::closeByOwner()
 {
+    if (!m_open)
+        return;
     if (ask("Save changes to game?", "Save Game?", MessageButtons::YesNo) == MessageAnswer::Yes)
         saveReportingFailure();
     close();

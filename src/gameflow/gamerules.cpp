@@ -87,9 +87,9 @@ void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &ga
     // Kick step: the receiving team gets first and ten unless the kicking
     // team kept the ball.
     if (isKick(type)) {
-        const bool kickingTeamKeeps = (play.turnover >= code(TurnoverKind::Fumble) &&
-                                       play.turnover <= code(TurnoverKind::OnDowns)) ||
-                                      play.kickResult == code(KickResult::OnsideSuccessful);
+        const bool kickingTeamKeeps =
+            (play.turnover >= code(TurnoverKind::Fumble) && play.turnover <= code(TurnoverKind::OnDowns)) ||
+            play.kickResult == code(KickResult::OnsideSuccessful);
         situation.homeHasBall = kickingTeamKeeps ? team : other;
         situation.down = 0;
         situation.toGo = 10;
@@ -119,7 +119,9 @@ PlayPoints pointsOfPlay(const PlayRecord &play, const LeagueOptions &league)
     int points = 0;
     bool toTeam = true;
     switch (fromCode<ScoreType>(play.scoreType)) {
-    case ScoreType::Touchdown: points = league.touchdownPoints; break;
+    case ScoreType::Touchdown:
+        points = league.touchdownPoints;
+        break;
     case ScoreType::RunbackTouchdown:
     case ScoreType::DefensiveTouchdown:
         points = league.touchdownPoints;
@@ -131,8 +133,12 @@ PlayPoints pointsOfPlay(const PlayRecord &play, const LeagueOptions &league)
         if (league.indoorField && play.initialSpot.homeSide != play.homeHasBall)
             points -= 1;
         break;
-    case ScoreType::ExtraPoint: points = league.extraPointPoints; break;
-    case ScoreType::Conversion: points = league.conversionPoints; break;
+    case ScoreType::ExtraPoint:
+        points = league.extraPointPoints;
+        break;
+    case ScoreType::Conversion:
+        points = league.conversionPoints;
+        break;
     case ScoreType::DefensiveConversion:
         points = league.conversionPoints;
         toTeam = false;
@@ -141,8 +147,11 @@ PlayPoints pointsOfPlay(const PlayRecord &play, const LeagueOptions &league)
         points = league.safetyPoints;
         toTeam = false;
         break;
-    case ScoreType::RunbackSafety: points = league.safetyPoints; break;
-    default: return {};
+    case ScoreType::RunbackSafety:
+        points = league.safetyPoints;
+        break;
+    default:
+        return {};
     }
     const bool toHome = toTeam ? play.homeHasBall : !play.homeHasBall;
     return toHome ? PlayPoints{points, 0} : PlayPoints{0, points};

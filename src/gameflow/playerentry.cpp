@@ -54,8 +54,8 @@ void numberFieldLeft(PlayerEntry &entry, const std::vector<PlayerRecord> &roster
     entry.listIndex = -1;
     if (number == kNoNumber)
         return;
-    const auto found = std::find_if(roster.begin(), roster.end(),
-                                    [&](const PlayerRecord &player) { return player.number == number; });
+    const auto found =
+        std::find_if(roster.begin(), roster.end(), [&](const PlayerRecord &player) { return player.number == number; });
     if (found != roster.end())
         entry.listIndex = static_cast<int>(found - roster.begin());
 }

@@ -12,8 +12,8 @@ namespace {
 
 bool isScoreOrTry(const PlayRecord &play)
 {
-    const bool scored = play.scoreType >= code(ScoreType::Touchdown) &&
-                        play.scoreType <= code(ScoreType::RunbackSafety);
+    const bool scored =
+        play.scoreType >= code(ScoreType::Touchdown) && play.scoreType <= code(ScoreType::RunbackSafety);
     const bool isTry = play.playType >= code(PlayType::ExtraPoint) && play.playType <= code(PlayType::TryByPass);
     return scored || isTry;
 }
@@ -21,13 +21,20 @@ bool isScoreOrTry(const PlayRecord &play)
 PlayKind entryKindOf(InsertKind kind)
 {
     switch (kind) {
-    case InsertKind::KickOff: return PlayKind::KickOff;
-    case InsertKind::Punt: return PlayKind::Punt;
-    case InsertKind::Rush: return PlayKind::Rush;
-    case InsertKind::Pass: return PlayKind::Pass;
-    case InsertKind::OffensivePenalty: return PlayKind::OffensivePenalty;
-    case InsertKind::DefensivePenalty: return PlayKind::DefensivePenalty;
-    default: return PlayKind::FieldGoal;
+    case InsertKind::KickOff:
+        return PlayKind::KickOff;
+    case InsertKind::Punt:
+        return PlayKind::Punt;
+    case InsertKind::Rush:
+        return PlayKind::Rush;
+    case InsertKind::Pass:
+        return PlayKind::Pass;
+    case InsertKind::OffensivePenalty:
+        return PlayKind::OffensivePenalty;
+    case InsertKind::DefensivePenalty:
+        return PlayKind::DefensivePenalty;
+    default:
+        return PlayKind::FieldGoal;
     }
 }
 
@@ -94,8 +101,8 @@ void GameFlow::insertPlay(int index)
         ask("No need to insert after last play", "Last Play Selected", MessageButtons::Ok);
         return;
     }
-    const bool before = ask("Insert before the play selected?\n\n Yes for Before, No for After",
-                            "Insert before play?", MessageButtons::YesNo) == MessageAnswer::Yes;
+    const bool before = ask("Insert before the play selected?\n\n Yes for Before, No for After", "Insert before play?",
+                            MessageButtons::YesNo) == MessageAnswer::Yes;
     const int after = before ? index - 1 : index; // the new play goes right after this one
 
     // The play is entered in the situation of its place in the game. What is
@@ -150,7 +157,9 @@ void GameFlow::insertPlay(int index)
             m_game.tryPending = tryPending;
             break;
         }
-        default: accepted = runEntryDialog(entryKindOf(*form.kind)); break;
+        default:
+            accepted = runEntryDialog(entryKindOf(*form.kind));
+            break;
         }
     }
     if (accepted)

@@ -23,21 +23,15 @@ TEST_P(ReadSpotEntryTest, FollowsTheBallSpotRule)
     EXPECT_EQ(readSpotEntry(SpotEntry{c.side, c.text}, c.midfield), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadSpotEntryTest,
-    ::testing::Values(SpotCase{true, "g", 50, {0, true}}, SpotCase{false, "G", 50, {0, false}},
-                      SpotCase{false, "go", 50, {0, false}}, SpotCase{true, "35", 50, {35, true}},
-                      SpotCase{true, "60", 50, {50, true}}, SpotCase{false, "30", 25, {25, false}},
-                      SpotCase{true, "-5", 50, {0, true}}, SpotCase{true, "", 50, {0, true}},
-                      SpotCase{false, "abc", 50, {0, false}}, SpotCase{false, " 7", 50, {7, false}},
-                      SpotCase{false, "99999999999", 50, {50, false}},
-                      SpotCase{std::nullopt, "40", 50, {0, true}}));
-
-TEST(ShowSpotEntryTest, ShowsSideAndDecimalYardLine)
-{
-    EXPECT_EQ(showSpotEntry(FieldSpot{0, false}), (SpotEntry{false, "0"}));
-    EXPECT_EQ(showSpotEntry(FieldSpot{42, true}), (SpotEntry{true, "42"}));
-}
+INSTANTIATE_TEST_SUITE_P(Texts, ReadSpotEntryTest,
+                         ::testing::Values(SpotCase{true, "g", 50, {0, true}}, SpotCase{false, "G", 50, {0, false}},
+                                           SpotCase{false, "go", 50, {0, false}}, SpotCase{true, "35", 50, {35, true}},
+                                           SpotCase{true, "60", 50, {50, true}}, SpotCase{false, "30", 25, {25, false}},
+                                           SpotCase{true, "-5", 50, {0, true}}, SpotCase{true, "", 50, {0, true}},
+                                           SpotCase{false, "abc", 50, {0, false}},
+                                           SpotCase{false, " 7", 50, {7, false}},
+                                           SpotCase{false, "99999999999", 50, {50, false}},
+                                           SpotCase{std::nullopt, "40", 50, {0, true}}));
 
 LeagueOptions indoorLeague()
 {
@@ -78,8 +72,8 @@ TEST(BallOnTest, ClampsToTheFieldInUse)
         const char *text;
         FieldSpot expected;
     } cases[] = {
-        {LeagueOptions{}, true, "g", {0, true}},   {LeagueOptions{}, false, "60", {50, false}},
-        {indoorLeague(), false, "30", {25, false}}, {indoorLeague(), true, "12", {12, true}},
+        {LeagueOptions{}, true, "g", {0, true}},          {LeagueOptions{}, false, "60", {50, false}},
+        {indoorLeague(), false, "30", {25, false}},       {indoorLeague(), true, "12", {12, true}},
         {LeagueOptions{}, std::nullopt, "12", {0, true}},
     };
     for (const auto &c : cases) {

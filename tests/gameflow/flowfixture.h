@@ -36,8 +36,8 @@ protected:
 
     /// A play of the situation's team ending at `spot`, with the resulting
     /// down and distance the dialog would leave.
-    static EntryScript scrimmage(PlayType type, FieldSpot spot, int down, int toGo, ScoreType score = ScoreType::NoScore,
-                                 int turnover = 0)
+    static EntryScript scrimmage(PlayType type, FieldSpot spot, int down, int toGo,
+                                 ScoreType score = ScoreType::NoScore, int turnover = 0)
     {
         return [=](PlayEntryContext &c) {
             PlayRecord &play = c.currentPlay();

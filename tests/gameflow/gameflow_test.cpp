@@ -262,7 +262,8 @@ TEST_F(FlowTest, SecondHalfAsksWhoKicksOffPreselectingTheOpeningReceiver)
     ui.clear();
     ui.teams.push_back(TeamChoice::Visitor);
     flow.quarterUp();
-    EXPECT_EQ(ui.log, (Log{"sound 601", "choose: Who Kicks Off in Second Half?", "sound 601", "sound 601", "dialog 0"}));
+    EXPECT_EQ(ui.log,
+              (Log{"sound 601", "choose: Who Kicks Off in Second Half?", "sound 601", "sound 601", "dialog 0"}));
     EXPECT_EQ(ui.teamPreselectedHome, (std::vector<bool>{true, false}));
     EXPECT_EQ(flow.situation().quarter, 2);
     EXPECT_FALSE(flow.situation().homeHasBall);
@@ -412,7 +413,8 @@ TEST_F(QuitTest, FailedSaveKeepsTheWindowOpen)
     game.fileName = (dir / "missing" / "game.gam").string();
     ui.replies = {MessageAnswer::Yes};
     EXPECT_FALSE(flow.quitGame());
-    EXPECT_EQ(ui.log, (Log{"sound 601", "Save Game?: Save changes to game?", "sound 604", "Disk Full?: Can't save game!"}));
+    EXPECT_EQ(ui.log,
+              (Log{"sound 601", "Save Game?: Save changes to game?", "sound 604", "Disk Full?: Can't save game!"}));
     EXPECT_TRUE(flow.isOpen());
     EXPECT_EQ(closes, 0);
 }
@@ -438,6 +440,8 @@ TEST_F(QuitTest, ClosingByTheOwnerStillOffersToSave)
     flow.closeByOwner();
     EXPECT_EQ(ui.log, (Log{"Save Game?: Save changes to game?", "sound 604", "Disk Full?: Can't save game!"}));
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(closes, 1);
+    flow.closeByOwner(); // already closed: nothing more is asked
     EXPECT_EQ(closes, 1);
 }
 

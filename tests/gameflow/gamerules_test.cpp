@@ -36,6 +36,7 @@ GameSituation at(std::int32_t down, std::int32_t toGo, FieldSpot spot, bool home
     return s;
 }
 
+// clang-format off
 const OutcomeCase kOutcomeCases[] = {
     {"home rushing touchdown: try on the visitor's half", PlayType::Rush, kHome, ScoreType::Touchdown, 0,
      KickResult::NoKick, at(2, 5, {0, kVisitor}), kHome, 0, 3, {3, kVisitor}, true, false},
@@ -84,6 +85,7 @@ const OutcomeCase kOutcomeCases[] = {
     {"time-out changes nothing", PlayType::VisitorTimeOut, kHome, ScoreType::NoScore, 0, KickResult::NoKick,
      at(2, 4, {12, kVisitor}), kHome, 2, 4, {12, kVisitor}, false, false},
 };
+// clang-format on
 
 class ApplyPlayOutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
 
@@ -150,29 +152,30 @@ TEST_P(PointsOfPlayTest, GoesToTheRightTeam)
     EXPECT_EQ(points.visitor, c.visitor);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ScoreTypes, PointsOfPlayTest,
-    ::testing::Values(ScoreCase{ScoreType::Touchdown, kHome, false, {}, 6, 0},
-                      ScoreCase{ScoreType::RunbackTouchdown, kHome, false, {}, 0, 6},
-                      ScoreCase{ScoreType::DefensiveTouchdown, kVisitor, false, {}, 6, 0},
-                      ScoreCase{ScoreType::FieldGoal, kVisitor, false, {20, kHome}, 0, 3},
-                      ScoreCase{ScoreType::FieldGoal, kHome, true, {10, kVisitor}, 2, 0},
-                      ScoreCase{ScoreType::FieldGoal, kHome, true, {20, kHome}, 3, 0},
-                      ScoreCase{ScoreType::ExtraPoint, kVisitor, false, {}, 0, 1},
-                      ScoreCase{ScoreType::Conversion, kHome, false, {}, 2, 0},
-                      ScoreCase{ScoreType::DefensiveConversion, kHome, false, {}, 0, 2},
-                      ScoreCase{ScoreType::Safety, kHome, false, {}, 0, 2},
-                      ScoreCase{ScoreType::RunbackSafety, kHome, false, {}, 2, 0},
-                      ScoreCase{ScoreType::NoScore, kHome, false, {}, 0, 0},
-                      ScoreCase{fromCode<ScoreType>(42), kHome, false, {}, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(ScoreTypes, PointsOfPlayTest,
+                         ::testing::Values(ScoreCase{ScoreType::Touchdown, kHome, false, {}, 6, 0},
+                                           ScoreCase{ScoreType::RunbackTouchdown, kHome, false, {}, 0, 6},
+                                           ScoreCase{ScoreType::DefensiveTouchdown, kVisitor, false, {}, 6, 0},
+                                           ScoreCase{ScoreType::FieldGoal, kVisitor, false, {20, kHome}, 0, 3},
+                                           ScoreCase{ScoreType::FieldGoal, kHome, true, {10, kVisitor}, 2, 0},
+                                           ScoreCase{ScoreType::FieldGoal, kHome, true, {20, kHome}, 3, 0},
+                                           ScoreCase{ScoreType::ExtraPoint, kVisitor, false, {}, 0, 1},
+                                           ScoreCase{ScoreType::Conversion, kHome, false, {}, 2, 0},
+                                           ScoreCase{ScoreType::DefensiveConversion, kHome, false, {}, 0, 2},
+                                           ScoreCase{ScoreType::Safety, kHome, false, {}, 0, 2},
+                                           ScoreCase{ScoreType::RunbackSafety, kHome, false, {}, 2, 0},
+                                           ScoreCase{ScoreType::NoScore, kHome, false, {}, 0, 0},
+                                           ScoreCase{fromCode<ScoreType>(42), kHome, false, {}, 0, 0}));
 
 TEST(RecomputeScoreTest, SumsEveryPlayFromZero)
 {
     Game game;
     game.homeScore = 99;
     game.visitorScore = 99;
-    for (auto [score, home] : {std::pair{ScoreType::Touchdown, kHome}, {ScoreType::ExtraPoint, kHome},
-                               {ScoreType::FieldGoal, kVisitor}, {ScoreType::Safety, kHome}}) {
+    for (auto [score, home] : {std::pair{ScoreType::Touchdown, kHome},
+                               {ScoreType::ExtraPoint, kHome},
+                               {ScoreType::FieldGoal, kVisitor},
+                               {ScoreType::Safety, kHome}}) {
         PlayRecord play;
         play.scoreType = code(score);
         play.homeHasBall = home;
