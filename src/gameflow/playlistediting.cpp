@@ -139,15 +139,17 @@ void GameFlow::insertPlay(int index)
         case InsertKind::VisitorTimeOut:
             m_currentPlay.playType =
                 code(*form.kind == InsertKind::HomeTimeOut ? PlayType::HomeTimeOut : PlayType::VisitorTimeOut);
-            // The time-out leaves the situation as the play before it left it.
-            m_currentPlay.downAfter = m_situation.down;
-            m_currentPlay.toGoAfter = m_situation.toGo;
-            m_currentPlay.finalSpot = m_situation.ballSpot;
+            // The time-out leaves the situation as the play before it left
+            // it; before the first play, as the game opened.
             if (after >= 0) {
                 const PlayRecord &previous = m_game.plays[static_cast<std::size_t>(after)];
                 m_currentPlay.downAfter = previous.downAfter;
                 m_currentPlay.toGoAfter = previous.toGoAfter;
                 m_currentPlay.finalSpot = previous.finalSpot;
+            } else {
+                m_currentPlay.downAfter = m_situation.down;
+                m_currentPlay.toGoAfter = m_situation.toGo;
+                m_currentPlay.finalSpot = m_situation.ballSpot;
             }
             break;
         case InsertKind::ExtraPoint: {
