@@ -4,11 +4,13 @@
 // scripts/screenshots; the settings of the user are not touched.
 
 #include "aboutdialog.h"
+#include "datepickerdialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
 #include "program.h"
 #include "qtuserinterface.h"
+#include "records/settingsfile.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -67,7 +69,12 @@ int main(int argc, char **argv)
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(out.path());
 
+    // A settings file of its own in a fresh start folder, so that the tour
+    // starts from the defaults and leaves the user's settings alone.
     QTemporaryDir start;
+    Settings defaults;
+    setDefaults(defaults);
+    writeSettings(std::filesystem::path(start.path().toStdString()) / kSettingsFileName, defaults);
     Program program(start.path().toStdString(), std::make_unique<SilentSoundPlayer>());
     MainWindow &window = program.mainWindow();
     window.show();
@@ -111,6 +118,9 @@ int main(int argc, char **argv)
              [&] { return new HtmlOptionsDialog(program.settings().app.html, program.ui(), installedFontFaces()); }),
          [&] { dialog.reset(); }},
         {"about", showDialog<QDialog>(dialog, [] { return new AboutDialog; }), [&] { dialog.reset(); }},
+        {"date-picker",
+         showDialog<QDialog>(dialog, [&] { return new DatePickerDialog(QDate(2026, 9, 12), program.ui()); }),
+         [&] { dialog.reset(); }},
         {"color-chooser",
          showDialog<QDialog>(dialog,
                              [] {

@@ -1,9 +1,11 @@
 #include "app/aboutdialog.h"
+#include "app/datepickerdialog.h"
 #include "app/htmloptionsdialog.h"
 #include "app/leagueoptionsdialog.h"
 
 #include "scripteduserinterface.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -221,6 +223,26 @@ TEST(HtmlOptionsDialogTest, CancelChangesNothingAndAnEmptyFaceIsNotStored)
     child<QComboBox>(dialog, "fontFace")->setEditText(QString());
     child<QPushButton>(dialog, "ok")->click();
     EXPECT_EQ(options.htmlFontFace, "Liberation Serif");
+}
+
+TEST(DatePickerDialogTest, OpensOnTheDateAndOkKeepsTheDayChosen)
+{
+    ScriptedUserInterface ui;
+    DatePickerDialog picker(QDate(1998, 11, 26), ui);
+    EXPECT_EQ(picker.date(), QDate(1998, 11, 26));
+    auto *calendar = child<QCalendarWidget>(picker, "calendar");
+    EXPECT_EQ(calendar->monthShown(), 11);
+    EXPECT_EQ(calendar->yearShown(), 1998);
+    calendar->setSelectedDate(QDate(1998, 12, 3));
+    child<QPushButton>(picker, "ok")->click();
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(picker.date(), QDate(1998, 12, 3));
+    EXPECT_EQ(ui.sounds, std::vector<int>{601});
+
+    DatePickerDialog cancelled(QDate(), ui); // no usable date: today
+    EXPECT_EQ(cancelled.date(), QDate::currentDate());
+    child<QPushButton>(cancelled, "cancel")->click();
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
 }
 
 TEST(AboutDialogTest, ShowsNameAndVersion)

@@ -1,4 +1,5 @@
 #include "app/soundbank.h"
+#include "app/soundplayer.h"
 
 #include "records/userinterface.h"
 
@@ -72,6 +73,18 @@ TEST(SoundBankTest, NumbersOutsideTheSetHaveNoSound)
 {
     for (int sound : {0, 600, 611, -601})
         EXPECT_TRUE(synthesizeSound(sound).empty()) << sound;
+}
+
+TEST(SoundPlayerTest, PlayingNeverWaitsEvenWithoutAnAudioDevice)
+{
+    // With no device a sound effect claims to play forever; a player that
+    // waited for it to end would hang here.
+    EffectSoundPlayer player;
+    for (int sound : {607, 601, 601, 604, 0, 999})
+        player.play(sound);
+    SilentSoundPlayer silent;
+    silent.play(601);
+    EXPECT_NE(dynamic_cast<SilentSoundPlayer *>(makeSoundPlayer().get()), nullptr); // offscreen: silent
 }
 
 } // namespace
