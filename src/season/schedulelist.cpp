@@ -1,0 +1,100 @@
+#include "schedulelist.h"
+
+#include "calendardate.h"
+
+#include "records/gamefile.h"
+
+#include <cstdio>
+
+namespace yardmark {
+
+GameLoader gameFileLoader()
+{
+    return [](const std::string &path, Game &game) { return loadGame(game, path); };
+}
+
+std::string listTimeText(int hour, int minute)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%d:%02d", hour, minute);
+    return text;
+}
+
+std::string exportTimeText(int hour, int minute)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%2d:%02d", hour, minute);
+    return text;
+}
+
+std::string_view lastPathComponent(std::string_view path)
+{
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load, Game &game)
+{
+    if (!entry.hasGameFile())
+        return RecordedGame::None;
+    Game loaded;
+    if (load(entry.gameFile, loaded)) {
+        game = std::move(loaded);
+        return RecordedGame::Found;
+    }
+    const std::string fileName(lastPathComponent(entry.gameFile));
+    if (!fileName.empty() && fileName != entry.gameFile) {
+        Game moved;
+        if (load(fileName, moved)) {
+            game = std::move(moved);
+            return RecordedGame::FoundInWorkingDirectory;
+        }
+    }
+    return RecordedGame::Missing;
+}
+
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found)
+{
+    ScheduleRow row;
+    row.date = monthDayYearText(entry.month, entry.day, entry.year);
+    row.time = listTimeText(entry.hour, entry.minute);
+    row.event = eventTypeText(entry.eventType);
+    Game game;
+    found = loadRecordedGame(entry, load, game);
+    switch (found) {
+    case RecordedGame::None:
+        row.home = entry.homeTeamName;
+        row.visitor = entry.visitorTeamName;
+        break;
+    case RecordedGame::Found:
+    case RecordedGame::FoundInWorkingDirectory:
+        row.home = game.info.homeTeamName;
+        row.visitor = game.info.visitorTeamName;
+        row.gameFile = entry.gameFile;
+        break;
+    case RecordedGame::Missing:
+        entry.gameFile.clear();
+        entry.homeTeamFile.clear();
+        entry.visitorTeamFile.clear();
+        break;
+    }
+    row.field = entry.field;
+    row.note = entry.note;
+    return row;
+}
+
+std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing)
+{
+    std::vector<ScheduleRow> rows;
+    rows.reserve(schedule.entries.size());
+    missing.clear();
+    for (int i = 0; i < schedule.count(); ++i) {
+        RecordedGame found = RecordedGame::None;
+        rows.push_back(scheduleRow(schedule.entries[i], load, found));
+        if (found == RecordedGame::Missing)
+            missing.push_back(i);
+    }
+    return rows;
+}
+
+} // namespace yardmark

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "schedule.h"
+
+#include "records/game.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace yardmark {
+
+/// Tries to load the game file at `path` into `game`; true when it loaded.
+using GameLoader = std::function<bool(const std::string &path, Game &game)>;
+
+/// Loads real game files.
+GameLoader gameFileLoader();
+
+// What the list shows when an entry's game file cannot be found anywhere.
+inline constexpr const char *kMissingGameText = "Can't load game!";
+inline constexpr const char *kMissingGameCaption = "File corrupt or missing?";
+
+/// The texts of one row of the schedule list, in column order.
+struct ScheduleRow {
+    std::string date;
+    std::string time;
+    std::string event;
+    std::string home;
+    std::string visitor;
+    std::string gameFile;
+    std::string field;
+    std::string note;
+
+    bool operator==(const ScheduleRow &) const = default;
+};
+
+/// "%d:%02d" as the list shows a time.
+std::string listTimeText(int hour, int minute);
+/// "%2d:%02d" as the exports and printouts write a time (" 9:05").
+std::string exportTimeText(int hour, int minute);
+
+/// The file name at the end of a stored path; both "\" (files made on
+/// Windows) and "/" separate folders.
+std::string_view lastPathComponent(std::string_view path);
+
+enum class RecordedGame {
+    None,                    ///< the entry has no game file
+    Found,                   ///< loaded from its stored path
+    FoundInWorkingDirectory, ///< the file moved: loaded by its name from the working directory
+    Missing,                 ///< neither loaded
+};
+
+/// Loads the entry's recorded game: from the stored path, or else by its file
+/// name from the working directory, where a game file moved with its schedule
+/// is still found.
+RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load, Game &game);
+
+/// The row of one entry. An entry whose game file is missing loses its game
+/// file and both team files and shows them empty; the caller then warns with
+/// sound 605 and kMissingGameText.
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
+
+/// Every row of the list; `missing` receives the indexes whose game file was
+/// cleared, one warning each.
+std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing);
+
+} // namespace yardmark

@@ -1,0 +1,205 @@
+#include "season/personalinfoform.h"
+
+#include <gtest/gtest.h>
+
+namespace yardmark {
+namespace {
+
+const DateTime kToday{2026, 12, 7, 8, 30, 0};
+
+PersonalInfo details(const std::string &phone, int month, int day, int year)
+{
+    PersonalInfo info;
+    info.phone = phone;
+    info.address = "12 Main St";
+    info.city = "Springfield";
+    info.state = "IL";
+    info.zip = "62701";
+    info.birthMonth = static_cast<std::uint8_t>(month);
+    info.birthDay = static_cast<std::uint8_t>(day);
+    info.birthYear = year;
+    info.email = "qb@example.com";
+    info.note = "left-handed";
+    return info;
+}
+
+Team roster()
+{
+    Team team;
+    team.rosterOnly = false;
+    team.name = "Eagles";
+    team.players = {PlayerRecord{"Adams", 12, 0, 0, 0}, PlayerRecord{"Baker", -1, 0, 0, 0},
+                    PlayerRecord{"Cole", 7, 0, 0, 0}};
+    team.personalInfo = {details("555-0101", 4, 15, 2008), details("555-0102", 0, 0, 0),
+                         details("555-0103", 2, 30, 1990)};
+    return team;
+}
+
+TEST(PersonalInfoFormTest, RowsShowTheStoredValues)
+{
+    const Team team = roster();
+    EXPECT_EQ(addressRow(team, 0), (AddressRow{"Adams", "555-0101", "4/15/2008", "12 Main St", "Springfield", "IL",
+                                               "62701", "qb@example.com", "left-handed"}));
+    EXPECT_EQ(addressRow(team, 1)[2], "0/0/0");
+    EXPECT_EQ(addressRow(team, 3), AddressRow{});
+
+    Team rosterOnly = team;
+    rosterOnly.personalInfo.clear();
+    EXPECT_EQ(addressRow(rosterOnly, 1), (AddressRow{"Baker", "", "0/0/0", "", "", "", "", "", ""}));
+}
+
+TEST(PersonalInfoFormTest, StoredBirthdaysOutOfRangeShowToday)
+{
+    struct Case {
+        int month, day, year;
+        CalendarDate shown;
+    } cases[] = {
+        {4, 15, 2008, {4, 15, 2008}}, {2, 30, 1990, {2, 30, 1990}}, {12, 31, 0, {12, 31, 0}},
+        {1, 1, 9999, {1, 1, 9999}},   {0, 1, 2000, {12, 7, 2026}},  {13, 1, 2000, {12, 7, 2026}},
+        {1, 0, 2000, {12, 7, 2026}},  {1, 32, 2000, {12, 7, 2026}}, {1, 1, -1, {12, 7, 2026}},
+        {1, 1, 10000, {12, 7, 2026}},
+    };
+    for (const Case &c : cases) {
+        const PersonalInfo info = details("", c.month, c.day, c.year);
+        EXPECT_EQ(shownBirthday(info, kToday), c.shown) << c.month << '/' << c.day << '/' << c.year;
+    }
+}
+
+TEST(PersonalInfoFormTest, SelectingARowFillsTheBoxes)
+{
+    const Team team = roster();
+    PersonalInfoForm form;
+    selectAddressRow(form, team, 1, kToday);
+    EXPECT_EQ(form.selected, 1);
+    EXPECT_EQ(form.name, "Baker");
+    EXPECT_EQ(form.birthday, "12/7/2026");
+    EXPECT_EQ(form.phone, "555-0102");
+    EXPECT_EQ(form.email, "qb@example.com");
+    EXPECT_EQ(form.note, "left-handed");
+
+    selectAddressRow(form, team, -1, kToday);
+    PersonalInfoForm cleared;
+    cleared.birthday = "12/7/2026";
+    EXPECT_EQ(form, cleared);
+    selectAddressRow(form, Team{}, 0, kToday);
+    EXPECT_EQ(form, cleared);
+}
+
+TEST(PersonalInfoFormTest, UpdateStoresTheBoxesWithinTheirWidths)
+{
+    Team team = roster();
+    PersonalInfoForm form;
+    selectAddressRow(form, team, 0, kToday);
+    form.name = std::string(30, 'N');
+    form.phone = std::string(30, 'p');
+    form.address = std::string(120, 'a');
+    form.city = std::string(50, 'c');
+    form.state = std::string(50, 's');
+    form.zip = std::string(30, 'z');
+    form.email = std::string(60, 'e');
+    form.note = std::string(60, 'n');
+    form.birthday = "2/30/1990";
+    ASSERT_TRUE(updatePersonalInfo(form, team, kToday));
+
+    const PersonalInfo &info = team.personalInfo[form.selected];
+    EXPECT_EQ(team.players[form.selected].name, std::string(24, 'N'));
+    EXPECT_EQ(team.players[form.selected].number, 12);
+    EXPECT_EQ(info.phone, std::string(24, 'p'));
+    EXPECT_EQ(info.address, std::string(99, 'a'));
+    EXPECT_EQ(info.city, std::string(39, 'c'));
+    EXPECT_EQ(info.state, std::string(39, 's'));
+    EXPECT_EQ(info.zip, std::string(19, 'z'));
+    EXPECT_EQ(info.email, std::string(49, 'e'));
+    EXPECT_EQ(info.note, std::string(49, 'n'));
+    EXPECT_EQ(info.birthMonth, 2);
+    EXPECT_EQ(info.birthDay, 30);
+    EXPECT_EQ(info.birthYear, 1990);
+}
+
+TEST(PersonalInfoFormTest, ARenamedPlayerMovesToHisPlaceInNameOrder)
+{
+    Team team = roster();
+    PersonalInfoForm form;
+    selectAddressRow(form, team, 0, kToday);
+    form.name = "Zimmer";
+    ASSERT_TRUE(updatePersonalInfo(form, team, kToday));
+    EXPECT_EQ(form.selected, 2);
+    EXPECT_EQ(addressRow(team, 0)[0], "Baker");
+    EXPECT_EQ(addressRow(team, 2), (AddressRow{"Zimmer", "555-0101", "4/15/2008", "12 Main St", "Springfield", "IL",
+                                               "62701", "qb@example.com", "left-handed"}));
+    EXPECT_EQ(team.players[2].number, 12);
+}
+
+TEST(PersonalInfoFormTest, ColumnsSortTheRosterAndFlipTheirDirection)
+{
+    Team team = roster();
+    team.personalInfo[0].city = "Bloomington";
+    team.personalInfo[1].city = "Aurora";
+    team.personalInfo[2].city = "Chicago";
+    PersonalInfoForm form;
+    form.selected = 1;
+    auto names = [&] {
+        std::vector<std::string> n;
+        for (const PlayerRecord &p : team.players)
+            n.push_back(p.name);
+        return n;
+    };
+    sortAddressList(form, team, 4);
+    EXPECT_EQ(names(), (std::vector<std::string>{"Baker", "Adams", "Cole"}));
+    EXPECT_EQ(team.personalInfo[0].city, "Aurora");
+    EXPECT_EQ(form.selected, -1);
+    // Selecting and clearing keep the columns' directions.
+    selectAddressRow(form, team, 0, kToday);
+    clearPersonalInfoBoxes(form);
+    sortAddressList(form, team, 4);
+    EXPECT_EQ(names(), (std::vector<std::string>{"Cole", "Adams", "Baker"}));
+    sortAddressList(form, team, 2); // birthdays by date, ascending at first
+    EXPECT_EQ(names(), (std::vector<std::string>{"Baker", "Cole", "Adams"}));
+    sortAddressList(form, team, 9);
+    EXPECT_EQ(names(), (std::vector<std::string>{"Baker", "Cole", "Adams"}));
+}
+
+TEST(PersonalInfoFormTest, ATypedBirthdayOutOfRangeStoresToday)
+{
+    for (const char *typed : {"13/1/2000", "1/32/2000", "1/1/-4", "", "soon"}) {
+        Team team = roster();
+        PersonalInfoForm form;
+        selectAddressRow(form, team, 2, kToday);
+        form.birthday = typed;
+        ASSERT_TRUE(updatePersonalInfo(form, team, kToday));
+        const PersonalInfo &info = team.personalInfo[form.selected];
+        EXPECT_EQ(monthDayYearText(info.birthMonth, info.birthDay, info.birthYear), "12/7/2026") << typed;
+    }
+}
+
+TEST(PersonalInfoFormTest, UpdateNeedsASelectedPlayer)
+{
+    Team team = roster();
+    const Team before = team;
+    PersonalInfoForm form;
+    form.name = "Nobody";
+    EXPECT_FALSE(updatePersonalInfo(form, team, kToday));
+    form.selected = 3;
+    EXPECT_FALSE(updatePersonalInfo(form, team, kToday));
+    EXPECT_EQ(team, before);
+    Team empty;
+    form.selected = 0;
+    EXPECT_FALSE(updatePersonalInfo(form, empty, kToday));
+}
+
+TEST(PersonalInfoFormTest, ClearAndMailTo)
+{
+    PersonalInfoForm form;
+    selectAddressRow(form, roster(), 2, kToday);
+    EXPECT_EQ(mailToAddress(form), "MailTo:qb@example.com");
+    form.email = std::string(60, 'm');
+    EXPECT_EQ(mailToAddress(form), "MailTo:" + std::string(49, 'm'));
+
+    clearPersonalInfoBoxes(form);
+    PersonalInfoForm empty;
+    empty.selected = 2;
+    EXPECT_EQ(form, empty);
+}
+
+} // namespace
+} // namespace yardmark

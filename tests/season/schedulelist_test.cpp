@@ -1,0 +1,144 @@
+#include "season/schedulelist.h"
+
+#include "fakegames.h"
+
+#include <gtest/gtest.h>
+
+namespace yardmark {
+namespace {
+
+ScheduleEntry gameEvent(const std::string &gameFile)
+{
+    ScheduleEntry e;
+    e.eventType = static_cast<std::int32_t>(EventType::Game);
+    e.year = 2026;
+    e.month = 9;
+    e.day = 5;
+    e.hour = 9;
+    e.minute = 5;
+    e.field = "Memorial";
+    e.note = "bring water";
+    e.homeTeamName = "Entry Home";
+    e.visitorTeamName = "Entry Visitor";
+    e.homeTeamFile = "home.tem";
+    e.visitorTeamFile = "visitor.tem";
+    e.gameFile = gameFile;
+    return e;
+}
+
+TEST(ScheduleListTest, TimesForListAndExport)
+{
+    EXPECT_EQ(listTimeText(9, 5), "9:05");
+    EXPECT_EQ(listTimeText(10, 0), "10:00");
+    EXPECT_EQ(exportTimeText(9, 5), " 9:05");
+    EXPECT_EQ(exportTimeText(10, 0), "10:00");
+}
+
+TEST(ScheduleListTest, LastPathComponentTakesEitherSeparator)
+{
+    struct Case {
+        const char *path, *name;
+    } cases[] = {
+        {"C:\\Games\\2026\\week1.gam", "week1.gam"},
+        {"/home/coach/games/week1.gam", "week1.gam"},
+        {"C:\\Games/mixed\\week1.gam", "week1.gam"},
+        {"week1.gam", "week1.gam"},
+        {"C:\\Games\\", ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(lastPathComponent(c.path), c.name) << c.path;
+}
+
+TEST(ScheduleListTest, AnEntryWithoutGameShowsItsOwnTeams)
+{
+    FakeGames games;
+    ScheduleEntry entry = gameEvent("");
+    RecordedGame found = RecordedGame::Missing;
+    const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+    EXPECT_EQ(found, RecordedGame::None);
+    EXPECT_TRUE(games.asked.empty());
+    EXPECT_EQ(row,
+              (ScheduleRow{"9/5/2026", "9:05", "Game", "Entry Home", "Entry Visitor", "", "Memorial", "bring water"}));
+}
+
+TEST(ScheduleListTest, ARecordedGameShowsTheGamesTeams)
+{
+    FakeGames games;
+    games.games["C:\\Games\\week1.gam"] = {"Eagles", "Hawks"};
+    ScheduleEntry entry = gameEvent("C:\\Games\\week1.gam");
+    RecordedGame found = RecordedGame::None;
+    const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+    EXPECT_EQ(found, RecordedGame::Found);
+    EXPECT_EQ(row.home, "Eagles");
+    EXPECT_EQ(row.visitor, "Hawks");
+    EXPECT_EQ(row.gameFile, "C:\\Games\\week1.gam");
+    EXPECT_EQ(entry, gameEvent("C:\\Games\\week1.gam"));
+}
+
+TEST(ScheduleListTest, AGameMovedIntoTheWorkingDirectoryIsStillFound)
+{
+    for (const char *stored : {"C:\\Old Folder\\week1.gam", "/old/folder/week1.gam"}) {
+        FakeGames games;
+        games.games["week1.gam"] = {"Eagles", "Hawks"};
+        ScheduleEntry entry = gameEvent(stored);
+        RecordedGame found = RecordedGame::None;
+        const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+        EXPECT_EQ(found, RecordedGame::FoundInWorkingDirectory) << stored;
+        EXPECT_EQ(games.asked, (std::vector<std::string>{stored, "week1.gam"}));
+        EXPECT_EQ(row.home, "Eagles");
+        EXPECT_EQ(row.gameFile, stored);
+        EXPECT_EQ(entry.gameFile, stored);
+        EXPECT_EQ(entry.homeTeamFile, "home.tem");
+    }
+}
+
+TEST(ScheduleListTest, AMissingGameClearsTheEntrysThreePaths)
+{
+    FakeGames games;
+    ScheduleEntry entry = gameEvent("C:\\Games\\lost.gam");
+    RecordedGame found = RecordedGame::None;
+    const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+    EXPECT_EQ(found, RecordedGame::Missing);
+    EXPECT_EQ(games.asked, (std::vector<std::string>{"C:\\Games\\lost.gam", "lost.gam"}));
+    EXPECT_EQ(row.home, "");
+    EXPECT_EQ(row.visitor, "");
+    EXPECT_EQ(row.gameFile, "");
+    EXPECT_EQ(row.field, "Memorial");
+    EXPECT_EQ(entry.gameFile, "");
+    EXPECT_EQ(entry.homeTeamFile, "");
+    EXPECT_EQ(entry.visitorTeamFile, "");
+    EXPECT_EQ(entry.homeTeamName, "Entry Home"); // only the paths go
+}
+
+TEST(ScheduleListTest, ABareFileNameIsNotTriedTwice)
+{
+    FakeGames games;
+    ScheduleEntry entry = gameEvent("lost.gam");
+    RecordedGame found = RecordedGame::None;
+    scheduleRow(entry, games.loader(), found);
+    EXPECT_EQ(found, RecordedGame::Missing);
+    EXPECT_EQ(games.asked, (std::vector<std::string>{"lost.gam"}));
+}
+
+TEST(ScheduleListTest, RowsListEveryMissingGameOnce)
+{
+    FakeGames games;
+    games.games["here.gam"] = {"A", "B"};
+    Schedule schedule;
+    schedule.append(gameEvent("lost1.gam"));
+    schedule.append(gameEvent("here.gam"));
+    schedule.append(gameEvent(""));
+    schedule.append(gameEvent("x\\lost2.gam"));
+    std::vector<int> missing{99};
+    const std::vector<ScheduleRow> rows = scheduleRows(schedule, games.loader(), missing);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(missing, (std::vector<int>{0, 3}));
+    EXPECT_EQ(rows[1].home, "A");
+
+    // The cleared entries do not warn again on the next refresh.
+    scheduleRows(schedule, games.loader(), missing);
+    EXPECT_TRUE(missing.empty());
+}
+
+} // namespace
+} // namespace yardmark
