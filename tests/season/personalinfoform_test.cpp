@@ -1,5 +1,7 @@
 #include "season/personalinfoform.h"
 
+#include "sampleroster.h"
+
 #include <gtest/gtest.h>
 
 namespace yardmark {
@@ -7,39 +9,11 @@ namespace {
 
 const DateTime kToday{2026, 12, 7, 8, 30, 0};
 
-PersonalInfo details(const std::string &phone, int month, int day, int year)
-{
-    PersonalInfo info;
-    info.phone = phone;
-    info.address = "12 Main St";
-    info.city = "Springfield";
-    info.state = "IL";
-    info.zip = "62701";
-    info.birthMonth = static_cast<std::uint8_t>(month);
-    info.birthDay = static_cast<std::uint8_t>(day);
-    info.birthYear = year;
-    info.email = "qb@example.com";
-    info.note = "left-handed";
-    return info;
-}
-
-Team roster()
-{
-    Team team;
-    team.rosterOnly = false;
-    team.name = "Eagles";
-    team.players = {PlayerRecord{"Adams", 12, 0, 0, 0}, PlayerRecord{"Baker", -1, 0, 0, 0},
-                    PlayerRecord{"Cole", 7, 0, 0, 0}};
-    team.personalInfo = {details("555-0101", 4, 15, 2008), details("555-0102", 0, 0, 0),
-                         details("555-0103", 2, 30, 1990)};
-    return team;
-}
-
 TEST(PersonalInfoFormTest, RowsShowTheStoredValues)
 {
-    const Team team = roster();
+    const Team team = threePlayers();
     EXPECT_EQ(addressRow(team, 0), (AddressRow{"Adams", "555-0101", "4/15/2008", "12 Main St", "Springfield", "IL",
-                                               "62701", "qb@example.com", "left-handed"}));
+                                               "62701", "adams@example.com", "left-handed"}));
     EXPECT_EQ(addressRow(team, 1)[2], "0/0/0");
     EXPECT_EQ(addressRow(team, 3), AddressRow{});
 
@@ -60,21 +34,24 @@ TEST(PersonalInfoFormTest, StoredBirthdaysOutOfRangeShowToday)
         {1, 1, 10000, {12, 7, 2026}},
     };
     for (const Case &c : cases) {
-        const PersonalInfo info = details("", c.month, c.day, c.year);
+        const PersonalInfo info = contact("", c.month, c.day, c.year, "", "");
         EXPECT_EQ(shownBirthday(info, kToday), c.shown) << c.month << '/' << c.day << '/' << c.year;
     }
 }
 
 TEST(PersonalInfoFormTest, SelectingARowFillsTheBoxes)
 {
-    const Team team = roster();
+    const Team team = threePlayers();
     PersonalInfoForm form;
     selectAddressRow(form, team, 1, kToday);
     EXPECT_EQ(form.selected, 1);
     EXPECT_EQ(form.name, "Baker");
     EXPECT_EQ(form.birthday, "12/7/2026");
     EXPECT_EQ(form.phone, "555-0102");
-    EXPECT_EQ(form.email, "qb@example.com");
+    selectAddressRow(form, team, 0, kToday);
+    EXPECT_EQ(form.selected, 0);
+    EXPECT_EQ(form.birthday, "4/15/2008");
+    EXPECT_EQ(form.email, "adams@example.com");
     EXPECT_EQ(form.note, "left-handed");
 
     selectAddressRow(form, team, -1, kToday);
@@ -87,7 +64,7 @@ TEST(PersonalInfoFormTest, SelectingARowFillsTheBoxes)
 
 TEST(PersonalInfoFormTest, UpdateStoresTheBoxesWithinTheirWidths)
 {
-    Team team = roster();
+    Team team = threePlayers();
     PersonalInfoForm form;
     selectAddressRow(form, team, 0, kToday);
     form.name = std::string(30, 'N');
@@ -118,7 +95,7 @@ TEST(PersonalInfoFormTest, UpdateStoresTheBoxesWithinTheirWidths)
 
 TEST(PersonalInfoFormTest, ARenamedPlayerMovesToHisPlaceInNameOrder)
 {
-    Team team = roster();
+    Team team = threePlayers();
     PersonalInfoForm form;
     selectAddressRow(form, team, 0, kToday);
     form.name = "Zimmer";
@@ -126,13 +103,13 @@ TEST(PersonalInfoFormTest, ARenamedPlayerMovesToHisPlaceInNameOrder)
     EXPECT_EQ(form.selected, 2);
     EXPECT_EQ(addressRow(team, 0)[0], "Baker");
     EXPECT_EQ(addressRow(team, 2), (AddressRow{"Zimmer", "555-0101", "4/15/2008", "12 Main St", "Springfield", "IL",
-                                               "62701", "qb@example.com", "left-handed"}));
+                                               "62701", "adams@example.com", "left-handed"}));
     EXPECT_EQ(team.players[2].number, 12);
 }
 
 TEST(PersonalInfoFormTest, ColumnsSortTheRosterAndFlipTheirDirection)
 {
-    Team team = roster();
+    Team team = threePlayers();
     team.personalInfo[0].city = "Bloomington";
     team.personalInfo[1].city = "Aurora";
     team.personalInfo[2].city = "Chicago";
@@ -162,7 +139,7 @@ TEST(PersonalInfoFormTest, ColumnsSortTheRosterAndFlipTheirDirection)
 TEST(PersonalInfoFormTest, ATypedBirthdayOutOfRangeStoresToday)
 {
     for (const char *typed : {"13/1/2000", "1/32/2000", "1/1/-4", "", "soon"}) {
-        Team team = roster();
+        Team team = threePlayers();
         PersonalInfoForm form;
         selectAddressRow(form, team, 2, kToday);
         form.birthday = typed;
@@ -174,7 +151,7 @@ TEST(PersonalInfoFormTest, ATypedBirthdayOutOfRangeStoresToday)
 
 TEST(PersonalInfoFormTest, UpdateNeedsASelectedPlayer)
 {
-    Team team = roster();
+    Team team = threePlayers();
     const Team before = team;
     PersonalInfoForm form;
     form.name = "Nobody";
@@ -190,8 +167,8 @@ TEST(PersonalInfoFormTest, UpdateNeedsASelectedPlayer)
 TEST(PersonalInfoFormTest, ClearAndMailTo)
 {
     PersonalInfoForm form;
-    selectAddressRow(form, roster(), 2, kToday);
-    EXPECT_EQ(mailToAddress(form), "MailTo:qb@example.com");
+    selectAddressRow(form, threePlayers(), 2, kToday);
+    EXPECT_EQ(mailToAddress(form), "MailTo:c@x.org");
     form.email = std::string(60, 'm');
     EXPECT_EQ(mailToAddress(form), "MailTo:" + std::string(49, 'm'));
 

@@ -169,16 +169,6 @@ TEST(ScheduleFileTest, DamagedFilesAreRefusedAndLeaveTheScheduleAlone)
     }
 }
 
-TEST(ScheduleFileTest, EmptyScheduleHasCountZero)
-{
-    Schedule read;
-    read.append(distinctEntry());
-    const std::vector<std::uint8_t> empty = encodeSchedule(Schedule{});
-    ASSERT_EQ(empty.size(), 12u);
-    ASSERT_TRUE(decodeSchedule(empty, read));
-    EXPECT_EQ(read.count(), 0);
-}
-
 class ScheduleFileOnDiskTest : public ::testing::Test {
 protected:
     void SetUp() override
