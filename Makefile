@@ -46,9 +46,9 @@ FUZZ_SECONDS ?= 60
 fuzz: bootstrap
 	@cmake -S . -B $(BUILD_FUZZ) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DYARDMARK_FUZZ=ON -DYARDMARK_SANITIZE=ON -DYARDMARK_BUILD_APP=OFF -DYARDMARK_BUILD_TESTS=OFF >/dev/null
-	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_seeds fuzz_game fuzz_team fuzz_settings fuzz_teamcsv
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_seeds fuzz_game fuzz_team fuzz_settings fuzz_teamcsv fuzz_schedule
 	$(BUILD_FUZZ)/fuzz/fuzz_seeds $(BUILD_FUZZ)/corpus
-	@for t in fuzz_game fuzz_team fuzz_settings fuzz_teamcsv; do \
+	@for t in fuzz_game fuzz_team fuzz_settings fuzz_teamcsv fuzz_schedule; do \
 	    echo "== $$t"; \
 	    $(BUILD_FUZZ)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
 	        -artifact_prefix=$(BUILD_FUZZ)/$$t- $(BUILD_FUZZ)/corpus/$$t || exit 1; \

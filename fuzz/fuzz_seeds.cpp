@@ -9,6 +9,7 @@
 #include "records/settingsfile.h"
 #include "records/teamfile.h"
 #include "reports/teamexport.h"
+#include "season/schedule.h"
 
 #include <filesystem>
 #include <fstream>
@@ -112,5 +113,20 @@ int main(int argc, char **argv)
         writeTeamCsv(csv, seedTeam(3, false), personal);
         writeSeed(root / "fuzz_teamcsv", personal ? "personal.csv" : "roster.csv", csv.str());
     }
+    Schedule schedule;
+    writeSeed(root / "fuzz_schedule", "empty.sch", asText(encodeSchedule(schedule)));
+    for (int i = 0; i < 2; ++i) {
+        ScheduleEntry entry;
+        entry.eventType = 2 + i;
+        entry.homeTeamName = "Home";
+        entry.gameFile = "C:\\Games\\week" + std::to_string(i) + ".gam";
+        entry.year = 2026;
+        entry.month = 9;
+        entry.day = static_cast<std::uint8_t>(5 + i);
+        entry.hour = 19;
+        entry.note = "note";
+        schedule.append(entry);
+    }
+    writeSeed(root / "fuzz_schedule", "two.sch", asText(encodeSchedule(schedule)));
     return 0;
 }
