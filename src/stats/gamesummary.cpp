@@ -40,30 +40,14 @@ constexpr std::array<const char *, kGameSummaryValueCount + 1> kColumnTitles{
     "TimeOfPossession",
 };
 
+constexpr std::size_t kPuntReturnsColumn = 13;
+
 // The CSV header names two columns differently from the HTML table.
 constexpr const char *kCsvHeader =
     "Team Name,Points Scored,First Downs,By Rush/Pass/Penalty,3rd Downs Made/Att/Eff,4th Downs Made/Att/Eff,"
     "Total Yards/Avg Per Play,Total Yards Rushing,Rushing Att/Avg,Total Yards Passing,Pass Att/Comp/Int,"
     "Average Yards Per Pass,Punts/Avg,Punt Returns/Avg,Punts Blocked,Kickoff Returns,Fumbles/Lost,Total Turnovers,"
     "Penalties/Yards,Sacks/Yards,Touchdowns,TDs Rush/Pass,Field Goal Att/Made,TimeOfPossession\n";
-
-void writeCsvRow(std::ostream &out, const std::string &team, const GameTeamStats &stats)
-{
-    out << csvField(team);
-    for (const std::string &value : gameSummaryValues(stats))
-        out << ',' << csvField(value);
-    out << '\n';
-}
-
-void writeHtmlRow(std::ostream &out, const std::string &team, const GameTeamStats &stats, const FontTags &fonts)
-{
-    out << "\n\t<tr>";
-    const auto cell = [&](const std::string &text) { out << "\n\t\t" << centeredCell(text, fonts); };
-    cell(htmlEscape(team));
-    for (const std::string &value : gameSummaryValues(stats))
-        cell(value);
-    out << "</td></tr>\n";
-}
 
 } // namespace
 
@@ -152,23 +136,50 @@ std::string gameSummaryValueText(const GameTeamStats &stats)
     return text;
 }
 
+void writeSummaryCsvRow(std::ostream &out, const std::string &team, const GameTeamStats &stats)
+{
+    out << csvField(team);
+    for (const std::string &value : gameSummaryValues(stats))
+        out << ',' << csvField(value);
+    out << '\n';
+}
+
+void writeSummaryTitleRow(std::ostream &out, std::string_view puntReturnsTitle, const HtmlOptions &htmlOptions,
+                          const FontTags &fonts)
+{
+    out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << '>';
+    for (std::size_t i = 0; i < kColumnTitles.size(); ++i) {
+        const std::string_view title = i == kPuntReturnsColumn ? puntReturnsTitle : kColumnTitles[i];
+        out << "\n\t\t<th align=center>" << fonts.header << title << fonts.end << "</th>";
+    }
+    out << "</th></tr>\n";
+}
+
+void writeSummaryRow(std::ostream &out, std::string_view rowOpening, const std::string &team,
+                     const GameTeamStats &stats, const FontTags &fonts)
+{
+    out << rowOpening;
+    const auto cell = [&](const std::string &text) { out << "\n\t\t" << centeredCell(text, fonts); };
+    cell(htmlEscape(team));
+    for (const std::string &value : gameSummaryValues(stats))
+        cell(value);
+    out << "</td></tr>\n";
+}
+
 void writeGameSummary(std::ostream &out, const Game &game, const GameTeamStats &home, const GameTeamStats &visitor,
                       bool html, bool appending, const HtmlOptions &htmlOptions, const DateTime &now)
 {
     if (!html) {
         out << kCsvHeader;
-        writeCsvRow(out, game.info.homeTeamName, home);
-        writeCsvRow(out, game.info.visitorTeamName, visitor);
+        writeSummaryCsvRow(out, game.info.homeTeamName, home);
+        writeSummaryCsvRow(out, game.info.visitorTeamName, visitor);
         return;
     }
     const FontTags fonts = makeFontTags(htmlOptions);
     beginStatsTable(out, "Game Summary", appending);
-    out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << '>';
-    for (const char *title : kColumnTitles)
-        out << "\n\t\t<th align=center>" << fonts.header << title << fonts.end << "</th>";
-    out << "</th></tr>\n";
-    writeHtmlRow(out, game.info.homeTeamName, home, fonts);
-    writeHtmlRow(out, game.info.visitorTeamName, visitor, fonts);
+    writeSummaryTitleRow(out, kColumnTitles[kPuntReturnsColumn], htmlOptions, fonts);
+    writeSummaryRow(out, "\n\t<tr>", game.info.homeTeamName, home, fonts);
+    writeSummaryRow(out, "\n\t<tr>", game.info.visitorTeamName, visitor, fonts);
     writeFooter(out, now);
 }
 

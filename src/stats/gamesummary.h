@@ -5,11 +5,13 @@
 #include "records/datetime.h"
 #include "records/game.h"
 #include "records/settings.h"
+#include "reports/html.h"
 
 #include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace yardmark {
 
@@ -46,6 +48,18 @@ std::array<std::string, kGameSummaryValueCount> gameSummaryValues(const GameTeam
 
 /// One value column of the window: the values, each followed by a line feed.
 std::string gameSummaryValueText(const GameTeamStats &stats);
+
+/// A team's comma-separated line: its name and the 23 values.
+void writeSummaryCsvRow(std::ostream &out, const std::string &team, const GameTeamStats &stats);
+
+/// The HTML title row of a table of team statistics; the game summary and the
+/// statistics across games differ only in the title of the punt returns.
+void writeSummaryTitleRow(std::ostream &out, std::string_view puntReturnsTitle, const HtmlOptions &htmlOptions,
+                          const FontTags &fonts);
+
+/// A team's HTML data row, opened by `rowOpening` ("\n\t<tr>" or one with a colour).
+void writeSummaryRow(std::ostream &out, std::string_view rowOpening, const std::string &team,
+                     const GameTeamStats &stats, const FontTags &fonts);
 
 /// Writes both teams' statistics, the home team first, as comma-separated text
 /// or as an HTML table. The CSV header is written also when appending; the

@@ -1,0 +1,107 @@
+#include "teamstats.h"
+
+#include "gameset.h"
+#include "statsexport.h"
+
+#include "reports/html.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace yardmark {
+
+namespace {
+
+constexpr std::int32_t kLastRegularQuarter = 3;
+
+constexpr const char *kCsvHeader =
+    "Team Name,Points Scored,First Downs,By Rush/Pass/Penalty,3rd Downs Made/Att/Eff,4th Downs Made/Att/Eff,"
+    "Total Yards/Avg Per Play,Total Yards Rushing,Rushing Att/Avg,Total Yards Passing,Pass Att/Comp/Int,"
+    "Average Yards Per Pass,Punts/Avg,Punt Returns/Yds/Avg,Punts Blocked,Kickoff Returns,Fumbles/Lost,"
+    "Total Turnovers,Penalties/Yards,Sacks/Yards,Touchdowns,TDs Rush/Pass,Field Goal Att/Made,TimeOfPossession\n";
+
+void finish(TeamStatsTotals &totals)
+{
+    finishGameTeamStats(totals.team);
+    finishGameTeamStats(totals.opponents);
+}
+
+} // namespace
+
+QuarterRange teamStatsPeriodRange(SummaryPeriod period)
+{
+    // A game of no plays stands in for the summary's ranges: "&Game" reaches no overtime then.
+    const QuarterRange range = summaryPeriodRange(Game{}, period);
+    return {range.first, std::min(range.last, kLastRegularQuarter)};
+}
+
+std::string teamStatsCaption(const std::string &teamName)
+{
+    return teamName + " Versus Opponents";
+}
+
+void addTeamGame(TeamStatsTotals &totals, const Game &game, SummaryPeriod period, const LeagueOptions &options)
+{
+    const std::optional<bool> teamHome = teamIsHome(game, totals.teamName);
+    if (!teamHome)
+        return;
+    const QuarterRange range = teamStatsPeriodRange(period);
+    addGameTeamStats(totals.team, computeGameTeamStats(game, *teamHome, range.first, range.last, options));
+    addGameTeamStats(totals.opponents, computeGameTeamStats(game, !*teamHome, range.first, range.last, options));
+}
+
+TeamStatsTotals teamStatsOverFiles(const std::vector<std::string> &paths, const std::string &teamName,
+                                   SummaryPeriod period, const LeagueOptions &options)
+{
+    TeamStatsTotals totals;
+    totals.teamName = teamName;
+    totals.skipped = forEachGameFile(paths, [&](const Game &game) {
+        ++totals.gameCount;
+        addTeamGame(totals, game, period, options);
+    });
+    finish(totals);
+    return totals;
+}
+
+TeamStatsTotals teamStatsOfOpenGame(const Game &game, const std::string &teamName, SummaryPeriod period,
+                                    const LeagueOptions &options)
+{
+    TeamStatsTotals totals;
+    totals.teamName = teamName;
+    totals.gameCount = 1;
+    totals.opponentsCaption =
+        teamName == game.info.homeTeamName ? game.info.visitorTeamName : game.info.homeTeamName;
+    addTeamGame(totals, game, period, options);
+    finish(totals);
+    return totals;
+}
+
+void writeTeamStats(std::ostream &out, const TeamStatsTotals &totals, bool html, bool appending,
+                    const HtmlOptions &htmlOptions, const DateTime &now)
+{
+    if (!html) {
+        out << kCsvHeader;
+        writeSummaryCsvRow(out, totals.teamName, totals.team);
+        writeSummaryCsvRow(out, totals.opponentsCaption, totals.opponents);
+        return;
+    }
+    const FontTags fonts = makeFontTags(htmlOptions);
+    beginStatsTable(out, "Team Statistics", appending);
+    writeSummaryTitleRow(out, "Punt Returns/Yds/Avg", htmlOptions, fonts);
+    const auto rowOpening = [](ColorValue color) { return "\n\t<tr bgcolor=" + colorText(color) + '>'; };
+    writeSummaryRow(out, rowOpening(htmlOptions.htmlPrimaryRowColor), totals.teamName, totals.team, fonts);
+    writeSummaryRow(out, rowOpening(htmlOptions.htmlAlternateRowColor), totals.opponentsCaption, totals.opponents,
+                    fonts);
+    writeFooter(out, now);
+}
+
+int writeTeamStatsForFiles(std::ostream &out, const std::vector<std::string> &paths, const std::string &teamName,
+                           SummaryPeriod period, const LeagueOptions &options, bool html, bool appending,
+                           const HtmlOptions &htmlOptions, const DateTime &now)
+{
+    const TeamStatsTotals totals = teamStatsOverFiles(paths, teamName, period, options);
+    writeTeamStats(out, totals, html, appending, htmlOptions, now);
+    return totals.skipped;
+}
+
+} // namespace yardmark

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "gamesummary.h"
+#include "gameteamstats.h"
+
+#include "records/datetime.h"
+#include "records/game.h"
+#include "records/settings.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace yardmark {
+
+/// The label column of the team statistics window.
+inline constexpr const char *kTeamStatsLabels =
+    "Points Scored\nFirst Downs\nBy Rush/Pass/Penalty\n3rd Downs Made/Att/Eff\n4th Downs Made/Att/Eff\n"
+    "Total Yards/Avg Per Play\nTotal Yards Rushing\nRushing Att/Avg\nTotal Yards Passing\nPass Att/Comp/Int\n"
+    "Average Yards Per Pass\nPunts/Avg\nPunt Returns/Yds/Avg\nPunts Blocked\nKickoff Returns/Yds/Avg\nFumbles/Lost\n"
+    "Total Turnovers\nPenalties/Yards\nSacks/Yards\nTouchdowns\nTDs Rush/Pass\nField Goal Att/Made\n"
+    "Time Of Possession\n";
+
+/// The periods a choice covers in statistics across games: like the game
+/// summary's, but the whole game is always the four regular quarters.
+QuarterRange teamStatsPeriodRange(SummaryPeriod period);
+
+/// A team's statistics and its opponents' added up over games.
+struct TeamStatsTotals {
+    std::string teamName;
+    std::string opponentsCaption = "Opponents"; ///< the open game's opponent when one game is analysed
+    GameTeamStats team = initGameTeamStats();
+    GameTeamStats opponents = initGameTeamStats();
+    std::int32_t gameCount = 0; ///< games read, each once
+    int skipped = 0;            ///< game files that could not be loaded
+};
+
+/// The window's caption: "%s Versus Opponents".
+std::string teamStatsCaption(const std::string &teamName);
+
+/// Adds one game: the named team's record to the team total and the other
+/// side's to the opponents'. A game without the team adds nothing. Overtime
+/// never counts.
+void addTeamGame(TeamStatsTotals &totals, const Game &game, SummaryPeriod period, const LeagueOptions &options);
+
+/// The totals over game files read one at a time, averages derived from the sums.
+TeamStatsTotals teamStatsOverFiles(const std::vector<std::string> &paths, const std::string &teamName,
+                                   SummaryPeriod period, const LeagueOptions &options);
+
+/// The totals of the open game, with the other team's name as the opponents' caption.
+TeamStatsTotals teamStatsOfOpenGame(const Game &game, const std::string &teamName, SummaryPeriod period,
+                                    const LeagueOptions &options);
+
+/// Writes the team's and the opponents' line as comma-separated text (the
+/// header also when appending) or as an HTML table (the page head only when
+/// not appending).
+void writeTeamStats(std::ostream &out, const TeamStatsTotals &totals, bool html, bool appending,
+                    const HtmlOptions &htmlOptions, const DateTime &now);
+
+/// The whole export over game files; returns how many could not be loaded.
+int writeTeamStatsForFiles(std::ostream &out, const std::vector<std::string> &paths, const std::string &teamName,
+                           SummaryPeriod period, const LeagueOptions &options, bool html, bool appending,
+                           const HtmlOptions &htmlOptions, const DateTime &now);
+
+} // namespace yardmark
