@@ -1,0 +1,152 @@
+#include "stats/teamstats.h"
+
+#include "playlist.h"
+#include "tempgames.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace yardmark {
+namespace {
+
+using test::gameOf;
+using test::Play;
+
+const DateTime kNow{2027, 1, 2, 3, 4, 5};
+
+TEST(TeamStatsTest, PossessionTimeCarriesSecondsIntoMinutesAcrossGames)
+{
+    test::TempGames files;
+    // Home keeps the ball 30:40 of the first game and 29:30 of the second; the
+    // visitor is credited to the end of the quarter of its first play only.
+    Game first = gameOf({
+        Play(PlayType::Rush, true).clock(15, 0).from(20).to(25),
+        Play(PlayType::Rush, true).quarter(2).clock(14, 20).from(25).to(30),
+        Play(PlayType::Rush, false).quarter(2).clock(14, 20).from(20).to(25),
+        Play(PlayType::Rush, false).quarter(3).clock(0, 0).from(25).to(30),
+    });
+    Game second = gameOf({
+        Play(PlayType::Rush, true).clock(15, 0).from(20).to(25),
+        Play(PlayType::Rush, true).quarter(1).clock(0, 30).from(25).to(30),
+        Play(PlayType::Rush, false).quarter(1).clock(0, 30).from(20).to(25),
+        Play(PlayType::Rush, false).quarter(3).clock(0, 0).from(25).to(30),
+    });
+    const TeamStatsTotals totals = teamStatsOverFiles({files.save("1.gam", first), files.save("2.gam", second)},
+                                                      "Home", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(totals.gameCount, 2);
+    EXPECT_EQ(totals.team.possessionText, "60:10");
+    EXPECT_EQ(totals.team.possessionMinutes, 60);
+    EXPECT_EQ(totals.team.possessionSeconds, 10);
+    EXPECT_EQ(totals.opponents.possessionText, "14:50");
+}
+
+TEST(TeamStatsTest, OvertimeNeverCounts)
+{
+    const Game game = gameOf({
+        Play(PlayType::Rush, true).clock(15, 0).from(20).to(100).score(ScoreType::Touchdown),
+        Play(PlayType::Rush, false).quarter(3).clock(1, 0).from(20).to(30),
+        Play(PlayType::Rush, true).quarter(4).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
+        Play(PlayType::Rush, true).quarter(5).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
+    });
+    const TeamStatsTotals totals = teamStatsOfOpenGame(game, "Home", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(totals.team.totalPoints, 6);
+    EXPECT_EQ(totals.team.rushingAttempts, 1);
+    EXPECT_EQ(totals.team.touchdowns, 1);
+    EXPECT_EQ(totals.opponents.rushingAttempts, 1);
+    EXPECT_EQ(totals.opponentsCaption, "Visitor");
+    EXPECT_EQ(teamStatsOfOpenGame(game, "Visitor", SummaryPeriod::Game, LeagueOptions{}).opponentsCaption, "Home");
+}
+
+TEST(TeamStatsTest, PeriodRangesStopAtTheFourthQuarter)
+{
+    const struct {
+        SummaryPeriod period;
+        QuarterRange range;
+    } cases[] = {
+        {SummaryPeriod::Game, {0, 3}},         {SummaryPeriod::FirstHalf, {0, 1}},
+        {SummaryPeriod::SecondHalf, {2, 3}},   {SummaryPeriod::FirstQuarter, {0, 0}},
+        {SummaryPeriod::FourthQuarter, {3, 3}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(teamStatsPeriodRange(c.period), c.range);
+}
+
+TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
+{
+    test::TempGames files;
+    // Game one: home converts 1 of 1 third downs; game two: 1 of 3.
+    Game one = gameOf({Play(PlayType::Rush, true).down(2).from(20).to(30).firstDown()});
+    Game two = gameOf({
+        Play(PlayType::Rush, true).down(2).from(20).to(22),
+        Play(PlayType::Rush, true).down(2).from(22).to(24),
+        Play(PlayType::Pass, true).down(2).pass(PassResult::Completion).from(24).to(40).firstDown(),
+    });
+    // The team plays both sides here: it is counted once, as the visitor.
+    Game both = gameOf({
+        Play(PlayType::Rush, true).down(2).from(20).to(22),
+        Play(PlayType::Rush, false).from(20).to(70).score(ScoreType::Touchdown),
+    });
+    both.info.visitorTeamName = "Home";
+    Game other = gameOf({Play(PlayType::Rush, true).down(2).from(20).to(22)});
+    other.info.homeTeamName = "Someone";
+    const std::vector<std::string> paths{files.save("1.gam", one), files.save("2.gam", two),
+                                         files.save("3.gam", both), files.save("4.gam", other),
+                                         files.garbage("5.gam")};
+    const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(totals.skipped, 1);
+    EXPECT_EQ(totals.gameCount, 4);
+    EXPECT_EQ(totals.team.thirdDownsMade, 2);
+    EXPECT_EQ(totals.team.thirdDownsAttempted, 4);
+    EXPECT_FLOAT_EQ(totals.team.thirdDownEfficiency, 50.0F);
+    EXPECT_EQ(totals.team.touchdowns, 1);
+    EXPECT_EQ(totals.team.totalPoints, 6);
+    EXPECT_EQ(totals.opponents.thirdDownsAttempted, 1);
+    EXPECT_FLOAT_EQ(totals.team.yardsPerRush, (10 + 2 + 2 + 50) / 4.0F);
+
+    const TeamStatsTotals allTeams = teamStatsOverFiles(paths, "All Teams", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(allTeams.team, initGameTeamStats());
+    EXPECT_EQ(allTeams.opponents, initGameTeamStats());
+}
+
+TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
+{
+    TeamStatsTotals totals;
+    totals.teamName = "Otters, North";
+    totals.team.totalPoints = 21;
+    totals.team.possessionText = "31:05";
+    totals.opponents.totalPoints = 14;
+    totals.opponents.possessionText = "28:55";
+
+    std::ostringstream csv;
+    writeTeamStats(csv, totals, false, true, HtmlOptions{}, kNow);
+    const std::string header =
+        "Team Name,Points Scored,First Downs,By Rush/Pass/Penalty,3rd Downs Made/Att/Eff,4th Downs Made/Att/Eff,"
+        "Total Yards/Avg Per Play,Total Yards Rushing,Rushing Att/Avg,Total Yards Passing,Pass Att/Comp/Int,"
+        "Average Yards Per Pass,Punts/Avg,Punt Returns/Yds/Avg,Punts Blocked,Kickoff Returns,Fumbles/Lost,"
+        "Total Turnovers,Penalties/Yards,Sacks/Yards,Touchdowns,TDs Rush/Pass,Field Goal Att/Made,TimeOfPossession\n";
+    const std::string zeros = ",0,0/0/0,0/0/0  ,0/0/0  ,0/0.0,0,0/0.0,0,0/0/0,0.0,0/0.0,0/0/0  ,0,0/0/0  ,0/0,0,0/0,"
+                              "0/0,0,0/0,0/0,";
+    EXPECT_EQ(csv.str(), header + "\"Otters, North\",21" + zeros + "31:05\nOpponents,14" + zeros + "28:55\n");
+
+    std::ostringstream html;
+    writeTeamStats(html, totals, true, false, HtmlOptions{}, kNow);
+    const std::string text = html.str();
+    EXPECT_EQ(text.rfind("<HTML><HEAD><TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"
+                         "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n\n\t<tr bgcolor=F9FAD6>",
+                         0),
+              0U);
+    EXPECT_NE(text.find(">Punt Returns/Yds/Avg<"), std::string::npos);
+    EXPECT_EQ(text.find(">Punt Returns/Avg<"), std::string::npos);
+    EXPECT_NE(text.find("</th></tr>\n\n\t<tr bgcolor=FFFFFF>\n\t\t<td align=center><tt><font color=000000 size=3>"
+                        "Otters, North</font></tt></td>"),
+              std::string::npos);
+    EXPECT_NE(text.find("</td></tr>\n\n\t<tr bgcolor=EEEEEE>\n\t\t<td align=center><tt><font color=000000 size=3>"
+                        "Opponents</font></tt></td>"),
+              std::string::npos);
+    EXPECT_NE(text.find("\n</TABLE>"), std::string::npos);
+    EXPECT_EQ(teamStatsCaption("Otters"), "Otters Versus Opponents");
+}
+
+} // namespace
+} // namespace yardmark
