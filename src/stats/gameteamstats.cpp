@@ -1,5 +1,6 @@
 #include "gameteamstats.h"
 
+#include "average.h"
 #include "clocktime.h"
 #include "points.h"
 #include "saturatingadd.h"
@@ -192,13 +193,6 @@ void countOpponentPlay(const PlayRecord &play, const LeagueOptions &options, Gam
         ++stats.sacks;
         saturatingAdd(stats.sackYards, -static_cast<std::int64_t>(netGain(play, options)));
     }
-}
-
-/// `part` / `whole` (times `scale`) as a single-precision average; unchanged when there is nothing to divide by.
-void average(float &result, std::int32_t part, std::int32_t whole, double scale = 1.0)
-{
-    if (whole > 0)
-        result = static_cast<float>(static_cast<double>(part) / whole * scale);
 }
 
 } // namespace

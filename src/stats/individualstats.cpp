@@ -1,5 +1,6 @@
 #include "individualstats.h"
 
+#include "average.h"
 #include "gameset.h"
 #include "saturatingadd.h"
 
@@ -277,13 +278,6 @@ void sum(DefenderLine &total, const DefenderLine &line)
     saturatingAdd(total.blockedFieldGoals, line.blockedFieldGoals);
 }
 
-/// `part` / `whole` (times `scale`) in single precision; unchanged when there is nothing to divide by.
-void average(float &result, std::int32_t part, std::int32_t whole, double scale = 1.0)
-{
-    if (whole > 0)
-        result = static_cast<float>(static_cast<double>(part) / whole * scale);
-}
-
 void derive(PasserLine &line, std::int32_t)
 {
     average(line.completionPercent, line.completions, line.attempts, 100.0);
@@ -401,14 +395,6 @@ bool isAllTeams(std::string_view teamName)
 void Stat::clearLines()
 {
     forEachList(*this, [](auto &list) { list.clear(); });
-}
-
-std::size_t Stat::lineCount(int category) const
-{
-    std::size_t counts[kStatCategoryCount] = {};
-    int index = 0;
-    forEachList(*this, [&](const auto &list) { counts[index++] = list.size(); });
-    return category >= 0 && category < kStatCategoryCount ? counts[category] : 0;
 }
 
 void accumulateGame(Stat &stat, const Game &game, bool opponents, const LeagueOptions &options)

@@ -166,8 +166,6 @@ struct Stat {
 
     /// Empties the seven category lists.
     void clearLines();
-    /// The lines in a category (0 passer .. 6 defender).
-    std::size_t lineCount(int category) const;
 };
 
 /// Adds the plays of one game for the analysed side: the team's plays, or its
