@@ -1,0 +1,166 @@
+#include "fieldgoalform.h"
+
+#include "gameflow/entry/entryfields.h"
+#include "gameflow/entry/kickentry.h"
+#include "gameflow/interaction.h"
+#include "vocabulary/vocabulary.h"
+
+namespace yardmark {
+
+namespace {
+
+std::int32_t kickResultOf(FieldGoalResult result)
+{
+    switch (result) {
+    case FieldGoalResult::Good:
+        return code(KickResult::FieldGoalGood);
+    case FieldGoalResult::Blocked:
+        return code(KickResult::BlockedFieldGoal);
+    case FieldGoalResult::NoKick:
+        return code(KickResult::NoKick);
+    case FieldGoalResult::WideLeft:
+        return code(KickResult::FieldGoalWideLeft);
+    case FieldGoalResult::WideRight:
+        return code(KickResult::FieldGoalWideRight);
+    case FieldGoalResult::Short:
+        return code(KickResult::FieldGoalShort);
+    }
+    return code(KickResult::NoKick);
+}
+
+} // namespace
+
+FieldGoalClass::FieldGoalClass(const PlayEntryContext &context) : FumbleEntryDialog(context)
+{
+    const std::string_view what = context.game().tryPending ? "Extra Point Attempt - " : "Field Goal Attempt - ";
+    m_form.caption = std::string(what) + teamName(context.game(), context.situation().homeHasBall);
+    m_form.kicker = rememberedKicker(context.offense().players, context.offense().currentFieldGoalKicker);
+    m_form.result = FieldGoalResult::Good;
+    m_form.finalSpot.homeSide = context.situation().ballSpot.homeSide;
+}
+
+const PlayerEntry *FieldGoalClass::rowEntry(int row) const
+{
+    switch (row) {
+    case Kicker:
+        return &m_form.kicker;
+    case BlockedBy:
+        return &m_form.blockedBy;
+    default:
+        return nullptr;
+    }
+}
+
+void FieldGoalClass::chooseResult(FieldGoalResult result)
+{
+    m_form.result = result;
+    // The first fumble entry of a blocked kick records who recovered it.
+    const bool blocked = result == FieldGoalResult::Blocked;
+    setFumbleSelector(m_form.fumbles, blocked ? "Blocked Field Goal" : "");
+    if (blocked)
+        m_context.currentPlay().kickResult = code(KickResult::BlockedFieldGoal);
+}
+
+void FieldGoalClass::setRecoveredBy(std::optional<bool> home)
+{
+    FumbleEntryDialog::setRecoveredBy(home);
+    if (!home)
+        return;
+    // A loose ball that was not blocked never became a kick.
+    if (m_form.result != FieldGoalResult::Blocked)
+        chooseResult(FieldGoalResult::NoKick);
+}
+
+std::int32_t FieldGoalClass::turnoverAfterFumbles() const
+{
+    // The kicking team keeps nothing of a missed kick; a recovery by the
+    // defense is a fumble lost, or a blocked kick lost on the first entry.
+    const PlayRecord &play = m_context.currentPlay();
+    const bool kickingHome = m_context.situation().homeHasBall;
+    const bool blocked = m_form.result == FieldGoalResult::Blocked;
+    std::int32_t turnover = code(TurnoverKind::NoTurnover);
+    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
+        if (play.fumbleRecoveredByHome[i] == kickingHome)
+            turnover = code(TurnoverKind::NoTurnover);
+        else if (i == 0 && blocked)
+            turnover = code(TurnoverKind::BlockedKickLost);
+        else
+            turnover = code(TurnoverKind::Fumble);
+    }
+    return turnover;
+}
+
+std::int32_t FieldGoalClass::returnScore(bool tryPending) const
+{
+    const PlayRecord &play = m_context.currentPlay();
+    const FieldSpot ballSpot = m_context.situation().ballSpot;
+    if (ballSpot.yardLine != 0)
+        return code(ScoreType::NoScore);
+    const bool kickersGoal = ballSpot.homeSide == m_context.situation().homeHasBall;
+    const bool turnover = play.turnover != code(TurnoverKind::NoTurnover);
+    // On a try the loose ball can only be worth the try's points.
+    if (tryPending) {
+        if (kickersGoal)
+            return code(ScoreType::DefensiveConversion);
+        return code(turnover ? ScoreType::NoScore : ScoreType::Conversion);
+    }
+    if (kickersGoal)
+        return code(ScoreType::RunbackTouchdown);
+    return code(turnover ? ScoreType::Touchdown : ScoreType::RunbackSafety);
+}
+
+bool FieldGoalClass::ok()
+{
+    const PlayEntryContext &c = m_context;
+    PlayRecord &play = c.currentPlay();
+    GameSituation &situation = c.situation();
+    const LeagueOptions &league = c.league();
+    const bool kickingHome = situation.homeHasBall;
+    const bool tryPending = c.game().tryPending;
+
+    c.ui().playSound(kClickSound);
+    play.players[QuarterbackSlot] = resolveRow(Kicker, "Kicker");
+    play.players[TacklerSlot] = resolveRow(BlockedBy, "Tackler");
+    play.playType = code(tryPending ? PlayType::ExtraPoint : PlayType::FieldGoal);
+    if (!saveFumbleAtOk())
+        return false;
+
+    const bool good = m_form.result == FieldGoalResult::Good;
+    if (good) {
+        // The ball stays at the line of scrimmage; the kick went through the defense's goal.
+        play.kickResult = code(KickResult::FieldGoalGood);
+        play.scoreType = code(tryPending ? ScoreType::ExtraPoint : ScoreType::FieldGoal);
+        play.finalSpot = FieldSpot{0, !kickingHome};
+    } else {
+        moveBallToFinalSpot(situation.ballSpot, m_form.finalSpot, std::nullopt, kickingHome, league);
+        play.finalSpot = situation.ballSpot;
+    }
+    play.turnover = turnoverAfterFumbles();
+    if (!good) {
+        play.scoreType = returnScore(tryPending);
+        play.kickResult = kickResultOf(m_form.result);
+    }
+    play.downAfter = situation.down;
+    play.toGoAfter = situation.toGo;
+    c.game().kickoffPending = false;
+
+    if (play.playType == code(PlayType::FieldGoal) && !good) {
+        c.recordTime();
+        // A missed field goal never leaves the ball inside the 20.
+        const std::int32_t least = touchbackYardLine(league);
+        if (play.finalSpot.yardLine < least) {
+            play.finalSpot.yardLine = least;
+            situation.ballSpot.yardLine = least;
+        }
+    }
+    accept();
+    return true;
+}
+
+bool runFieldGoalDialog(PlayEntryContext &context, const std::function<bool(FieldGoalClass &)> &fill)
+{
+    FieldGoalClass dialog(context);
+    return driveEntryDialog(dialog, fill);
+}
+
+} // namespace yardmark

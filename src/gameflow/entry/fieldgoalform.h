@@ -1,0 +1,74 @@
+#pragma once
+
+#include "gameflow/entry/entrydialog.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace yardmark {
+
+/// The result radios of the "Field Goal Attempt" dialog.
+enum class FieldGoalResult { Good, Blocked, NoKick, WideLeft, WideRight, Short };
+
+/// What the "Field Goal Attempt" dialog's controls hold.
+struct FieldGoalForm {
+    std::string caption;
+    PlayerEntry kicker;    ///< kicking team
+    PlayerEntry blockedBy; ///< defending team
+    SpotEntry finalSpot;
+    FieldGoalResult result = FieldGoalResult::Good;
+    FumbleSection fumbles;
+};
+
+/// The "Field Goal Attempt" dialog without its widgets: field goals, and extra
+/// points while a try is due. Set up by the constructor; then the window or a
+/// script fires the handlers below and presses OK or Cancel.
+///
+/// Handlers (script field key → call):
+/// - `kicker`, `blocked_by` → `typePlayerNumber` / `choosePlayer` /
+///   `pickPlayer` / `clearPlayer` with the row of that name;
+/// - `final_spot` → `setFinalSpot`;
+/// - `result` → `chooseResult` ("&Blocked" makes the first fumble entry the
+///   blocked kick's recovery);
+/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy` (checking a box
+///   also chooses "&No Kick" unless the kick was blocked),
+///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
+///   the section's "Clear" box is `clearFumble`;
+/// - OK → `ok`, Cancel → `cancel`.
+class FieldGoalClass : public FumbleEntryDialog {
+public:
+    enum Row : int { Kicker, BlockedBy };
+
+    /// Set-up: caption, the remembered field goal kicker, "&Good" chosen and
+    /// the final spot on the half the ball is on.
+    explicit FieldGoalClass(const PlayEntryContext &context);
+
+    const FieldGoalForm &form() const { return m_form; }
+    FieldGoalForm &form() { return m_form; }
+
+    void setFinalSpot(const SpotEntry &spot) { m_form.finalSpot = spot; }
+    void chooseResult(FieldGoalResult result);
+    void setRecoveredBy(std::optional<bool> home);
+
+    /// OK: records the attempt and writes the situation; false while the
+    /// dialog stays open.
+    bool ok();
+
+protected:
+    const PlayerEntry *rowEntry(int row) const override;
+    bool rowListsOffense(int row) const override { return row == Kicker; }
+    const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
+    const SpotEntry &finalSpotEntry() const override { return m_form.finalSpot; }
+
+private:
+    std::int32_t turnoverAfterFumbles() const;
+    std::int32_t returnScore(bool tryPending) const;
+
+    FieldGoalForm m_form;
+};
+
+/// The field goal dialog as a script drives it (see `runKickOffDialog`).
+bool runFieldGoalDialog(PlayEntryContext &context, const std::function<bool(FieldGoalClass &)> &fill);
+
+} // namespace yardmark

@@ -1,0 +1,54 @@
+#include "kickentry.h"
+
+#include "vocabulary/vocabulary.h"
+
+namespace yardmark {
+
+std::int32_t touchbackYardLine(const LeagueOptions &league)
+{
+    return league.indoorField ? 15 : 20;
+}
+
+void setFumbleSelector(FumbleSection &section, std::string_view kickEntry)
+{
+    if (kickEntry.empty())
+        section.selectorEntries = {"Fumble 1", "Fumble 2", "Fumble 3"};
+    else
+        section.selectorEntries = {std::string(kickEntry), "Fumble 1", "Fumble 2"};
+}
+
+void readKickSpots(const SpotEntry &kickedTo, const SpotEntry &finalSpot, const PlayEntryContext &context)
+{
+    PlayRecord &play = context.currentPlay();
+    FieldSpot &ballSpot = context.situation().ballSpot;
+    const std::int32_t midfield = context.league().midfieldYardLine;
+    play.receivedAt = readSpotEntry(kickedTo, midfield);
+    ballSpot = readSpotEntry(finalSpot, midfield);
+    play.finalSpot = ballSpot;
+    const bool received = !kickedTo.yardText.empty();
+    const bool ended = !finalSpot.yardText.empty();
+    if (received && !ended) {
+        play.finalSpot = play.receivedAt;
+        ballSpot = play.receivedAt;
+    } else if (ended && !received) {
+        play.receivedAt = play.finalSpot;
+    }
+}
+
+PlayerEntry rememberedKicker(const std::vector<PlayerRecord> &roster, std::string_view name)
+{
+    PlayerRecord kicker;
+    kicker.name = std::string(name);
+    return showPlayerEntry(kicker, roster);
+}
+
+std::int32_t kickReturnScore(FieldSpot ballSpot, bool kickingIsHome, bool kickersHoldBall)
+{
+    if (ballSpot.yardLine != 0)
+        return code(ScoreType::NoScore);
+    if (ballSpot.homeSide == kickingIsHome)
+        return code(kickersHoldBall ? ScoreType::NoScore : ScoreType::RunbackTouchdown);
+    return code(kickersHoldBall ? ScoreType::Touchdown : ScoreType::RunbackSafety);
+}
+
+} // namespace yardmark

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gameflow/entry/fumbleentry.h"
+#include "gameflow/playentrycontext.h"
+#include "gameflow/playerentry.h"
+#include "gameflow/spotentry.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the kickoff, punt and field goal dialogs share.
+
+namespace yardmark {
+
+/// The yard line a touchback puts the ball on, which is also where a missed
+/// field goal comes out to: the 20, or the 15 on the indoor field.
+std::int32_t touchbackYardLine(const LeagueOptions &league);
+
+/// The fumble selector's entries. A kick's own loose ball (an onside kick, a
+/// blocked kick) takes the first entry and leaves room for two fumbles after
+/// it; an empty `kickEntry` gives "Fumble 1" to "Fumble 3".
+void setFumbleSelector(FumbleSection &section, std::string_view kickEntry);
+
+/// Reads "Kicked To" (or "Punted To") into `receivedAt` and "Final Spot" into
+/// the ball spot and `finalSpot`. When only one of the two has a yard line,
+/// the kick ended where it was received, and the other takes its spot.
+void readKickSpots(const SpotEntry &kickedTo, const SpotEntry &finalSpot, const PlayEntryContext &context);
+
+/// A kicker row as the dialog opens: the team's remembered kicker (or punter)
+/// chosen with his number, when he is on the roster.
+PlayerEntry rememberedKicker(const std::vector<PlayerRecord> &roster, std::string_view name);
+
+/// The score of a kickoff or punt whose return ends on a goal line: the
+/// receivers carrying it into the kickers' end zone is their touchdown
+/// ("TD on Runback"); in their own end zone it is a touchdown when the kickers
+/// hold the ball, otherwise a "Safety on Runback". No score elsewhere.
+std::int32_t kickReturnScore(FieldSpot ballSpot, bool kickingIsHome, bool kickersHoldBall);
+
+} // namespace yardmark

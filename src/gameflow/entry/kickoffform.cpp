@@ -1,0 +1,193 @@
+#include "kickoffform.h"
+
+#include "gameflow/entry/entryfields.h"
+#include "gameflow/entry/kickentry.h"
+#include "gameflow/interaction.h"
+#include "vocabulary/spots.h"
+#include "vocabulary/vocabulary.h"
+
+namespace yardmark {
+
+namespace {
+
+constexpr std::int32_t kKickOverYards = 5;
+
+std::int32_t kickResultOf(KickOffResult result)
+{
+    switch (result) {
+    case KickOffResult::Returned:
+        return code(KickResult::Runback);
+    case KickOffResult::TouchBack:
+        return code(KickResult::Touchback);
+    case KickOffResult::OutOfBounds:
+        return code(KickResult::OutOfBounds);
+    case KickOffResult::FairCatch:
+        return code(KickResult::FairCatch);
+    }
+    return code(KickResult::NoKick);
+}
+
+} // namespace
+
+KickOffClass::KickOffClass(const PlayEntryContext &context) : FumbleEntryDialog(context)
+{
+    const bool kickingHome = context.situation().homeHasBall;
+    m_form.caption = teamName(context.game(), kickingHome) + " Kicks Off";
+    m_form.kicker = rememberedKicker(context.offense().players, context.offense().currentKicker);
+    const bool receiversHome = !kickingHome;
+    m_form.kickedTo.homeSide = receiversHome;
+    m_form.finalSpot.homeSide = receiversHome;
+    chooseResult(KickOffResult::TouchBack);
+}
+
+const PlayerEntry *KickOffClass::rowEntry(int row) const
+{
+    switch (row) {
+    case Kicker:
+        return &m_form.kicker;
+    case Returner:
+        return &m_form.returner;
+    case Tackler:
+        return &m_form.tackler;
+    case Assist:
+        return &m_form.assist;
+    default:
+        return nullptr;
+    }
+}
+
+void KickOffClass::chooseResult(KickOffResult result)
+{
+    m_form.result = result;
+    const bool indoor = m_context.league().indoorField;
+    if (result == KickOffResult::TouchBack) {
+        m_form.kickedTo.yardText = "0";
+        m_form.finalSpot.yardText = std::to_string(touchbackYardLine(m_context.league()));
+    } else if (result == KickOffResult::OutOfBounds) {
+        m_form.kickedTo.yardText = "0";
+        m_form.finalSpot.yardText = indoor ? "15" : "35";
+    }
+}
+
+void KickOffClass::setOnsideSuccessful(bool checked)
+{
+    m_form.onsideSuccessful = checked;
+    if (checked) {
+        m_form.onsideUnsuccessful = false;
+        // The kicking team recovered its own kick.
+        setRecoveredBy(m_context.situation().homeHasBall);
+    }
+    onsideChanged();
+}
+
+void KickOffClass::setOnsideUnsuccessful(bool checked)
+{
+    m_form.onsideUnsuccessful = checked;
+    if (checked) {
+        m_form.onsideSuccessful = false;
+        setRecoveredBy(!m_context.situation().homeHasBall);
+    }
+    onsideChanged();
+}
+
+void KickOffClass::onsideChanged()
+{
+    // The first fumble entry records who recovered the onside kick.
+    const bool onside = m_form.onsideSuccessful || m_form.onsideUnsuccessful;
+    setFumbleSelector(m_form.fumbles, onside ? "Onside Kick" : "");
+}
+
+FieldSpot KickOffClass::recoveryPreset() const
+{
+    return readSpotEntry(m_form.kickedTo, m_context.league().midfieldYardLine);
+}
+
+bool KickOffClass::kickOverAfterOutOfBounds()
+{
+    Interaction &ui = m_context.ui();
+    ui.playSound(kWarningSound);
+    if (ui.message("Take 5 yard Penalty and Kick Over?", "Kick Off Out Of Bounds", MessageButtons::YesNo,
+                   MessageIcon::Question) != MessageAnswer::Yes)
+        return false;
+    // Recorded as a penalty on the kicking team; the kickoff stays due.
+    PlayRecord &play = m_context.currentPlay();
+    FieldSpot &ballSpot = m_context.situation().ballSpot;
+    play.playType = code(PlayType::OffensivePenalty);
+    play.offensivePenalty = code(OffensivePenalty::KickOffOutOfBounds);
+    ballSpot = advanceSpot(ballSpot, m_context.situation().homeHasBall, -kKickOverYards, m_context.league());
+    play.finalSpot = ballSpot;
+    return true;
+}
+
+std::int32_t KickOffClass::turnoverAfterFumbles() const
+{
+    // The last recorded recovery decides: the kicking team holding the ball
+    // is a fumble lost by the receivers, or its own onside kick recovered.
+    const PlayRecord &play = m_context.currentPlay();
+    const bool kickingHome = m_context.situation().homeHasBall;
+    std::int32_t turnover = code(TurnoverKind::NoTurnover);
+    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
+        if (play.fumbleRecoveredByHome[i] != kickingHome)
+            turnover = code(TurnoverKind::NoTurnover);
+        else if (i == 0 && m_form.onsideSuccessful)
+            turnover = code(TurnoverKind::OnsideKickRecovered);
+        else
+            turnover = code(TurnoverKind::Fumble);
+    }
+    return turnover;
+}
+
+bool KickOffClass::ok()
+{
+    const PlayEntryContext &c = m_context;
+    PlayRecord &play = c.currentPlay();
+    GameSituation &situation = c.situation();
+    const bool kickingHome = situation.homeHasBall;
+
+    play.players[QuarterbackSlot] = resolveRow(Kicker, "Kicker");
+    play.players[CarrierSlot] = resolveRow(Returner, "Returner");
+    play.players[TacklerSlot] = resolveRow(Tackler, "Tackler");
+    play.players[AssistSlot] = resolveRow(Assist, "Assist");
+    // The team keeps its kicker only once the play is accepted.
+    const auto rememberKicker = [&] { c.offense().currentKicker = play.players[QuarterbackSlot].name; };
+
+    if (m_form.result == KickOffResult::OutOfBounds && kickOverAfterOutOfBounds()) {
+        rememberKicker();
+        c.ui().playSound(kClickSound);
+        accept();
+        return true;
+    }
+
+    play.playType = code(PlayType::KickOff);
+    play.homeHasBall = kickingHome;
+    play.quarter = situation.quarter;
+    if (!saveFumbleAtOk())
+        return false;
+    rememberKicker();
+    readKickSpots(m_form.kickedTo, m_form.finalSpot, c);
+    play.turnover = turnoverAfterFumbles();
+    const bool kickersHoldBall = play.turnover != code(TurnoverKind::NoTurnover);
+    play.scoreType = kickReturnScore(situation.ballSpot, kickingHome, kickersHoldBall);
+
+    play.kickResult = kickResultOf(m_form.result);
+    if (m_form.onsideSuccessful || m_form.onsideUnsuccessful) {
+        play.playType = code(PlayType::OnsideKick);
+        play.kickResult = code(m_form.onsideSuccessful ? KickResult::OnsideSuccessful : KickResult::OnsideUnsuccessful);
+    }
+    play.downAfter = situation.down;
+    play.toGoAfter = situation.toGo;
+    c.game().kickoffPending = false;
+
+    c.recordTime();
+    c.ui().playSound(kClickSound);
+    accept();
+    return true;
+}
+
+bool runKickOffDialog(PlayEntryContext &context, const std::function<bool(KickOffClass &)> &fill)
+{
+    KickOffClass dialog(context);
+    return driveEntryDialog(dialog, fill);
+}
+
+} // namespace yardmark

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "gameflow/entry/entrydialog.h"
+
+#include <functional>
+#include <string>
+
+namespace yardmark {
+
+/// The result radios of the "Kick Off" dialog.
+enum class KickOffResult { Returned, TouchBack, OutOfBounds, FairCatch };
+
+/// What the "Kick Off" dialog's controls hold.
+struct KickOffForm {
+    std::string caption;
+    PlayerEntry kicker;   ///< kicking team
+    PlayerEntry returner; ///< receiving team
+    PlayerEntry tackler;  ///< kicking team
+    PlayerEntry assist;   ///< kicking team
+    SpotEntry kickedTo;
+    SpotEntry finalSpot;
+    KickOffResult result = KickOffResult::TouchBack;
+    bool onsideSuccessful = false;
+    bool onsideUnsuccessful = false;
+    FumbleSection fumbles;
+};
+
+/// The "Kick Off" dialog without its widgets: kickoffs and onside kicks by the
+/// team with the ball. Set up by the constructor; then the window or a script
+/// fires the handlers below and presses OK or Cancel.
+///
+/// Handlers (script field key → call):
+/// - `kicker`, `returner`, `tackler`, `assist` → `typePlayerNumber` /
+///   `choosePlayer` / `pickPlayer` / `clearPlayer` with the row of that name;
+/// - `kicked_to` → `setKickedTo`, `final_spot` → `setFinalSpot`;
+/// - `result` → `chooseResult` ("&Touch Back" and "&Kicked Out Of Bounds" fill
+///   both spots);
+/// - `onside` → `setOnsideSuccessful` / `setOnsideUnsuccessful` (checks the
+///   recovering team's "Recovered By:" box);
+/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy`,
+///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
+///   the section's "Clear" box is `clearFumble`;
+/// - OK → `ok`, Cancel → `cancel`.
+class KickOffClass : public FumbleEntryDialog {
+public:
+    enum Row : int { Kicker, Returner, Tackler, Assist };
+
+    /// Set-up: caption, the remembered kicker, both spots on the receivers'
+    /// half and "&Touch Back" chosen.
+    explicit KickOffClass(const PlayEntryContext &context);
+
+    const KickOffForm &form() const { return m_form; }
+    KickOffForm &form() { return m_form; }
+
+    void setKickedTo(const SpotEntry &spot) { m_form.kickedTo = spot; }
+    void setFinalSpot(const SpotEntry &spot) { m_form.finalSpot = spot; }
+    void chooseResult(KickOffResult result);
+    void setOnsideSuccessful(bool checked);
+    void setOnsideUnsuccessful(bool checked);
+
+    /// OK: records the kick (or, out of bounds, the kick-over penalty) and
+    /// writes the situation; false while the dialog stays open.
+    bool ok();
+
+protected:
+    const PlayerEntry *rowEntry(int row) const override;
+    bool rowListsOffense(int row) const override { return row != Returner; }
+    const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
+    const SpotEntry &finalSpotEntry() const override { return m_form.finalSpot; }
+    FieldSpot recoveryPreset() const override;
+
+private:
+    void onsideChanged();
+    bool kickOverAfterOutOfBounds();
+    std::int32_t turnoverAfterFumbles() const;
+
+    KickOffForm m_form;
+};
+
+/// The kickoff dialog as a script drives it: `fill` works the fields and
+/// returns true for OK, false for Cancel; an OK that stays open is cancelled.
+/// True when the play was accepted.
+bool runKickOffDialog(PlayEntryContext &context, const std::function<bool(KickOffClass &)> &fill);
+
+} // namespace yardmark

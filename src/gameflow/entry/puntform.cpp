@@ -1,0 +1,154 @@
+#include "puntform.h"
+
+#include "gameflow/entry/entryfields.h"
+#include "gameflow/entry/kickentry.h"
+#include "gameflow/interaction.h"
+#include "vocabulary/vocabulary.h"
+
+namespace yardmark {
+
+namespace {
+
+std::int32_t kickResultOf(PuntResult result)
+{
+    switch (result) {
+    case PuntResult::Returned:
+        return code(KickResult::Runback);
+    case PuntResult::TouchBack:
+        return code(KickResult::Touchback);
+    case PuntResult::Downed:
+        return code(KickResult::DownedByKickingTeam);
+    case PuntResult::OutOfBounds:
+        return code(KickResult::OutOfBounds);
+    case PuntResult::FairCatch:
+        return code(KickResult::FairCatch);
+    case PuntResult::Blocked:
+        return code(KickResult::BlockedPunt);
+    }
+    return code(KickResult::NoKick);
+}
+
+} // namespace
+
+PuntClass::PuntClass(const PlayEntryContext &context) : FumbleEntryDialog(context)
+{
+    const bool puntingHome = context.situation().homeHasBall;
+    m_form.caption = "Punt - " + teamName(context.game(), puntingHome);
+    m_form.punter = rememberedKicker(context.offense().players, context.offense().currentPunter);
+    const bool receiversHome = !context.situation().homeHasBall;
+    m_form.puntedTo.homeSide = receiversHome;
+    m_form.finalSpot.homeSide = receiversHome;
+    m_form.result = PuntResult::Returned;
+}
+
+const PlayerEntry *PuntClass::rowEntry(int row) const
+{
+    switch (row) {
+    case Punter:
+        return &m_form.punter;
+    case Returner:
+        return &m_form.returner;
+    case Tackler:
+        return &m_form.tackler;
+    case Assist:
+        return &m_form.assist;
+    case BlockedBy:
+        return &m_form.blockedBy;
+    default:
+        return nullptr;
+    }
+}
+
+bool PuntClass::choosePlayer(int row, int index)
+{
+    const bool chosen = FumbleEntryDialog::choosePlayer(row, index);
+    if (chosen && row == BlockedBy)
+        chooseResult(PuntResult::Blocked);
+    return chosen;
+}
+
+bool PuntClass::pickPlayer(int row, std::string_view name)
+{
+    const bool chosen = FumbleEntryDialog::pickPlayer(row, name);
+    if (chosen && row == BlockedBy)
+        chooseResult(PuntResult::Blocked);
+    return chosen;
+}
+
+void PuntClass::chooseResult(PuntResult result)
+{
+    m_form.result = result;
+    if (result == PuntResult::TouchBack) {
+        m_form.puntedTo.yardText = "0";
+        m_form.finalSpot.yardText = std::to_string(touchbackYardLine(m_context.league()));
+    }
+    // The first fumble entry of a blocked punt records who recovered it.
+    const bool blocked = result == PuntResult::Blocked;
+    setFumbleSelector(m_form.fumbles, blocked ? "Blocked Punt" : "");
+    if (blocked)
+        m_context.currentPlay().kickResult = code(KickResult::BlockedPunt);
+}
+
+std::int32_t PuntClass::turnoverAfterFumbles() const
+{
+    // As on a kickoff, the punting team holding the ball at the last recovery
+    // is a fumble lost by the receivers. A blocked punt the receivers recover
+    // is theirs as a blocked kick; one the punting team falls on is no
+    // turnover, the receivers taking over.
+    const PlayRecord &play = m_context.currentPlay();
+    const bool puntingHome = m_context.situation().homeHasBall;
+    const bool blocked = m_form.result == PuntResult::Blocked;
+    std::int32_t turnover = code(TurnoverKind::NoTurnover);
+    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
+        const bool puntersRecovered = play.fumbleRecoveredByHome[i] == puntingHome;
+        if (i == 0 && blocked)
+            turnover = code(puntersRecovered ? TurnoverKind::NoTurnover : TurnoverKind::BlockedKickLost);
+        else
+            turnover = code(puntersRecovered ? TurnoverKind::Fumble : TurnoverKind::NoTurnover);
+    }
+    return turnover;
+}
+
+bool PuntClass::ok()
+{
+    const PlayEntryContext &c = m_context;
+    PlayRecord &play = c.currentPlay();
+    GameSituation &situation = c.situation();
+    const bool puntingHome = situation.homeHasBall;
+
+    c.ui().playSound(kClickSound);
+    play.players[QuarterbackSlot] = resolveRow(Punter, "Kicker");
+    play.players[CarrierSlot] = resolveRow(Returner, "Returner");
+    play.players[TacklerSlot] = resolveRow(Tackler, "Tackler");
+    play.players[AssistSlot] = resolveRow(Assist, "Assist");
+
+    play.playType = code(PlayType::Punt);
+    play.homeHasBall = puntingHome;
+    play.quarter = situation.quarter;
+    if (!saveFumbleAtOk())
+        return false;
+    // The team keeps its punter only once the play is accepted.
+    c.offense().currentPunter = play.players[QuarterbackSlot].name;
+    readKickSpots(m_form.puntedTo, m_form.finalSpot, c);
+    play.turnover = turnoverAfterFumbles();
+    // Only a fumble the punting team recovered leaves it holding the ball.
+    const bool puntersHoldBall = play.turnover == code(TurnoverKind::Fumble);
+    play.scoreType = kickReturnScore(situation.ballSpot, puntingHome, puntersHoldBall);
+
+    play.kickResult = kickResultOf(m_form.result);
+    play.downAfter = situation.down;
+    play.toGoAfter = situation.toGo;
+    c.game().kickoffPending = false;
+
+    c.recordTime();
+    accept();
+    return true;
+}
+
+bool runPuntDialog(PlayEntryContext &context, const std::function<bool(PuntClass &)> &fill)
+{
+    PuntClass dialog(context);
+    return driveEntryDialog(dialog, fill);
+}
+
+} // namespace yardmark

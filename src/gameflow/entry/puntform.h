@@ -1,0 +1,79 @@
+#pragma once
+
+#include "gameflow/entry/entrydialog.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace yardmark {
+
+/// The result radios of the "Punt" dialog.
+enum class PuntResult { Returned, TouchBack, Downed, OutOfBounds, FairCatch, Blocked };
+
+/// What the "Punt" dialog's controls hold.
+struct PuntForm {
+    std::string caption;
+    PlayerEntry punter;    ///< punting team
+    PlayerEntry returner;  ///< receiving team
+    PlayerEntry tackler;   ///< punting team
+    PlayerEntry assist;    ///< punting team
+    PlayerEntry blockedBy; ///< receiving team; only selects "&Blocked By:"
+    SpotEntry puntedTo;
+    SpotEntry finalSpot;
+    PuntResult result = PuntResult::Returned;
+    FumbleSection fumbles;
+};
+
+/// The "Punt" dialog without its widgets. Set up by the constructor; then the
+/// window or a script fires the handlers below and presses OK or Cancel.
+///
+/// Handlers (script field key → call):
+/// - `punter`, `returner`, `tackler`, `assist`, `blocked_by` →
+///   `typePlayerNumber` / `choosePlayer` / `pickPlayer` / `clearPlayer` with
+///   the row of that name; choosing the "Blocked By:" player in the drop-down
+///   also chooses "&Blocked By:";
+/// - `punted_to` → `setPuntedTo`, `final_spot` → `setFinalSpot`;
+/// - `result` → `chooseResult` ("&Touch Back" fills both spots; "&Blocked By:"
+///   makes the first fumble entry the blocked punt's recovery);
+/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy`,
+///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
+///   the section's "Clear" box is `clearFumble`;
+/// - OK → `ok`, Cancel → `cancel`.
+class PuntClass : public FumbleEntryDialog {
+public:
+    enum Row : int { Punter, Returner, Tackler, Assist, BlockedBy };
+
+    /// Set-up: caption, the remembered punter, both spots on the receivers'
+    /// half and "&Returned" chosen.
+    explicit PuntClass(const PlayEntryContext &context);
+
+    const PuntForm &form() const { return m_form; }
+    PuntForm &form() { return m_form; }
+
+    bool choosePlayer(int row, int index);
+    bool pickPlayer(int row, std::string_view name);
+    void setPuntedTo(const SpotEntry &spot) { m_form.puntedTo = spot; }
+    void setFinalSpot(const SpotEntry &spot) { m_form.finalSpot = spot; }
+    void chooseResult(PuntResult result);
+
+    /// OK: records the punt and writes the situation; false while the dialog
+    /// stays open.
+    bool ok();
+
+protected:
+    const PlayerEntry *rowEntry(int row) const override;
+    bool rowListsOffense(int row) const override { return row != Returner && row != BlockedBy; }
+    const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
+    const SpotEntry &finalSpotEntry() const override { return m_form.finalSpot; }
+
+private:
+    std::int32_t turnoverAfterFumbles() const;
+
+    PuntForm m_form;
+};
+
+/// The punt dialog as a script drives it (see `runKickOffDialog`).
+bool runPuntDialog(PlayEntryContext &context, const std::function<bool(PuntClass &)> &fill);
+
+} // namespace yardmark
