@@ -5,27 +5,18 @@
 #include "gameflow/interaction.h"
 #include "vocabulary/vocabulary.h"
 
+#include <array>
+
 namespace yardmark {
 
 namespace {
 
 std::int32_t kickResultOf(FieldGoalResult result)
 {
-    switch (result) {
-    case FieldGoalResult::Good:
-        return code(KickResult::FieldGoalGood);
-    case FieldGoalResult::Blocked:
-        return code(KickResult::BlockedFieldGoal);
-    case FieldGoalResult::NoKick:
-        return code(KickResult::NoKick);
-    case FieldGoalResult::WideLeft:
-        return code(KickResult::FieldGoalWideLeft);
-    case FieldGoalResult::WideRight:
-        return code(KickResult::FieldGoalWideRight);
-    case FieldGoalResult::Short:
-        return code(KickResult::FieldGoalShort);
-    }
-    return code(KickResult::NoKick);
+    constexpr std::array results{
+        KickResult::FieldGoalGood,     KickResult::BlockedFieldGoal,   KickResult::NoKick,
+        KickResult::FieldGoalWideLeft, KickResult::FieldGoalWideRight, KickResult::FieldGoalShort};
+    return code(results[static_cast<std::size_t>(result)]);
 }
 
 } // namespace
@@ -73,21 +64,12 @@ void FieldGoalClass::setRecoveredBy(std::optional<bool> home)
 
 std::int32_t FieldGoalClass::turnoverAfterFumbles() const
 {
-    // The kicking team keeps nothing of a missed kick; a recovery by the
-    // defense is a fumble lost, or a blocked kick lost on the first entry.
-    const PlayRecord &play = m_context.currentPlay();
-    const bool kickingHome = m_context.situation().homeHasBall;
+    // A recovery by the defense is a fumble lost, or first a blocked kick
+    // lost; one by the kicking team is none.
+    constexpr KickRecoveryRule rule{code(TurnoverKind::NoTurnover), code(TurnoverKind::BlockedKickLost),
+                                    code(TurnoverKind::NoTurnover), code(TurnoverKind::Fumble)};
     const bool blocked = m_form.result == FieldGoalResult::Blocked;
-    std::int32_t turnover = code(TurnoverKind::NoTurnover);
-    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
-        if (play.fumbleRecoveredByHome[i] == kickingHome)
-            turnover = code(TurnoverKind::NoTurnover);
-        else if (i == 0 && blocked)
-            turnover = code(TurnoverKind::BlockedKickLost);
-        else
-            turnover = code(TurnoverKind::Fumble);
-    }
-    return turnover;
+    return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, blocked, rule);
 }
 
 std::int32_t FieldGoalClass::returnScore(bool tryPending) const

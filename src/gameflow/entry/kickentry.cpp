@@ -35,6 +35,19 @@ void readKickSpots(const SpotEntry &kickedTo, const SpotEntry &finalSpot, const 
     }
 }
 
+std::int32_t kickTurnover(const PlayRecord &play, bool kickingHome, bool firstIsKick, const KickRecoveryRule &rule)
+{
+    std::int32_t turnover = code(TurnoverKind::NoTurnover);
+    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
+        const bool kickersRecovered = play.fumbleRecoveredByHome[i] == kickingHome;
+        if (i == 0 && firstIsKick)
+            turnover = kickersRecovered ? rule.kickersRecoverKick : rule.receiversRecoverKick;
+        else
+            turnover = kickersRecovered ? rule.kickersRecoverFumble : rule.receiversRecoverFumble;
+    }
+    return turnover;
+}
+
 PlayerEntry rememberedKicker(const std::vector<PlayerRecord> &roster, std::string_view name)
 {
     PlayerRecord kicker;

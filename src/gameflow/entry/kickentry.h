@@ -28,6 +28,21 @@ void setFumbleSelector(FumbleSection &section, std::string_view kickEntry);
 /// the kick ended where it was received, and the other takes its spot.
 void readKickSpots(const SpotEntry &kickedTo, const SpotEntry &finalSpot, const PlayEntryContext &context);
 
+/// What a recovery by either team makes of a kick's turnover, for the kick's
+/// own loose ball (an onside kick, a blocked kick: the first fumble entry)
+/// and for a fumble after it.
+struct KickRecoveryRule {
+    std::int32_t kickersRecoverKick;
+    std::int32_t receiversRecoverKick;
+    std::int32_t kickersRecoverFumble;
+    std::int32_t receiversRecoverFumble;
+};
+
+/// The turnover a kick's fumbles leave, walking the recorded entries in
+/// order; the last one decides. `firstIsKick` says the first entry records
+/// the kick's own loose ball.
+std::int32_t kickTurnover(const PlayRecord &play, bool kickingHome, bool firstIsKick, const KickRecoveryRule &rule);
+
 /// A kicker row as the dialog opens: the team's remembered kicker (or punter)
 /// chosen with his number, when he is on the roster.
 PlayerEntry rememberedKicker(const std::vector<PlayerRecord> &roster, std::string_view name);

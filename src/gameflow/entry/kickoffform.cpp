@@ -6,6 +6,8 @@
 #include "vocabulary/spots.h"
 #include "vocabulary/vocabulary.h"
 
+#include <array>
+
 namespace yardmark {
 
 namespace {
@@ -14,17 +16,9 @@ constexpr std::int32_t kKickOverYards = 5;
 
 std::int32_t kickResultOf(KickOffResult result)
 {
-    switch (result) {
-    case KickOffResult::Returned:
-        return code(KickResult::Runback);
-    case KickOffResult::TouchBack:
-        return code(KickResult::Touchback);
-    case KickOffResult::OutOfBounds:
-        return code(KickResult::OutOfBounds);
-    case KickOffResult::FairCatch:
-        return code(KickResult::FairCatch);
-    }
-    return code(KickResult::NoKick);
+    constexpr std::array results{KickResult::Runback, KickResult::Touchback, KickResult::OutOfBounds,
+                                 KickResult::FairCatch};
+    return code(results[static_cast<std::size_t>(result)]);
 }
 
 } // namespace
@@ -121,20 +115,11 @@ bool KickOffClass::kickOverAfterOutOfBounds()
 
 std::int32_t KickOffClass::turnoverAfterFumbles() const
 {
-    // The last recorded recovery decides: the kicking team holding the ball
-    // is a fumble lost by the receivers, or its own onside kick recovered.
-    const PlayRecord &play = m_context.currentPlay();
-    const bool kickingHome = m_context.situation().homeHasBall;
-    std::int32_t turnover = code(TurnoverKind::NoTurnover);
-    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
-        if (play.fumbleRecoveredByHome[i] != kickingHome)
-            turnover = code(TurnoverKind::NoTurnover);
-        else if (i == 0 && m_form.onsideSuccessful)
-            turnover = code(TurnoverKind::OnsideKickRecovered);
-        else
-            turnover = code(TurnoverKind::Fumble);
-    }
-    return turnover;
+    // The kicking team holding the ball at the last recovery is a fumble lost
+    // by the receivers, or, first, its own onside kick recovered.
+    constexpr KickRecoveryRule rule{code(TurnoverKind::OnsideKickRecovered), code(TurnoverKind::NoTurnover),
+                                    code(TurnoverKind::Fumble), code(TurnoverKind::NoTurnover)};
+    return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, m_form.onsideSuccessful, rule);
 }
 
 bool KickOffClass::ok()

@@ -5,27 +5,17 @@
 #include "gameflow/interaction.h"
 #include "vocabulary/vocabulary.h"
 
+#include <array>
+
 namespace yardmark {
 
 namespace {
 
 std::int32_t kickResultOf(PuntResult result)
 {
-    switch (result) {
-    case PuntResult::Returned:
-        return code(KickResult::Runback);
-    case PuntResult::TouchBack:
-        return code(KickResult::Touchback);
-    case PuntResult::Downed:
-        return code(KickResult::DownedByKickingTeam);
-    case PuntResult::OutOfBounds:
-        return code(KickResult::OutOfBounds);
-    case PuntResult::FairCatch:
-        return code(KickResult::FairCatch);
-    case PuntResult::Blocked:
-        return code(KickResult::BlockedPunt);
-    }
-    return code(KickResult::NoKick);
+    constexpr std::array results{KickResult::Runback,     KickResult::Touchback, KickResult::DownedByKickingTeam,
+                                 KickResult::OutOfBounds, KickResult::FairCatch, KickResult::BlockedPunt};
+    return code(results[static_cast<std::size_t>(result)]);
 }
 
 } // namespace
@@ -95,18 +85,10 @@ std::int32_t PuntClass::turnoverAfterFumbles() const
     // is a fumble lost by the receivers. A blocked punt the receivers recover
     // is theirs as a blocked kick; one the punting team falls on is no
     // turnover, the receivers taking over.
-    const PlayRecord &play = m_context.currentPlay();
-    const bool puntingHome = m_context.situation().homeHasBall;
+    constexpr KickRecoveryRule rule{code(TurnoverKind::NoTurnover), code(TurnoverKind::BlockedKickLost),
+                                    code(TurnoverKind::Fumble), code(TurnoverKind::NoTurnover)};
     const bool blocked = m_form.result == PuntResult::Blocked;
-    std::int32_t turnover = code(TurnoverKind::NoTurnover);
-    for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i) {
-        const bool puntersRecovered = play.fumbleRecoveredByHome[i] == puntingHome;
-        if (i == 0 && blocked)
-            turnover = code(puntersRecovered ? TurnoverKind::NoTurnover : TurnoverKind::BlockedKickLost);
-        else
-            turnover = code(puntersRecovered ? TurnoverKind::Fumble : TurnoverKind::NoTurnover);
-    }
-    return turnover;
+    return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, blocked, rule);
 }
 
 bool PuntClass::ok()
