@@ -48,6 +48,8 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
     addNarrateCommand(app, context);
     addShowCommand(app, context);
     addUpgradeCommand(app, context);
+    addExportCommand(app, context);
+    addTeamCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -32,6 +32,7 @@ struct CliContext {
     std::vector<std::string> inputs; ///< its input files, when it takes several
     std::string format;              ///< --format; empty for the command's default
     std::string period;              ///< --period; empty for the whole game
+    bool personal = false;           ///< --personal
     std::function<void(std::ostream &)> run;
 };
 
@@ -42,5 +43,7 @@ void addOutputOption(CLI::App &command, CliContext &context, const std::string &
 void addNarrateCommand(CLI::App &app, CliContext &context);
 void addShowCommand(CLI::App &app, CliContext &context);
 void addUpgradeCommand(CLI::App &app, CliContext &context);
+void addExportCommand(CLI::App &app, CliContext &context);
+void addTeamCommand(CLI::App &app, CliContext &context);
 
 } // namespace yardmark::cli

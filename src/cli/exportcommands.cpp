@@ -1,0 +1,100 @@
+// The export sub-commands: the game's reports exactly as their writers put
+// them into a new file.
+
+#include "clicontext.h"
+#include "inputs.h"
+#include "gameflow/playbyplay.h"
+#include "records/datetime.h"
+#include "stats/drivesummary.h"
+#include "stats/gamesummary.h"
+#include "stats/gameteamstats.h"
+#include "stats/scoringsummary.h"
+#include "vocabulary/narration.h"
+
+#include <map>
+#include <ostream>
+
+namespace yardmark::cli {
+namespace {
+
+const std::map<std::string, SummaryPeriod> kPeriods = {
+    {"game", SummaryPeriod::Game},           {"1st-half", SummaryPeriod::FirstHalf},
+    {"2nd-half", SummaryPeriod::SecondHalf}, {"q1", SummaryPeriod::FirstQuarter},
+    {"q2", SummaryPeriod::SecondQuarter},    {"q3", SummaryPeriod::ThirdQuarter},
+    {"q4", SummaryPeriod::FourthQuarter},
+};
+
+std::vector<std::string> periodNames()
+{
+    std::vector<std::string> names;
+    for (const auto &[name, period] : kPeriods)
+        names.push_back(name);
+    return names;
+}
+
+CLI::App *addGameReport(CLI::App &parent, CliContext &context, const std::string &name, const std::string &help,
+                        std::vector<std::string> formats)
+{
+    auto *command = parent.add_subcommand(name, help);
+    command->add_option("GAME", context.input, "game file (.gam)")->required();
+    command->add_option("--format", context.format, "output format (default " + formats.front() + ")")
+        ->check(CLI::IsMember(formats));
+    addOutputOption(*command, context);
+    return command;
+}
+
+bool isHtml(const CliContext &context)
+{
+    return context.format == "html";
+}
+
+} // namespace
+
+void addExportCommand(CLI::App &app, CliContext &context)
+{
+    auto *exportCommand = app.add_subcommand("export", "export a game's report as a new file would hold it");
+    exportCommand->require_subcommand(1);
+
+    auto *summary = addGameReport(*exportCommand, context, "summary", "the game summary of both teams",
+                                  {"csv", "html"});
+    summary->add_option("--period", context.period, "the period (default game)")->check(CLI::IsMember(periodNames()));
+    summary->callback([&context] {
+        context.run = [&context](std::ostream &out) {
+            const Game game = loadGameOrFail(context.input);
+            const SummaryPeriod period = kPeriods.at(context.period.empty() ? "game" : context.period);
+            const QuarterRange range = summaryPeriodRange(game, period);
+            const LeagueOptions &league = context.settings.league;
+            const GameTeamStats home = computeGameTeamStats(game, true, range.first, range.last, league);
+            const GameTeamStats visitor = computeGameTeamStats(game, false, range.first, range.last, league);
+            writeGameSummary(out, game, home, visitor, isHtml(context), false, context.settings.app.html,
+                             currentDateTime());
+        };
+    });
+
+    addGameReport(*exportCommand, context, "drives", "the drive summary", {"csv", "html"})->callback([&context] {
+        context.run = [&context](std::ostream &out) {
+            writeDriveSummary(out, loadGameOrFail(context.input), context.settings.league, isHtml(context), false,
+                              context.settings.app.html, currentDateTime());
+        };
+    });
+
+    addGameReport(*exportCommand, context, "scoring", "the scoring summary", {"csv", "html"})->callback([&context] {
+        context.run = [&context](std::ostream &out) {
+            writeScoringSummary(out, loadGameOrFail(context.input), context.settings.league, isHtml(context), false,
+                                context.settings.app.html, currentDateTime());
+        };
+    });
+
+    addGameReport(*exportCommand, context, "playbyplay", "the play-by-play", {"text", "html"})->callback([&context] {
+        context.run = [&context](std::ostream &out) {
+            const Game game = loadGameOrFail(context.input);
+            std::vector<std::string> lines;
+            for (const PlayRecord &play : game.plays)
+                lines.push_back(narratePlay(play, game.info, context.settings.league));
+            writePlayByPlay(out, game.info, lines, isHtml(context), false, context.settings.app.html,
+                            currentDateTime());
+        };
+    });
+}
+
+} // namespace yardmark::cli
