@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace yardmark::testing {
 namespace {
@@ -32,7 +33,9 @@ std::string readText(const std::filesystem::path &path)
 
 std::filesystem::path freshDirectory(const std::string &name)
 {
-    const auto dir = std::filesystem::temp_directory_path() / ("yardmark-cli-" + name);
+    // The process id keeps runs of the suite that happen at once apart.
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("yardmark-cli-" + name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace yardmark {
 namespace {
@@ -163,7 +164,7 @@ TEST(SettingsFileTest, OnlyTheFirstWordOfTheWallpaperPathIsRead)
 
 TEST(SettingsFileTest, MissingFileKeepsDefaultsAndFileSetsMidfield)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "yardmark-settings-test";
+    const auto dir = std::filesystem::temp_directory_path() / ("yardmark-settings-test-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
 
@@ -188,7 +189,7 @@ TEST(SettingsFileTest, MissingFileKeepsDefaultsAndFileSetsMidfield)
 
 TEST(SettingsFileTest, TheFileLivesInTheStartDirectoryWhenOneIsThere)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "yardmark-settings-where";
+    const auto dir = std::filesystem::temp_directory_path() / ("yardmark-settings-where-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "start");
     setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
