@@ -1,5 +1,6 @@
 #include "clirunner.h"
 #include "records/gamefile.h"
+#include "records/settingsfile.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -66,6 +67,42 @@ TEST_F(GameCommandsTest, NarrateWritesOneLinePerPlay)
     EXPECT_EQ(toFile.exitCode, 0);
     EXPECT_EQ(toFile.out, "");
     EXPECT_EQ(readText(dir / "plays.txt"), run.out);
+}
+
+// The lines are the play list's: team names from the game information, names
+// passed through byte for byte, yardages on the field of the league options
+// found in the start directory.
+TEST_F(GameCommandsTest, NarrateGivesThePlayListLinesOnTheLeaguesField)
+{
+    Game game = sampleGame();
+    PlayRecord pass;
+    pass.playType = 2;
+    pass.homeHasBall = true;
+    pass.quarter = 1;
+    pass.downBefore = 2;
+    pass.passResult = 1;
+    pass.firstDown = 1;
+    pass.initialSpot = {20, true};
+    pass.finalSpot = {20, false};
+    pass.players[0].name = "Smith";
+    pass.players[1].name = "Jones";
+    game.plays.push_back(pass);
+    ASSERT_TRUE(saveGame(game, (dir / "game.gam").string()));
+    const std::string firstLines = "1st Q, H, Jos\xE9 N\xFA\xF1"
+                                   "ez kicks off for Lions\n"
+                                   "1st Q, V, 1st D,  rushes for 6\n";
+
+    const CliRun outdoor = runCliBinary({"narrate", "game.gam"}, dir);
+    ASSERT_EQ(outdoor.exitCode, 0) << outdoor.err;
+    EXPECT_EQ(outdoor.out, firstLines + "2nd Q, H, 3rd D, Smith passes to Jones for 60, 1st Down\n");
+
+    Settings indoor;
+    setDefaults(indoor);
+    indoor.league.indoorField = true;
+    ASSERT_TRUE(writeSettings(dir / "yardmark.ini", indoor));
+    const CliRun run = runCliBinary({"narrate", "game.gam"}, dir);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, firstLines + "2nd Q, H, 3rd D, Smith passes to Jones for 10, 1st Down\n");
 }
 
 TEST_F(GameCommandsTest, ShowGivesEveryFieldByNameInUtf8)
