@@ -207,6 +207,18 @@ TEST(NarrationTest, Passes)
              .turnover(TurnoverKind::Interception)
              .score(ScoreType::DefensiveTouchdown),
          "2nd Q, H, 3rd D, Smith intercepted by Davis, TD", "2nd Q, H, 3rd D, Smith intercepted by Davis, TD"},
+        {"interception code wins over the pass result",
+         Play(Pass).pass(PassResult::Completion).from(20, H).to(30, H).turnover(TurnoverKind::Interception),
+         "2nd Q, H, 3rd D, Smith intercepted by Davis", "2nd Q, H, 3rd D, Smith intercepted by Davis"},
+        {"fumble lost and returned for a touchdown",
+         Play(Pass)
+             .pass(PassResult::Completion)
+             .turnover(TurnoverKind::Fumble)
+             .fumbles(1)
+             .score(ScoreType::DefensiveTouchdown)
+             .firstDown(),
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense, TD",
+         "2nd Q, H, 3rd D, Jones fumbles, recovered by defense, TD"},
         {"interception without a turnover code", Play(Pass).pass(PassResult::Interception),
          "2nd Q, H, 3rd D, Smith intercepted by Davis", "2nd Q, H, 3rd D, Smith intercepted by Davis"},
         {"fumble lost names the receiver", Play(Pass).pass(PassResult::Sack).turnover(TurnoverKind::Fumble).fumbles(1),
