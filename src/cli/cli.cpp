@@ -50,6 +50,8 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
     addUpgradeCommand(app, context);
     addExportCommand(app, context);
     addTeamCommand(app, context);
+    addStatsCommands(app, context);
+    addScheduleCommand(app, context);
 
     try {
         app.parse(argc, argv);

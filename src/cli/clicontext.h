@@ -33,6 +33,8 @@ struct CliContext {
     std::string format;              ///< --format; empty for the command's default
     std::string period;              ///< --period; empty for the whole game
     bool personal = false;           ///< --personal
+    std::string team;                ///< --team
+    std::string view;                ///< --view; empty for the team's own
     std::function<void(std::ostream &)> run;
 };
 
@@ -45,5 +47,8 @@ void addShowCommand(CLI::App &app, CliContext &context);
 void addUpgradeCommand(CLI::App &app, CliContext &context);
 void addExportCommand(CLI::App &app, CliContext &context);
 void addTeamCommand(CLI::App &app, CliContext &context);
+void addTeamAddressesCommand(CLI::App &team, CliContext &context);
+void addStatsCommands(CLI::App &app, CliContext &context);
+void addScheduleCommand(CLI::App &app, CliContext &context);
 
 } // namespace yardmark::cli

@@ -11,26 +11,10 @@
 #include "stats/scoringsummary.h"
 #include "vocabulary/narration.h"
 
-#include <map>
 #include <ostream>
 
 namespace yardmark::cli {
 namespace {
-
-const std::map<std::string, SummaryPeriod> kPeriods = {
-    {"game", SummaryPeriod::Game},           {"1st-half", SummaryPeriod::FirstHalf},
-    {"2nd-half", SummaryPeriod::SecondHalf}, {"q1", SummaryPeriod::FirstQuarter},
-    {"q2", SummaryPeriod::SecondQuarter},    {"q3", SummaryPeriod::ThirdQuarter},
-    {"q4", SummaryPeriod::FourthQuarter},
-};
-
-std::vector<std::string> periodNames()
-{
-    std::vector<std::string> names;
-    for (const auto &[name, period] : kPeriods)
-        names.push_back(name);
-    return names;
-}
 
 CLI::App *addGameReport(CLI::App &parent, CliContext &context, const std::string &name, const std::string &help,
                         std::vector<std::string> formats)
@@ -57,12 +41,11 @@ void addExportCommand(CLI::App &app, CliContext &context)
 
     auto *summary = addGameReport(*exportCommand, context, "summary", "the game summary of both teams",
                                   {"csv", "html"});
-    summary->add_option("--period", context.period, "the period (default game)")->check(CLI::IsMember(periodNames()));
+    addPeriodOption(*summary, context);
     summary->callback([&context] {
         context.run = [&context](std::ostream &out) {
             const Game game = loadGameOrFail(context.input);
-            const SummaryPeriod period = kPeriods.at(context.period.empty() ? "game" : context.period);
-            const QuarterRange range = summaryPeriodRange(game, period);
+            const QuarterRange range = summaryPeriodRange(game, chosenPeriod(context));
             const LeagueOptions &league = context.settings.league;
             const GameTeamStats home = computeGameTeamStats(game, true, range.first, range.last, league);
             const GameTeamStats visitor = computeGameTeamStats(game, false, range.first, range.last, league);

@@ -2,10 +2,58 @@
 
 #include "clicontext.h"
 #include "records/gamefile.h"
+#include "records/teamfile.h"
+#include "records/text.h"
+#include "reports/teamexport.h"
 
 #include <filesystem>
+#include <map>
 
 namespace yardmark::cli {
+namespace {
+
+bool isCsvName(const std::string &path)
+{
+    return path.size() >= 3 && equalsIgnoringCase(std::string_view(path).substr(path.size() - 3), "csv");
+}
+
+void requireReadable(const std::string &path, const char *what)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        throw CliError(std::string("cannot read ") + what + " " + path);
+}
+
+const std::map<std::string, SummaryPeriod> kPeriods = {
+    {"game", SummaryPeriod::Game},           {"1st-half", SummaryPeriod::FirstHalf},
+    {"2nd-half", SummaryPeriod::SecondHalf}, {"q1", SummaryPeriod::FirstQuarter},
+    {"q2", SummaryPeriod::SecondQuarter},    {"q3", SummaryPeriod::ThirdQuarter},
+    {"q4", SummaryPeriod::FourthQuarter},
+};
+
+std::vector<std::string> periodNames()
+{
+    std::vector<std::string> names;
+    for (const auto &[name, period] : kPeriods)
+        names.push_back(name);
+    return names;
+}
+
+} // namespace
+
+Team loadTeamOrFail(const std::string &path)
+{
+    Team team;
+    team.rosterOnly = false;
+    requireReadable(path, "team file");
+    if (isCsvName(path)) {
+        if (!importTeamCsv(team, path))
+            throw CliError("cannot read team list " + path);
+    } else if (!loadTeamFile(team, path)) {
+        throw CliError("team file " + path + " is damaged");
+    }
+    return team;
+}
 
 Game loadGameOrFail(const std::string &path)
 {
@@ -17,6 +65,16 @@ Game loadGameOrFail(const std::string &path)
         throw CliError("game file " + path + " is damaged");
     }
     return game;
+}
+
+void addPeriodOption(CLI::App &command, CliContext &context)
+{
+    command.add_option("--period", context.period, "the period (default game)")->check(CLI::IsMember(periodNames()));
+}
+
+SummaryPeriod chosenPeriod(const CliContext &context)
+{
+    return kPeriods.at(context.period.empty() ? "game" : context.period);
 }
 
 } // namespace yardmark::cli

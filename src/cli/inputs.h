@@ -1,13 +1,28 @@
 #pragma once
 
 #include "records/game.h"
+#include "stats/gamesummary.h"
+
+#include <CLI/CLI.hpp>
 
 #include <string>
 
 namespace yardmark::cli {
 
+struct CliContext;
+
 /// The game in the file at `path`; a CliError naming the file when it cannot
 /// be read or is damaged.
 Game loadGameOrFail(const std::string &path);
+
+/// A team file (.tem), or a comma-separated team list when the name ends in
+/// "csv", as a full team with personal information; a CliError naming the
+/// file when it cannot be read or is damaged.
+Team loadTeamOrFail(const std::string &path);
+
+/// The --period option of the game summary and team statistics:
+/// game, 1st-half, 2nd-half, q1 .. q4.
+void addPeriodOption(CLI::App &command, CliContext &context);
+SummaryPeriod chosenPeriod(const CliContext &context);
 
 } // namespace yardmark::cli

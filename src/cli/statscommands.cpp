@@ -1,0 +1,68 @@
+// The sub-commands over many game files: individual and team statistics.
+
+#include "clicontext.h"
+#include "inputs.h"
+#include "records/datetime.h"
+#include "stats/individualstatsreport.h"
+#include "stats/teamstats.h"
+
+#include <map>
+#include <ostream>
+
+namespace yardmark::cli {
+namespace {
+
+const std::map<std::string, StatView> kViews = {
+    {"team", StatView::Team}, {"opponents", StatView::Opponents}, {"combined", StatView::Combined}};
+
+void addGameSetOptions(CLI::App &command, CliContext &context)
+{
+    command.add_option("--team", context.team, "the team, or \"All Teams\"")->required();
+    command.add_option("--format", context.format, "output format (default csv)")
+        ->check(CLI::IsMember({"csv", "html"}));
+    command.add_option("GAME", context.inputs, "game files (.gam)")->required();
+    addOutputOption(command, context);
+}
+
+// Statistics skip a game file they cannot load; on the command line that is an
+// input error, named like any other.
+void failOnSkipped(int skipped, const std::vector<std::string> &paths)
+{
+    if (skipped == 0)
+        return;
+    for (const std::string &path : paths)
+        loadGameOrFail(path);
+}
+
+} // namespace
+
+void addStatsCommands(CLI::App &app, CliContext &context)
+{
+    auto *players = app.add_subcommand("players", "individual statistics over game files");
+    addGameSetOptions(*players, context);
+    players->add_option("--view", context.view, "team, opponents or combined (default team)")
+        ->check(CLI::IsMember({"team", "opponents", "combined"}));
+    players->callback([&context] {
+        context.run = [&context](std::ostream &out) {
+            const StatView view = kViews.at(context.view.empty() ? "team" : context.view);
+            failOnSkipped(writeIndividualStatsForFiles(out, context.inputs, context.team, view,
+                                                       context.settings.league, context.format == "html", false,
+                                                       context.settings.app.html, currentDateTime()),
+                          context.inputs);
+        };
+    });
+
+    auto *team = app.add_subcommand("teamstats", "team statistics against the opponents over game files");
+    addGameSetOptions(*team, context);
+    addPeriodOption(*team, context);
+    team->callback([&context] {
+        context.run = [&context](std::ostream &out) {
+            failOnSkipped(writeTeamStatsForFiles(out, context.inputs, context.team, chosenPeriod(context),
+                                                 context.settings.league, context.format == "html", false,
+                                                 context.settings.app.html, currentDateTime()),
+                          context.inputs);
+        };
+    });
+}
+
+} // namespace yardmark::cli
