@@ -45,9 +45,9 @@ void Game::renamePlayerInPlays(const std::string &oldName, const PlayerRecord &n
 Game newGame()
 {
     Game game;
-    for (std::string *text : {&game.info.fieldName, &game.info.referee, &game.info.umpire, &game.info.headLinesman,
-                              &game.info.lineJudge, &game.info.fieldJudge, &game.info.sideJudge, &game.info.backJudge})
-        *text = " ";
+    GameInfo &info = game.info;
+    info.fieldName = info.referee = info.umpire = info.headLinesman = " ";
+    info.lineJudge = info.fieldJudge = info.sideJudge = info.backJudge = " ";
     const DateTime today = currentDateTime();
     game.info.gameYear = today.year;
     game.info.gameMonth = static_cast<std::uint8_t>(today.month);
