@@ -64,13 +64,17 @@ bool PlayEntryDialog::choosePlayer(int row, int index)
     if (!entry || index < 0 || index >= static_cast<int>(roster.size()))
         return false;
     playerChosen(*entry, roster, index);
+    rowPlayerChosen(row);
     return true;
 }
 
 bool PlayEntryDialog::pickPlayer(int row, std::string_view name)
 {
     PlayerEntry *entry = rowEntry(row);
-    return entry && pickByName(*entry, rowRoster(row), name);
+    if (!entry || !pickByName(*entry, rowRoster(row), name))
+        return false;
+    rowPlayerChosen(row);
+    return true;
 }
 
 void PlayEntryDialog::clearPlayer(int row)
@@ -93,6 +97,8 @@ bool FumbleEntryDialog::selectFumble(int slot)
 void FumbleEntryDialog::setRecoveredBy(std::optional<bool> home)
 {
     yardmark::setRecoveredBy(fumbleSection(), home, recoveryPreset());
+    if (home)
+        recoveredByChecked();
 }
 
 void FumbleEntryDialog::typeRecovererNumber(std::string_view text)

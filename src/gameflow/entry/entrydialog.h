@@ -57,6 +57,8 @@ protected:
     PlayerEntry *rowEntry(int row) { return const_cast<PlayerEntry *>(std::as_const(*this).rowEntry(row)); }
     /// Whether a row lists the offense (the kicking team on kicks).
     virtual bool rowListsOffense(int row) const = 0;
+    /// A player was chosen in a row's drop-down (by index or by name).
+    virtual void rowPlayerChosen(int /*row*/) {}
 
     PlayEntryContext m_context;
 
@@ -95,6 +97,8 @@ protected:
     SpotEntry &finalSpotEntry() { return const_cast<SpotEntry &>(std::as_const(*this).finalSpotEntry()); }
     /// Where a recovery is first placed when its team is checked.
     virtual FieldSpot recoveryPreset() const { return m_context.currentPlay().initialSpot; }
+    /// A "Recovered By:" box was checked, after the section has been preset.
+    virtual void recoveredByChecked() {}
 };
 
 } // namespace yardmark

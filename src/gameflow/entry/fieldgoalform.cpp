@@ -52,11 +52,8 @@ void FieldGoalClass::chooseResult(FieldGoalResult result)
         m_context.currentPlay().kickResult = code(KickResult::BlockedFieldGoal);
 }
 
-void FieldGoalClass::setRecoveredBy(std::optional<bool> home)
+void FieldGoalClass::recoveredByChecked()
 {
-    FumbleEntryDialog::setRecoveredBy(home);
-    if (!home)
-        return;
     // A loose ball that was not blocked never became a kick.
     if (m_form.result != FieldGoalResult::Blocked)
         chooseResult(FieldGoalResult::NoKick);

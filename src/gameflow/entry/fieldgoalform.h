@@ -3,7 +3,6 @@
 #include "gameflow/entry/entrydialog.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace yardmark {
@@ -49,7 +48,6 @@ public:
 
     void setFinalSpot(const SpotEntry &spot) { m_form.finalSpot = spot; }
     void chooseResult(FieldGoalResult result);
-    void setRecoveredBy(std::optional<bool> home);
 
     /// OK: records the attempt and writes the situation; false while the
     /// dialog stays open.
@@ -60,6 +58,7 @@ protected:
     bool rowListsOffense(int row) const override { return row == Kicker; }
     const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
     const SpotEntry &finalSpotEntry() const override { return m_form.finalSpot; }
+    void recoveredByChecked() override;
 
 private:
     std::int32_t turnoverAfterFumbles() const;

@@ -49,20 +49,10 @@ const PlayerEntry *PuntClass::rowEntry(int row) const
     }
 }
 
-bool PuntClass::choosePlayer(int row, int index)
+void PuntClass::rowPlayerChosen(int row)
 {
-    const bool chosen = FumbleEntryDialog::choosePlayer(row, index);
-    if (chosen && row == BlockedBy)
+    if (row == BlockedBy)
         chooseResult(PuntResult::Blocked);
-    return chosen;
-}
-
-bool PuntClass::pickPlayer(int row, std::string_view name)
-{
-    const bool chosen = FumbleEntryDialog::pickPlayer(row, name);
-    if (chosen && row == BlockedBy)
-        chooseResult(PuntResult::Blocked);
-    return chosen;
 }
 
 void PuntClass::chooseResult(PuntResult result)

@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 namespace yardmark {
 
@@ -51,8 +50,6 @@ public:
     const PuntForm &form() const { return m_form; }
     PuntForm &form() { return m_form; }
 
-    bool choosePlayer(int row, int index);
-    bool pickPlayer(int row, std::string_view name);
     void setPuntedTo(const SpotEntry &spot) { m_form.puntedTo = spot; }
     void setFinalSpot(const SpotEntry &spot) { m_form.finalSpot = spot; }
     void chooseResult(PuntResult result);
@@ -66,6 +63,7 @@ protected:
     bool rowListsOffense(int row) const override { return row != Returner && row != BlockedBy; }
     const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
     const SpotEntry &finalSpotEntry() const override { return m_form.finalSpot; }
+    void rowPlayerChosen(int row) override;
 
 private:
     std::int32_t turnoverAfterFumbles() const;

@@ -127,7 +127,8 @@ TEST_F(FieldGoalTest, MissedKickGivesTheDefenseTheBall)
 TEST_F(FieldGoalTest, BlockedKickSelectorAndRecoveryBoxes)
 {
     FieldGoalClass dialog(context);
-    dialog.setRecoveredBy(true);
+    FumbleEntryDialog &asEntryDialog = dialog;
+    asEntryDialog.setRecoveredBy(true);
     EXPECT_EQ(dialog.form().result, FieldGoalResult::NoKick) << "a loose ball before the kick";
     EXPECT_EQ(dialog.form().fumbles.form.recoveredAt, visitorSpot("20"));
 

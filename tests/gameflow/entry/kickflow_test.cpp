@@ -14,10 +14,14 @@ protected:
     {
         ui.playDialog = [this](PlayKind kind, PlayEntryContext &context) {
             switch (kind) {
-            case PlayKind::KickOff: return runKickOffDialog(context, kickOff);
-            case PlayKind::Punt: return runPuntDialog(context, punt);
-            case PlayKind::FieldGoal: return runFieldGoalDialog(context, fieldGoal);
-            default: return false;
+            case PlayKind::KickOff:
+                return runKickOffDialog(context, kickOff);
+            case PlayKind::Punt:
+                return runPuntDialog(context, punt);
+            case PlayKind::FieldGoal:
+                return runFieldGoalDialog(context, fieldGoal);
+            default:
+                return false;
             }
         };
     }

@@ -102,6 +102,12 @@ TEST_F(PuntTest, ChoosingTheBlockerChoosesBlockedBy)
     dialog.chooseResult(PuntResult::Returned);
     EXPECT_EQ(dialog.form().fumbles.selectorEntries[0], "Fumble 1");
 
+    // A window holding the dialog as a play entry dialog picks by name.
+    PuntClass picked(context);
+    PlayEntryDialog &asEntryDialog = picked;
+    ASSERT_TRUE(asEntryDialog.pickPlayer(PuntClass::BlockedBy, "Evans"));
+    EXPECT_EQ(picked.form().result, PuntResult::Blocked);
+
     // Typing a number only finds the player in the list.
     PuntClass typed(context);
     typed.typePlayerNumber(PuntClass::BlockedBy, "80");
