@@ -14,6 +14,11 @@
 
 namespace yardmark {
 
+/// A first down always leaves 10 yards to go, whatever the field; downs are
+/// kept 0-based, the fourth being 3.
+inline constexpr std::int32_t kYardsForFirstDown = 10;
+inline constexpr std::int32_t kFourthDown = 3;
+
 /// A team's name as the dialogs show it on captions and Home/Visitor controls.
 const std::string &teamName(const Game &game, bool home);
 

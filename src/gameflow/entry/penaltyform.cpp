@@ -12,9 +12,6 @@ namespace yardmark {
 
 namespace {
 
-constexpr std::int32_t kYardsForFirstDown = 10;
-constexpr std::int32_t kFourthDown = 3;
-
 std::string numberText(std::int64_t value)
 {
     return std::to_string(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),

@@ -71,7 +71,7 @@ protected:
 
 private:
     void showResult(std::int32_t down, std::int32_t toGo);
-    void showFirstDown() { showResult(0, 10); }
+    void showFirstDown() { showResult(0, kYardsForFirstDown); }
 
     PenaltyForm m_form;
     bool m_defensive;

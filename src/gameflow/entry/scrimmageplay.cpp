@@ -12,9 +12,6 @@ namespace yardmark {
 
 namespace {
 
-constexpr std::int32_t kYardsForFirstDown = 10;
-constexpr std::int32_t kFourthDown = 3;
-
 std::int32_t goalLineScore(const PlayRecord &play, bool tryPending)
 {
     const bool defenseGoal = play.finalSpot.homeSide != play.homeHasBall;

@@ -250,5 +250,40 @@ TEST_F(EntryTest, RunRushDialogAcceptsWhatTheScriptFilled)
     EXPECT_EQ(situation.toGo, 4);
 }
 
+TEST_F(EntryTest, RushOnTheIndoorFieldHoldsSpotsAtItsMidfield)
+{
+    league.indoorField = true;
+    league.midfieldYardLine = 25;
+    snap(0, 10, {20, kHome});
+    RushDialog dialog(context);
+    dialog.setYardsMade("12");
+    EXPECT_EQ(dialog.form().finalSpot, (SpotEntry{kVisitor, "18"}));
+    dialog.setFinalSpot({kVisitor, "40"});
+    EXPECT_EQ(play.finalSpot, (FieldSpot{25, kVisitor}));
+    EXPECT_EQ(dialog.form().yardsMade, "5");
+    dialog.form().finalSpot.yardText.clear();
+    dialog.form().yardsMade = "999";
+    ASSERT_TRUE(dialog.ok());
+    EXPECT_EQ(situation.ballSpot, (FieldSpot{0, kVisitor}));
+    EXPECT_EQ(play.scoreType, code(ScoreType::Touchdown));
+}
+
+TEST_F(EntryTest, RowsTheDialogLacksAreIgnored)
+{
+    snap(0, 10, {30, kHome});
+    RushDialog dialog(context);
+    dialog.typePlayerNumber(7, "22");
+    EXPECT_FALSE(dialog.choosePlayer(-1, 0));
+    EXPECT_FALSE(dialog.pickPlayer(4, "Adams"));
+    dialog.clearPlayer(9);
+    EXPECT_TRUE(dialog.rowRoster(4).empty());
+    EXPECT_EQ(dialog.playerRow(4), PlayerEntry{});
+    EXPECT_FALSE(dialog.chooseRecoverer(0)) << "no team checked: the list is empty";
+    EXPECT_FALSE(dialog.selectFumble(3));
+    ASSERT_TRUE(dialog.ok());
+    for (const PlayerRecord &player : play.players)
+        EXPECT_EQ(player.name, player.number == 7 ? "Adams" : "");
+}
+
 } // namespace
 } // namespace yardmark
