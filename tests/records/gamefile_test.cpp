@@ -3,22 +3,19 @@
 
 #include "samplerecords.h"
 
+#include "support/bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace yardmark {
 namespace {
 
+using testing::int32At;
+using testing::textAt;
+
 using testing::fileBytes;
 using testing::sampleGame;
 using testing::TempDir;
-
-std::int32_t int32At(const std::vector<std::uint8_t> &bytes, std::size_t offset)
-{
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i)
-        u |= static_cast<std::uint32_t>(bytes.at(offset + i)) << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
 
 // What a load restores: everything but the new-game flag and the teams' file names.
 Game asLoaded(Game game, const std::string &path, const Game &target)

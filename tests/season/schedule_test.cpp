@@ -2,6 +2,8 @@
 
 #include "records/atomicfile.h"
 
+#include "support/bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,18 +12,8 @@
 namespace yardmark {
 namespace {
 
-std::int32_t int32At(const std::vector<std::uint8_t> &bytes, std::size_t offset)
-{
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i)
-        u |= static_cast<std::uint32_t>(bytes.at(offset + i)) << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
-
-std::string textAt(const std::vector<std::uint8_t> &bytes, std::size_t offset)
-{
-    return std::string(reinterpret_cast<const char *>(bytes.data() + offset));
-}
+using testing::int32At;
+using testing::textAt;
 
 ScheduleEntry event(int year, int month, int day, int hour, int minute, EventType type, const std::string &home,
                     const std::string &visitor, const std::string &note = {})
