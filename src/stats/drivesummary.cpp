@@ -144,6 +144,7 @@ std::vector<DriveLine> scanDrives(const Game &game, const LeagueOptions &options
         line.yards = drive.yards();
         line.duration = overtime ? "N/A" : clockText(driveDuration(game, start, end, options));
         line.result = result;
+        line.playIndex = index;
         lines.push_back(std::move(line));
     }
     return lines;

@@ -21,6 +21,7 @@ struct DriveLine {
     std::int32_t yards = 0;
     std::string duration; ///< "m:ss", or "N/A" in overtime
     std::string result;   ///< "TD at 3:05 of 1st Quarter", "End of Half", ...
+    std::int32_t playIndex = 0; ///< the play that ended the drive
 
     bool operator==(const DriveLine &) const = default;
 };

@@ -55,6 +55,7 @@ std::vector<ScoringLine> scoringLines(const Game &game, const LeagueOptions &opt
             attempt ? line.narration
                     : scoreTime(play, clocked[i] < 0 ? nullptr : &plays[static_cast<std::size_t>(clocked[i])],
                                 line.narration);
+        line.playIndex = static_cast<std::int32_t>(i);
         lines.push_back(std::move(line));
     }
     return lines;

@@ -20,6 +20,7 @@ struct ScoringLine {
     std::int32_t yards = 0;
     std::string narration;   ///< the play's play-by-play line
     std::string description; ///< "at 3:05 <narration>" or "in <narration>"; a try's is its narration
+    std::int32_t playIndex = 0; ///< the play the line reports
 
     bool operator==(const ScoringLine &) const = default;
 };

@@ -95,8 +95,8 @@ TEST(DriveSummaryTest, ExportDoesNotRestartAtANewOvertimePeriod)
 {
     const std::vector<DriveLine> lines = scanDrives(drivesGame(), {}, DriveBreaks::Export);
     ASSERT_EQ(lines.size(), 9U);
-    EXPECT_EQ(lines[7], (DriveLine{kHome, "Home", 2, 30, "N/A", "TD in OT1"}));
-    EXPECT_EQ(lines[8], (DriveLine{kVisitor, "Visitor", 1, 2, "N/A", "End of Game"}));
+    EXPECT_EQ(lines[7], (DriveLine{kHome, "Home", 2, 30, "N/A", "TD in OT1", 14}));
+    EXPECT_EQ(lines[8], (DriveLine{kVisitor, "Visitor", 1, 2, "N/A", "End of Game", 15}));
 }
 
 TEST(DriveSummaryTest, EmptyGameAndGameWithoutClock)

@@ -1,0 +1,116 @@
+#include "app/printing.h"
+#include "app/qtpagesurface.h"
+
+#include "playlist.h"
+
+#include "records/datetime.h"
+#include "reports/playbyplayout.h"
+#include "reports/rosterstartersout.h"
+
+#include <QFontInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace yardmark {
+namespace {
+
+using test::Play;
+
+/// The text of a PDF file as pdftotext reads it, page by page (pages end in a form feed).
+QStringList pdfPages(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QChar('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+class PrintingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        setFixedNow(DateTime{2026, 11, 21, 16, 30, 0});
+    }
+    void TearDown() override { setFixedNow(std::nullopt); }
+    QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+Game longGame()
+{
+    Game game = test::gameOf({});
+    game.info.homeTeamName = "Caf\xe9 Eagles"; // Windows-1252 e-acute
+    for (int i = 0; i < 130; ++i)
+        game.plays.push_back(Play(PlayType::Rush, true).from(20).to(21 + i % 50).player(1, "Runner"));
+    return game;
+}
+
+TEST_F(PrintingTest, FontsComeFromTheMetricCompatibleFamilies)
+{
+    EXPECT_EQ(QFontInfo(qtFontFor({"Arial", 40, 400, false})).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_TRUE(QFontInfo(qtFontFor({"Courier New", 40, 400, true})).fixedPitch());
+}
+
+TEST_F(PrintingTest, PdfHoldsEveryPageWithHeaderAndLines)
+{
+    TPlayByPlayOut out("Play By Play", longGame(), LeagueOptions{});
+    ASSERT_TRUE(printToPdf(out, path("plays.pdf")));
+    const QStringList pages = pdfPages(path("plays.pdf"));
+    ASSERT_GE(pages.size(), 3);
+    for (int i = 0; i < pages.size(); ++i) {
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("Page %1").arg(i + 1))) << i;
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("Play By Play")));
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("11/21/2026")));
+    }
+    EXPECT_TRUE(pages.first().contains(QStringLiteral("Runner")));
+    EXPECT_EQ(pages.join(QString()).count(QStringLiteral("Runner")), 130);
+}
+
+TEST_F(PrintingTest, PageRangeLeavesOutTheEarlierPages)
+{
+    TPlayByPlayOut out("Play By Play", longGame(), LeagueOptions{});
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("range.pdf"));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 2);
+    ASSERT_TRUE(printOn(printer, out));
+    const QStringList pages = pdfPages(path("range.pdf"));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Page 2")));
+}
+
+TEST_F(PrintingTest, TextsLeaveWindows1252)
+{
+    Team eagles;
+    eagles.name = "Caf\xe9 Eagles";
+    PlayerRecord player;
+    player.name = "Jos\xe9";
+    player.number = 9;
+    eagles.players.push_back(player);
+    TRosterStartersOut out("Roster", kFirstTeamOnly, eagles, Team{}, 0);
+    ASSERT_TRUE(printToPdf(out, path("roster.pdf")));
+    const QStringList pages = pdfPages(path("roster.pdf"));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Café Eagles")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("# 9, José, B")));
+}
+
+TEST_F(PrintingTest, UnwritablePdfFailsAndLeavesNoFile)
+{
+    TPlayByPlayOut out("Play By Play", test::gameOf({}), LeagueOptions{});
+    EXPECT_FALSE(printToPdf(out, path("missing-folder/plays.pdf")));
+    EXPECT_FALSE(QFileInfo::exists(path("missing-folder/plays.pdf")));
+}
+
+} // namespace
+} // namespace yardmark
