@@ -52,6 +52,9 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
     addTeamCommand(app, context);
     addStatsCommands(app, context);
     addScheduleCommand(app, context);
+#ifdef YARDMARK_CLI_PRINT
+    addPrintCommand(app, context);
+#endif
 
     try {
         app.parse(argc, argv);

@@ -50,5 +50,8 @@ void addTeamCommand(CLI::App &app, CliContext &context);
 void addTeamAddressesCommand(CLI::App &team, CliContext &context);
 void addStatsCommands(CLI::App &app, CliContext &context);
 void addScheduleCommand(CLI::App &app, CliContext &context);
+#ifdef YARDMARK_CLI_PRINT
+void addPrintCommand(CLI::App &app, CliContext &context);
+#endif
 
 } // namespace yardmark::cli

@@ -1,0 +1,174 @@
+#include "indstatsout.h"
+
+#include "stats/formattext.h"
+
+namespace yardmark {
+
+namespace {
+
+struct SectionFormat {
+    const char *title;
+    std::array<const char *, 2> groups; ///< the group header lines, or none
+    const char *columns;
+    const char *row;
+    std::size_t ruleLength;
+};
+
+// Printed in category order: passer, rusher, receiver, punter, kicker, returner, defender.
+constexpr std::array<SectionFormat, 7> kSections{{
+    {"* Passer Stats *",
+     {nullptr, nullptr},
+     "No      Name                 Att Com Com% Int Yards Long TDs Avg ",
+     "%2s %-25s %3d %3d %3.0f  %2d  %4d   %2d  %3d %2.1f",
+     65},
+    {"* Rusher Stats *",
+     {nullptr, nullptr},
+     "No      Name                 Att  Yds  Lost Net Long Tds Avg ",
+     "%2s %-25s %3d %4d  %3d %4d %3d  %2d  %2.1f",
+     61},
+    {"* Receiver Stats *",
+     {nullptr, nullptr},
+     "No      Name                 Rec  Yards Long TDs Avg",
+     "%2s %-25s %3d  %4d  %3d  %2d  %2.1f",
+     54},
+    {"* Punter Stats *",
+     {nullptr, nullptr},
+     "No      Name                 Punts Yards Long  Avg TBs 20 Blkd",
+     "%2s %-25s %3d   %4d   %2d  %2.1f %2d  %2d  %2d ",
+     63},
+    {"* Field Goal / Extra Point Stats *",
+     {"                                 Field Goals       Extra Points",
+      "                             |------------------| |-------------|"},
+     "No      Name                 Att Gd Long Blkd FG% Att Gd Blkd EP%",
+     "%2s %-25s %3d %2d  %2d   %2d %3.0f %3d %3d %3d  %3.0f",
+     66},
+    {"* Punt / Kickoff Returns *",
+     {"                                Punt Returns     Kickoff Returns",
+      "                             |-----------------||----------------|"},
+     "No      Name                 Ret Yds Ln Avg TDs Ret Yds Ln Avg TDs",
+     "%2s %-25s %2d %4d %2d %3.0f %2d  %2d %4d %2d %3.0f %2d",
+     66},
+    {"* Defender Stats *",
+     {nullptr, nullptr},
+     "No      Name                 Ta TPG As Sa SPG Int ITD FR BP BFG",
+     "%2s %-25s %2d  %2.0f %2d %2d  %2.0f %2d  %2d  %2d %2d %2d",
+     64},
+}};
+
+/// Fills a row format: its two text conversions take the number and the name,
+/// each later conversion the next value, a count for "d" and an average for "f".
+std::string fillRow(const char *format, const std::string &number, const std::string &name,
+                    const std::vector<StatValue> &values)
+{
+    std::string text;
+    std::size_t texts = 0;
+    std::size_t next = 0;
+    for (const char *p = format; *p != '\0';) {
+        if (*p != '%') {
+            text += *p++;
+            continue;
+        }
+        const char *end = p + 1;
+        while (*end != '\0' && *end != 's' && *end != 'd' && *end != 'f')
+            ++end;
+        if (*end == '\0')
+            break;
+        const std::string conversion(p, end + 1);
+        if (*end == 's') {
+            text += formatText(conversion.c_str(), (texts++ == 0 ? number : name).c_str());
+        } else {
+            const StatValue value = next < values.size() ? values[next] : StatValue{};
+            ++next;
+            text += *end == 'd' ? formatText(conversion.c_str(), static_cast<int>(value.count))
+                                : formatText(conversion.c_str(), static_cast<double>(value.average));
+        }
+        p = end + 1;
+    }
+    return text;
+}
+
+std::string starLine(std::size_t length)
+{
+    return std::string(length, '*');
+}
+
+} // namespace
+
+std::string statPrintRow(int category, const StatRow &row)
+{
+    const std::string number = row.teamTotals ? std::string() : statNumberText(row.number);
+    return fillRow(kSections[static_cast<std::size_t>(category)].row, number, row.name, row.values);
+}
+
+TIndStatsOut::TIndStatsOut(std::string title, const Stat &stat, int category) : Printout(std::move(title))
+{
+    for (int c = 0; c < static_cast<int>(kSections.size()); ++c) {
+        if (category != kAllStatCategories && category != c)
+            continue;
+        Section section{c, {}, false};
+        const std::vector<StatRow> rows = statRows(stat, c);
+        for (const StatRow &row : rows)
+            section.rows.push_back(statPrintRow(c, row));
+        section.totals = rows.size() > 1 && rows.back().teamTotals;
+        m_sections.push_back(std::move(section));
+    }
+}
+
+void TIndStatsOut::rewind()
+{
+    m_section = 0;
+    m_nextRow = 0;
+    m_started = false;
+}
+
+bool TIndStatsOut::drawPage(PageSurface &surface, int page)
+{
+    const int headerBottom = drawPageHeader(surface, page, title());
+    surface.setFont(fixedBodyFont(surface));
+    const int line = surface.lineHeight();
+    const int left = margin(surface);
+    const int limit = surface.pageHeight() - 5 * line;
+    int y = headerBottom + 2 * line;
+    auto text = [&](const std::string &t) {
+        surface.drawText(left, y, t);
+        y += line;
+    };
+
+    while (m_section < m_sections.size() && y < limit) {
+        const Section &section = m_sections[m_section];
+        const SectionFormat &format = kSections[static_cast<std::size_t>(section.category)];
+        const std::string rule(format.ruleLength, '_');
+        if (!m_started) {
+            m_started = true;
+            text(" ");
+            const std::string stars = starLine(std::string(format.title).size());
+            text(stars);
+            text(format.title);
+            text(stars);
+            y += 2 * line;
+            for (const char *group : format.groups) {
+                if (group != nullptr)
+                    text(group);
+            }
+            text(format.columns);
+            surface.drawText(left, y, rule);
+            y += 3 * line;
+        }
+        while (m_nextRow < section.rows.size() && y < limit) {
+            if (section.totals && m_nextRow + 1 == section.rows.size())
+                text(rule);
+            text(section.rows[m_nextRow]);
+            ++m_nextRow;
+            if (section.rows.size() == 1)
+                text(rule);
+        }
+        if (m_nextRow < section.rows.size())
+            break;
+        ++m_section;
+        m_nextRow = 0;
+        m_started = false;
+    }
+    return m_section < m_sections.size();
+}
+
+} // namespace yardmark
