@@ -5,7 +5,6 @@
 
 #include "app/printing.h"
 #include "app/qtext.h"
-#include "records/teamfile.h"
 #include "reports/gamesumout.h"
 #include "reports/phoneout.h"
 #include "reports/playbyplayout.h"
@@ -20,7 +19,6 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 namespace yardmark::cli {
@@ -34,20 +32,6 @@ struct PrintOptions {
     std::string team;
     int category = kAllStatCategories;
 };
-
-/// A team file with its players' personal information.
-Team loadTeamOrFail(const std::string &path)
-{
-    Team team;
-    team.rosterOnly = false;
-    if (!loadTeamFile(team, path)) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            throw CliError("cannot read team file " + path);
-        throw CliError("team file " + path + " is damaged");
-    }
-    return team;
-}
 
 /// Renders the printout into the PDF file `path`. Qt draws the pages on its
 /// offscreen platform, so that no display is needed.
