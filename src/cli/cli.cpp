@@ -55,6 +55,8 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
 #ifdef YARDMARK_CLI_PRINT
     addPrintCommand(app, context);
 #endif
+    addRecordCommand(app, context);
+    addSimulateCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -53,5 +53,7 @@ void addScheduleCommand(CLI::App &app, CliContext &context);
 #ifdef YARDMARK_CLI_PRINT
 void addPrintCommand(CLI::App &app, CliContext &context);
 #endif
+void addRecordCommand(CLI::App &app, CliContext &context);
+void addSimulateCommand(CLI::App &app, CliContext &context);
 
 } // namespace yardmark::cli

@@ -1,0 +1,194 @@
+#include "cli/simulator.h"
+#include "clirunner.h"
+#include "gameflow/gamerules.h"
+#include "records/atomicfile.h"
+#include "records/gamefile.h"
+#include "records/teamfile.h"
+#include "stats/drivesummary.h"
+#include "stats/gameteamstats.h"
+#include "stats/points.h"
+#include "stats/scoringsummary.h"
+#include "vocabulary/narration.h"
+#include "vocabulary/vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+namespace yardmark::testing {
+namespace {
+
+using cli::Json;
+
+TEST(Pcg32Test, FollowsItsFixedAlgorithm)
+{
+    // The first outputs for seed 42, worked out by hand from the algorithm: a
+    // changed generator would silently change every sample season.
+    cli::Pcg32 seeded(42);
+    EXPECT_EQ(seeded.next(), 1085446021u);
+    EXPECT_EQ(seeded.next(), 176895750u);
+    EXPECT_EQ(seeded.next(), 789123591u);
+    EXPECT_NE(cli::Pcg32(43).next(), 1085446021u);
+
+    cli::Pcg32 rng(1);
+    std::set<int> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const int value = rng.between(-3, 3);
+        ASSERT_GE(value, -3);
+        ASSERT_LE(value, 3);
+        seen.insert(value);
+    }
+    EXPECT_EQ(seen.size(), 7u);
+    EXPECT_EQ(rng.below(0), 0);
+}
+
+TEST(LeagueTest, RostersAreFullSortedAndNumberedOnce)
+{
+    cli::Pcg32 rng(5);
+    const std::vector<Team> league = cli::makeLeague(rng, 8);
+    ASSERT_EQ(league.size(), 8u);
+    std::set<std::string> names;
+    for (const Team &team : league) {
+        EXPECT_TRUE(names.insert(team.name).second);
+        ASSERT_EQ(team.players.size(), 44u);
+        EXPECT_EQ(team.personalInfo.size(), team.players.size());
+        std::set<int> numbers;
+        for (std::size_t i = 0; i < team.players.size(); ++i) {
+            EXPECT_TRUE(numbers.insert(team.players[i].number).second) << team.name;
+            if (i > 0) {
+                EXPECT_LT(team.players[i - 1].name, team.players[i].name);
+            }
+        }
+        EXPECT_FALSE(team.currentQuarterback.empty());
+        EXPECT_FALSE(team.currentPunter.empty());
+    }
+}
+
+/// Every invariant a recorded game keeps, checked on one saved game.
+void checkSavedGame(const std::filesystem::path &path, const LeagueOptions &league, GameTeamStats &seasonHome)
+{
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(readWholeFile(path, bytes)) << path;
+    Game game;
+    ASSERT_TRUE(loadGame(game, path.string())) << path;
+    // Reloading gives back the very bytes that were saved.
+    const std::vector<std::uint8_t> again = encodeGame(game);
+    const auto differs = std::mismatch(again.begin(), again.end(), bytes.begin(), bytes.end());
+    EXPECT_TRUE(differs.first == again.end() && differs.second == bytes.end())
+        << path << " differs at byte " << (differs.first - again.begin()) << " of " << bytes.size();
+
+    const int savedHome = game.homeScore;
+    const int savedVisitor = game.visitorScore;
+    recomputeScore(game, league);
+    EXPECT_EQ(game.homeScore, savedHome) << path;
+    EXPECT_EQ(game.visitorScore, savedVisitor) << path;
+    int home = 0;
+    int visitor = 0;
+    for (int quarter = 0; quarter <= highestPlayQuarter(game); ++quarter) {
+        home += pointsInPeriod(game, quarter, true, league);
+        visitor += pointsInPeriod(game, quarter, false, league);
+    }
+    EXPECT_EQ(home, game.homeScore) << path;
+    EXPECT_EQ(visitor, game.visitorScore) << path;
+
+    const auto onField = [&](const FieldSpot &spot) {
+        return spot.yardLine >= 0 && spot.yardLine <= league.midfieldYardLine;
+    };
+    for (const PlayRecord &play : game.plays) {
+        EXPECT_TRUE(play.downBefore >= 0 && play.downBefore <= 3) << path;
+        EXPECT_TRUE(play.downAfter >= 0 && play.downAfter <= 3) << path;
+        EXPECT_TRUE(onField(play.initialSpot) && onField(play.finalSpot) && onField(play.receivedAt)) << path;
+        EXPECT_FALSE(narratePlay(play, game.info, league).empty());
+    }
+
+    // The game's statistics and summaries finish on every game.
+    GameTeamStats stats = computeGameTeamStats(game, true, 0, highestPlayQuarter(game), league);
+    addGameTeamStats(seasonHome, stats);
+    finishGameTeamStats(stats);
+    EXPECT_EQ(stats.totalPoints, game.homeScore) << path;
+    EXPECT_FALSE(scanDrives(game, league, DriveBreaks::Export).empty()) << path;
+    EXPECT_FALSE(scoringLines(game, league).empty() && game.homeScore + game.visitorScore > 0) << path;
+}
+
+TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
+{
+    const auto dir = freshDirectory("simulated-season");
+    Settings settings;
+    const LeagueOptions &league = settings.league;
+    int lines = 0;
+    int overtimeGames = 0;
+    std::set<std::string> ops;
+    const cli::LineObserver observe = [&](const Json &line, const Json &after) {
+        ++lines;
+        ops.insert(line["op"].get<std::string>());
+        // The situation after every entry stays within the downs and the field.
+        ASSERT_GE(after["down"].get<int>(), 0) << line.dump();
+        ASSERT_LE(after["down"].get<int>(), 3) << line.dump();
+        const int yard = after["ballSpot"]["yardLine"].get<int>();
+        ASSERT_TRUE(yard >= 0 && yard <= league.midfieldYardLine) << line.dump();
+        if (after["quarter"].get<int>() >= 4 && line["op"] == "quarter_up")
+            ++overtimeGames;
+    };
+    const cli::SeasonFiles files = cli::simulateSeason(2026, 200, dir, settings, observe);
+    ASSERT_EQ(files.games.size(), 200u);
+    ASSERT_EQ(files.teams.size(), 8u);
+    EXPECT_GT(lines, 200 * 100);
+    for (const char *op : {"open", "kickoff", "rush", "pass", "punt", "fieldgoal", "offensive_penalty",
+                           "defensive_penalty", "timeout", "quarter_up", "quit"})
+        EXPECT_TRUE(ops.count(op)) << op;
+    EXPECT_GT(overtimeGames, 0);
+
+    for (const std::string &name : files.teams) {
+        Team team;
+        EXPECT_TRUE(loadTeamFile(team, (dir / name).string())) << name;
+    }
+    GameTeamStats season = initGameTeamStats();
+    std::set<std::string> gameNames(files.games.begin(), files.games.end());
+    EXPECT_EQ(gameNames.size(), files.games.size());
+    for (const std::string &name : files.games)
+        checkSavedGame(dir / name, league, season);
+    finishGameTeamStats(season);
+    EXPECT_GT(season.totalPoints, 0);
+}
+
+TEST(SimulateCommandTest, ASeedGivesTheSameSeasonEveryTime)
+{
+    const auto dir = freshDirectory("simulate-command");
+    const CliRun first = runCliBinary({"simulate", "--seed", "9", "--games", "2", "--out", "a"}, dir);
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const CliRun second = runCliBinary({"simulate", "--seed", "9", "--games", "2", "--out", "b"}, dir);
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    EXPECT_EQ(first.out, second.out);
+    std::size_t files = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(dir / "a")) {
+        EXPECT_EQ(readText(entry.path()), readText(dir / "b" / entry.path().filename())) << entry.path();
+        ++files;
+    }
+    EXPECT_EQ(files, 10u); // eight teams and two games
+    const CliRun other = runCliBinary({"simulate", "--seed", "10", "--games", "2", "--out", "c"}, dir);
+    ASSERT_EQ(other.exitCode, 0);
+    const std::string game = first.out.substr(first.out.rfind('\n', first.out.size() - 2) + 1);
+    EXPECT_NE(readText(dir / "a" / game.substr(0, game.size() - 1)),
+              readText(dir / "c" / game.substr(0, game.size() - 1)));
+
+    // The games read as any recorded game does.
+    const CliRun narrate = runCliBinary({"narrate", "a/" + game.substr(0, game.size() - 1)}, dir);
+    EXPECT_EQ(narrate.exitCode, 0) << narrate.err;
+    EXPECT_GT(std::count(narrate.out.begin(), narrate.out.end(), '\n'), 100);
+}
+
+TEST(SimulateCommandTest, UsageAndWriteErrors)
+{
+    const auto dir = freshDirectory("simulate-errors");
+    EXPECT_EQ(runCliBinary({"simulate", "--seed", "1"}, dir).exitCode, 2);
+    EXPECT_EQ(runCliBinary({"simulate", "--games", "-1", "--out", "x"}, dir).exitCode, 2);
+    EXPECT_EQ(runCliBinary({"simulate", "--seed", "many", "--out", "x"}, dir).exitCode, 2);
+    std::ofstream(dir / "file") << "not a directory";
+    const CliRun blocked = runCliBinary({"simulate", "--games", "1", "--out", "file"}, dir);
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_EQ(blocked.err, "yardmark-cli: cannot create directory file\n");
+}
+
+} // namespace
+} // namespace yardmark::testing
