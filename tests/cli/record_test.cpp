@@ -303,5 +303,39 @@ TEST_F(RecordTest, UnreadableInputsAndUsageErrors)
     EXPECT_NE(help.out.find("SCRIPT"), std::string::npos);
 }
 
+// The example game of the scoring script guide runs as the guide tells.
+TEST_F(RecordTest, TheGuidesExampleGameRuns)
+{
+    const auto sourceRoot = std::filesystem::path(YARDMARK_TEST_DATA).parent_path().parent_path().parent_path();
+    const std::string guide = readText(sourceRoot / "docs" / "scoring-scripts.md");
+    const std::size_t start = guide.find("```jsonl\n");
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = guide.find("```", start + 9);
+    std::vector<std::string> script;
+    std::istringstream block(guide.substr(start + 9, end - start - 9));
+    for (std::string line; std::getline(block, line);)
+        script.push_back(line);
+    ASSERT_EQ(script.size(), 13u);
+
+    game.homeTeam.players = {PlayerRecord{"Al Runner", 22, 6, 0, 1}, PlayerRecord{"Bo Passer", 7, 1, 0, 1},
+                             PlayerRecord{"Cy Kicker", 3, 2, 0, 1}, PlayerRecord{"Max Backer", 55, 0, 13, 2},
+                             PlayerRecord{"Rex Wide", 81, 20, 0, 1}};
+    game.visitorTeam.players = {PlayerRecord{"Dan Tackler", 55, 0, 13, 2}, PlayerRecord{"Fox Kicker", 9, 2, 0, 1},
+                                PlayerRecord{"Lee Back", 30, 6, 0, 1}};
+    ASSERT_TRUE(saveGame(game, (dir / "game.gam").string()));
+    const CliRun run = record(script);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<Json> lines = jsonLines(run.out);
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(lines[5]["homeScore"], 7);
+    EXPECT_EQ(lines[7]["homeHasBall"], 1); // the fumble was lost
+    EXPECT_EQ(lines[10]["down"], 1);
+    EXPECT_EQ(lines[12]["homeScore"], 10);
+    EXPECT_EQ(lines[12]["visitorScore"], 0);
+    const Game recorded = saved();
+    EXPECT_EQ(recorded.plays.size(), 11u);
+    EXPECT_EQ(recorded.homeScore, 10);
+}
+
 } // namespace
 } // namespace yardmark::testing
