@@ -106,23 +106,19 @@ void applyEditPlayer(EditPlayDialog &dialog, int row, const Json &value, std::st
     if (value.is_object()) {
         if (const auto number = value.find("number"); number != value.end()) {
             entry.numberText = fieldText(*number, key);
-            numberFieldLeft(entry, roster);
+            dialog.leavePlayerNumber(row);
         }
         if (const auto name = value.find("pick"); name != value.end())
             pick = &*name;
     } else {
         entry.numberText = fieldText(value, key);
-        numberFieldLeft(entry, roster);
+        dialog.leavePlayerNumber(row);
     }
     if (pick) {
-        const std::string name = fieldText(*pick, key);
-        for (std::size_t i = 0; i < roster.size(); ++i) {
-            if (roster[i].name == name) {
-                dialog.choosePlayer(row, static_cast<int>(i));
-                return;
-            }
-        }
-        throw ScriptError(quotedKey(key) + ": no player named \"" + cp1252ToUtf8(name) + "\" in the list");
+        const int index = findRosterName(roster, fieldText(*pick, key));
+        if (index < 0)
+            throw ScriptError(quotedKey(key) + ": no player named " + pick->dump() + " in the list");
+        dialog.choosePlayer(row, index);
     }
 }
 
@@ -143,17 +139,16 @@ bool applyEditFumbles(EditPlayDialog &dialog, const Json &fumbles)
             if (key == "recovered_by") {
                 dialog.setRecoveredBy(fieldSide(value, key));
             } else if (key == "recoverer") {
-                const std::vector<PlayerRecord> &roster = dialog.recovererRoster();
-                const std::string number =
-                    value.is_object() ? (value.contains("number") ? fieldText(value["number"], key) : "")
-                                      : fieldText(value, key);
-                form.recoverer.numberText = number;
-                numberFieldLeft(form.recoverer, roster);
-                if (value.is_object() && value.contains("pick")) {
-                    const int index = findRosterName(roster, fieldText(value["pick"], key));
+                const bool withPick = value.is_object() && value.contains("pick");
+                if (!value.is_object() || value.contains("number")) {
+                    form.recoverer.numberText = fieldText(value.is_object() ? value["number"] : value, key);
+                    dialog.leaveRecovererNumber();
+                }
+                if (withPick) {
+                    const int index = findRosterName(dialog.recovererRoster(), fieldText(value["pick"], key));
                     if (index < 0)
-                        throw ScriptError("\"recoverer\": no such player in the list");
-                    playerChosen(form.recoverer, roster, index);
+                        throw ScriptError("\"recoverer\": no player named " + value["pick"].dump() + " in the list");
+                    dialog.chooseRecoverer(index);
                 }
             } else if (key == "recovered_at") {
                 form.recoveredAt = fieldSpot(value, key, form.recoveredAt);

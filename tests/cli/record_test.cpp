@@ -199,6 +199,25 @@ TEST_F(RecordTest, PlayListCommandsTakeTheirIndexAndAnswers)
     EXPECT_EQ(recorded.plays[0].clockSeconds, 30);
 }
 
+TEST_F(RecordTest, EditPlayWorksItsPlayerRowsAndFumbles)
+{
+    const CliRun run = record({
+        kOpenVisitorKicks,
+        R"({"op":"rush","fields":{"rusher":"7","yards_made":"4"}})",
+        R"({"op":"edit","index":1,"fields":{"players":["7",{"number":"22","pick":"Ed Twin"}],)"
+        R"("fumbles":[{"recovered_by":"visitor","recoverer":"55","recovered_at":{"side":"home","yard":"24"}}]}})",
+    });
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Game recorded = saved();
+    ASSERT_EQ(recorded.plays.size(), 2u);
+    const PlayRecord &rush = recorded.plays[1];
+    EXPECT_EQ(rush.players[0].name, "Bo Passer");
+    EXPECT_EQ(rush.players[1].name, "Ed Twin");
+    EXPECT_EQ(rush.fumbles[0], 1); // recovered by the defense
+    EXPECT_EQ(rush.players[5].name, "Dan Tackler");
+    EXPECT_EQ(rush.turnover, 1);
+}
+
 TEST_F(RecordTest, ARecoveryWithoutItsSpotIsToldAndTheDialogCancelled)
 {
     const CliRun run = record({

@@ -6,8 +6,10 @@
 #include "records/teamfile.h"
 #include "stats/drivesummary.h"
 #include "stats/gameteamstats.h"
+#include "stats/individualstats.h"
 #include "stats/points.h"
 #include "stats/scoringsummary.h"
+#include "stats/teamstats.h"
 #include "vocabulary/narration.h"
 #include "vocabulary/vocabulary.h"
 
@@ -146,10 +148,28 @@ TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
     GameTeamStats season = initGameTeamStats();
     std::set<std::string> gameNames(files.games.begin(), files.games.end());
     EXPECT_EQ(gameNames.size(), files.games.size());
-    for (const std::string &name : files.games)
+    std::vector<std::string> paths;
+    for (const std::string &name : files.games) {
         checkSavedGame(dir / name, league, season);
+        paths.push_back((dir / name).string());
+    }
     finishGameTeamStats(season);
     EXPECT_GT(season.totalPoints, 0);
+
+    // The statistics across the season's games read every file.
+    Stat chosen;
+    chosen.allTeams = true;
+    chosen.teamName = "All Teams";
+    chosen.gamePaths = paths;
+    const StatViews views = individualStatViews(chosen, league);
+    EXPECT_EQ(views.skipped, 0);
+    EXPECT_EQ(views.team.gameCount, 200);
+    EXPECT_GT(views.team.passers.size(), 8u);
+    EXPECT_GT(views.team.returners.size(), 8u);
+    const TeamStatsTotals totals = teamStatsOverFiles(paths, "Riverton Tigers", SummaryPeriod::Game, league);
+    EXPECT_EQ(totals.skipped, 0);
+    EXPECT_EQ(totals.gameCount, 50); // each of the eight teams plays every fourth game
+    EXPECT_GT(totals.team.totalPoints, 0);
 }
 
 TEST(SimulateCommandTest, ASeedGivesTheSameSeasonEveryTime)
