@@ -42,6 +42,11 @@ void Game::renamePlayerInPlays(const std::string &oldName, const PlayerRecord &n
                 slot = newPlayer;
 }
 
+const std::string &teamName(const Game &game, bool home)
+{
+    return home ? game.info.homeTeamName : game.info.visitorTeamName;
+}
+
 Game newGame()
 {
     Game game;

@@ -75,4 +75,8 @@ struct Game {
 /// current season, kickoff at 12:00, two empty teams.
 Game newGame();
 
+/// The home or visitor team's name from the game information, as captions,
+/// Home/Visitor controls and reports show it.
+const std::string &teamName(const Game &game, bool home);
+
 } // namespace yardmark

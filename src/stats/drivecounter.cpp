@@ -42,11 +42,6 @@ bool lineTeamIsHome(const PlayRecord &play)
     return !play.homeHasBall;
 }
 
-const std::string &teamName(const Game &game, bool home)
-{
-    return home ? game.info.homeTeamName : game.info.visitorTeamName;
-}
-
 std::vector<int> nextClockedPlays(const std::vector<PlayRecord> &plays)
 {
     std::vector<int> next(plays.size(), -1);

@@ -7,11 +7,6 @@
 
 namespace yardmark {
 
-const std::string &teamName(const Game &game, bool home)
-{
-    return home ? game.info.homeTeamName : game.info.visitorTeamName;
-}
-
 std::int32_t typedYards(std::string_view text, const LeagueOptions &league)
 {
     const std::int32_t field = 2 * std::max(league.midfieldYardLine, 0);

@@ -19,9 +19,6 @@ namespace yardmark {
 inline constexpr std::int32_t kYardsForFirstDown = 10;
 inline constexpr std::int32_t kFourthDown = 3;
 
-/// A team's name as the dialogs show it on captions and Home/Visitor controls.
-const std::string &teamName(const Game &game, bool home);
-
 /// A typed yardage ("Yards Made", "Yards Penalized"): its leading whole number,
 /// held within the length of the field, so that moving a spot by it or turning
 /// it round can never overflow.
