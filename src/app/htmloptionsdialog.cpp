@@ -2,7 +2,7 @@
 
 #include "bitmaps.h"
 #include "dialogbuttons.h"
-#include "qtext.h"
+#include "qtprint/qtext.h"
 #include "records/userinterface.h"
 
 #include <QComboBox>

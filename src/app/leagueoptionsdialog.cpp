@@ -1,7 +1,7 @@
 #include "leagueoptionsdialog.h"
 
 #include "dialogbuttons.h"
-#include "qtext.h"
+#include "qtprint/qtext.h"
 #include "records/userinterface.h"
 
 #include <QCheckBox>

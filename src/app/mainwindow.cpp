@@ -5,7 +5,7 @@
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
-#include "qtext.h"
+#include "qtprint/qtext.h"
 #include "records/settingsfile.h"
 #include "records/userinterface.h"
 #include "wallpaperview.h"

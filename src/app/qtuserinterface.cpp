@@ -1,7 +1,7 @@
 #include "qtuserinterface.h"
 
 #include "filefilter.h"
-#include "qtext.h"
+#include "qtprint/qtext.h"
 #include "soundplayer.h"
 
 #include <QColorDialog>

@@ -37,8 +37,9 @@ void prepareCustomColors();
 
 /// The desktop program's answers to the core's questions: Qt message boxes,
 /// file dialogs and colour dialogs over the main window, and the sound
-/// effects while "&Use Sound Effects" is on.
-class QtUserInterface final : public UserInterface {
+/// effects while "&Use Sound Effects" is on. The game window's interaction
+/// derives from it and from `Interaction`, which share the virtual base.
+class QtUserInterface : public virtual UserInterface {
 public:
     QtUserInterface(const AppSettings &settings, SoundPlayer &sounds);
 

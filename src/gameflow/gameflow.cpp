@@ -61,8 +61,39 @@ void GameFlow::refresh()
     fillPlayList();
     recomputeScore(m_game, league());
     m_game.savedBallSpot = m_situation.ballSpot;
-    if (m_onRefresh)
-        m_onRefresh();
+    notifyChanged();
+}
+
+int GameFlow::addChangeListener(Listener listener)
+{
+    m_listeners.push_back({m_nextListenerId, false, std::move(listener)});
+    return m_nextListenerId++;
+}
+
+int GameFlow::addCloseListener(Listener listener)
+{
+    m_listeners.push_back({m_nextListenerId, true, std::move(listener)});
+    return m_nextListenerId++;
+}
+
+void GameFlow::removeListener(int id)
+{
+    std::erase_if(m_listeners, [id](const Subscription &s) { return s.id == id; });
+}
+
+void GameFlow::notify(bool onClose)
+{
+    // A listener may remove itself (a statistics window closing): walk a copy.
+    const std::vector<Subscription> listeners = m_listeners;
+    for (const Subscription &s : listeners) {
+        if (s.onClose == onClose)
+            s.listener();
+    }
+}
+
+void GameFlow::notifyChanged()
+{
+    notify(false);
 }
 
 void GameFlow::open()
@@ -215,6 +246,7 @@ void GameFlow::downUp()
     m_ui.playSound(kClickSound);
     if (m_situation.down < 3)
         ++m_situation.down;
+    notifyChanged();
 }
 
 void GameFlow::downDown()
@@ -222,6 +254,7 @@ void GameFlow::downDown()
     m_ui.playSound(kClickSound);
     if (m_situation.down > 0)
         --m_situation.down;
+    notifyChanged();
 }
 
 void GameFlow::ballOn()
@@ -271,8 +304,7 @@ bool GameFlow::saveReportingFailure()
 void GameFlow::close()
 {
     m_open = false;
-    if (m_onClose)
-        m_onClose();
+    notify(true);
 }
 
 bool GameFlow::quitGame()

@@ -79,13 +79,18 @@ public:
     /// the pending flags of the last play), as saving from the window does.
     void storeSituationInGame();
 
-    /// Called after every refresh (the statistics windows recompute) and when
-    /// the window closes (they close too).
-    void setRefreshListener(std::function<void()> listener) { m_onRefresh = std::move(listener); }
-    void setCloseListener(std::function<void()> listener) { m_onClose = std::move(listener); }
+    /// Listeners are told after every command that changes what the window
+    /// shows (the statistics windows recompute, the recovery copy is written)
+    /// and when the window closes (they close too). Any number may listen; the
+    /// id a listener gets removes it again.
+    using Listener = std::function<void()>;
+    int addChangeListener(Listener listener);
+    int addCloseListener(Listener listener);
+    void removeListener(int id);
 
 private:
     void refresh();
+    void notifyChanged();
     void fillPlayList();
     void askWhoKicksOff(std::string_view title, bool homeChecked);
     bool pendingQuestionAllows(PlayKind kind);
@@ -105,8 +110,14 @@ private:
     std::vector<std::string> m_playList;
     int m_selectedPlay = -1;
     bool m_open = true;
-    std::function<void()> m_onRefresh;
-    std::function<void()> m_onClose;
+    struct Subscription {
+        int id;
+        bool onClose;
+        Listener listener;
+    };
+    void notify(bool onClose);
+    std::vector<Subscription> m_listeners;
+    int m_nextListenerId = 1;
 };
 
 } // namespace yardmark

@@ -3,6 +3,7 @@
 #include "gameflow/gamesituation.h"
 #include "records/game.h"
 #include "records/settings.h"
+#include "vocabulary/scoring.h"
 
 namespace yardmark {
 
@@ -20,13 +21,6 @@ void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &ga
 /// Both scores, summed from every play with the league's points. The scores
 /// are never kept any other way.
 void recomputeScore(Game &game, const LeagueOptions &league);
-
-/// The points one play gives each side.
-struct PlayPoints {
-    int home = 0;
-    int visitor = 0;
-};
-PlayPoints pointsOfPlay(const PlayRecord &play, const LeagueOptions &league);
 
 /// Time-outs a team has taken in the half of `quarter` (each overtime period
 /// counts on its own).

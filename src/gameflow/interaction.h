@@ -22,8 +22,10 @@ enum class PlayKind { KickOff, Punt, FieldGoal, Rush, Pass, OffensivePenalty, De
 /// Everything the game window asks the user beyond messages and sounds: the
 /// choose-a-team dialog, the play dialogs and the corrections. The desktop
 /// program answers with real dialogs, the script runner and the tests with
-/// scripted answers. Each call returns when the dialog has closed.
-class Interaction : public UserInterface {
+/// scripted answers. Each call returns when the dialog has closed. The base is
+/// virtual so that the program's implementation can take messages, files and
+/// sounds from its plain `UserInterface` without forwarding them by hand.
+class Interaction : public virtual UserInterface {
 public:
     /// The choose-a-team dialog: two radio buttons with the team names, home
     /// first, `homeChecked` telling which starts checked.
@@ -48,9 +50,6 @@ public:
 
     /// "Record Time" has only an OK button: the user fills the two fields.
     virtual void runRecordTime(RecordTimeForm &form) = 0;
-
-    /// Plays a sound effect (the implementation honours the sound option).
-    virtual void playSound(int soundNumber) = 0;
 };
 
 } // namespace yardmark

@@ -14,8 +14,7 @@ bool isScoreOrTry(const PlayRecord &play)
 {
     const bool scored =
         play.scoreType >= code(ScoreType::Touchdown) && play.scoreType <= code(ScoreType::RunbackSafety);
-    const bool isTry = play.playType >= code(PlayType::ExtraPoint) && play.playType <= code(PlayType::TryByPass);
-    return scored || isTry;
+    return scored || isTry(play.playType);
 }
 
 PlayKind entryKindOf(InsertKind kind)

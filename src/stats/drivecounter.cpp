@@ -54,10 +54,5 @@ std::vector<int> nextClockedPlays(const std::vector<PlayRecord> &plays)
     return next;
 }
 
-bool isTry(const PlayRecord &play)
-{
-    return play.playType == code(PlayType::ExtraPoint) || play.playType == code(PlayType::TryByRush) ||
-           play.playType == code(PlayType::TryByPass);
-}
 
 } // namespace yardmark

@@ -3,6 +3,7 @@
 #include "records/game.h"
 #include "records/playrecord.h"
 #include "records/settings.h"
+#include "vocabulary/scoring.h"
 
 #include <cstdint>
 #include <string>
@@ -42,8 +43,5 @@ bool lineTeamIsHome(const PlayRecord &play);
 /// For each play, the index of the first play at or after it with a recorded
 /// clock (minutes or seconds above 0), or -1 when there is none.
 std::vector<int> nextClockedPlays(const std::vector<PlayRecord> &plays);
-
-/// Whether a play is a try after a touchdown (kick, rush or pass).
-bool isTry(const PlayRecord &play);
 
 } // namespace yardmark

@@ -106,7 +106,7 @@ std::vector<DriveLine> scanDrives(const Game &game, const LeagueOptions &options
                 drive.restart();
             }
             // The drive that a change of possession or a try opens starts with the play before it.
-            if (play.homeHasBall != before.homeHasBall || isTry(play)) {
+            if (play.homeHasBall != before.homeHasBall || isTry(play.playType)) {
                 start = index - 1;
                 drive.restart();
             }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gameflow/gamerules.h"
 #include "records/game.h"
 #include "records/settings.h"
+#include "vocabulary/scoring.h"
 
 #include <cstdint>
 

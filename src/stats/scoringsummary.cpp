@@ -41,7 +41,7 @@ std::vector<ScoringLine> scoringLines(const Game &game, const LeagueOptions &opt
             possession.restart();
         possession.count(play, options);
 
-        const bool attempt = isTry(play);
+        const bool attempt = isTry(play.playType);
         if (!attempt && play.scoreType == code(ScoreType::NoScore))
             continue;
         ScoringLine line;

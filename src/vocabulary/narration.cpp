@@ -41,7 +41,8 @@ bool is(std::int32_t stored, auto member)
     return stored == code(member);
 }
 
-bool isTouchdown(const PlayRecord &play)
+/// The carrier's or the defense's touchdown; a runback touchdown has a line of its own.
+bool narratedAsTouchdown(const PlayRecord &play)
 {
     return is(play.scoreType, ScoreType::Touchdown) || is(play.scoreType, ScoreType::DefensiveTouchdown);
 }
@@ -87,7 +88,7 @@ std::string rushLine(const Parts &p)
     } else {
         line = fill("%s, %s, %s D, after %d fumbles, recovered by offense", {p.period, p.side, p.down, fumbles});
     }
-    if (isTouchdown(play))
+    if (narratedAsTouchdown(play))
         line += " for a TD";
     else if (play.firstDown != 0)
         line += ", 1st Down";
@@ -150,7 +151,7 @@ std::string passMainText(const Parts &p)
 std::string passLine(const Parts &p)
 {
     std::string line = passMainText(p);
-    if (isTouchdown(p.play))
+    if (narratedAsTouchdown(p.play))
         line += ", TD";
     else if (p.play.firstDown != 0)
         line += ", 1st Down";

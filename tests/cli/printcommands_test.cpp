@@ -2,7 +2,7 @@
 
 #include "records/gamefile.h"
 #include "records/teamfile.h"
-#include "reports/scheduleout.h"
+#include "printouts/scheduleout.h"
 #include "season/schedule.h"
 #include "stats/drivesummary.h"
 #include "stats/scoringsummary.h"

@@ -330,15 +330,28 @@ TEST_F(FlowTest, OvertimePeriodWithPlaysKeepsTheSituation)
 TEST_F(FlowTest, DownArrowsStayWithinFourDowns)
 {
     openWithHomeKickoff();
-    int refreshes = 0;
-    flow.setRefreshListener([&] { ++refreshes; });
     flow.downDown();
     EXPECT_EQ(flow.situation().down, 0);
     for (int i = 0; i < 5; ++i)
         flow.downUp();
     EXPECT_EQ(flow.situation().down, 3);
     EXPECT_EQ(ui.sounds.size(), 6u);
-    EXPECT_EQ(refreshes, 0);
+}
+
+// Every listener hears every change, the arrows' included, until it is removed.
+TEST_F(FlowTest, ListenersHearEveryChangeUntilRemoved)
+{
+    openWithHomeKickoff();
+    int first = 0;
+    int second = 0;
+    const int id = flow.addChangeListener([&] { ++first; });
+    flow.addChangeListener([&] { ++second; });
+    flow.downUp();
+    flow.swapSides();
+    flow.removeListener(id);
+    flow.downDown();
+    EXPECT_EQ(first, 2);
+    EXPECT_EQ(second, 3);
 }
 
 // Corrections ----------------------------------------------------------------
@@ -347,7 +360,7 @@ TEST_F(FlowTest, BallOnAndToGoSetTheSituationAndAlwaysRefresh)
 {
     openWithHomeKickoff();
     int refreshes = 0;
-    flow.setRefreshListener([&] { ++refreshes; });
+    flow.addChangeListener([&] { ++refreshes; });
     ui.ballOn = [](BallOnForm &form) {
         EXPECT_EQ(form.spot, (SpotEntry{false, "30"}));
         form.spot = SpotEntry{true, "g"};
@@ -383,7 +396,7 @@ protected:
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         game.fileName = (dir / "game.gam").string();
-        flow.setCloseListener([this] { ++closes; });
+        flow.addCloseListener([this] { ++closes; });
     }
     ~QuitTest() override { std::filesystem::remove_all(dir); }
 
@@ -453,7 +466,7 @@ TEST_F(QuitTest, ReloadStartsOverFromTheSavedGame)
     flow.recordPlay(PlayKind::Rush);
     ASSERT_EQ(game.playCount(), 2);
     int refreshes = 0;
-    flow.setRefreshListener([&] { ++refreshes; });
+    flow.addChangeListener([&] { ++refreshes; });
     EXPECT_TRUE(flow.reload());
     EXPECT_EQ(game.playCount(), 1);
     EXPECT_EQ(game.visitorScore, 0);

@@ -1,4 +1,4 @@
-#include "reports/scheduleout.h"
+#include "printouts/scheduleout.h"
 
 #include "fakesurface.h"
 

@@ -1,4 +1,4 @@
-#include "reports/indstatsout.h"
+#include "printouts/indstatsout.h"
 
 #include "fakesurface.h"
 

@@ -1,4 +1,4 @@
-#include "reports/rosterstartersout.h"
+#include "printouts/rosterstartersout.h"
 
 #include "fakesurface.h"
 

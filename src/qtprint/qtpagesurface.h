@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/pagesurface.h"
+#include "printouts/pagesurface.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "qtpagesurface.h"
 
-#include "qtext.h"
+#include "qtprint/qtext.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "reports/playbyplayout.h"
+#include "printouts/playbyplayout.h"
 
 #include "fakesurface.h"
 #include "playlist.h"

@@ -1,9 +1,9 @@
 #include "printing.h"
 
-#include "qtext.h"
+#include "qtprint/qtext.h"
 #include "qtpagesurface.h"
 
-#include "reports/printout.h"
+#include "printouts/printout.h"
 
 #include "records/atomicfile.h"
 

@@ -1,4 +1,4 @@
-#include "reports/summaryout.h"
+#include "printouts/summaryout.h"
 
 #include "fakesurface.h"
 #include "playlist.h"

@@ -1,4 +1,4 @@
-#include "reports/printout.h"
+#include "printouts/printout.h"
 
 #include "fakesurface.h"
 

@@ -1,11 +1,11 @@
-#include "app/printing.h"
-#include "app/qtpagesurface.h"
+#include "qtprint/printing.h"
+#include "qtprint/qtpagesurface.h"
 
 #include "playlist.h"
 
 #include "records/datetime.h"
-#include "reports/playbyplayout.h"
-#include "reports/rosterstartersout.h"
+#include "printouts/playbyplayout.h"
+#include "printouts/rosterstartersout.h"
 
 #include <QFontInfo>
 #include <QPrinter>

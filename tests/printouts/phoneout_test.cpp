@@ -1,4 +1,4 @@
-#include "reports/phoneout.h"
+#include "printouts/phoneout.h"
 
 #include "fakesurface.h"
 

@@ -1,4 +1,4 @@
-#include "reports/gamesumout.h"
+#include "printouts/gamesumout.h"
 
 #include "fakesurface.h"
 
