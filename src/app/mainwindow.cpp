@@ -190,6 +190,20 @@ void MainWindow::setGameInProgress(bool inProgress)
     emit gameInProgressChanged(inProgress);
 }
 
+void MainWindow::setCurrentGame(std::optional<Game> game)
+{
+    m_currentGame = std::move(game);
+    emit currentGameChanged();
+}
+
+void MainWindow::setGameFlow(GameFlow *flow)
+{
+    if (m_gameFlow == flow)
+        return;
+    m_gameFlow = flow;
+    emit gameFlowChanged(flow);
+}
+
 int MainWindow::runDialog(QDialog &dialog)
 {
     return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();

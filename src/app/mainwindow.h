@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/game.h"
 #include "records/settings.h"
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QActionGroup;
 class QDialog;
@@ -16,6 +18,7 @@ class QPrintDialog;
 
 namespace yardmark {
 
+class GameFlow;
 class UserInterface;
 class WallpaperView;
 
@@ -42,6 +45,16 @@ public:
     /// follow it through gameInProgressChanged.
     bool gameInProgress() const { return m_gameInProgress; }
     void setGameInProgress(bool inProgress);
+
+    /// The current game: the one being set up or recorded, null when none is
+    /// open. The main window owns it; every window borrows it.
+    Game *currentGame() { return m_currentGame ? &*m_currentGame : nullptr; }
+    void setCurrentGame(std::optional<Game> game);
+
+    /// The engine of the open game window, null while none is open. The
+    /// statistics windows and the recovery copy listen to it.
+    GameFlow *gameFlow() const { return m_gameFlow; }
+    void setGameFlow(GameFlow *flow);
 
     /// The top-level menus. Later windows add their commands here; menus of
     /// their own go before "&Options" (addMenuBeforeOptions), items of the
@@ -74,6 +87,10 @@ public:
 
 signals:
     void gameInProgressChanged(bool inProgress);
+    /// Another game became current, or none.
+    void currentGameChanged();
+    /// A game window opened (its engine) or closed (null).
+    void gameFlowChanged(GameFlow *flow);
     /// The league options or a team colour changed while a game is open.
     void gameWindowRefreshRequested();
 
@@ -113,6 +130,8 @@ private:
     QPrinter m_printer;
     WindowRect m_normalRect;
     bool m_gameInProgress = false;
+    std::optional<Game> m_currentGame;
+    GameFlow *m_gameFlow = nullptr;
     bool m_settingsSaved = false;
 };
 
