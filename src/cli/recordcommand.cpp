@@ -4,7 +4,7 @@
 #include "inputs.h"
 #include "records/atomicfile.h"
 #include "records/gamefile.h"
-#include "scriptrunner.h"
+#include "script/scriptrunner.h"
 
 #include <filesystem>
 #include <fstream>

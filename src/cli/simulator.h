@@ -3,7 +3,7 @@
 #include "records/game.h"
 #include "records/settings.h"
 #include "records/team.h"
-#include "scriptrunner.h"
+#include "script/scriptrunner.h"
 
 #include <cstdint>
 #include <filesystem>

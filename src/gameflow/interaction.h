@@ -6,7 +6,7 @@
 
 namespace yardmark {
 
-class EditPlayDialog;
+class EditPlayEntry;
 class PlayEntryContext;
 struct BallOnForm;
 struct InsertPlayForm;
@@ -39,7 +39,7 @@ public:
 
     /// The "Edit Play" dialog: the user works the dialog's fields and handlers
     /// and ends with its `ok()` (which may keep it open) or `cancel()`.
-    virtual void runEditPlay(EditPlayDialog &dialog) = 0;
+    virtual void runEditPlay(EditPlayEntry &dialog) = 0;
 
     /// The "Insert Play" chooser; true for OK, false for Cancel.
     virtual bool runInsertPlay(InsertPlayForm &form) = 0;

@@ -40,7 +40,7 @@ std::string rosterEntryText(const PlayerRecord &player)
     return std::string(number) + " - " + player.name;
 }
 
-int findRosterName(const std::vector<PlayerRecord> &roster, std::string_view name)
+int preselectedRosterIndex(const std::vector<PlayerRecord> &roster, std::string_view name)
 {
     for (int i = static_cast<int>(roster.size()) - 1; i >= 0; --i)
         if (roster[static_cast<std::size_t>(i)].name == name)
@@ -73,7 +73,7 @@ void playerChosen(PlayerEntry &entry, const std::vector<PlayerRecord> &roster, i
 PlayerEntry showPlayerEntry(const PlayerRecord &player, const std::vector<PlayerRecord> &roster)
 {
     PlayerEntry entry;
-    const int index = player.name.empty() ? -2 : findRosterName(roster, player.name);
+    const int index = player.name.empty() ? -2 : preselectedRosterIndex(roster, player.name);
     if (index >= 0)
         playerChosen(entry, roster, index);
     else if (player.number >= 0)

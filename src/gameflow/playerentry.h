@@ -23,7 +23,7 @@ struct PlayerEntry {
 std::string rosterEntryText(const PlayerRecord &player);
 
 /// The index of the last roster player named exactly `name`, else -2.
-int findRosterName(const std::vector<PlayerRecord> &roster, std::string_view name);
+int preselectedRosterIndex(const std::vector<PlayerRecord> &roster, std::string_view name);
 
 /// The number field lost the focus: the drop-down shows the first player with
 /// the typed number ("00" is -1), or nothing.

@@ -1,7 +1,7 @@
 // The play list commands of the game window: edit, delete and insert a play.
 #include "gameflow.h"
 
-#include "gameflow/editplay.h"
+#include "gameflow/entry/editplayentry.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/insertplay.h"
 #include "vocabulary/vocabulary.h"
@@ -59,7 +59,7 @@ void GameFlow::editPlay(int index)
         return;
     }
     m_currentPlay = m_game.plays[static_cast<std::size_t>(index)];
-    EditPlayDialog dialog(m_currentPlay, m_game, league(), m_ui);
+    EditPlayEntry dialog(m_currentPlay, m_game, league(), m_ui);
     m_ui.runEditPlay(dialog);
     if (dialog.accepted()) {
         m_game.plays[static_cast<std::size_t>(index)] = m_currentPlay;

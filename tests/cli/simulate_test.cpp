@@ -21,8 +21,6 @@
 namespace yardmark::testing {
 namespace {
 
-using cli::Json;
-
 TEST(Pcg32Test, FollowsItsFixedAlgorithm)
 {
     // The first outputs for seed 42, worked out by hand from the algorithm: a

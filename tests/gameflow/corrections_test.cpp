@@ -169,8 +169,8 @@ TEST(PlayerEntryTest, NumberFieldSelectsTheFirstWearer)
 TEST(PlayerEntryTest, FindRosterNameTakesTheLastExactMatch)
 {
     const std::vector<PlayerRecord> players{{"Ray", 1}, {"ray", 2}, {"Ray", 3}};
-    EXPECT_EQ(findRosterName(players, "Ray"), 2);
-    EXPECT_EQ(findRosterName(players, "RAY"), -2);
+    EXPECT_EQ(preselectedRosterIndex(players, "Ray"), 2);
+    EXPECT_EQ(preselectedRosterIndex(players, "RAY"), -2);
 }
 
 TEST(ResolvePlayerEntryTest, TypedNumberWinsExceptForDuplicates)

@@ -56,7 +56,7 @@ TEST_F(PlayListTest, EveryCommandNeedsASelectedPlay)
 TEST_F(PlayListTest, EditingTheScoreTypeRescoresAndRederives)
 {
     const PlayRecord pass = game.plays[2];
-    ui.editPlay = [](EditPlayDialog &dialog) {
+    ui.editPlay = [](EditPlayEntry &dialog) {
         dialog.form().scoreType = code(ScoreType::Touchdown);
         dialog.form().finalSpot = SpotEntry{true, "g"};
         EXPECT_TRUE(dialog.ok());
@@ -76,28 +76,28 @@ TEST_F(PlayListTest, EditingKeepsTheQuarterAndCancelChangesNothing)
 {
     const Game before = game;
     flow.quarterUp();
-    ui.editPlay = [](EditPlayDialog &dialog) {
+    ui.editPlay = [](EditPlayEntry &dialog) {
         dialog.form().scoreType = code(ScoreType::Safety);
         dialog.cancel();
     };
     flow.editPlay(0);
     EXPECT_EQ(game.plays, before.plays);
     EXPECT_EQ(flow.selectedPlay(), 0);
-    ui.editPlay = [](EditPlayDialog &dialog) { dialog.ok(); };
+    ui.editPlay = [](EditPlayEntry &dialog) { dialog.ok(); };
     flow.editPlay(2);
     EXPECT_EQ(flow.situation().quarter, 1);
 }
 
 TEST_F(PlayListTest, EditedClockIsShownAgainWithTwoDigits)
 {
-    ui.editPlay = [](EditPlayDialog &dialog) {
+    ui.editPlay = [](EditPlayEntry &dialog) {
         dialog.form().minutes = "0";
         dialog.form().seconds = "45";
         dialog.ok();
     };
     flow.editPlay(1);
     std::pair<std::string, std::string> shown;
-    ui.editPlay = [&](EditPlayDialog &dialog) {
+    ui.editPlay = [&](EditPlayEntry &dialog) {
         shown = {dialog.form().minutes, dialog.form().seconds};
         dialog.cancel();
     };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gameflow/corrections.h"
-#include "gameflow/editplay.h"
+#include "gameflow/entry/editplayentry.h"
 #include "gameflow/insertplay.h"
 #include "gameflow/interaction.h"
 #include "gameflow/playentrycontext.h"
@@ -36,7 +36,7 @@ public:
     std::vector<bool> teamPreselectedHome;
     /// The entry dialogs; without one every entry dialog is cancelled.
     std::function<bool(PlayKind, PlayEntryContext &)> playDialog;
-    std::function<void(EditPlayDialog &)> editPlay;
+    std::function<void(EditPlayEntry &)> editPlay;
     std::function<bool(InsertPlayForm &)> insertPlay;
     std::function<bool(BallOnForm &)> ballOn;
     std::function<bool(ToGoForm &)> toGo;
@@ -78,7 +78,7 @@ public:
         return playDialog ? playDialog(kind, context) : false;
     }
 
-    void runEditPlay(EditPlayDialog &dialog) override
+    void runEditPlay(EditPlayEntry &dialog) override
     {
         log.push_back("dialog Edit Play");
         if (editPlay)

@@ -36,7 +36,7 @@ void moveBallToFinalSpot(FieldSpot &ballSpot, const SpotEntry &finalSpot, std::o
 /// dialog open (a message told the scorer what is missing), it is cancelled.
 /// True when the play was accepted.
 template <typename Dialog>
-bool driveEntryDialog(Dialog &dialog, const std::function<bool(Dialog &)> &fill)
+bool driveEntry(Dialog &dialog, const std::function<bool(Dialog &)> &fill)
 {
     if (!fill || !fill(dialog) || !dialog.ok()) {
         dialog.cancel();

@@ -21,17 +21,6 @@ bool saveShownFumble(FumbleSection &section, SpotEntry &finalSpot, const PlayEnt
     return true;
 }
 
-bool selectFumble(FumbleSection &section, SpotEntry &finalSpot, const PlayEntryContext &context, int slot)
-{
-    if (slot < 0 || slot >= kMaxFumbles)
-        return false;
-    if (!saveShownFumble(section, finalSpot, context))
-        return false;
-    section.shown = slot;
-    section.form = showFumble(context.currentPlay(), slot, context.game());
-    return true;
-}
-
 void setRecoveredBy(FumbleSection &section, std::optional<bool> home, const FieldSpot &preset)
 {
     checkRecoveredBy(section.form, home);

@@ -23,10 +23,6 @@ struct FumbleSection {
 /// its spot.
 bool saveShownFumble(FumbleSection &section, SpotEntry &finalSpot, const PlayEntryContext &context);
 
-/// The selector chose `slot`: the shown fumble is saved first and, when that
-/// fails, the selector stays where it was (false).
-bool selectFumble(FumbleSection &section, SpotEntry &finalSpot, const PlayEntryContext &context, int slot);
-
 /// A "Recovered By:" box checked for a team (the other box unchecks, the
 /// recoverer's list holds that team's roster, both spots show `preset`) or
 /// unchecked (no value: only the recoverer is cleared).

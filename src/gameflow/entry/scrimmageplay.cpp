@@ -72,7 +72,7 @@ PlayerEntry currentQuarterbackEntry(const PlayEntryContext &context)
 {
     PlayerEntry entry;
     const auto &roster = context.offense().players;
-    const int index = findRosterName(roster, context.offense().currentQuarterback);
+    const int index = preselectedRosterIndex(roster, context.offense().currentQuarterback);
     if (index >= 0)
         playerChosen(entry, roster, index);
     return entry;

@@ -1,7 +1,7 @@
 #include "../flowfixture.h"
-#include "gameflow/entry/passform.h"
-#include "gameflow/entry/penaltyform.h"
-#include "gameflow/entry/rushform.h"
+#include "gameflow/entry/passentry.h"
+#include "gameflow/entry/penaltyentry.h"
+#include "gameflow/entry/rushentry.h"
 
 namespace yardmark {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 EntryScript rush(SpotEntry finalSpot)
 {
     return [=](PlayEntryContext &c) {
-        return runRushDialog(c, [=](RushDialog &d) {
+        return runRushEntry(c, [=](RushEntry &d) {
             d.setFinalSpot(finalSpot);
             return true;
         });
@@ -19,7 +19,7 @@ EntryScript rush(SpotEntry finalSpot)
 EntryScript pass(PassResult result, SpotEntry finalSpot)
 {
     return [=](PlayEntryContext &c) {
-        return runPassDialog(c, [=](PassDialog &d) {
+        return runPassEntry(c, [=](PassEntry &d) {
             d.setResult(code(result));
             d.setFinalSpot(finalSpot);
             return true;
@@ -43,7 +43,7 @@ TEST_F(FlowTest, DriveTouchdownAndTryThroughTheEntryDialogs)
     EXPECT_EQ(game.plays.back().players[QuarterbackSlot].name, "Ortiz");
 
     entries.push_back([](PlayEntryContext &c) {
-        return runOffensivePenaltyDialog(c, [](PenaltyDialog &d) {
+        return runOffensivePenaltyEntry(c, [](PenaltyEntry &d) {
             d.choosePenalty(code(OffensivePenalty::FalseStart));
             return true;
         });

@@ -1,5 +1,5 @@
 #include "entryfixture.h"
-#include "gameflow/entry/rushform.h"
+#include "gameflow/entry/rushentry.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@ bool askedForTime(const ScriptedInteraction &ui)
 TEST_F(EntryTest, TwoFumblesAreEachJudgedAgainstThePreviousRecovery)
 {
     snap(1, 10, {30, kHome});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     dialog.setFinalSpot({kHome, "36"});
     dialog.setRecoveredBy(kVisitor);
     EXPECT_EQ(dialog.fumbles().form.recoveredAt, (SpotEntry{kHome, "30"})) << "preset to where the play began";
@@ -74,7 +74,7 @@ TEST_P(RushFumble, DecidesTurnoverSpotAndScore)
 {
     const FumbleCase &c = GetParam();
     snap(0, 10, {45, kHome});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     dialog.setRecoveredBy(c.recoveredByHome);
     dialog.setRecoveredAt({kHome, "47"});
     dialog.setReturnedTo(showSpotEntry(c.returnedTo));
@@ -94,8 +94,8 @@ TEST_F(EntryTest, RecoveryWithoutItsSpotKeepsTheDialogOpen)
     snap(1, 10, {30, kHome});
     const GameSituation before = situation;
     game.homeTeam.currentQuarterback = "Baker";
-    RushDialog dialog(context);
-    dialog.typePlayerNumber(RushDialog::Quarterback, "7");
+    RushEntry dialog(context);
+    dialog.typePlayerNumber(RushEntry::Quarterback, "7");
     dialog.setRecoveredBy(kVisitor);
     dialog.setRecoveredAt({kHome, ""});
 
@@ -119,7 +119,7 @@ TEST_F(EntryTest, RecoveryWithoutItsSpotKeepsTheDialogOpen)
 TEST_F(EntryTest, ScriptedOkThatStaysOpenIsCancelled)
 {
     snap(1, 10, {30, kHome});
-    EXPECT_FALSE(runRushDialog(context, [](RushDialog &d) {
+    EXPECT_FALSE(runRushEntry(context, [](RushEntry &d) {
         d.setRecoveredBy(kHome);
         d.setRecoveredAt({kHome, ""});
         return true;
@@ -131,7 +131,7 @@ TEST_F(EntryTest, ScriptedOkThatStaysOpenIsCancelled)
 TEST_F(EntryTest, FumbleSelectorShowsASavedFumbleAgainAndClears)
 {
     snap(0, 10, {30, kHome});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     dialog.setRecoveredBy(kVisitor);
     dialog.typeRecovererNumber("90");
     dialog.setRecoveredAt({kHome, "33"});

@@ -1,7 +1,7 @@
 #include "../flowfixture.h"
-#include "gameflow/entry/fieldgoalform.h"
-#include "gameflow/entry/kickoffform.h"
-#include "gameflow/entry/puntform.h"
+#include "gameflow/entry/fieldgoalentry.h"
+#include "gameflow/entry/kickoffentry.h"
+#include "gameflow/entry/puntentry.h"
 
 namespace yardmark {
 namespace {
@@ -15,26 +15,26 @@ protected:
         ui.playDialog = [this](PlayKind kind, PlayEntryContext &context) {
             switch (kind) {
             case PlayKind::KickOff:
-                return runKickOffDialog(context, kickOff);
+                return runKickOffEntry(context, kickOff);
             case PlayKind::Punt:
-                return runPuntDialog(context, punt);
+                return runPuntEntry(context, punt);
             case PlayKind::FieldGoal:
-                return runFieldGoalDialog(context, fieldGoal);
+                return runFieldGoalEntry(context, fieldGoal);
             default:
                 return false;
             }
         };
     }
 
-    std::function<bool(KickOffClass &)> kickOff;
-    std::function<bool(PuntClass &)> punt;
-    std::function<bool(FieldGoalClass &)> fieldGoal;
+    std::function<bool(KickOffEntry &)> kickOff;
+    std::function<bool(PuntEntry &)> punt;
+    std::function<bool(FieldGoalEntry &)> fieldGoal;
 };
 
 TEST_F(KickFlowTest, OpeningKickoffPuntAndFieldGoal)
 {
     // The Tigers kick off; the Bears return it to their 28.
-    kickOff = [](KickOffClass &d) {
+    kickOff = [](KickOffEntry &d) {
         d.chooseResult(KickOffResult::Returned);
         d.setKickedTo({false, "5"});
         d.setFinalSpot({false, "28"});
@@ -51,7 +51,7 @@ TEST_F(KickFlowTest, OpeningKickoffPuntAndFieldGoal)
     EXPECT_FALSE(game.kickoffPending);
 
     // The Bears punt from their 28 to the Tigers' 30, returned to the 38.
-    punt = [](PuntClass &d) {
+    punt = [](PuntEntry &d) {
         d.setPuntedTo({true, "30"});
         d.setFinalSpot({true, "38"});
         return true;
@@ -63,7 +63,7 @@ TEST_F(KickFlowTest, OpeningKickoffPuntAndFieldGoal)
     EXPECT_EQ(flow.situation().ballSpot, (FieldSpot{38, true}));
 
     // A Tigers field goal from their 38 scores and puts a kickoff due.
-    fieldGoal = [](FieldGoalClass &) { return true; };
+    fieldGoal = [](FieldGoalEntry &) { return true; };
     flow.recordPlay(PlayKind::FieldGoal);
     EXPECT_EQ(game.homeScore, 3);
     EXPECT_TRUE(game.kickoffPending);
@@ -73,7 +73,7 @@ TEST_F(KickFlowTest, OpeningKickoffPuntAndFieldGoal)
 
 TEST_F(KickFlowTest, KickoffOutOfBoundsKickedOverStaysDue)
 {
-    kickOff = [](KickOffClass &d) {
+    kickOff = [](KickOffEntry &d) {
         d.chooseResult(KickOffResult::OutOfBounds);
         return true;
     };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameflow/entry/entrydialog.h"
+#include "gameflow/entry/playentry.h"
 #include "gameflow/entry/entryfields.h"
 #include "vocabulary/vocabulary.h"
 
@@ -13,7 +13,7 @@ namespace yardmark {
 /// What the Pass dialog's controls hold.
 struct PassForm {
     std::string caption;
-    std::array<PlayerEntry, 5> players;        ///< by `PassDialog::Row`
+    std::array<PlayerEntry, 5> players;        ///< by `PassEntry::Row`
     int result = code(PassResult::Completion); ///< the checked result radio, by its code
     SpotEntry receptionSpot;                   ///< "Reception / Interception At"
     std::string yardsMade;
@@ -26,23 +26,19 @@ struct PassForm {
 /// the window or a script fires the handlers below, in the order the scorer
 /// works the controls, and presses OK or Cancel.
 ///
-/// Handlers (script field key → call):
-/// - `quarterback`, `receiver`, `tackler`, `assist`, `interceptor` →
-///   `typePlayerNumber` / `choosePlayer` / `pickPlayer` / `clearPlayer` with
-///   the row of that name;
-/// - `result` → `setResult` (complete 1, incomplete 2, sack 3, interception 4);
-/// - `reception_spot` → `setReceptionSpot` (fills an empty Final Spot);
-/// - `yards_made` → `setYardsMade` (fills the Final Spot and an empty reception spot);
-/// - `final_spot` → `setFinalSpot` (fills "Yards Made");
-/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy`,
-///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
-///   the section's "Clear" box is `clearFumble`;
+/// Controls → handlers:
+/// - the player rows (`Row`) → the `PlayEntry` verbs;
+/// - the pass result radios → `setResult` (complete 1, incomplete 2, sack 3, interception 4);
+/// - the reception spot → `setReceptionSpot` (fills an empty Final Spot);
+/// - "Yards Made" → `setYardsMade` (fills the Final Spot and an empty reception spot);
+/// - Final Spot → `setFinalSpot` (fills "Yards Made");
+/// - the fumble section → the `FumblePlayEntry` verbs;
 /// - OK → `ok`, Cancel → `cancel`.
-class PassDialog : public FumbleEntryDialog {
+class PassEntry : public CurrentPlayFumbleEntry {
 public:
     enum Row : int { Quarterback, Receiver, Tackler, Assist, Interceptor };
 
-    explicit PassDialog(const PlayEntryContext &context);
+    explicit PassEntry(const PlayEntryContext &context);
 
     const PassForm &form() const { return m_form; }
     PassForm &form() { return m_form; }
@@ -75,6 +71,6 @@ private:
 /// The Pass dialog as the engine runs it for a script: set up on the play
 /// being entered, worked by `fill` (true presses OK, false Cancel), cancelled
 /// when OK keeps it open. True when the play was accepted.
-bool runPassDialog(PlayEntryContext &context, const std::function<bool(PassDialog &)> &fill);
+bool runPassEntry(PlayEntryContext &context, const std::function<bool(PassEntry &)> &fill);
 
 } // namespace yardmark

@@ -1,4 +1,4 @@
-#include "gameflow/entry/kickoffform.h"
+#include "gameflow/entry/kickoffentry.h"
 
 #include "kickfixture.h"
 
@@ -10,7 +10,7 @@ using KickOffTest = KickTest;
 TEST_F(KickOffTest, SetUpPreselectsTheKickerAndPreparesATouchback)
 {
     game.homeTeam.currentKicker = "Baker";
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     const KickOffForm &form = dialog.form();
     EXPECT_EQ(form.caption, "Tigers Kicks Off");
     EXPECT_EQ(form.kicker, (PlayerEntry{" 7", 1}));
@@ -25,11 +25,11 @@ TEST_F(KickOffTest, TheVisitorsKickToTheHomeHalf)
 {
     situation.homeHasBall = false;
     newPlay();
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     EXPECT_EQ(dialog.form().caption, "Bears Kicks Off");
     EXPECT_EQ(dialog.form().kickedTo, homeSpot("0"));
-    EXPECT_EQ(&dialog.rowRoster(KickOffClass::Kicker), &game.visitorTeam.players);
-    EXPECT_EQ(&dialog.rowRoster(KickOffClass::Returner), &game.homeTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(KickOffEntry::Kicker), &game.visitorTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(KickOffEntry::Returner), &game.homeTeam.players);
 }
 
 TEST_F(KickOffTest, ResultRadiosFillTheSpotsOnEitherField)
@@ -47,7 +47,7 @@ TEST_F(KickOffTest, ResultRadiosFillTheSpotsOnEitherField)
     };
     for (const Case &c : cases) {
         league.indoorField = c.indoor;
-        KickOffClass dialog(context);
+        KickOffEntry dialog(context);
         dialog.form().kickedTo.yardText = "7";
         dialog.form().finalSpot.yardText = "9";
         dialog.chooseResult(c.result);
@@ -58,7 +58,7 @@ TEST_F(KickOffTest, ResultRadiosFillTheSpotsOnEitherField)
 
 TEST_F(KickOffTest, TouchbackRecordsTheKickAndAsksForTheClock)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.form().kicker.numberText = "3";
     dialog.form().returner.numberText = "80";
     ASSERT_TRUE(dialog.ok());
@@ -81,7 +81,7 @@ TEST_F(KickOffTest, TouchbackRecordsTheKickAndAsksForTheClock)
 
 TEST_F(KickOffTest, OutOfBoundsTakenAsPenaltyMovesTheKickBackFiveAndKeepsTheKickoffDue)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.chooseResult(KickOffResult::OutOfBounds);
     ui.replies.push_back(MessageAnswer::Yes);
     ASSERT_TRUE(dialog.ok());
@@ -102,7 +102,7 @@ TEST_F(KickOffTest, OutOfBoundsTakenAsPenaltyMovesTheKickBackFiveAndKeepsTheKick
 
 TEST_F(KickOffTest, OutOfBoundsRefusedRecordsTheKickAtTheFinalSpot)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.chooseResult(KickOffResult::OutOfBounds);
     ui.replies.push_back(MessageAnswer::No);
     ASSERT_TRUE(dialog.ok());
@@ -131,7 +131,7 @@ TEST_F(KickOffTest, AnEmptySpotTakesTheOther)
     for (const Case &c : cases) {
         newPlay();
         situation.ballSpot = {35, true};
-        KickOffClass dialog(context);
+        KickOffEntry dialog(context);
         dialog.chooseResult(KickOffResult::Returned);
         dialog.form().kickedTo.yardText = c.kickedTo;
         dialog.form().finalSpot.yardText = c.finalSpot;
@@ -145,7 +145,7 @@ TEST_F(KickOffTest, AnEmptySpotTakesTheOther)
 
 TEST_F(KickOffTest, SuccessfulOnsideKickStaysWithTheKickingTeam)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.chooseResult(KickOffResult::Returned);
     dialog.form().kickedTo = visitorSpot("45");
     dialog.form().finalSpot.yardText = "";
@@ -171,7 +171,7 @@ TEST_F(KickOffTest, SuccessfulOnsideKickStaysWithTheKickingTeam)
 
 TEST_F(KickOffTest, OnsideBoxesExcludeEachOtherAndRestoreTheSelector)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.setOnsideSuccessful(true);
     dialog.setOnsideUnsuccessful(true);
     EXPECT_FALSE(dialog.form().onsideSuccessful);
@@ -207,7 +207,7 @@ TEST_F(KickOffTest, TheLastRecoveryDecidesTheTurnover)
     };
     for (const Case &c : cases) {
         newPlay();
-        KickOffClass dialog(context);
+        KickOffEntry dialog(context);
         dialog.chooseResult(KickOffResult::Returned);
         dialog.form().kickedTo = visitorSpot("10");
         dialog.form().onsideSuccessful = c.onside;
@@ -238,7 +238,7 @@ TEST_F(KickOffTest, ReturnsEndingOnAGoalLineScore)
     };
     for (const Case &c : cases) {
         newPlay();
-        KickOffClass dialog(context);
+        KickOffEntry dialog(context);
         dialog.chooseResult(KickOffResult::Returned);
         dialog.form().kickedTo = visitorSpot("5");
         if (c.fumbleRecoveredByHome)
@@ -252,7 +252,7 @@ TEST_F(KickOffTest, ReturnsEndingOnAGoalLineScore)
 
 TEST_F(KickOffTest, KickoffReturnTouchdownGivesTheReturnersTheTry)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.chooseResult(KickOffResult::Returned);
     dialog.form().kickedTo = visitorSpot("3");
     dialog.form().finalSpot = homeSpot("G");
@@ -266,7 +266,7 @@ TEST_F(KickOffTest, KickoffReturnTouchdownGivesTheReturnersTheTry)
 
 TEST_F(KickOffTest, MissingRecoverySpotKeepsTheDialogOpen)
 {
-    KickOffClass dialog(context);
+    KickOffEntry dialog(context);
     dialog.setRecoveredBy(false);
     dialog.setRecoveredAt(visitorSpot(""));
     EXPECT_FALSE(dialog.ok());
@@ -281,7 +281,7 @@ TEST_F(KickOffTest, MissingRecoverySpotKeepsTheDialogOpen)
 TEST_F(KickOffTest, ScriptedRunCancelsAfterAValidationMessage)
 {
     const PlayRecord before = play;
-    const bool accepted = runKickOffDialog(context, [](KickOffClass &dialog) {
+    const bool accepted = runKickOffEntry(context, [](KickOffEntry &dialog) {
         dialog.setRecoveredBy(true);
         dialog.setRecoveredAt(SpotEntry{});
         return true;
@@ -295,14 +295,14 @@ TEST_F(KickOffTest, ScriptedRunCancelsAfterAValidationMessage)
 TEST_F(KickOffTest, ScriptedRunCancelledChangesNothing)
 {
     const GameSituation before = situation;
-    EXPECT_FALSE(runKickOffDialog(context, [](KickOffClass &dialog) {
+    EXPECT_FALSE(runKickOffEntry(context, [](KickOffEntry &dialog) {
         dialog.setFinalSpot(visitorSpot("40"));
         return false;
     }));
     EXPECT_EQ(situation, before);
     EXPECT_TRUE(game.kickoffPending);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"sound 601"}));
-    EXPECT_TRUE(runKickOffDialog(context, [](KickOffClass &) { return true; }));
+    EXPECT_TRUE(runKickOffEntry(context, [](KickOffEntry &) { return true; }));
     EXPECT_EQ(situation.ballSpot, (FieldSpot{20, false}));
 }
 
@@ -323,9 +323,9 @@ TEST_F(KickOffTest, AnythingTypedIsReadAsItsLeadingNumber)
     };
     for (const Case &c : cases) {
         newPlay();
-        KickOffClass dialog(context);
+        KickOffEntry dialog(context);
         dialog.chooseResult(KickOffResult::Returned);
-        dialog.typePlayerNumber(KickOffClass::Kicker, c.typed);
+        dialog.typePlayerNumber(KickOffEntry::Kicker, c.typed);
         dialog.setKickedTo(visitorSpot(c.typed));
         dialog.setFinalSpot(visitorSpot(c.typed));
         ASSERT_TRUE(dialog.ok());

@@ -1,4 +1,4 @@
-#include "passform.h"
+#include "passentry.h"
 
 #include "gameflow/entry/scrimmageplay.h"
 #include "gameflow/interaction.h"
@@ -6,7 +6,7 @@
 
 namespace yardmark {
 
-PassDialog::PassDialog(const PlayEntryContext &context) : FumbleEntryDialog(context)
+PassEntry::PassEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {
     PlayRecord &play = m_context.currentPlay();
     play.toGoBefore = m_context.situation().toGo;
@@ -16,14 +16,14 @@ PassDialog::PassDialog(const PlayEntryContext &context) : FumbleEntryDialog(cont
     m_form.receptionSpot.homeSide = play.initialSpot.homeSide;
 }
 
-const PlayerEntry *PassDialog::rowEntry(int row) const
+const PlayerEntry *PassEntry::rowEntry(int row) const
 {
     if (row < Quarterback || row > Interceptor)
         return nullptr;
     return &m_form.players[static_cast<std::size_t>(row)];
 }
 
-bool PassDialog::setResult(int passResult)
+bool PassEntry::setResult(int passResult)
 {
     if (passResult < code(PassResult::Completion) || passResult > code(PassResult::Interception))
         return false;
@@ -31,7 +31,7 @@ bool PassDialog::setResult(int passResult)
     return true;
 }
 
-void PassDialog::setReceptionSpot(const SpotEntry &spot)
+void PassEntry::setReceptionSpot(const SpotEntry &spot)
 {
     m_form.receptionSpot = spot;
     if (spot.yardText.empty() || !m_form.finalSpot.yardText.empty())
@@ -43,7 +43,7 @@ void PassDialog::setReceptionSpot(const SpotEntry &spot)
         m_form.yardsMade = std::to_string(netGain(play, m_context.league()));
 }
 
-void PassDialog::setYardsMade(std::string_view text)
+void PassEntry::setYardsMade(std::string_view text)
 {
     m_form.yardsMade = std::string(text);
     const auto spot = spotAfterYards(m_context, text);
@@ -54,14 +54,14 @@ void PassDialog::setYardsMade(std::string_view text)
         m_form.receptionSpot = showSpotEntry(*spot);
 }
 
-void PassDialog::setFinalSpot(const SpotEntry &spot)
+void PassEntry::setFinalSpot(const SpotEntry &spot)
 {
     m_form.finalSpot = spot;
     if (auto yards = recordFinalSpot(m_context, spot))
         m_form.yardsMade = std::move(*yards);
 }
 
-bool PassDialog::ok()
+bool PassEntry::ok()
 {
     PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
@@ -91,10 +91,10 @@ bool PassDialog::ok()
     return true;
 }
 
-bool runPassDialog(PlayEntryContext &context, const std::function<bool(PassDialog &)> &fill)
+bool runPassEntry(PlayEntryContext &context, const std::function<bool(PassEntry &)> &fill)
 {
-    PassDialog dialog(context);
-    return driveEntryDialog(dialog, fill);
+    PassEntry dialog(context);
+    return driveEntry(dialog, fill);
 }
 
 } // namespace yardmark

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameflow/entry/entrydialog.h"
+#include "gameflow/entry/playentry.h"
 
 #include <functional>
 #include <string>
@@ -27,25 +27,21 @@ struct PuntForm {
 /// The "Punt" dialog without its widgets. Set up by the constructor; then the
 /// window or a script fires the handlers below and presses OK or Cancel.
 ///
-/// Handlers (script field key → call):
-/// - `punter`, `returner`, `tackler`, `assist`, `blocked_by` →
-///   `typePlayerNumber` / `choosePlayer` / `pickPlayer` / `clearPlayer` with
-///   the row of that name; choosing the "Blocked By:" player in the drop-down
-///   also chooses "&Blocked By:";
-/// - `punted_to` → `setPuntedTo`, `final_spot` → `setFinalSpot`;
-/// - `result` → `chooseResult` ("&Touch Back" fills both spots; "&Blocked By:"
+/// Controls → handlers:
+/// - the player rows (`Row`) → the `PlayEntry` verbs; choosing the "Blocked By:"
+///   player in the drop-down also chooses "&Blocked By:";
+/// - the "Punted To" spot → `setPuntedTo`, Final Spot → `setFinalSpot`;
+/// - the result radios → `chooseResult` ("&Touch Back" fills both spots; "&Blocked By:"
 ///   makes the first fumble entry the blocked punt's recovery);
-/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy`,
-///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
-///   the section's "Clear" box is `clearFumble`;
+/// - the fumble section → the `FumblePlayEntry` verbs;
 /// - OK → `ok`, Cancel → `cancel`.
-class PuntClass : public FumbleEntryDialog {
+class PuntEntry : public CurrentPlayFumbleEntry {
 public:
     enum Row : int { Punter, Returner, Tackler, Assist, BlockedBy };
 
     /// Set-up: caption, the remembered punter, both spots on the receivers'
     /// half and "&Returned" chosen.
-    explicit PuntClass(const PlayEntryContext &context);
+    explicit PuntEntry(const PlayEntryContext &context);
 
     const PuntForm &form() const { return m_form; }
     PuntForm &form() { return m_form; }
@@ -71,7 +67,7 @@ private:
     PuntForm m_form;
 };
 
-/// The punt dialog as a script drives it (see `runKickOffDialog`).
-bool runPuntDialog(PlayEntryContext &context, const std::function<bool(PuntClass &)> &fill);
+/// The punt dialog as a script drives it (see `runKickOffEntry`).
+bool runPuntEntry(PlayEntryContext &context, const std::function<bool(PuntEntry &)> &fill);
 
 } // namespace yardmark

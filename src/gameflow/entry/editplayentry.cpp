@@ -1,4 +1,4 @@
-#include "editplay.h"
+#include "editplayentry.h"
 
 #include "gameflow/interaction.h"
 #include "records/text.h"
@@ -123,8 +123,8 @@ std::pair<std::string, std::string> clockTexts(const PlayRecord &play)
     return {twoDigits(play.clockMinutes), twoDigits(play.clockSeconds)};
 }
 
-EditPlayDialog::EditPlayDialog(PlayRecord &play, const Game &game, const LeagueOptions &league, Interaction &ui)
-    : m_play(play), m_game(game), m_league(league), m_ui(ui)
+EditPlayEntry::EditPlayEntry(PlayRecord &play, const Game &game, const LeagueOptions &league, Interaction &ui)
+    : FumblePlayEntry(ui, game), m_play(play), m_league(league)
 {
     EditPlayForm &f = m_form;
     f.homeHasBall = play.homeHasBall;
@@ -171,11 +171,12 @@ EditPlayDialog::EditPlayDialog(PlayRecord &play, const Game &game, const LeagueO
     for (int row = 0; row < kEditPlayerRows; ++row)
         f.players[static_cast<std::size_t>(row)] =
             showPlayerEntry(play.players[static_cast<std::size_t>(row)], rowRoster(row));
-    f.fumbleIndex = 0;
-    f.fumble = showFumble(play, 0, game);
+    const auto selector = fumbleSelectorEntries(play.kickResult);
+    std::copy(selector.begin(), selector.end(), f.fumbles.selectorEntries.begin());
+    f.fumbles.form = showFumble(play, 0, game);
 }
 
-void EditPlayDialog::fillRowTeams()
+void EditPlayEntry::fillRowTeams()
 {
     const bool offense = m_form.homeHasBall;
     const int type = m_form.playType;
@@ -189,18 +190,23 @@ void EditPlayDialog::fillRowTeams()
     m_rowHome = {offense, secondRow, !offense, !offense, !offense};
 }
 
-const std::vector<PlayerRecord> &EditPlayDialog::rowRoster(int row) const
+const std::vector<PlayerRecord> &EditPlayEntry::rowRoster(int row) const
 {
     const bool home = row >= 0 && row < kEditPlayerRows ? m_rowHome[static_cast<std::size_t>(row)] : true;
-    return rosterOf(m_game, home);
+    return rosterOf(game(), home);
 }
 
-const std::vector<PlayerRecord> &EditPlayDialog::recovererRoster() const
+const PlayerEntry *EditPlayEntry::rowEntry(int row) const
 {
-    return rosterOf(m_game, m_form.fumble.recoveredByHome.value_or(true));
+    return row >= 0 && row < kEditPlayerRows ? &m_form.players[static_cast<std::size_t>(row)] : nullptr;
 }
 
-void EditPlayDialog::setPossession(bool home)
+const std::vector<PlayerRecord> &EditPlayEntry::recovererRoster() const
+{
+    return rosterOf(game(), m_form.fumbles.form.recoveredByHome.value_or(true));
+}
+
+void EditPlayEntry::setPossession(bool home)
 {
     m_form.homeHasBall = home;
     fillRowTeams();
@@ -208,54 +214,22 @@ void EditPlayDialog::setPossession(bool home)
         entry.listIndex = -1;
 }
 
-void EditPlayDialog::setPlayType(int playType)
+void EditPlayEntry::setPlayType(int playType)
 {
     if (secondListOf(playType) != secondListOf(m_form.playType))
         m_form.secondList = 0;
     m_form.playType = playType;
 }
 
-void EditPlayDialog::choosePlayer(int row, int index)
+bool EditPlayEntry::storeShownFumble()
 {
-    if (row >= 0 && row < kEditPlayerRows)
-        playerChosen(m_form.players[static_cast<std::size_t>(row)], rowRoster(row), index);
+    const FumbleSection &section = m_form.fumbles;
+    return storeFumble(section.form, section.shown, m_form.homeHasBall, m_play, game(), m_league, ui());
 }
 
-void EditPlayDialog::leavePlayerNumber(int row)
+bool EditPlayEntry::ok()
 {
-    if (row >= 0 && row < kEditPlayerRows)
-        numberFieldLeft(m_form.players[static_cast<std::size_t>(row)], rowRoster(row));
-}
-
-void EditPlayDialog::chooseRecoverer(int index)
-{
-    playerChosen(m_form.fumble.recoverer, recovererRoster(), index);
-}
-
-void EditPlayDialog::leaveRecovererNumber()
-{
-    numberFieldLeft(m_form.fumble.recoverer, recovererRoster());
-}
-
-bool EditPlayDialog::selectFumble(int slot)
-{
-    if (slot < 0 || slot >= kMaxFumbles)
-        return false;
-    if (!storeFumble(m_form.fumble, m_form.fumbleIndex, m_form.homeHasBall, m_play, m_game, m_league, m_ui))
-        return false;
-    m_form.fumbleIndex = slot;
-    m_form.fumble = showFumble(m_play, slot, m_game);
-    return true;
-}
-
-void EditPlayDialog::setRecoveredBy(std::optional<bool> home)
-{
-    checkRecoveredBy(m_form.fumble, home);
-}
-
-bool EditPlayDialog::ok()
-{
-    m_ui.playSound(kClickSound);
+    ui().playSound(kClickSound);
     const EditPlayForm &f = m_form;
     PlayRecord &play = m_play;
     const int type = f.playType;
@@ -264,7 +238,7 @@ bool EditPlayDialog::ok()
     const bool kick = isKickoffOrPunt(type);
     const auto resolve = [&](int slot, std::string_view role) {
         const auto i = static_cast<std::size_t>(slot);
-        play.players[i] = resolvePlayerEntry(f.players[i], rowRoster(slot), role, m_ui);
+        play.players[i] = resolveRow(slot, role);
     };
     if (kick) {
         resolve(QuarterbackSlot, "Kicker");
@@ -278,7 +252,7 @@ bool EditPlayDialog::ok()
         resolve(AssistSlot, "Assist");
         resolve(InterceptorSlot, "Interceptor");
     }
-    if (!storeFumble(f.fumble, f.fumbleIndex, f.homeHasBall, play, m_game, m_league, m_ui))
+    if (!storeShownFumble())
         return false;
 
     play.homeHasBall = f.homeHasBall;
@@ -312,15 +286,8 @@ bool EditPlayDialog::ok()
     play.initialSpot = readSpotEntry(f.initialSpot, m_league.midfieldYardLine);
     play.receivedAt = readSpotEntry(f.middleSpot, m_league.midfieldYardLine);
     play.finalSpot = readSpotEntry(f.finalSpot, m_league.midfieldYardLine);
-    m_accepted = true;
-    m_closed = true;
+    accept();
     return true;
-}
-
-void EditPlayDialog::cancel()
-{
-    m_ui.playSound(kClickSound);
-    m_closed = true;
 }
 
 } // namespace yardmark

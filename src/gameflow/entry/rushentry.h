@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameflow/entry/entrydialog.h"
+#include "gameflow/entry/playentry.h"
 #include "gameflow/entry/entryfields.h"
 #include "vocabulary/vocabulary.h"
 
@@ -13,7 +13,7 @@ namespace yardmark {
 /// What the Rush dialog's controls hold.
 struct RushForm {
     std::string caption;
-    std::array<PlayerEntry, 4> players; ///< by `RushDialog::Row`
+    std::array<PlayerEntry, 4> players; ///< by `RushEntry::Row`
     int rushType = code(RushType::Rush); ///< "Rush Description": the list index is the code
     std::string yardsMade;
     SpotEntry finalSpot;
@@ -25,21 +25,18 @@ struct RushForm {
 /// the window or a script fires the handlers below, in the order the scorer
 /// works the controls, and presses OK or Cancel.
 ///
-/// Handlers (script field key → call):
-/// - `quarterback`, `rusher`, `tackler`, `assist` → `typePlayerNumber` /
-///   `choosePlayer` / `pickPlayer` / `clearPlayer` with the row of that name;
-/// - `rush_type` → `setRushType`;
-/// - `yards_made` → `setYardsMade` (fills the Final Spot);
-/// - `final_spot` → `setFinalSpot` (fills "Yards Made");
-/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy`,
-///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
-///   the section's "Clear" box is `clearFumble`;
+/// Controls → handlers:
+/// - the player rows (`Row`) → the `PlayEntry` verbs;
+/// - "Rush Description" → `setRushType`;
+/// - "Yards Made" → `setYardsMade` (fills the Final Spot);
+/// - Final Spot → `setFinalSpot` (fills "Yards Made");
+/// - the fumble section → the `FumblePlayEntry` verbs;
 /// - OK → `ok`, Cancel → `cancel`.
-class RushDialog : public FumbleEntryDialog {
+class RushEntry : public CurrentPlayFumbleEntry {
 public:
     enum Row : int { Quarterback, Rusher, Tackler, Assist };
 
-    explicit RushDialog(const PlayEntryContext &context);
+    explicit RushEntry(const PlayEntryContext &context);
 
     const RushForm &form() const { return m_form; }
     RushForm &form() { return m_form; }
@@ -68,6 +65,6 @@ private:
 /// The Rush dialog as the engine runs it for a script: set up on the play
 /// being entered, worked by `fill` (true presses OK, false Cancel), cancelled
 /// when OK keeps it open. True when the play was accepted.
-bool runRushDialog(PlayEntryContext &context, const std::function<bool(RushDialog &)> &fill);
+bool runRushEntry(PlayEntryContext &context, const std::function<bool(RushEntry &)> &fill);
 
 } // namespace yardmark

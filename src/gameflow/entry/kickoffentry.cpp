@@ -1,4 +1,4 @@
-#include "kickoffform.h"
+#include "kickoffentry.h"
 
 #include "gameflow/entry/entryfields.h"
 #include "gameflow/entry/kickentry.h"
@@ -23,7 +23,7 @@ std::int32_t kickResultOf(KickOffResult result)
 
 } // namespace
 
-KickOffClass::KickOffClass(const PlayEntryContext &context) : FumbleEntryDialog(context)
+KickOffEntry::KickOffEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {
     const bool kickingHome = context.situation().homeHasBall;
     m_form.caption = teamName(context.game(), kickingHome) + " Kicks Off";
@@ -34,7 +34,7 @@ KickOffClass::KickOffClass(const PlayEntryContext &context) : FumbleEntryDialog(
     chooseResult(KickOffResult::TouchBack);
 }
 
-const PlayerEntry *KickOffClass::rowEntry(int row) const
+const PlayerEntry *KickOffEntry::rowEntry(int row) const
 {
     switch (row) {
     case Kicker:
@@ -50,7 +50,7 @@ const PlayerEntry *KickOffClass::rowEntry(int row) const
     }
 }
 
-void KickOffClass::chooseResult(KickOffResult result)
+void KickOffEntry::chooseResult(KickOffResult result)
 {
     m_form.result = result;
     const bool indoor = m_context.league().indoorField;
@@ -63,7 +63,7 @@ void KickOffClass::chooseResult(KickOffResult result)
     }
 }
 
-void KickOffClass::setOnsideSuccessful(bool checked)
+void KickOffEntry::setOnsideSuccessful(bool checked)
 {
     m_form.onsideSuccessful = checked;
     if (checked) {
@@ -74,7 +74,7 @@ void KickOffClass::setOnsideSuccessful(bool checked)
     onsideChanged();
 }
 
-void KickOffClass::setOnsideUnsuccessful(bool checked)
+void KickOffEntry::setOnsideUnsuccessful(bool checked)
 {
     m_form.onsideUnsuccessful = checked;
     if (checked) {
@@ -84,19 +84,19 @@ void KickOffClass::setOnsideUnsuccessful(bool checked)
     onsideChanged();
 }
 
-void KickOffClass::onsideChanged()
+void KickOffEntry::onsideChanged()
 {
     // The first fumble entry records who recovered the onside kick.
     const bool onside = m_form.onsideSuccessful || m_form.onsideUnsuccessful;
     setFumbleSelector(m_form.fumbles, onside ? "Onside Kick" : "");
 }
 
-FieldSpot KickOffClass::recoveryPreset() const
+std::optional<FieldSpot> KickOffEntry::recoveryPreset() const
 {
     return readSpotEntry(m_form.kickedTo, m_context.league().midfieldYardLine);
 }
 
-bool KickOffClass::kickOverAfterOutOfBounds()
+bool KickOffEntry::kickOverAfterOutOfBounds()
 {
     Interaction &ui = m_context.ui();
     ui.playSound(kWarningSound);
@@ -113,7 +113,7 @@ bool KickOffClass::kickOverAfterOutOfBounds()
     return true;
 }
 
-std::int32_t KickOffClass::turnoverAfterFumbles() const
+std::int32_t KickOffEntry::turnoverAfterFumbles() const
 {
     // The kicking team holding the ball at the last recovery is a fumble lost
     // by the receivers, or, first, its own onside kick recovered.
@@ -122,7 +122,7 @@ std::int32_t KickOffClass::turnoverAfterFumbles() const
     return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, m_form.onsideSuccessful, rule);
 }
 
-bool KickOffClass::ok()
+bool KickOffEntry::ok()
 {
     const PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
@@ -169,10 +169,10 @@ bool KickOffClass::ok()
     return true;
 }
 
-bool runKickOffDialog(PlayEntryContext &context, const std::function<bool(KickOffClass &)> &fill)
+bool runKickOffEntry(PlayEntryContext &context, const std::function<bool(KickOffEntry &)> &fill)
 {
-    KickOffClass dialog(context);
-    return driveEntryDialog(dialog, fill);
+    KickOffEntry dialog(context);
+    return driveEntry(dialog, fill);
 }
 
 } // namespace yardmark

@@ -1,5 +1,5 @@
 #include "entryfixture.h"
-#include "gameflow/entry/passform.h"
+#include "gameflow/entry/passentry.h"
 
 #include <algorithm>
 #include <optional>
@@ -63,7 +63,7 @@ TEST_P(PassOk, RecordsThePlayAndTheSituation)
     if (c.firstDownAnswer)
         ui.replies.push_back(*c.firstDownAnswer);
 
-    PassDialog dialog(context);
+    PassEntry dialog(context);
     ASSERT_TRUE(dialog.setResult(code(c.result)));
     dialog.setFinalSpot(c.finalSpot);
     ASSERT_TRUE(dialog.ok());
@@ -93,26 +93,26 @@ TEST_F(EntryTest, PassSetUp)
 {
     snap(0, 10, {40, kVisitor}, kVisitor);
     game.visitorTeam.currentQuarterback = "Ortiz";
-    PassDialog dialog(context);
+    PassEntry dialog(context);
     EXPECT_EQ(dialog.form().caption, "Bears Passes on 1st down");
-    EXPECT_EQ(dialog.form().players[PassDialog::Quarterback], (PlayerEntry{"21", 2}));
+    EXPECT_EQ(dialog.form().players[PassEntry::Quarterback], (PlayerEntry{"21", 2}));
     EXPECT_EQ(dialog.form().result, code(PassResult::Completion));
     EXPECT_EQ(dialog.form().finalSpot, (SpotEntry{kVisitor, ""}));
     EXPECT_EQ(dialog.form().receptionSpot, (SpotEntry{kVisitor, ""}));
-    EXPECT_EQ(&dialog.rowRoster(PassDialog::Interceptor), &game.homeTeam.players);
-    EXPECT_EQ(&dialog.rowRoster(PassDialog::Receiver), &game.visitorTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(PassEntry::Interceptor), &game.homeTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(PassEntry::Receiver), &game.visitorTeam.players);
     EXPECT_FALSE(dialog.setResult(0));
     EXPECT_FALSE(dialog.setResult(5));
 
     game.tryPending = true;
-    PassDialog tryDialog(context);
+    PassEntry tryDialog(context);
     EXPECT_EQ(tryDialog.form().caption, "Bears - PAT Pass Attempt");
 }
 
 TEST_F(EntryTest, PassReceptionYardsAndFinalSpotFillEachOther)
 {
     snap(0, 10, {30, kHome});
-    PassDialog fromReception(context);
+    PassEntry fromReception(context);
     fromReception.setReceptionSpot({kHome, "42"});
     EXPECT_EQ(fromReception.form().finalSpot, (SpotEntry{kHome, "42"}));
     EXPECT_EQ(play.finalSpot, (FieldSpot{42, kHome}));
@@ -121,7 +121,7 @@ TEST_F(EntryTest, PassReceptionYardsAndFinalSpotFillEachOther)
     EXPECT_EQ(fromReception.form().finalSpot, (SpotEntry{kHome, "42"}));
 
     snap(0, 10, {30, kHome});
-    PassDialog fromYards(context);
+    PassEntry fromYards(context);
     fromYards.setYardsMade("25");
     EXPECT_EQ(fromYards.form().finalSpot, (SpotEntry{kVisitor, "45"}));
     EXPECT_EQ(fromYards.form().receptionSpot, (SpotEntry{kVisitor, "45"}));
@@ -131,7 +131,7 @@ TEST_F(EntryTest, PassReceptionYardsAndFinalSpotFillEachOther)
     EXPECT_EQ(fromYards.form().yardsMade, "5");
 
     snap(0, 10, {30, kHome});
-    PassDialog typedYards(context);
+    PassEntry typedYards(context);
     typedYards.setYardsMade("3");
     typedYards.form().finalSpot.yardText.clear();
     typedYards.setReceptionSpot({kHome, "36"});
@@ -142,12 +142,12 @@ TEST_F(EntryTest, PassReceptionYardsAndFinalSpotFillEachOther)
 TEST_F(EntryTest, PassRecordsReceptionSpotAndFivePlayers)
 {
     snap(1, 10, {30, kHome});
-    PassDialog dialog(context);
-    dialog.typePlayerNumber(PassDialog::Quarterback, "7");
-    dialog.pickPlayer(PassDialog::Receiver, "Baker");
-    dialog.typePlayerNumber(PassDialog::Tackler, "54");
-    dialog.typePlayerNumber(PassDialog::Assist, "90");
-    dialog.typePlayerNumber(PassDialog::Interceptor, "21");
+    PassEntry dialog(context);
+    dialog.typePlayerNumber(PassEntry::Quarterback, "7");
+    dialog.pickPlayer(PassEntry::Receiver, "Baker");
+    dialog.typePlayerNumber(PassEntry::Tackler, "54");
+    dialog.typePlayerNumber(PassEntry::Assist, "90");
+    dialog.typePlayerNumber(PassEntry::Interceptor, "21");
     dialog.setResult(code(PassResult::Interception));
     dialog.setReceptionSpot({kVisitor, "35"});
     dialog.setFinalSpot({kVisitor, "45"});
@@ -168,7 +168,7 @@ TEST_F(EntryTest, PassRecordsReceptionSpotAndFivePlayers)
 TEST_F(EntryTest, PassFumbleRecoveredByThePassersAfterAnInterceptionClearsTheTurnover)
 {
     snap(1, 10, {30, kHome});
-    PassDialog dialog(context);
+    PassEntry dialog(context);
     dialog.setResult(code(PassResult::Interception));
     dialog.setRecoveredBy(kHome);
     dialog.setRecoveredAt({kVisitor, "48"});
@@ -184,13 +184,13 @@ TEST_F(EntryTest, PassFumbleRecoveredByThePassersAfterAnInterceptionClearsTheTur
 TEST_F(EntryTest, RunPassDialogOnAScript)
 {
     snap(0, 10, {20, kHome});
-    EXPECT_TRUE(runPassDialog(context, [](PassDialog &d) {
+    EXPECT_TRUE(runPassEntry(context, [](PassEntry &d) {
         d.setResult(code(PassResult::Incompletion));
         return true;
     }));
     EXPECT_EQ(play.passResult, code(PassResult::Incompletion));
     EXPECT_EQ(play.receivedAt, (FieldSpot{0, kHome})) << "the reception group's side with an empty yard line";
-    EXPECT_FALSE(runPassDialog(context, [](PassDialog &) { return false; }));
+    EXPECT_FALSE(runPassEntry(context, [](PassEntry &) { return false; }));
 }
 
 } // namespace

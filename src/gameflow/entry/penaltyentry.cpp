@@ -1,4 +1,4 @@
-#include "penaltyform.h"
+#include "penaltyentry.h"
 
 #include "gameflow/interaction.h"
 #include "records/text.h"
@@ -65,8 +65,8 @@ bool givesAutomaticFirstDown(int defensivePenalty)
     }
 }
 
-PenaltyDialog::PenaltyDialog(const PlayEntryContext &context, bool defensive)
-    : PlayEntryDialog(context), m_defensive(defensive)
+PenaltyEntry::PenaltyEntry(const PlayEntryContext &context, bool defensive)
+    : CurrentPlayEntry(context), m_defensive(defensive)
 {
     PlayRecord &play = m_context.currentPlay();
     play.toGoBefore = m_context.situation().toGo;
@@ -80,13 +80,13 @@ PenaltyDialog::PenaltyDialog(const PlayEntryContext &context, bool defensive)
     m_form.penaltySpot = showSpotEntry(play.initialSpot);
 }
 
-void PenaltyDialog::showResult(std::int32_t down, std::int32_t toGo)
+void PenaltyEntry::showResult(std::int32_t down, std::int32_t toGo)
 {
     m_form.resultingDown = numberText(std::int64_t{down} + 1);
     m_form.resultingToGo = numberText(toGo);
 }
 
-bool PenaltyDialog::choosePenalty(int penalty)
+bool PenaltyEntry::choosePenalty(int penalty)
 {
     if (penalty < 0 || penalty >= (m_defensive ? kDefensivePenaltyCount : kOffensivePenaltyCount))
         return false;
@@ -112,7 +112,7 @@ bool PenaltyDialog::choosePenalty(int penalty)
     return true;
 }
 
-void PenaltyDialog::setFinalSpot(const SpotEntry &spot)
+void PenaltyEntry::setFinalSpot(const SpotEntry &spot)
 {
     m_form.finalSpot = spot;
     if (spot.yardText.empty())
@@ -122,7 +122,7 @@ void PenaltyDialog::setFinalSpot(const SpotEntry &spot)
     m_form.resultingToGo = numberText(std::int64_t{play.toGoBefore} - netGain(play, m_context.league()));
 }
 
-bool PenaltyDialog::ok()
+bool PenaltyEntry::ok()
 {
     PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
@@ -173,16 +173,16 @@ bool PenaltyDialog::ok()
     return true;
 }
 
-bool runOffensivePenaltyDialog(PlayEntryContext &context, const std::function<bool(PenaltyDialog &)> &fill)
+bool runOffensivePenaltyEntry(PlayEntryContext &context, const std::function<bool(PenaltyEntry &)> &fill)
 {
-    PenaltyDialog dialog(context, false);
-    return driveEntryDialog(dialog, fill);
+    PenaltyEntry dialog(context, false);
+    return driveEntry(dialog, fill);
 }
 
-bool runDefensivePenaltyDialog(PlayEntryContext &context, const std::function<bool(PenaltyDialog &)> &fill)
+bool runDefensivePenaltyEntry(PlayEntryContext &context, const std::function<bool(PenaltyEntry &)> &fill)
 {
-    PenaltyDialog dialog(context, true);
-    return driveEntryDialog(dialog, fill);
+    PenaltyEntry dialog(context, true);
+    return driveEntry(dialog, fill);
 }
 
 } // namespace yardmark

@@ -1,5 +1,5 @@
-#include "gameflow/editplay.h"
-#include "scriptedinteraction.h"
+#include "gameflow/entry/editplayentry.h"
+#include "gameflow/scriptedinteraction.h"
 #include "vocabulary/vocabulary.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(EditPlayTest, OpensOnTheRecordedPlay)
 {
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     const EditPlayForm &f = dialog.form();
     EXPECT_TRUE(f.homeHasBall);
     EXPECT_EQ(f.playType, 1);
@@ -54,14 +54,14 @@ TEST_F(EditPlayTest, OpensOnTheRecordedPlay)
     EXPECT_EQ(f.players[1], (PlayerEntry{"22", 2}));
     EXPECT_EQ(f.players[2], (PlayerEntry{"54", 0}));
     EXPECT_EQ(f.players[3], PlayerEntry{});
-    EXPECT_EQ(f.fumbleIndex, 0);
-    EXPECT_EQ(f.fumble, FumbleForm{});
+    EXPECT_EQ(f.fumbles.shown, 0);
+    EXPECT_EQ(f.fumbles.form, FumbleForm{});
 }
 
 TEST_F(EditPlayTest, UntouchedOkKeepsThePlay)
 {
     const PlayRecord before = play;
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     EXPECT_TRUE(dialog.ok());
     EXPECT_TRUE(dialog.accepted());
     EXPECT_EQ(play, before);
@@ -86,7 +86,7 @@ TEST_F(EditPlayTest, PenaltyShowsItsSpotAndYards)
         play.defensivePenaltyYards = 15;
         play.penaltySpot = {18, false};
         play.receivedAt = {1, true};
-        EditPlayDialog dialog(play, game, league, ui);
+        EditPlayEntry dialog(play, game, league, ui);
         EXPECT_EQ(dialog.form().middleSpot, (SpotEntry{false, "18"}));
         EXPECT_EQ(dialog.form().penaltyYards, c.yards);
     }
@@ -112,7 +112,7 @@ TEST_F(EditPlayTest, SecondListGoesToTheFieldOfThePlayType)
         edited.kickResult = 2;
         edited.offensivePenalty = 3;
         edited.defensivePenalty = 4;
-        EditPlayDialog dialog(edited, game, league, ui);
+        EditPlayEntry dialog(edited, game, league, ui);
         dialog.setPlayType(code(c.type));
         dialog.form().secondList = 2;
         ASSERT_TRUE(dialog.ok());
@@ -127,7 +127,7 @@ TEST_F(EditPlayTest, PenaltyStoresItsSpotAndTypedYards)
     play.playType = code(PlayType::DefensivePenalty);
     play.defensivePenalty = 2;
     play.defensivePenaltyYards = 5;
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     dialog.form().middleSpot = SpotEntry{false, "60"};
     dialog.form().penaltyYards = "15";
     ASSERT_TRUE(dialog.ok());
@@ -138,7 +138,7 @@ TEST_F(EditPlayTest, PenaltyStoresItsSpotAndTypedYards)
 
 TEST_F(EditPlayTest, TextFieldsAreStoredOnlyWhenTyped)
 {
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     EditPlayForm &f = dialog.form();
     f.quarter = "";
     f.initialDown = "4";
@@ -158,7 +158,7 @@ TEST_F(EditPlayTest, TextFieldsAreStoredOnlyWhenTyped)
 TEST_F(EditPlayTest, TryByRushKeepsANewRushType)
 {
     play.playType = code(PlayType::TryByRush);
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     dialog.form().secondList = code(RushType::Sneak);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(play.rushType, code(RushType::Sneak));
@@ -169,7 +169,7 @@ TEST_F(EditPlayTest, KickRowsUseTheKickingTeamAndLeaveTheInterceptor)
     play.playType = code(PlayType::Punt);
     play.players[InterceptorSlot] = PlayerRecord{"Kept", 9};
     play.players[CarrierSlot] = game.visitorTeam.players[1];
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     EXPECT_EQ(&dialog.rowRoster(0), &game.homeTeam.players);
     EXPECT_EQ(&dialog.rowRoster(1), &game.visitorTeam.players);
     EXPECT_EQ(&dialog.rowRoster(2), &game.homeTeam.players);
@@ -185,7 +185,7 @@ TEST_F(EditPlayTest, KickRowsUseTheKickingTeamAndLeaveTheInterceptor)
 
 TEST_F(EditPlayTest, ChangingPossessionSwapsTheRosters)
 {
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     EXPECT_EQ(&dialog.rowRoster(1), &game.homeTeam.players);
     EXPECT_EQ(&dialog.rowRoster(4), &game.visitorTeam.players);
     dialog.setPossession(false);
@@ -193,8 +193,7 @@ TEST_F(EditPlayTest, ChangingPossessionSwapsTheRosters)
     EXPECT_EQ(&dialog.rowRoster(4), &game.homeTeam.players);
     dialog.choosePlayer(1, 0);
     EXPECT_EQ(dialog.form().players[1], (PlayerEntry{"54", 0}));
-    dialog.form().players[4].numberText = "22";
-    dialog.leavePlayerNumber(4);
+    dialog.typePlayerNumber(4, "22");
     EXPECT_EQ(dialog.form().players[4].listIndex, 1); // the first of the two wearing 22
     ASSERT_TRUE(dialog.ok());
     EXPECT_FALSE(play.homeHasBall);
@@ -204,10 +203,10 @@ TEST_F(EditPlayTest, ChangingPossessionSwapsTheRosters)
 TEST_F(EditPlayTest, FumbleNeedsItsRecoverySpot)
 {
     const PlayRecord before = play;
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     dialog.setRecoveredBy(false);
     EXPECT_FALSE(dialog.selectFumble(1));
-    EXPECT_EQ(dialog.form().fumbleIndex, 0);
+    EXPECT_EQ(dialog.form().fumbles.shown, 0);
     EXPECT_FALSE(dialog.ok());
     EXPECT_FALSE(dialog.closed());
     EXPECT_EQ(ui.log,
@@ -220,17 +219,16 @@ TEST_F(EditPlayTest, FumbleNeedsItsRecoverySpot)
 
 TEST_F(EditPlayTest, FumblesAreJudgedAgainstWhoHadTheBallAndDecideTheTurnover)
 {
-    EditPlayDialog dialog(play, game, league, ui);
+    EditPlayEntry dialog(play, game, league, ui);
     dialog.setRecoveredBy(false);
-    dialog.form().fumble.recoverer.numberText = "31";
-    dialog.leaveRecovererNumber();
-    EXPECT_EQ(dialog.form().fumble.recoverer.listIndex, 1);
-    dialog.form().fumble.recoveredAt = SpotEntry{true, "22"};
+    dialog.typeRecovererNumber("31");
+    EXPECT_EQ(dialog.form().fumbles.form.recoverer.listIndex, 1);
+    dialog.form().fumbles.form.recoveredAt = SpotEntry{true, "22"};
     ASSERT_TRUE(dialog.selectFumble(1));
-    EXPECT_EQ(dialog.form().fumble, FumbleForm{});
+    EXPECT_EQ(dialog.form().fumbles.form, FumbleForm{});
     dialog.setRecoveredBy(true);
-    dialog.form().fumble.recoveredAt = SpotEntry{true, "25"};
-    dialog.form().fumble.returnedTo = SpotEntry{true, "30"};
+    dialog.form().fumbles.form.recoveredAt = SpotEntry{true, "25"};
+    dialog.form().fumbles.form.returnedTo = SpotEntry{true, "30"};
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(play.fumbles, (std::array<std::int32_t, 3>{1, 1, 0}));
     EXPECT_EQ(play.fumbleRecoveredByHome, (std::array<bool, 3>{false, true, true}));
@@ -241,9 +239,9 @@ TEST_F(EditPlayTest, FumblesAreJudgedAgainstWhoHadTheBallAndDecideTheTurnover)
     EXPECT_EQ(play.turnover, 0); // the offense got it back last
 
     // Reopened, the first slot shows again, and unchecking clears it.
-    EditPlayDialog again(play, game, league, ui);
-    EXPECT_EQ(again.form().fumble.recoveredByHome, std::optional<bool>{false});
-    EXPECT_EQ(again.form().fumble.recoverer, (PlayerEntry{"31", 1}));
+    EditPlayEntry again(play, game, league, ui);
+    EXPECT_EQ(again.form().fumbles.form.recoveredByHome, std::optional<bool>{false});
+    EXPECT_EQ(again.form().fumbles.form.recoverer, (PlayerEntry{"31", 1}));
     EXPECT_EQ(&again.recovererRoster(), &game.visitorTeam.players);
     again.setRecoveredBy(std::nullopt);
     ASSERT_TRUE(again.selectFumble(1));
@@ -260,9 +258,9 @@ TEST_F(EditPlayTest, LastFumbleDecidesOnlyAFumbleTurnover)
     for (const auto &c : cases) {
         PlayRecord edited = play;
         edited.turnover = c.turnover;
-        EditPlayDialog dialog(edited, game, league, ui);
+        EditPlayEntry dialog(edited, game, league, ui);
         dialog.setRecoveredBy(c.recoveredByHome);
-        dialog.form().fumble.recoveredAt = SpotEntry{true, "10"};
+        dialog.form().fumbles.form.recoveredAt = SpotEntry{true, "10"};
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(edited.turnover, c.expected);
     }

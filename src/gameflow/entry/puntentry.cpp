@@ -1,4 +1,4 @@
-#include "puntform.h"
+#include "puntentry.h"
 
 #include "gameflow/entry/entryfields.h"
 #include "gameflow/entry/kickentry.h"
@@ -20,7 +20,7 @@ std::int32_t kickResultOf(PuntResult result)
 
 } // namespace
 
-PuntClass::PuntClass(const PlayEntryContext &context) : FumbleEntryDialog(context)
+PuntEntry::PuntEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {
     const bool puntingHome = context.situation().homeHasBall;
     m_form.caption = "Punt - " + teamName(context.game(), puntingHome);
@@ -31,7 +31,7 @@ PuntClass::PuntClass(const PlayEntryContext &context) : FumbleEntryDialog(contex
     m_form.result = PuntResult::Returned;
 }
 
-const PlayerEntry *PuntClass::rowEntry(int row) const
+const PlayerEntry *PuntEntry::rowEntry(int row) const
 {
     switch (row) {
     case Punter:
@@ -49,13 +49,13 @@ const PlayerEntry *PuntClass::rowEntry(int row) const
     }
 }
 
-void PuntClass::rowPlayerChosen(int row)
+void PuntEntry::rowPlayerChosen(int row)
 {
     if (row == BlockedBy)
         chooseResult(PuntResult::Blocked);
 }
 
-void PuntClass::chooseResult(PuntResult result)
+void PuntEntry::chooseResult(PuntResult result)
 {
     m_form.result = result;
     if (result == PuntResult::TouchBack) {
@@ -69,7 +69,7 @@ void PuntClass::chooseResult(PuntResult result)
         m_context.currentPlay().kickResult = code(KickResult::BlockedPunt);
 }
 
-std::int32_t PuntClass::turnoverAfterFumbles() const
+std::int32_t PuntEntry::turnoverAfterFumbles() const
 {
     // As on a kickoff, the punting team holding the ball at the last recovery
     // is a fumble lost by the receivers. A blocked punt the receivers recover
@@ -81,7 +81,7 @@ std::int32_t PuntClass::turnoverAfterFumbles() const
     return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, blocked, rule);
 }
 
-bool PuntClass::ok()
+bool PuntEntry::ok()
 {
     const PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
@@ -117,10 +117,10 @@ bool PuntClass::ok()
     return true;
 }
 
-bool runPuntDialog(PlayEntryContext &context, const std::function<bool(PuntClass &)> &fill)
+bool runPuntEntry(PlayEntryContext &context, const std::function<bool(PuntEntry &)> &fill)
 {
-    PuntClass dialog(context);
-    return driveEntryDialog(dialog, fill);
+    PuntEntry dialog(context);
+    return driveEntry(dialog, fill);
 }
 
 } // namespace yardmark

@@ -1,4 +1,4 @@
-#include "gameflow/entry/fieldgoalform.h"
+#include "gameflow/entry/fieldgoalentry.h"
 
 #include "kickfixture.h"
 
@@ -31,19 +31,19 @@ protected:
 
 TEST_F(FieldGoalTest, SetUpNamesTheKickAndPreselectsTheKicker)
 {
-    FieldGoalClass dialog(context);
+    FieldGoalEntry dialog(context);
     EXPECT_EQ(dialog.form().caption, "Field Goal Attempt - Tigers");
     EXPECT_EQ(dialog.form().kicker, (PlayerEntry{" 3", 0}));
     EXPECT_EQ(dialog.form().result, FieldGoalResult::Good);
     EXPECT_EQ(dialog.form().finalSpot, (SpotEntry{false, ""}));
     setUpTry();
-    FieldGoalClass extraPoint(context);
+    FieldGoalEntry extraPoint(context);
     EXPECT_EQ(extraPoint.form().caption, "Extra Point Attempt - Tigers");
 }
 
 TEST_F(FieldGoalTest, GoodKickScoresAndLeavesTheBallAtTheLineOfScrimmage)
 {
-    FieldGoalClass dialog(context);
+    FieldGoalEntry dialog(context);
     dialog.form().kicker = PlayerEntry{"7", -1};
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(play.playType, code(PlayType::FieldGoal));
@@ -73,7 +73,7 @@ TEST_F(FieldGoalTest, TriesScoreAnExtraPointAndNeverAskForTheClock)
     for (const Case &c : cases) {
         setUpTry();
         ui.clear();
-        FieldGoalClass dialog(context);
+        FieldGoalEntry dialog(context);
         dialog.chooseResult(c.result);
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(play.playType, code(PlayType::ExtraPoint));
@@ -103,7 +103,7 @@ TEST_F(FieldGoalTest, MissedKickFromInsideTheTwentyComesOutToIt)
         situation.ballSpot = c.from;
         newPlay();
         ui.clear();
-        FieldGoalClass dialog(context);
+        FieldGoalEntry dialog(context);
         dialog.chooseResult(FieldGoalResult::WideRight);
         dialog.form().finalSpot.yardText = c.finalYard;
         ASSERT_TRUE(dialog.ok());
@@ -116,7 +116,7 @@ TEST_F(FieldGoalTest, MissedKickFromInsideTheTwentyComesOutToIt)
 
 TEST_F(FieldGoalTest, MissedKickGivesTheDefenseTheBall)
 {
-    FieldGoalClass dialog(context);
+    FieldGoalEntry dialog(context);
     dialog.chooseResult(FieldGoalResult::Short);
     ASSERT_TRUE(dialog.ok());
     applyPlayOutcome(play, situation, game, league);
@@ -126,8 +126,8 @@ TEST_F(FieldGoalTest, MissedKickGivesTheDefenseTheBall)
 
 TEST_F(FieldGoalTest, BlockedKickSelectorAndRecoveryBoxes)
 {
-    FieldGoalClass dialog(context);
-    FumbleEntryDialog &asEntryDialog = dialog;
+    FieldGoalEntry dialog(context);
+    FumblePlayEntry &asEntryDialog = dialog;
     asEntryDialog.setRecoveredBy(true);
     EXPECT_EQ(dialog.form().result, FieldGoalResult::NoKick) << "a loose ball before the kick";
     EXPECT_EQ(dialog.form().fumbles.form.recoveredAt, visitorSpot("20"));
@@ -166,7 +166,7 @@ TEST_F(FieldGoalTest, RecoveriesDecideTurnoverAndScore)
     for (const Case &c : cases) {
         game.tryPending = c.tryPending;
         newPlay();
-        FieldGoalClass dialog(context);
+        FieldGoalEntry dialog(context);
         if (c.blocked)
             dialog.chooseResult(FieldGoalResult::Blocked);
         for (std::size_t i = 0; i < c.recoveredByHome.size(); ++i) {
@@ -187,7 +187,7 @@ TEST_F(FieldGoalTest, GoodKickFromTheGoalLineStillScoresTheFieldGoal)
 {
     situation.ballSpot = {0, false};
     newPlay();
-    FieldGoalClass dialog(context);
+    FieldGoalEntry dialog(context);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(play.scoreType, code(ScoreType::FieldGoal));
 }

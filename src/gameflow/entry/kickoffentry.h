@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameflow/entry/entrydialog.h"
+#include "gameflow/entry/playentry.h"
 
 #include <functional>
 #include <string>
@@ -29,25 +29,22 @@ struct KickOffForm {
 /// team with the ball. Set up by the constructor; then the window or a script
 /// fires the handlers below and presses OK or Cancel.
 ///
-/// Handlers (script field key → call):
-/// - `kicker`, `returner`, `tackler`, `assist` → `typePlayerNumber` /
-///   `choosePlayer` / `pickPlayer` / `clearPlayer` with the row of that name;
-/// - `kicked_to` → `setKickedTo`, `final_spot` → `setFinalSpot`;
-/// - `result` → `chooseResult` ("&Touch Back" and "&Kicked Out Of Bounds" fill
+/// Controls → handlers:
+/// - the player rows (`Row`) → the `PlayEntry` verbs;
+/// - the "Kicked To" spot → `setKickedTo`, Final Spot → `setFinalSpot`;
+/// - the result radios → `chooseResult` ("&Touch Back" and "&Kicked Out Of Bounds" fill
 ///   both spots);
-/// - `onside` → `setOnsideSuccessful` / `setOnsideUnsuccessful` (checks the
+/// - the onside kick boxes → `setOnsideSuccessful` / `setOnsideUnsuccessful` (checks the
 ///   recovering team's "Recovered By:" box);
-/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy`,
-///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
-///   the section's "Clear" box is `clearFumble`;
+/// - the fumble section → the `FumblePlayEntry` verbs;
 /// - OK → `ok`, Cancel → `cancel`.
-class KickOffClass : public FumbleEntryDialog {
+class KickOffEntry : public CurrentPlayFumbleEntry {
 public:
     enum Row : int { Kicker, Returner, Tackler, Assist };
 
     /// Set-up: caption, the remembered kicker, both spots on the receivers'
     /// half and "&Touch Back" chosen.
-    explicit KickOffClass(const PlayEntryContext &context);
+    explicit KickOffEntry(const PlayEntryContext &context);
 
     const KickOffForm &form() const { return m_form; }
     KickOffForm &form() { return m_form; }
@@ -67,7 +64,7 @@ protected:
     bool rowListsOffense(int row) const override { return row != Returner; }
     const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
     const SpotEntry &finalSpotEntry() const override { return m_form.finalSpot; }
-    FieldSpot recoveryPreset() const override;
+    std::optional<FieldSpot> recoveryPreset() const override;
 
 private:
     void onsideChanged();
@@ -80,6 +77,6 @@ private:
 /// The kickoff dialog as a script drives it: `fill` works the fields and
 /// returns true for OK, false for Cancel; an OK that stays open is cancelled.
 /// True when the play was accepted.
-bool runKickOffDialog(PlayEntryContext &context, const std::function<bool(KickOffClass &)> &fill);
+bool runKickOffEntry(PlayEntryContext &context, const std::function<bool(KickOffEntry &)> &fill);
 
 } // namespace yardmark

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "gameflow/fumblesection.h"
-#include "gameflow/playerentry.h"
+#include "gameflow/entry/playentry.h"
 #include "gameflow/spotentry.h"
 #include "records/game.h"
 #include "records/settings.h"
@@ -39,8 +38,7 @@ struct EditPlayForm {
     std::string minutes;
     std::string seconds;
     std::array<PlayerEntry, kEditPlayerRows> players; ///< rows for player slots 0..4
-    int fumbleIndex = 0;                              ///< the fumble slot shown
-    FumbleForm fumble;
+    FumbleSection fumbles;                            ///< the slot shown and its controls
 };
 
 /// The captions that follow the play type; no value keeps the caption shown.
@@ -64,52 +62,43 @@ std::array<std::string_view, 3> fumbleSelectorEntries(int kickResult);
 std::pair<std::string, std::string> clockTexts(const PlayRecord &play);
 
 /// The "Edit Play" dialog working on a copy of one recorded play. The window
-/// or script sets the form's fields and calls the handlers the dialog's
-/// controls fire; `ok()` writes the play, or keeps the dialog open when a
-/// fumble lacks its recovery spot.
-class EditPlayDialog {
+/// or a script sets the form's plain fields and works the rows and the fumble
+/// section with the verbs every play entry has; `ok()` writes the play, or
+/// keeps the dialog open when a fumble lacks its recovery spot.
+class EditPlayEntry : public FumblePlayEntry {
 public:
-    EditPlayDialog(PlayRecord &play, const Game &game, const LeagueOptions &league, Interaction &ui);
+    EditPlayEntry(PlayRecord &play, const Game &game, const LeagueOptions &league, Interaction &ui);
 
     EditPlayForm &form() { return m_form; }
     const EditPlayForm &form() const { return m_form; }
 
-    /// The roster offered in a player row, and to the fumble recoverer.
-    const std::vector<PlayerRecord> &rowRoster(int row) const;
-    const std::vector<PlayerRecord> &recovererRoster() const;
+    /// The roster offered in a player row (rows follow the slots 0..4).
+    const std::vector<PlayerRecord> &rowRoster(int row) const override;
+    /// The recoverer's list: the checked team's roster, the home team's while
+    /// no box is checked.
+    const std::vector<PlayerRecord> &recovererRoster() const override;
 
     /// The possession radio changed: the player lists are refilled.
     void setPossession(bool home);
     /// A play type chosen: the second list is refilled when its kind changes.
     void setPlayType(int playType);
-    /// A drop-down entry chosen in a player row, or its number field left.
-    void choosePlayer(int row, int index);
-    void leavePlayerNumber(int row);
-    /// The same for the fumble recoverer.
-    void chooseRecoverer(int index);
-    void leaveRecovererNumber();
-    /// Shows another fumble slot after storing the shown one; false, with the
-    /// shown slot kept, when it could not be stored.
-    bool selectFumble(int slot);
-    void setRecoveredBy(std::optional<bool> home);
 
     /// OK: true when the dialog closes accepted.
     bool ok();
-    void cancel();
-    bool accepted() const { return m_accepted; }
-    bool closed() const { return m_closed; }
+
+protected:
+    const PlayerEntry *rowEntry(int row) const override;
+    const FumbleSection &fumbleSection() const override { return m_form.fumbles; }
+    const PlayRecord &fumblePlay() const override { return m_play; }
+    bool storeShownFumble() override;
 
 private:
     void fillRowTeams();
 
     PlayRecord &m_play;
-    const Game &m_game;
     const LeagueOptions &m_league;
-    Interaction &m_ui;
     EditPlayForm m_form;
     std::array<bool, kEditPlayerRows> m_rowHome{};
-    bool m_accepted = false;
-    bool m_closed = false;
 };
 
 } // namespace yardmark

@@ -1,4 +1,4 @@
-#include "gameflow/entry/puntform.h"
+#include "gameflow/entry/puntentry.h"
 
 #include "kickfixture.h"
 
@@ -21,20 +21,20 @@ protected:
 TEST_F(PuntTest, SetUpPreselectsThePunterAndAimsAtTheReceivers)
 {
     game.homeTeam.currentPunter = "Lee";
-    PuntClass dialog(context);
+    PuntEntry dialog(context);
     const PuntForm &form = dialog.form();
     EXPECT_EQ(form.caption, "Punt - Tigers");
     EXPECT_EQ(form.punter, (PlayerEntry{"00", 4}));
     EXPECT_EQ(form.result, PuntResult::Returned);
     EXPECT_EQ(form.puntedTo, (SpotEntry{false, ""}));
     EXPECT_EQ(form.finalSpot, (SpotEntry{false, ""}));
-    EXPECT_EQ(&dialog.rowRoster(PuntClass::BlockedBy), &game.visitorTeam.players);
-    EXPECT_EQ(&dialog.rowRoster(PuntClass::Tackler), &game.homeTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(PuntEntry::BlockedBy), &game.visitorTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(PuntEntry::Tackler), &game.homeTeam.players);
 }
 
 TEST_F(PuntTest, FairCatchWithoutFinalSpotEndsWhereItWasCaught)
 {
-    PuntClass dialog(context);
+    PuntEntry dialog(context);
     dialog.form().puntedTo.yardText = "30";
     dialog.chooseResult(PuntResult::FairCatch);
     dialog.form().punter.numberText = "7";
@@ -70,7 +70,7 @@ TEST_F(PuntTest, ResultRadiosGiveTheirKickResult)
     };
     for (const Case &c : cases) {
         newPlay();
-        PuntClass dialog(context);
+        PuntEntry dialog(context);
         dialog.form().puntedTo.yardText = "12";
         dialog.chooseResult(c.result);
         ASSERT_TRUE(dialog.ok());
@@ -80,20 +80,20 @@ TEST_F(PuntTest, ResultRadiosGiveTheirKickResult)
 
 TEST_F(PuntTest, TouchBackFillsBothSpots)
 {
-    PuntClass dialog(context);
+    PuntEntry dialog(context);
     dialog.chooseResult(PuntResult::TouchBack);
     EXPECT_EQ(dialog.form().puntedTo.yardText, "0");
     EXPECT_EQ(dialog.form().finalSpot.yardText, "20");
     useIndoorField();
-    PuntClass indoor(context);
+    PuntEntry indoor(context);
     indoor.chooseResult(PuntResult::TouchBack);
     EXPECT_EQ(indoor.form().finalSpot.yardText, "15");
 }
 
 TEST_F(PuntTest, ChoosingTheBlockerChoosesBlockedBy)
 {
-    PuntClass dialog(context);
-    dialog.choosePlayer(PuntClass::BlockedBy, 1);
+    PuntEntry dialog(context);
+    dialog.choosePlayer(PuntEntry::BlockedBy, 1);
     EXPECT_EQ(dialog.form().blockedBy, (PlayerEntry{"11", 1}));
     EXPECT_EQ(dialog.form().result, PuntResult::Blocked);
     EXPECT_EQ(dialog.form().fumbles.selectorEntries,
@@ -103,14 +103,14 @@ TEST_F(PuntTest, ChoosingTheBlockerChoosesBlockedBy)
     EXPECT_EQ(dialog.form().fumbles.selectorEntries[0], "Fumble 1");
 
     // A window holding the dialog as a play entry dialog picks by name.
-    PuntClass picked(context);
-    PlayEntryDialog &asEntryDialog = picked;
-    ASSERT_TRUE(asEntryDialog.pickPlayer(PuntClass::BlockedBy, "Evans"));
+    PuntEntry picked(context);
+    PlayEntry &asEntryDialog = picked;
+    ASSERT_TRUE(asEntryDialog.pickPlayer(PuntEntry::BlockedBy, "Evans"));
     EXPECT_EQ(picked.form().result, PuntResult::Blocked);
 
     // Typing a number only finds the player in the list.
-    PuntClass typed(context);
-    typed.typePlayerNumber(PuntClass::BlockedBy, "80");
+    PuntEntry typed(context);
+    typed.typePlayerNumber(PuntEntry::BlockedBy, "80");
     EXPECT_EQ(typed.form().blockedBy.listIndex, 2);
     EXPECT_EQ(typed.form().result, PuntResult::Returned);
 }
@@ -133,7 +133,7 @@ TEST_F(PuntTest, TheLastRecoveryDecidesWhoHasTheBall)
         situation.homeHasBall = true;
         situation.ballSpot = {40, true};
         newPlay();
-        PuntClass dialog(context);
+        PuntEntry dialog(context);
         dialog.form().puntedTo.yardText = "25";
         if (c.blocked)
             dialog.chooseResult(PuntResult::Blocked);
@@ -167,7 +167,7 @@ TEST_F(PuntTest, ReturnsEndingOnAGoalLineScore)
     };
     for (const Case &c : cases) {
         newPlay();
-        PuntClass dialog(context);
+        PuntEntry dialog(context);
         dialog.form().puntedTo.yardText = "10";
         if (c.blocked)
             dialog.chooseResult(PuntResult::Blocked);
@@ -183,7 +183,7 @@ TEST_F(PuntTest, ReturnsEndingOnAGoalLineScore)
 
 TEST_F(PuntTest, DuplicatedNumberAsksForTheDropDown)
 {
-    PuntClass dialog(context);
+    PuntEntry dialog(context);
     dialog.form().tackler.numberText = "22";
     ASSERT_TRUE(dialog.ok());
     EXPECT_TRUE(play.players[TacklerSlot].isEmpty());
@@ -192,16 +192,16 @@ TEST_F(PuntTest, DuplicatedNumberAsksForTheDropDown)
     EXPECT_EQ(ui.messages[0].caption, "Number 22 is Duplicated in Roster");
 
     newPlay();
-    PuntClass chosen(context);
-    chosen.pickPlayer(PuntClass::Tackler, "Dunn");
+    PuntEntry chosen(context);
+    chosen.pickPlayer(PuntEntry::Tackler, "Dunn");
     ASSERT_TRUE(chosen.ok());
     EXPECT_EQ(play.players[TacklerSlot].name, "Dunn");
 }
 
 TEST_F(PuntTest, UnknownNumberRecordsANamelessPlayer)
 {
-    PuntClass dialog(context);
-    dialog.typePlayerNumber(PuntClass::Returner, "44");
+    PuntEntry dialog(context);
+    dialog.typePlayerNumber(PuntEntry::Returner, "44");
     EXPECT_EQ(dialog.form().returner.listIndex, -1);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(play.players[CarrierSlot].name, "");

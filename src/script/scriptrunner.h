@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace yardmark::cli {
+namespace yardmark {
 
 using Json = nlohmann::ordered_json;
 
@@ -40,7 +40,7 @@ public:
     TeamChoice chooseTeam(std::string_view title, std::string_view homeName, std::string_view visitorName,
                           bool homeChecked) override;
     bool runPlayDialog(PlayKind kind, PlayEntryContext &context) override;
-    void runEditPlay(EditPlayDialog &dialog) override;
+    void runEditPlay(EditPlayEntry &dialog) override;
     bool runInsertPlay(InsertPlayForm &form) override;
     bool runBallOn(BallOnForm &form) override;
     bool runToGo(ToGoForm &form) override;
@@ -104,7 +104,18 @@ std::optional<bool> fieldSide(const Json &value, std::string_view key);
 /// A spot group {"side", "yard"}; a key left out keeps what `shown` holds.
 SpotEntry fieldSpot(const Json &value, std::string_view key, const SpotEntry &shown);
 
+class FumblePlayEntry;
+class PlayEntry;
+
+/// A player row of any play entry: the number field's text, or {"number",
+/// "pick"} (the first roster entry of that name); null ticks "Clear".
+void enterPlayer(PlayEntry &entry, int row, const Json &value, std::string_view key);
+
+/// The fumble section of any play entry, one object per fumble in selector
+/// order; false when the shown fumble could not be stored (the scorer was told).
+bool enterFumbles(FumblePlayEntry &entry, const Json &fumbles);
+
 /// Fills and closes the entry dialog of a play button from a line's fields.
 bool runScriptedPlayDialog(PlayKind kind, PlayEntryContext &context, const Json &fields, bool cancel);
 
-} // namespace yardmark::cli
+} // namespace yardmark

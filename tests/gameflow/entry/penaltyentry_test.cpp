@@ -1,5 +1,5 @@
 #include "entryfixture.h"
-#include "gameflow/entry/penaltyform.h"
+#include "gameflow/entry/penaltyentry.h"
 
 #include <algorithm>
 #include <optional>
@@ -54,7 +54,7 @@ TEST_P(PenaltyChoice, FillsYardsDownAndToGo)
     snap(c.down, c.toGo, {30, kHome});
     if (c.firstDownAnswer)
         ui.replies.push_back(*c.firstDownAnswer);
-    PenaltyDialog dialog(context, c.defensive);
+    PenaltyEntry dialog(context, c.defensive);
     ASSERT_TRUE(dialog.choosePenalty(c.penalty));
     EXPECT_EQ(dialog.form().penalty, c.penalty);
     EXPECT_EQ(dialog.form().yardsPenalized, c.yards);
@@ -131,7 +131,7 @@ TEST_P(PenaltyOk, MovesTheBallAndSetsDownAndDistance)
 {
     const OkCase &c = GetParam();
     snap(c.down, c.toGo, c.start);
-    PenaltyDialog dialog(context, c.defensive);
+    PenaltyEntry dialog(context, c.defensive);
     if (c.penalty >= 0) {
         ASSERT_TRUE(dialog.choosePenalty(c.penalty));
     }
@@ -169,7 +169,7 @@ TEST_F(EntryTest, PenaltySetUp)
 {
     snap(2, 7, {40, kVisitor});
     play.penaltySpot = {12, true};
-    PenaltyDialog offensive(context, kOffensive);
+    PenaltyEntry offensive(context, kOffensive);
     EXPECT_EQ(offensive.form().caption, "Offensive Penalty on Tigers");
     EXPECT_EQ(offensive.form().penalty, 1);
     EXPECT_EQ(offensive.form().yardsPenalized, "") << "the opening choice fills no yards";
@@ -177,14 +177,14 @@ TEST_F(EntryTest, PenaltySetUp)
     EXPECT_EQ(offensive.form().resultingToGo, "7");
     EXPECT_EQ(offensive.form().finalSpot, (SpotEntry{kVisitor, ""}));
     EXPECT_EQ(offensive.form().penaltySpot, (SpotEntry{kVisitor, "40"}));
-    EXPECT_EQ(&offensive.rowRoster(PenaltyDialog::PenaltyOn), &game.homeTeam.players);
+    EXPECT_EQ(&offensive.rowRoster(PenaltyEntry::PenaltyOn), &game.homeTeam.players);
     EXPECT_FALSE(offensive.choosePenalty(31));
     EXPECT_FALSE(offensive.choosePenalty(-1));
     EXPECT_EQ(play.toGoBefore, 7);
 
-    PenaltyDialog defensive(context, kDefensive);
+    PenaltyEntry defensive(context, kDefensive);
     EXPECT_EQ(defensive.form().caption, "Defensive Penalty on Bears");
-    EXPECT_EQ(&defensive.rowRoster(PenaltyDialog::PenaltyOn), &game.visitorTeam.players);
+    EXPECT_EQ(&defensive.rowRoster(PenaltyEntry::PenaltyOn), &game.visitorTeam.players);
     EXPECT_TRUE(defensive.choosePenalty(21));
     EXPECT_FALSE(defensive.choosePenalty(22));
 }
@@ -192,7 +192,7 @@ TEST_F(EntryTest, PenaltySetUp)
 TEST_F(EntryTest, PenaltyFinalSpotGivesTheDistanceLeft)
 {
     snap(1, 10, {30, kHome});
-    PenaltyDialog dialog(context, kOffensive);
+    PenaltyEntry dialog(context, kOffensive);
     dialog.setFinalSpot({kHome, "20"});
     EXPECT_EQ(dialog.form().resultingToGo, "20");
     EXPECT_EQ(play.finalSpot, (FieldSpot{20, kHome}));
@@ -203,9 +203,9 @@ TEST_F(EntryTest, PenaltyFinalSpotGivesTheDistanceLeft)
 TEST_F(EntryTest, PenaltyRecordsSpotAndPlayerPenalized)
 {
     snap(0, 10, {30, kHome});
-    PenaltyDialog offensive(context, kOffensive);
+    PenaltyEntry offensive(context, kOffensive);
     offensive.choosePenalty(code(OffensivePenalty::FalseStart));
-    offensive.typePlayerNumber(PenaltyDialog::PenaltyOn, "22");
+    offensive.typePlayerNumber(PenaltyEntry::PenaltyOn, "22");
     offensive.form().penaltyOn.listIndex = -1;
     offensive.setPenaltySpot({kVisitor, "48"});
     ASSERT_TRUE(offensive.ok());
@@ -215,8 +215,8 @@ TEST_F(EntryTest, PenaltyRecordsSpotAndPlayerPenalized)
     EXPECT_EQ(ui.messages[0].text, "Select Tackler from Drop Down List");
 
     snap(0, 10, {30, kHome});
-    PenaltyDialog defensive(context, kDefensive);
-    defensive.typePlayerNumber(PenaltyDialog::PenaltyOn, "54");
+    PenaltyEntry defensive(context, kDefensive);
+    defensive.typePlayerNumber(PenaltyEntry::PenaltyOn, "54");
     ASSERT_TRUE(defensive.ok());
     EXPECT_EQ(play.players[CarrierSlot], game.visitorTeam.players[0]);
     EXPECT_EQ(play.penaltySpot, (FieldSpot{30, kHome})) << "the spot of the snap unless another is typed";
@@ -227,7 +227,7 @@ TEST_F(EntryTest, PenaltyTypedYardsNeverOverflow)
     for (const char *typed : {"999999999999", "-999999999999", "-", "x"}) {
         for (const bool defensive : {kOffensive, kDefensive}) {
             snap(1, 10, {30, kHome});
-            PenaltyDialog dialog(context, defensive);
+            PenaltyEntry dialog(context, defensive);
             dialog.setYardsPenalized(typed);
             ASSERT_TRUE(dialog.ok());
             EXPECT_GE(situation.ballSpot.yardLine, 0) << typed;
@@ -243,7 +243,7 @@ TEST_F(EntryTest, PenaltyCancelChangesNothing)
     snap(1, 10, {30, kHome});
     const GameSituation before = situation;
     const PlayRecord fresh = play;
-    EXPECT_FALSE(runDefensivePenaltyDialog(context, [](PenaltyDialog &d) {
+    EXPECT_FALSE(runDefensivePenaltyEntry(context, [](PenaltyEntry &d) {
         d.choosePenalty(code(DefensivePenalty::Offside));
         d.setFinalSpot({kHome, "40"});
         return false;
@@ -252,7 +252,7 @@ TEST_F(EntryTest, PenaltyCancelChangesNothing)
     EXPECT_EQ(play.playType, fresh.playType);
     EXPECT_EQ(ui.sounds, std::vector<int>{kClickSound});
 
-    EXPECT_TRUE(runOffensivePenaltyDialog(context, [](PenaltyDialog &d) {
+    EXPECT_TRUE(runOffensivePenaltyEntry(context, [](PenaltyEntry &d) {
         d.choosePenalty(code(OffensivePenalty::Holding));
         return true;
     }));

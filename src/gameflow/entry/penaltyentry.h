@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameflow/entry/entrydialog.h"
+#include "gameflow/entry/playentry.h"
 #include "gameflow/entry/entryfields.h"
 
 #include <functional>
@@ -32,21 +32,20 @@ bool givesAutomaticFirstDown(int defensivePenalty);
 /// play being entered; then the window or a script fires the handlers below,
 /// in the order the scorer works the controls, and presses OK or Cancel.
 ///
-/// Handlers (script field key → call):
-/// - `penalty` → `choosePenalty` (fills the yards, the resulting down and to go;
+/// Controls → handlers:
+/// - the penalty list → `choosePenalty` (fills the yards, the resulting down and to go;
 ///   a defensive penalty exactly reaching the line to gain asks about the first down);
-/// - `penalty_on` → `typePlayerNumber` / `choosePlayer` / `pickPlayer` /
-///   `clearPlayer` with the row `PenaltyOn`;
-/// - `yards` → `setYardsPenalized`; `resulting_down` → `setResultingDown`;
-///   `resulting_to_go` → `setResultingToGo`;
-/// - `penalty_spot` → `setPenaltySpot`;
-/// - `final_spot` → `setFinalSpot` (fills the resulting to go);
+/// - the "Penalty On" row (`PenaltyOn`) → the `PlayEntry` verbs;
+/// - the yards → `setYardsPenalized`; the resulting down → `setResultingDown`;
+///   the resulting to go → `setResultingToGo`;
+/// - the penalty spot → `setPenaltySpot`;
+/// - Final Spot → `setFinalSpot` (fills the resulting to go);
 /// - OK → `ok`, Cancel → `cancel`.
-class PenaltyDialog : public PlayEntryDialog {
+class PenaltyEntry : public CurrentPlayEntry<PlayEntry> {
 public:
     enum Row : int { PenaltyOn };
 
-    PenaltyDialog(const PlayEntryContext &context, bool defensive);
+    PenaltyEntry(const PlayEntryContext &context, bool defensive);
 
     bool defensive() const { return m_defensive; }
     const PenaltyForm &form() const { return m_form; }
@@ -80,7 +79,7 @@ private:
 /// The penalty dialogs as the engine runs them for a script: set up on the
 /// play being entered, worked by `fill` (true presses OK, false Cancel).
 /// True when the play was accepted.
-bool runOffensivePenaltyDialog(PlayEntryContext &context, const std::function<bool(PenaltyDialog &)> &fill);
-bool runDefensivePenaltyDialog(PlayEntryContext &context, const std::function<bool(PenaltyDialog &)> &fill);
+bool runOffensivePenaltyEntry(PlayEntryContext &context, const std::function<bool(PenaltyEntry &)> &fill);
+bool runDefensivePenaltyEntry(PlayEntryContext &context, const std::function<bool(PenaltyEntry &)> &fill);
 
 } // namespace yardmark

@@ -1,4 +1,4 @@
-#include "fieldgoalform.h"
+#include "fieldgoalentry.h"
 
 #include "gameflow/entry/entryfields.h"
 #include "gameflow/entry/kickentry.h"
@@ -21,7 +21,7 @@ std::int32_t kickResultOf(FieldGoalResult result)
 
 } // namespace
 
-FieldGoalClass::FieldGoalClass(const PlayEntryContext &context) : FumbleEntryDialog(context)
+FieldGoalEntry::FieldGoalEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {
     const std::string_view what = context.game().tryPending ? "Extra Point Attempt - " : "Field Goal Attempt - ";
     m_form.caption = std::string(what) + teamName(context.game(), context.situation().homeHasBall);
@@ -30,7 +30,7 @@ FieldGoalClass::FieldGoalClass(const PlayEntryContext &context) : FumbleEntryDia
     m_form.finalSpot.homeSide = context.situation().ballSpot.homeSide;
 }
 
-const PlayerEntry *FieldGoalClass::rowEntry(int row) const
+const PlayerEntry *FieldGoalEntry::rowEntry(int row) const
 {
     switch (row) {
     case Kicker:
@@ -42,7 +42,7 @@ const PlayerEntry *FieldGoalClass::rowEntry(int row) const
     }
 }
 
-void FieldGoalClass::chooseResult(FieldGoalResult result)
+void FieldGoalEntry::chooseResult(FieldGoalResult result)
 {
     m_form.result = result;
     // The first fumble entry of a blocked kick records who recovered it.
@@ -52,14 +52,14 @@ void FieldGoalClass::chooseResult(FieldGoalResult result)
         m_context.currentPlay().kickResult = code(KickResult::BlockedFieldGoal);
 }
 
-void FieldGoalClass::recoveredByChecked()
+void FieldGoalEntry::recoveredByChecked()
 {
     // A loose ball that was not blocked never became a kick.
     if (m_form.result != FieldGoalResult::Blocked)
         chooseResult(FieldGoalResult::NoKick);
 }
 
-std::int32_t FieldGoalClass::turnoverAfterFumbles() const
+std::int32_t FieldGoalEntry::turnoverAfterFumbles() const
 {
     // A recovery by the defense is a fumble lost, or first a blocked kick
     // lost; one by the kicking team is none.
@@ -69,7 +69,7 @@ std::int32_t FieldGoalClass::turnoverAfterFumbles() const
     return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, blocked, rule);
 }
 
-std::int32_t FieldGoalClass::returnScore(bool tryPending) const
+std::int32_t FieldGoalEntry::returnScore(bool tryPending) const
 {
     const PlayRecord &play = m_context.currentPlay();
     const FieldSpot ballSpot = m_context.situation().ballSpot;
@@ -88,7 +88,7 @@ std::int32_t FieldGoalClass::returnScore(bool tryPending) const
     return code(turnover ? ScoreType::Touchdown : ScoreType::RunbackSafety);
 }
 
-bool FieldGoalClass::ok()
+bool FieldGoalEntry::ok()
 {
     const PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
@@ -136,10 +136,10 @@ bool FieldGoalClass::ok()
     return true;
 }
 
-bool runFieldGoalDialog(PlayEntryContext &context, const std::function<bool(FieldGoalClass &)> &fill)
+bool runFieldGoalEntry(PlayEntryContext &context, const std::function<bool(FieldGoalEntry &)> &fill)
 {
-    FieldGoalClass dialog(context);
-    return driveEntryDialog(dialog, fill);
+    FieldGoalEntry dialog(context);
+    return driveEntry(dialog, fill);
 }
 
 } // namespace yardmark

@@ -3,12 +3,13 @@
 
 #include "scriptrunner.h"
 
-#include "gameflow/entry/fieldgoalform.h"
-#include "gameflow/entry/kickoffform.h"
-#include "gameflow/entry/passform.h"
-#include "gameflow/entry/penaltyform.h"
-#include "gameflow/entry/puntform.h"
-#include "gameflow/entry/rushform.h"
+#include "gameflow/entry/fieldgoalentry.h"
+#include "gameflow/entry/kickoffentry.h"
+#include "gameflow/entry/passentry.h"
+#include "gameflow/entry/penaltyentry.h"
+#include "gameflow/entry/puntentry.h"
+#include "gameflow/entry/rushentry.h"
+#include "gameflow/entry/runplayentry.h"
 #include "records/text.h"
 
 #include <functional>
@@ -17,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-namespace yardmark::cli {
+namespace yardmark {
 
 namespace {
 
@@ -48,36 +49,37 @@ Value choice(const Json &value, std::string_view key, std::initializer_list<std:
     throw ScriptError(quotedKey(key) + " must be one of: " + known);
 }
 
-/// A player row: the number field's text, or {"number", "pick"}; null ticks "Clear".
 template <typename Dialog>
 Handler<Dialog> playerRow(int row)
 {
-    return [row](Dialog &dialog, const Json &value, std::string_view key) {
-        if (value.is_null()) {
-            dialog.clearPlayer(row);
-            return;
-        }
-        if (!value.is_object()) {
-            dialog.typePlayerNumber(row, fieldText(value, key));
-            return;
-        }
-        for (const auto &[name, part] : value.items()) {
-            if (name == "number") {
-                dialog.typePlayerNumber(row, fieldText(part, key));
-            } else if (name == "pick") {
-                if (!dialog.pickPlayer(row, fieldText(part, key)))
-                    throw ScriptError(quotedKey(key) + ": no player named " + part.dump() + " in the list");
-            } else {
-                throw ScriptError(quotedKey(key) + " has only \"number\" and \"pick\"");
-            }
-        }
-    };
+    return [row](Dialog &dialog, const Json &value, std::string_view key) { enterPlayer(dialog, row, value, key); };
 }
 
-/// The fumble section, one entry per fumble in selector order; false when the
-/// shown fumble could not be saved (the scorer has been told).
-template <typename Dialog>
-bool enterFumbles(Dialog &dialog, const Json &fumbles)
+} // namespace
+
+void enterPlayer(PlayEntry &dialog, int row, const Json &value, std::string_view key)
+{
+    if (value.is_null()) {
+        dialog.clearPlayer(row);
+        return;
+    }
+    if (!value.is_object()) {
+        dialog.typePlayerNumber(row, fieldText(value, key));
+        return;
+    }
+    for (const auto &[name, part] : value.items()) {
+        if (name == "number") {
+            dialog.typePlayerNumber(row, fieldText(part, key));
+        } else if (name == "pick") {
+            if (!dialog.pickPlayer(row, fieldText(part, key)))
+                throw ScriptError(quotedKey(key) + ": no player named " + part.dump() + " in the list");
+        } else {
+            throw ScriptError(quotedKey(key) + " has only \"number\" and \"pick\"");
+        }
+    }
+}
+
+bool enterFumbles(FumblePlayEntry &dialog, const Json &fumbles)
 {
     if (!fumbles.is_array() || fumbles.size() > static_cast<std::size_t>(kMaxFumbles))
         throw ScriptError("\"fumbles\" must be an array of up to 3 entries");
@@ -111,13 +113,15 @@ bool enterFumbles(Dialog &dialog, const Json &fumbles)
     return true;
 }
 
+namespace {
+
 /// Works a dialog's fields in order; false when the dialog must be cancelled
 /// because a handler kept it from going on.
 template <typename Dialog>
 bool enterFields(Dialog &dialog, const Json &fields, const Handlers<Dialog> &handlers)
 {
     for (const auto &[key, value] : fields.items()) {
-        if constexpr (std::is_base_of_v<FumbleEntryDialog, Dialog>) {
+        if constexpr (std::is_base_of_v<FumblePlayEntry, Dialog>) {
             if (key == "fumbles") {
                 if (!enterFumbles(dialog, value))
                     return false;
@@ -138,16 +142,10 @@ bool enterFields(Dialog &dialog, const Json &fields, const Handlers<Dialog> &han
     return true;
 }
 
-template <typename Dialog, typename Run>
-bool drive(Run run, PlayEntryContext &context, const Json &fields, bool cancel, const Handlers<Dialog> &handlers)
+const Handlers<RushEntry> &handlersOf(const RushEntry &)
 {
-    return run(context, [&](Dialog &dialog) { return enterFields(dialog, fields, handlers) && !cancel; });
-}
-
-bool rush(PlayEntryContext &context, const Json &fields, bool cancel)
-{
-    using D = RushDialog;
-    const Handlers<D> handlers{
+    using D = RushEntry;
+    static const Handlers<D> handlers{
         {"quarterback", playerRow<D>(D::Quarterback)},
         {"rusher", playerRow<D>(D::Rusher)},
         {"tackler", playerRow<D>(D::Tackler)},
@@ -161,13 +159,13 @@ bool rush(PlayEntryContext &context, const Json &fields, bool cancel)
         {"final_spot",
          [](D &d, const Json &v, std::string_view k) { d.setFinalSpot(fieldSpot(v, k, d.form().finalSpot)); }},
     };
-    return drive<D>(runRushDialog, context, fields, cancel, handlers);
+    return handlers;
 }
 
-bool pass(PlayEntryContext &context, const Json &fields, bool cancel)
+const Handlers<PassEntry> &handlersOf(const PassEntry &)
 {
-    using D = PassDialog;
-    const Handlers<D> handlers{
+    using D = PassEntry;
+    static const Handlers<D> handlers{
         {"quarterback", playerRow<D>(D::Quarterback)},
         {"receiver", playerRow<D>(D::Receiver)},
         {"tackler", playerRow<D>(D::Tackler)},
@@ -189,13 +187,13 @@ bool pass(PlayEntryContext &context, const Json &fields, bool cancel)
         {"final_spot",
          [](D &d, const Json &v, std::string_view k) { d.setFinalSpot(fieldSpot(v, k, d.form().finalSpot)); }},
     };
-    return drive<D>(runPassDialog, context, fields, cancel, handlers);
+    return handlers;
 }
 
-bool penalty(PlayEntryContext &context, const Json &fields, bool cancel, bool defensive)
+const Handlers<PenaltyEntry> &handlersOf(const PenaltyEntry &)
 {
-    using D = PenaltyDialog;
-    const Handlers<D> handlers{
+    using D = PenaltyEntry;
+    static const Handlers<D> handlers{
         {"penalty",
          [](D &d, const Json &v, std::string_view k) {
              if (!d.choosePenalty(fieldCode(v, k)))
@@ -210,14 +208,13 @@ bool penalty(PlayEntryContext &context, const Json &fields, bool cancel, bool de
         {"final_spot",
          [](D &d, const Json &v, std::string_view k) { d.setFinalSpot(fieldSpot(v, k, d.form().finalSpot)); }},
     };
-    return drive<D>(defensive ? runDefensivePenaltyDialog : runOffensivePenaltyDialog, context, fields, cancel,
-                    handlers);
+    return handlers;
 }
 
-bool kickOff(PlayEntryContext &context, const Json &fields, bool cancel)
+const Handlers<KickOffEntry> &handlersOf(const KickOffEntry &)
 {
-    using D = KickOffClass;
-    const Handlers<D> handlers{
+    using D = KickOffEntry;
+    static const Handlers<D> handlers{
         {"kicker", playerRow<D>(D::Kicker)},
         {"returner", playerRow<D>(D::Returner)},
         {"tackler", playerRow<D>(D::Tackler)},
@@ -242,13 +239,13 @@ bool kickOff(PlayEntryContext &context, const Json &fields, bool cancel)
                  d.setOnsideUnsuccessful(true);
          }},
     };
-    return drive<D>(runKickOffDialog, context, fields, cancel, handlers);
+    return handlers;
 }
 
-bool punt(PlayEntryContext &context, const Json &fields, bool cancel)
+const Handlers<PuntEntry> &handlersOf(const PuntEntry &)
 {
-    using D = PuntClass;
-    const Handlers<D> handlers{
+    using D = PuntEntry;
+    static const Handlers<D> handlers{
         {"punter", playerRow<D>(D::Punter)},
         {"returner", playerRow<D>(D::Returner)},
         {"tackler", playerRow<D>(D::Tackler)},
@@ -269,13 +266,13 @@ bool punt(PlayEntryContext &context, const Json &fields, bool cancel)
                                                 {"blocked", PuntResult::Blocked}}));
          }},
     };
-    return drive<D>(runPuntDialog, context, fields, cancel, handlers);
+    return handlers;
 }
 
-bool fieldGoal(PlayEntryContext &context, const Json &fields, bool cancel)
+const Handlers<FieldGoalEntry> &handlersOf(const FieldGoalEntry &)
 {
-    using D = FieldGoalClass;
-    const Handlers<D> handlers{
+    using D = FieldGoalEntry;
+    static const Handlers<D> handlers{
         {"kicker", playerRow<D>(D::Kicker)},
         {"blocked_by", playerRow<D>(D::BlockedBy)},
         {"final_spot",
@@ -291,23 +288,41 @@ bool fieldGoal(PlayEntryContext &context, const Json &fields, bool cancel)
                                                      {"short", FieldGoalResult::Short}}));
          }},
     };
-    return drive<D>(runFieldGoalDialog, context, fields, cancel, handlers);
+    return handlers;
 }
+
+/// The scorer of a script line at a play button's dialog: the line's fields
+/// fill it, then OK (Cancel when the line says so or a field kept it open).
+class ScriptPlayWorker : public PlayEntryWorker {
+public:
+    ScriptPlayWorker(const Json &fields, bool cancel) : m_fields(fields), m_cancel(cancel) {}
+
+    void work(RushEntry &entry) override { fill(entry); }
+    void work(PassEntry &entry) override { fill(entry); }
+    void work(PenaltyEntry &entry) override { fill(entry); }
+    void work(KickOffEntry &entry) override { fill(entry); }
+    void work(PuntEntry &entry) override { fill(entry); }
+    void work(FieldGoalEntry &entry) override { fill(entry); }
+
+private:
+    template <typename Entry>
+    void fill(Entry &entry)
+    {
+        if (enterFields(entry, m_fields, handlersOf(entry)) && !m_cancel && entry.ok())
+            return;
+        entry.cancel();
+    }
+
+    const Json &m_fields;
+    bool m_cancel;
+};
 
 } // namespace
 
 bool runScriptedPlayDialog(PlayKind kind, PlayEntryContext &context, const Json &fields, bool cancel)
 {
-    switch (kind) {
-    case PlayKind::KickOff: return kickOff(context, fields, cancel);
-    case PlayKind::Punt: return punt(context, fields, cancel);
-    case PlayKind::FieldGoal: return fieldGoal(context, fields, cancel);
-    case PlayKind::Rush: return rush(context, fields, cancel);
-    case PlayKind::Pass: return pass(context, fields, cancel);
-    case PlayKind::OffensivePenalty: return penalty(context, fields, cancel, false);
-    case PlayKind::DefensivePenalty: return penalty(context, fields, cancel, true);
-    }
-    return false;
+    ScriptPlayWorker worker(fields, cancel);
+    return runPlayEntry(kind, context, worker);
 }
 
-} // namespace yardmark::cli
+} // namespace yardmark

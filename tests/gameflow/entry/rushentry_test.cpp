@@ -1,5 +1,5 @@
 #include "entryfixture.h"
-#include "gameflow/entry/rushform.h"
+#include "gameflow/entry/rushentry.h"
 
 #include <algorithm>
 #include <optional>
@@ -65,9 +65,9 @@ TEST_P(RushOk, RecordsThePlayAndTheSituation)
     if (c.firstDownAnswer)
         ui.replies.push_back(*c.firstDownAnswer);
 
-    RushDialog dialog(context);
-    dialog.typePlayerNumber(RushDialog::Rusher, "22");
-    dialog.choosePlayer(RushDialog::Rusher, 2);
+    RushEntry dialog(context);
+    dialog.typePlayerNumber(RushEntry::Rusher, "22");
+    dialog.choosePlayer(RushEntry::Rusher, 2);
     dialog.setRushType(code(RushType::Sweep));
     dialog.setFinalSpot(c.finalSpot);
     ASSERT_TRUE(dialog.ok());
@@ -103,30 +103,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, RushOk, ::testing::ValuesIn(kRushCases));
 TEST_F(EntryTest, RushSetUpCaptionsAndPreselections)
 {
     snap(2, 6, {40, kVisitor});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     EXPECT_EQ(dialog.form().caption, "Tigers Rushes on 3rd down");
-    EXPECT_EQ(dialog.form().players[RushDialog::Quarterback], (PlayerEntry{" 7", 0}));
-    EXPECT_EQ(dialog.form().players[RushDialog::Rusher], PlayerEntry{});
+    EXPECT_EQ(dialog.form().players[RushEntry::Quarterback], (PlayerEntry{" 7", 0}));
+    EXPECT_EQ(dialog.form().players[RushEntry::Rusher], PlayerEntry{});
     EXPECT_EQ(dialog.form().rushType, code(RushType::Rush));
     EXPECT_EQ(dialog.form().finalSpot, (SpotEntry{kVisitor, ""}));
     EXPECT_EQ(dialog.fumbles().selectorEntries[2], "Fumble 3");
     EXPECT_EQ(dialog.fumbles().shown, 0);
     EXPECT_EQ(play.toGoBefore, 6);
-    EXPECT_EQ(&dialog.rowRoster(RushDialog::Rusher), &game.homeTeam.players);
-    EXPECT_EQ(&dialog.rowRoster(RushDialog::Tackler), &game.visitorTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(RushEntry::Rusher), &game.homeTeam.players);
+    EXPECT_EQ(&dialog.rowRoster(RushEntry::Tackler), &game.visitorTeam.players);
 
     game.tryPending = true;
     snap(0, 3, {3, kHome}, kVisitor);
-    RushDialog tryDialog(context);
+    RushEntry tryDialog(context);
     EXPECT_EQ(tryDialog.form().caption, "Bears - PAT Rush Attempt");
-    EXPECT_EQ(tryDialog.form().players[RushDialog::Quarterback], PlayerEntry{}) << "not on the roster";
-    EXPECT_EQ(&tryDialog.rowRoster(RushDialog::Rusher), &game.visitorTeam.players);
+    EXPECT_EQ(tryDialog.form().players[RushEntry::Quarterback], PlayerEntry{}) << "not on the roster";
+    EXPECT_EQ(&tryDialog.rowRoster(RushEntry::Rusher), &game.visitorTeam.players);
 }
 
 TEST_F(EntryTest, RushYardsMadeAndFinalSpotFillEachOther)
 {
     snap(0, 10, {45, kHome});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     dialog.setYardsMade("12");
     EXPECT_EQ(dialog.form().finalSpot, (SpotEntry{kVisitor, "43"}));
     dialog.setYardsMade("-50");
@@ -157,7 +157,7 @@ TEST_F(EntryTest, RushNonsenseTypedTextNeverBreaksTheSpot)
     };
     for (const Typed &t : cases) {
         snap(0, 10, {30, kHome});
-        RushDialog dialog(context);
+        RushEntry dialog(context);
         dialog.setYardsMade(t.text);
         EXPECT_EQ(dialog.form().finalSpot, t.finalSpot) << t.text.substr(0, 20);
         ASSERT_TRUE(dialog.ok());
@@ -168,7 +168,7 @@ TEST_F(EntryTest, RushNonsenseTypedTextNeverBreaksTheSpot)
 TEST_F(EntryTest, RushOkWithOnlyYardsMadeOrNothingTyped)
 {
     snap(0, 10, {30, kHome});
-    RushDialog moved(context);
+    RushEntry moved(context);
     moved.form().yardsMade = "7"; // typed, the field never left
     ASSERT_TRUE(moved.ok());
     EXPECT_EQ(situation.ballSpot, (FieldSpot{37, kHome}));
@@ -176,7 +176,7 @@ TEST_F(EntryTest, RushOkWithOnlyYardsMadeOrNothingTyped)
     EXPECT_EQ(situation.toGo, 3);
 
     snap(1, 10, {30, kHome});
-    RushDialog nothing(context);
+    RushEntry nothing(context);
     ASSERT_TRUE(nothing.ok());
     EXPECT_EQ(situation.ballSpot, (FieldSpot{30, kHome}));
     EXPECT_EQ(play.finalSpot, (FieldSpot{30, kHome}));
@@ -187,17 +187,17 @@ TEST_F(EntryTest, RushOkWithOnlyYardsMadeOrNothingTyped)
 TEST_F(EntryTest, RushPlayersGoToTheirSlots)
 {
     snap(0, 10, {30, kHome});
-    RushDialog dialog(context);
-    dialog.typePlayerNumber(RushDialog::Quarterback, "00");
-    EXPECT_EQ(dialog.form().players[RushDialog::Quarterback], (PlayerEntry{"00", 3}));
-    dialog.typePlayerNumber(RushDialog::Rusher, "45"); // nobody wears it
-    EXPECT_EQ(dialog.form().players[RushDialog::Rusher].listIndex, -1);
-    dialog.pickPlayer(RushDialog::Tackler, "Ortiz");
-    EXPECT_EQ(dialog.form().players[RushDialog::Tackler], (PlayerEntry{"21", 2}));
-    dialog.typePlayerNumber(RushDialog::Assist, "90");
-    dialog.clearPlayer(RushDialog::Assist);
-    EXPECT_FALSE(dialog.choosePlayer(RushDialog::Tackler, 3));
-    EXPECT_FALSE(dialog.pickPlayer(RushDialog::Tackler, "Adams")) << "not on the defense";
+    RushEntry dialog(context);
+    dialog.typePlayerNumber(RushEntry::Quarterback, "00");
+    EXPECT_EQ(dialog.form().players[RushEntry::Quarterback], (PlayerEntry{"00", 3}));
+    dialog.typePlayerNumber(RushEntry::Rusher, "45"); // nobody wears it
+    EXPECT_EQ(dialog.form().players[RushEntry::Rusher].listIndex, -1);
+    dialog.pickPlayer(RushEntry::Tackler, "Ortiz");
+    EXPECT_EQ(dialog.form().players[RushEntry::Tackler], (PlayerEntry{"21", 2}));
+    dialog.typePlayerNumber(RushEntry::Assist, "90");
+    dialog.clearPlayer(RushEntry::Assist);
+    EXPECT_FALSE(dialog.choosePlayer(RushEntry::Tackler, 3));
+    EXPECT_FALSE(dialog.pickPlayer(RushEntry::Tackler, "Adams")) << "not on the defense";
     ASSERT_TRUE(dialog.ok());
 
     EXPECT_EQ(play.players[QuarterbackSlot], game.homeTeam.players[3]);
@@ -211,9 +211,9 @@ TEST_F(EntryTest, RushPlayersGoToTheirSlots)
 TEST_F(EntryTest, RushDuplicatedNumberWithoutAChoiceLeavesTheSlotEmpty)
 {
     snap(0, 10, {30, kHome});
-    RushDialog dialog(context);
-    dialog.typePlayerNumber(RushDialog::Rusher, "22");
-    dialog.form().players[RushDialog::Rusher].listIndex = -1; // the scorer cleared the list only
+    RushEntry dialog(context);
+    dialog.typePlayerNumber(RushEntry::Rusher, "22");
+    dialog.form().players[RushEntry::Rusher].listIndex = -1; // the scorer cleared the list only
     ASSERT_TRUE(dialog.ok());
     EXPECT_TRUE(play.players[CarrierSlot].isEmpty());
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -227,7 +227,7 @@ TEST_F(EntryTest, RushCancelRecordsNothing)
     snap(1, 10, {30, kHome});
     const GameSituation before = situation;
     bool filled = false;
-    EXPECT_FALSE(runRushDialog(context, [&](RushDialog &d) {
+    EXPECT_FALSE(runRushEntry(context, [&](RushEntry &d) {
         d.setFinalSpot({kHome, "60"});
         filled = true;
         return false;
@@ -241,7 +241,7 @@ TEST_F(EntryTest, RushCancelRecordsNothing)
 TEST_F(EntryTest, RunRushDialogAcceptsWhatTheScriptFilled)
 {
     snap(0, 10, {20, kHome});
-    EXPECT_TRUE(runRushDialog(context, [](RushDialog &d) {
+    EXPECT_TRUE(runRushEntry(context, [](RushEntry &d) {
         d.setYardsMade("6");
         return true;
     }));
@@ -255,7 +255,7 @@ TEST_F(EntryTest, RushOnTheIndoorFieldHoldsSpotsAtItsMidfield)
     league.indoorField = true;
     league.midfieldYardLine = 25;
     snap(0, 10, {20, kHome});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     dialog.setYardsMade("12");
     EXPECT_EQ(dialog.form().finalSpot, (SpotEntry{kVisitor, "18"}));
     dialog.setFinalSpot({kVisitor, "40"});
@@ -271,7 +271,7 @@ TEST_F(EntryTest, RushOnTheIndoorFieldHoldsSpotsAtItsMidfield)
 TEST_F(EntryTest, RowsTheDialogLacksAreIgnored)
 {
     snap(0, 10, {30, kHome});
-    RushDialog dialog(context);
+    RushEntry dialog(context);
     dialog.typePlayerNumber(7, "22");
     EXPECT_FALSE(dialog.choosePlayer(-1, 0));
     EXPECT_FALSE(dialog.pickPlayer(4, "Adams"));

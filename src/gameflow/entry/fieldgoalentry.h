@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameflow/entry/entrydialog.h"
+#include "gameflow/entry/playentry.h"
 
 #include <functional>
 #include <string>
@@ -24,24 +24,21 @@ struct FieldGoalForm {
 /// points while a try is due. Set up by the constructor; then the window or a
 /// script fires the handlers below and presses OK or Cancel.
 ///
-/// Handlers (script field key → call):
-/// - `kicker`, `blocked_by` → `typePlayerNumber` / `choosePlayer` /
-///   `pickPlayer` / `clearPlayer` with the row of that name;
-/// - `final_spot` → `setFinalSpot`;
-/// - `result` → `chooseResult` ("&Blocked" makes the first fumble entry the
+/// Controls → handlers:
+/// - the player rows (`Row`) → the `PlayEntry` verbs;
+/// - Final Spot → `setFinalSpot`;
+/// - the result radios → `chooseResult` ("&Blocked" makes the first fumble entry the
 ///   blocked kick's recovery);
-/// - `fumbles` → per entry: `selectFumble`, `setRecoveredBy` (checking a box
-///   also chooses "&No Kick" unless the kick was blocked),
-///   `typeRecovererNumber` / `pickRecoverer`, `setRecoveredAt`, `setReturnedTo`;
-///   the section's "Clear" box is `clearFumble`;
+/// - the fumble section → the `FumblePlayEntry` verbs; checking a "Recovered By:"
+///   box also chooses "&No Kick" unless the kick was blocked;
 /// - OK → `ok`, Cancel → `cancel`.
-class FieldGoalClass : public FumbleEntryDialog {
+class FieldGoalEntry : public CurrentPlayFumbleEntry {
 public:
     enum Row : int { Kicker, BlockedBy };
 
     /// Set-up: caption, the remembered field goal kicker, "&Good" chosen and
     /// the final spot on the half the ball is on.
-    explicit FieldGoalClass(const PlayEntryContext &context);
+    explicit FieldGoalEntry(const PlayEntryContext &context);
 
     const FieldGoalForm &form() const { return m_form; }
     FieldGoalForm &form() { return m_form; }
@@ -67,7 +64,7 @@ private:
     FieldGoalForm m_form;
 };
 
-/// The field goal dialog as a script drives it (see `runKickOffDialog`).
-bool runFieldGoalDialog(PlayEntryContext &context, const std::function<bool(FieldGoalClass &)> &fill);
+/// The field goal dialog as a script drives it (see `runKickOffEntry`).
+bool runFieldGoalEntry(PlayEntryContext &context, const std::function<bool(FieldGoalEntry &)> &fill);
 
 } // namespace yardmark

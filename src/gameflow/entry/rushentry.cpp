@@ -1,11 +1,11 @@
-#include "rushform.h"
+#include "rushentry.h"
 
 #include "gameflow/entry/scrimmageplay.h"
 #include "gameflow/interaction.h"
 
 namespace yardmark {
 
-RushDialog::RushDialog(const PlayEntryContext &context) : FumbleEntryDialog(context)
+RushEntry::RushEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {
     PlayRecord &play = m_context.currentPlay();
     play.toGoBefore = m_context.situation().toGo;
@@ -14,14 +14,14 @@ RushDialog::RushDialog(const PlayEntryContext &context) : FumbleEntryDialog(cont
     m_form.finalSpot.homeSide = play.initialSpot.homeSide;
 }
 
-const PlayerEntry *RushDialog::rowEntry(int row) const
+const PlayerEntry *RushEntry::rowEntry(int row) const
 {
     if (row < Quarterback || row > Assist)
         return nullptr;
     return &m_form.players[static_cast<std::size_t>(row)];
 }
 
-bool RushDialog::setRushType(int rushType)
+bool RushEntry::setRushType(int rushType)
 {
     if (rushType < 0 || rushType >= kRushTypeCount)
         return false;
@@ -29,21 +29,21 @@ bool RushDialog::setRushType(int rushType)
     return true;
 }
 
-void RushDialog::setYardsMade(std::string_view text)
+void RushEntry::setYardsMade(std::string_view text)
 {
     m_form.yardsMade = std::string(text);
     if (const auto spot = spotAfterYards(m_context, text))
         m_form.finalSpot = showSpotEntry(*spot);
 }
 
-void RushDialog::setFinalSpot(const SpotEntry &spot)
+void RushEntry::setFinalSpot(const SpotEntry &spot)
 {
     m_form.finalSpot = spot;
     if (auto yards = recordFinalSpot(m_context, spot))
         m_form.yardsMade = std::move(*yards);
 }
 
-bool RushDialog::ok()
+bool RushEntry::ok()
 {
     PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
@@ -64,10 +64,10 @@ bool RushDialog::ok()
     return true;
 }
 
-bool runRushDialog(PlayEntryContext &context, const std::function<bool(RushDialog &)> &fill)
+bool runRushEntry(PlayEntryContext &context, const std::function<bool(RushEntry &)> &fill)
 {
-    RushDialog dialog(context);
-    return driveEntryDialog(dialog, fill);
+    RushEntry dialog(context);
+    return driveEntry(dialog, fill);
 }
 
 } // namespace yardmark

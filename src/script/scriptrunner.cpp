@@ -1,6 +1,6 @@
 #include "scriptrunner.h"
 
-#include "gameflow/editplay.h"
+#include "gameflow/entry/editplayentry.h"
 #include "gameflow/insertplay.h"
 #include "records/text.h"
 
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-namespace yardmark::cli {
+namespace yardmark {
 
 namespace {
 
@@ -93,77 +93,8 @@ std::optional<InsertKind> insertKindOf(const Json &line)
     throw ScriptError("unknown insert kind \"" + kind + "\"");
 }
 
-// A player row of Edit Play: the number typed and left, then a name picked.
-void applyEditPlayer(EditPlayDialog &dialog, int row, const Json &value, std::string_view key)
-{
-    PlayerEntry &entry = dialog.form().players[static_cast<std::size_t>(row)];
-    const std::vector<PlayerRecord> &roster = dialog.rowRoster(row);
-    if (value.is_null()) {
-        entry = PlayerEntry{};
-        return;
-    }
-    const Json *pick = nullptr;
-    if (value.is_object()) {
-        if (const auto number = value.find("number"); number != value.end()) {
-            entry.numberText = fieldText(*number, key);
-            dialog.leavePlayerNumber(row);
-        }
-        if (const auto name = value.find("pick"); name != value.end())
-            pick = &*name;
-    } else {
-        entry.numberText = fieldText(value, key);
-        dialog.leavePlayerNumber(row);
-    }
-    if (pick) {
-        const int index = findRosterName(roster, fieldText(*pick, key));
-        if (index < 0)
-            throw ScriptError(quotedKey(key) + ": no player named " + pick->dump() + " in the list");
-        dialog.choosePlayer(row, index);
-    }
-}
-
-// The fumble section of Edit Play, one entry per slot in selector order.
-// False when the shown fumble could not be stored (the scorer was told).
-bool applyEditFumbles(EditPlayDialog &dialog, const Json &fumbles)
-{
-    if (!fumbles.is_array() || fumbles.size() > static_cast<std::size_t>(kMaxFumbles))
-        throw ScriptError("\"fumbles\" must be an array of up to 3 entries");
-    for (std::size_t slot = 0; slot < fumbles.size(); ++slot) {
-        if (!dialog.selectFumble(static_cast<int>(slot)))
-            return false;
-        const Json &fumble = fumbles[slot];
-        if (!fumble.is_object())
-            throw ScriptError("each fumble must be an object");
-        FumbleForm &form = dialog.form().fumble;
-        for (const auto &[key, value] : fumble.items()) {
-            if (key == "recovered_by") {
-                dialog.setRecoveredBy(fieldSide(value, key));
-            } else if (key == "recoverer") {
-                const bool withPick = value.is_object() && value.contains("pick");
-                if (!value.is_object() || value.contains("number")) {
-                    form.recoverer.numberText = fieldText(value.is_object() ? value["number"] : value, key);
-                    dialog.leaveRecovererNumber();
-                }
-                if (withPick) {
-                    const int index = findRosterName(dialog.recovererRoster(), fieldText(value["pick"], key));
-                    if (index < 0)
-                        throw ScriptError("\"recoverer\": no player named " + value["pick"].dump() + " in the list");
-                    dialog.chooseRecoverer(index);
-                }
-            } else if (key == "recovered_at") {
-                form.recoveredAt = fieldSpot(value, key, form.recoveredAt);
-            } else if (key == "returned_to") {
-                form.returnedTo = fieldSpot(value, key, form.returnedTo);
-            } else {
-                throw ScriptError("unknown fumble key " + quotedKey(key));
-            }
-        }
-    }
-    return true;
-}
-
 // Works the Edit Play dialog's fields in order; false when it stays open.
-bool applyEditFields(EditPlayDialog &dialog, const Json &fields)
+bool applyEditFields(EditPlayEntry &dialog, const Json &fields)
 {
     EditPlayForm &f = dialog.form();
     const std::array<std::pair<std::string_view, std::string *>, 8> texts{{
@@ -219,9 +150,9 @@ bool applyEditFields(EditPlayDialog &dialog, const Json &fields)
             if (!value.is_array() || value.size() > static_cast<std::size_t>(kEditPlayerRows))
                 throw ScriptError("\"players\" must be an array of up to 5 player values");
             for (std::size_t row = 0; row < value.size(); ++row)
-                applyEditPlayer(dialog, static_cast<int>(row), value[row], key);
+                enterPlayer(dialog, static_cast<int>(row), value[row], key);
         } else if (key == "fumbles") {
-            if (!applyEditFumbles(dialog, value))
+            if (!enterFumbles(dialog, value))
                 return false;
         } else {
             throw ScriptError("unknown Edit Play field " + quotedKey(key));
@@ -394,7 +325,7 @@ bool ScriptInteraction::runPlayDialog(PlayKind kind, PlayEntryContext &context)
     return runScriptedPlayDialog(kind, context, fields(), m_cancel);
 }
 
-void ScriptInteraction::runEditPlay(EditPlayDialog &dialog)
+void ScriptInteraction::runEditPlay(EditPlayEntry &dialog)
 {
     if (!applyEditFields(dialog, fields()) || m_cancel || !dialog.ok())
         dialog.cancel();
@@ -541,4 +472,4 @@ Json ScriptRunner::situation() const
                 {"sounds", m_ui.sounds()}};
 }
 
-} // namespace yardmark::cli
+} // namespace yardmark

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "gameflow/spotentry.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QBoxLayout;
+class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+
+namespace yardmark {
+
+class FumblePlayEntry;
+class PlayEntry;
+struct Game;
+
+/// What the play dialogs share: a thin mapping of controls to a play entry of
+/// the core. Every control fires the entry's handler and then every control
+/// is shown again from the entry's form, so linked fields follow at once and
+/// no rule lives here. OK asks the entry (which may keep the dialog open),
+/// Cancel and Esc cancel it.
+class PlayDialog : public QDialog {
+public:
+    PlayDialog(PlayEntry &entry, const Game &game, const std::string &caption, QWidget *parent);
+
+    /// Shows every control from the entry's form.
+    void reload();
+
+protected:
+    void reject() override;
+
+    /// A player row: label, number field, roster drop-down and "Clear" box,
+    /// added to `grid`. `name` names the controls ("rusherNumber", ...).
+    QLineEdit *addPlayerRow(QGridLayout &grid, const char *name, const QString &label, int row);
+    /// A spot group: Home and Visitor radios with the team names and a "Yard
+    /// Line" field; `set` runs when the scorer leaves the field or picks a side.
+    QGroupBox *spotGroup(const char *name, const QString &title, std::function<SpotEntry()> get,
+                         std::function<void(const SpotEntry &)> set);
+    /// A text field whose `set` runs when the scorer leaves it.
+    QLineEdit *textField(const char *name, std::function<std::string()> get,
+                         std::function<void(std::string_view)> set);
+    /// Radio buttons, one per caption; `choose` gets the index clicked.
+    QGroupBox *radioGroup(const char *name, const QString &title, const std::vector<QString> &captions,
+                          std::function<int()> get, std::function<void(int)> choose);
+    /// The fumble section: selector, "Recovered By:" boxes, recoverer, spots.
+    QGroupBox *fumbleGroup(FumblePlayEntry &entry);
+    /// OK and Cancel; `ok` runs the entry's OK and says whether it closed.
+    QWidget *buttons(std::function<bool()> ok, const QString &cancelCaption = QStringLiteral("Cancel"));
+
+    /// Runs a handler, then shows the form again.
+    void fire(const std::function<void()> &handler);
+    void onReload(std::function<void()> loader) { m_loaders.push_back(std::move(loader)); }
+
+    QString teamName(bool home) const;
+
+private:
+    PlayEntry &m_entry;
+    const Game &m_game;
+    std::vector<std::function<void()>> m_loaders;
+    bool m_reloading = false;
+};
+
+} // namespace yardmark

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "gameflow/entry/runplayentry.h"
+#include "playdialog.h"
+
+#include <functional>
+
+namespace yardmark {
+
+class FieldGoalEntry;
+class KickOffEntry;
+class PassEntry;
+class PenaltyEntry;
+class PuntEntry;
+class RushEntry;
+
+/// The Rush dialog ("Rush", or the try by rush).
+class RushClass : public PlayDialog {
+public:
+    RushClass(RushEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+/// The Pass dialog ("Pass", or the try by pass).
+class PassClass : public PlayDialog {
+public:
+    PassClass(PassEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+/// The "Kick Off" dialog with the onside kick.
+class KickOffClass : public PlayDialog {
+public:
+    KickOffClass(KickOffEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+/// The "Punt" dialog.
+class PuntClass : public PlayDialog {
+public:
+    PuntClass(PuntEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+/// The "Field Goal Attempt" dialog, also the extra point attempt.
+class FieldGoalClass : public PlayDialog {
+public:
+    FieldGoalClass(FieldGoalEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+/// The "Penalty" dialog; the offensive and the defensive one differ only in
+/// their entry.
+class PenaltyDialog : public PlayDialog {
+public:
+    PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+class OffensivePenaltyClass : public PenaltyDialog {
+public:
+    using PenaltyDialog::PenaltyDialog;
+};
+class DefensivePenaltyClass : public PenaltyDialog {
+public:
+    using PenaltyDialog::PenaltyDialog;
+};
+
+/// The scorer at a play button: the play's dialog, run modally over the game
+/// window. Tests replace the runner to type into the dialog.
+class QtPlayEntryWorker : public PlayEntryWorker {
+public:
+    QtPlayEntryWorker(const Game &game, QWidget *parent) : m_game(game), m_parent(parent) {}
+
+    void setDialogRunner(std::function<void(PlayDialog &)> runner) { m_runner = std::move(runner); }
+
+    void work(RushEntry &entry) override;
+    void work(PassEntry &entry) override;
+    void work(PenaltyEntry &entry) override;
+    void work(KickOffEntry &entry) override;
+    void work(PuntEntry &entry) override;
+    void work(FieldGoalEntry &entry) override;
+
+private:
+    void run(PlayDialog &dialog);
+
+    const Game &m_game;
+    QWidget *m_parent;
+    std::function<void(PlayDialog &)> m_runner;
+};
+
+} // namespace yardmark
