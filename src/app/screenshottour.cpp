@@ -7,7 +7,15 @@
 #include "datepickerdialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
+#include "gameflow/entry/fieldgoalentry.h"
+#include "gameflow/entry/kickoffentry.h"
+#include "gameflow/entry/passentry.h"
+#include "gameflow/entry/penaltyentry.h"
+#include "gameflow/entry/puntentry.h"
+#include "gameflow/entry/rushentry.h"
+#include "gameflow/gamerules.h"
 #include "leagueoptionsdialog.h"
+#include "playdialogs.h"
 #include "program.h"
 #include "qtuserinterface.h"
 #include "records/settingsfile.h"
@@ -61,6 +69,68 @@ template <typename T> std::function<void()> showDialog(std::unique_ptr<T> &holde
     };
 }
 
+/// The game window's questions, unanswered: the tour only shows dialogs.
+class TourInteraction : public QtUserInterface, public Interaction {
+public:
+    using QtUserInterface::QtUserInterface;
+    TeamChoice chooseTeam(std::string_view, std::string_view, std::string_view, bool) override
+    {
+        return TeamChoice::Cancelled;
+    }
+    bool runPlayDialog(PlayKind, PlayEntryContext &) override { return false; }
+    void runEditPlay(EditPlayEntry &) override {}
+    bool runInsertPlay(InsertPlayForm &) override { return false; }
+    bool runBallOn(BallOnForm &) override { return false; }
+    bool runToGo(ToGoForm &) override { return false; }
+    void runRecordTime(RecordTimeForm &) override {}
+};
+
+/// A play being entered between two teams with rosters, for the play dialogs.
+struct PlayTour {
+    explicit PlayTour(Program &program) : ui(program.settings().app, silent)
+    {
+        game = newGame();
+        game.info.homeTeamName = "Cedar Creek Wolves";
+        game.info.visitorTeamName = "Lakeside Bears";
+        game.homeTeam.players = {{"Adams, Jake", 7, 1, 0, 1}, {"Baker, Luis", 22, 6, 0, 1}, {"Kemp, Ray", 4, 22, 0, 1},
+                                 {"Ortega, Sam", 88, 7, 0, 1}, {"Young, Tim", 9, 23, 0, 1}};
+        game.homeTeam.currentQuarterback = "Adams, Jake";
+        game.visitorTeam.players = {{"Moss, Dan", 54, 0, 13, 2}, {"Nash, Eli", 90, 0, 15, 2}, {"N\xfa\xf1" "ez, Jos\xe9", 24, 0, 9, 2}};
+        situation.homeHasBall = true;
+        situation.down = 2;
+        situation.toGo = 4;
+        situation.ballSpot = FieldSpot{40, false};
+        play = newPlayFromSituation(situation, FieldSpot{});
+    }
+
+    SilentSoundPlayer silent;
+    TourInteraction ui;
+    Game game;
+    GameSituation situation;
+    PlayRecord play;
+    LeagueOptions league;
+    PlayEntryContext context{play, situation, game, league, ui};
+    std::unique_ptr<PlayEntry> entry;
+};
+
+/// A play dialog filled in as a scorer would, on a fresh play.
+template <typename Entry, typename Dialog>
+std::function<QDialog *()> playDialog(PlayTour &tour, std::function<void(Entry &)> fill, bool defensive = false)
+{
+    return [&tour, fill, defensive]() -> QDialog * {
+        tour.play = newPlayFromSituation(tour.situation, FieldSpot{});
+        std::unique_ptr<Entry> entry;
+        if constexpr (std::is_same_v<Entry, PenaltyEntry>)
+            entry = std::make_unique<Entry>(tour.context, defensive);
+        else
+            entry = std::make_unique<Entry>(tour.context);
+        fill(*entry);
+        auto *dialog = new Dialog(*entry, tour.game);
+        tour.entry = std::move(entry);
+        return dialog;
+    };
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -81,6 +151,7 @@ int main(int argc, char **argv)
 
     std::unique_ptr<QDialog> dialog;
     std::unique_ptr<QMessageBox> box;
+    PlayTour plays(program);
     QMenu *wallpaperMenu = window.findChild<QMenu *>(QStringLiteral("wallpaperMenu"));
     const auto openMenu = [&window](QMenu *menu) {
         return [&window, menu] { window.menuBar()->setActiveAction(menu->menuAction()); };
@@ -147,6 +218,48 @@ int main(int argc, char **argv)
                      w->close();
              }
          }},
+        {"play-rush", showDialog<QDialog>(dialog, playDialog<RushEntry, RushClass>(plays, [](RushEntry &e) {
+             e.typePlayerNumber(RushEntry::Rusher, "22");
+             e.setYardsMade("7");
+             e.typePlayerNumber(RushEntry::Tackler, "54");
+         })),
+         [&] { dialog.reset(); }},
+        {"play-pass", showDialog<QDialog>(dialog, playDialog<PassEntry, PassClass>(plays, [](PassEntry &e) {
+             e.typePlayerNumber(PassEntry::Receiver, "88");
+             e.setYardsMade("15");
+             e.setRecoveredBy(false);
+             e.typeRecovererNumber("24");
+         })),
+         [&] { dialog.reset(); }},
+        {"play-kickoff", showDialog<QDialog>(dialog, playDialog<KickOffEntry, KickOffClass>(plays, [](KickOffEntry &e) {
+             e.chooseResult(KickOffResult::Returned);
+             e.typePlayerNumber(KickOffEntry::Kicker, "4");
+             e.setKickedTo(SpotEntry{false, "5"});
+             e.typePlayerNumber(KickOffEntry::Returner, "24");
+             e.setFinalSpot(SpotEntry{false, "31"});
+         })),
+         [&] { dialog.reset(); }},
+        {"play-punt", showDialog<QDialog>(dialog, playDialog<PuntEntry, PuntClass>(plays, [](PuntEntry &e) {
+             e.typePlayerNumber(PuntEntry::Punter, "9");
+             e.chooseResult(PuntResult::FairCatch);
+             e.setPuntedTo(SpotEntry{false, "12"});
+         })),
+         [&] { dialog.reset(); }},
+        {"play-fieldgoal", showDialog<QDialog>(dialog, playDialog<FieldGoalEntry, FieldGoalClass>(plays, [](FieldGoalEntry &e) {
+             e.typePlayerNumber(FieldGoalEntry::Kicker, "4");
+             e.chooseResult(FieldGoalResult::WideLeft);
+         })),
+         [&] { dialog.reset(); }},
+        {"play-offensive-penalty",
+         showDialog<QDialog>(dialog, playDialog<PenaltyEntry, OffensivePenaltyClass>(plays, [](PenaltyEntry &e) {
+             e.choosePenalty(13);
+             e.typePlayerNumber(PenaltyEntry::PenaltyOn, "88");
+         })),
+         [&] { dialog.reset(); }},
+        {"play-defensive-penalty",
+         showDialog<QDialog>(dialog, playDialog<PenaltyEntry, DefensivePenaltyClass>(
+                                         plays, [](PenaltyEntry &e) { e.choosePenalty(7); }, true)),
+         [&] { dialog.reset(); }},
         {"wallpaper-tile", setMode("tileWallpaper"), [] {}},
         {"wallpaper-center", setMode("centerWallpaper"), [] {}},
         {"wallpaper-fit", setMode("fitWallpaper"), [] {}},

@@ -4,6 +4,7 @@
 #include "inputs.h"
 #include "records/atomicfile.h"
 #include "records/gamefile.h"
+#include "script/quickentry.h"
 #include "script/scriptrunner.h"
 
 #include <filesystem>
@@ -27,7 +28,9 @@ std::string lineName(const std::string &script, int number)
     return script + " line " + std::to_string(number);
 }
 
-/// Every non-blank line of the script, parsed; a line that is not JSON is named.
+/// Every non-blank line of the script, parsed: a JSON object, or a play in the
+/// quick-entry notation when the line does not start with "{" or "[". A line
+/// that reads as neither is named.
 std::vector<NumberedLine> readScript(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -44,6 +47,14 @@ std::vector<NumberedLine> readScript(const std::string &path)
             text.pop_back();
         if (text.find_first_not_of(" \t") == std::string::npos)
             continue;
+        const std::size_t first = text.find_first_not_of(" \t");
+        if (text[first] != '{' && text[first] != '[') {
+            std::variant<Json, QuickEntryError> quick = readQuickEntry(text);
+            if (const auto *error = std::get_if<QuickEntryError>(&quick))
+                throw CliError(lineName(path, number) + ": " + error->message);
+            lines.push_back({number, std::get<Json>(std::move(quick))});
+            continue;
+        }
         try {
             lines.push_back({number, Json::parse(text)});
         } catch (const Json::parse_error &) {

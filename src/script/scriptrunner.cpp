@@ -48,14 +48,17 @@ std::string requiredText(const Json &line, const char *key)
     return it->get<std::string>();
 }
 
-Column columnOf(const Json &line)
+/// A scoreboard column, named by its place or by the team standing in it.
+Column columnOf(const Json &line, const GameFlow &flow)
 {
     const std::string side = requiredText(line, "side");
     if (side == "left")
         return Column::Left;
     if (side == "right")
         return Column::Right;
-    throw ScriptError("\"side\" must be \"left\" or \"right\"");
+    if (side == "home" || side == "visitor")
+        return flow.isHomeColumn(Column::Left) == (side == "home") ? Column::Left : Column::Right;
+    throw ScriptError("\"side\" must be \"left\", \"right\", \"home\" or \"visitor\"");
 }
 
 int playIndex(const Json &line)
@@ -167,6 +170,24 @@ int flag(bool value)
 }
 
 } // namespace
+
+std::optional<PlayKind> playKindOfOp(std::string_view op)
+{
+    static constexpr std::array<std::pair<std::string_view, PlayKind>, 7> plays{{
+        {"kickoff", PlayKind::KickOff},
+        {"punt", PlayKind::Punt},
+        {"fieldgoal", PlayKind::FieldGoal},
+        {"rush", PlayKind::Rush},
+        {"pass", PlayKind::Pass},
+        {"offensive_penalty", PlayKind::OffensivePenalty},
+        {"defensive_penalty", PlayKind::DefensivePenalty},
+    }};
+    for (const auto &[name, kind] : plays) {
+        if (op == name)
+            return kind;
+    }
+    return std::nullopt;
+}
 
 std::string fieldText(const Json &value, std::string_view key)
 {
@@ -402,25 +423,14 @@ Json ScriptRunner::runLine(const Json &line)
 
 void ScriptRunner::runOp(const std::string &op, const Json &line)
 {
-    static constexpr std::array<std::pair<std::string_view, PlayKind>, 7> plays{{
-        {"kickoff", PlayKind::KickOff},
-        {"punt", PlayKind::Punt},
-        {"fieldgoal", PlayKind::FieldGoal},
-        {"rush", PlayKind::Rush},
-        {"pass", PlayKind::Pass},
-        {"offensive_penalty", PlayKind::OffensivePenalty},
-        {"defensive_penalty", PlayKind::DefensivePenalty},
-    }};
-    for (const auto &[name, kind] : plays) {
-        if (op == name) {
-            m_flow.recordPlay(kind);
-            return;
-        }
+    if (const std::optional<PlayKind> kind = playKindOfOp(op)) {
+        m_flow.recordPlay(*kind);
+        return;
     }
     if (op == "timeout")
-        m_flow.timeOut(columnOf(line));
+        m_flow.timeOut(columnOf(line, m_flow));
     else if (op == "team")
-        m_flow.giveBall(columnOf(line));
+        m_flow.giveBall(columnOf(line, m_flow));
     else if (op == "quarter_up")
         m_flow.quarterUp();
     else if (op == "quarter_down")

@@ -94,6 +94,9 @@ private:
     bool m_lastWasQuit = false;
 };
 
+/// The play button a line's op presses; nothing for the other ops.
+std::optional<PlayKind> playKindOfOp(std::string_view op);
+
 /// The text of a field value: a JSON string (UTF-8, returned in Windows-1252)
 /// or a whole number.
 std::string fieldText(const Json &value, std::string_view key);

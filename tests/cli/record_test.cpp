@@ -275,8 +275,9 @@ TEST_F(RecordTest, AnInvalidLineStopsNamingItAndWritesNothing)
     };
     const std::vector<Case> cases{
         {{R"({"op":"timeout","side":"left"})", R"({"op":"jump"})"}, "script.jsonl line 2: unknown op \"jump\""},
-        {{R"({"op":"timeout","side":"up"})"}, "script.jsonl line 1: \"side\" must be \"left\" or \"right\""},
+        {{R"({"op":"timeout","side":"up"})"}, "script.jsonl line 1: \"side\" must be \"left\", \"right\", \"home\" or \"visitor\""},
         {{"", R"({"op":"timeout")"}, "script.jsonl line 2: not a valid JSON object"},
+        {{"r 22 7 9"}, "script.jsonl line 1: too many numbers"},
         {{R"(["open"])"}, "script.jsonl line 1: a script line must be a JSON object"},
         {{R"({"op":"swap_sides","colour":"red"})"}, "script.jsonl line 1: unknown key \"colour\""},
         {{R"({"op":"swap_sides"})", R"({"op":"open"})"}, "script.jsonl line 2: \"open\" can only be the first line"},
