@@ -13,8 +13,9 @@ allowed() {
     printouts) echo "records vocabulary reports stats season" ;;
     script) echo "records vocabulary reports gameflow" ;;
     qtprint) echo "records vocabulary reports stats season printouts" ;;
-    app) echo "records vocabulary reports gameflow stats season printouts script qtprint" ;;
-    cli) echo "records vocabulary reports gameflow stats season printouts script qtprint" ;;
+    qtfield) echo "records vocabulary reports gameflow" ;;
+    app) echo "records vocabulary reports gameflow stats season printouts script qtprint qtfield" ;;
+    cli) echo "records vocabulary reports gameflow stats season printouts script qtprint qtfield" ;;
     *) echo "?" ;;
     esac
 }

@@ -54,6 +54,7 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
     addScheduleCommand(app, context);
 #ifdef YARDMARK_CLI_PRINT
     addPrintCommand(app, context);
+    addChartCommand(app, context);
 #endif
     addRecordCommand(app, context);
     addSimulateCommand(app, context);

@@ -52,6 +52,7 @@ void addStatsCommands(CLI::App &app, CliContext &context);
 void addScheduleCommand(CLI::App &app, CliContext &context);
 #ifdef YARDMARK_CLI_PRINT
 void addPrintCommand(CLI::App &app, CliContext &context);
+void addChartCommand(CLI::App &app, CliContext &context);
 #endif
 void addRecordCommand(CLI::App &app, CliContext &context);
 void addSimulateCommand(CLI::App &app, CliContext &context);

@@ -2,6 +2,7 @@
 
 #include "clicontext.h"
 #include "inputs.h"
+#include "offscreenqt.h"
 
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
@@ -16,9 +17,6 @@
 #include "stats/gamesummary.h"
 #include "stats/gameteamstats.h"
 
-#include <QGuiApplication>
-
-#include <cstdio>
 #include <memory>
 
 namespace yardmark::cli {
@@ -37,25 +35,11 @@ struct PrintOptions {
 /// offscreen platform, so that no display is needed.
 void writePdf(Printout &printout, const std::string &path)
 {
-    int argc = 1;
-    char name[] = "yardmark-cli";
-    char *argv[] = {name, nullptr};
-    // Qt's notices about the desktop session (no runtime folder, no display)
-    // mean nothing for a PDF; only its errors reach the user.
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "%s\n", qPrintable(message));
-        });
-    std::unique_ptr<QGuiApplication> app;
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+    bool written = false;
+    {
+        const OffscreenQt qt;
+        written = printToPdf(printout, pathToQString(path));
     }
-    const bool written = printToPdf(printout, pathToQString(path));
-    app.reset();
-    qInstallMessageHandler(previous);
     if (!written)
         throw CliError("cannot write " + path);
 }

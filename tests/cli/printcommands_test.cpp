@@ -212,5 +212,41 @@ TEST_F(PrintCommandsTest, FailuresWriteNoFile)
     }
 }
 
+/// Width and height from a PNG file's header.
+std::pair<int, int> pngSize(const std::string &bytes)
+{
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0)
+        return {0, 0};
+    const auto word = [&](std::size_t at) {
+        int value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value = value * 256 + static_cast<unsigned char>(bytes[at + i]);
+        return value;
+    };
+    return {word(16), word(20)};
+}
+
+TEST_F(PrintCommandsTest, ChartDrawsAQuarterAsPngOrSvg)
+{
+    ASSERT_EQ(runCliBinary({"chart", "game.gam", "-o", "last.png"}, dir).exitCode, 0);
+    ASSERT_EQ(runCliBinary({"chart", "game.gam", "--quarter", "4", "-o", "fourth.png"}, dir).exitCode, 0);
+    ASSERT_EQ(runCliBinary({"chart", "game.gam", "--quarter", "1", "-o", "first.PNG"}, dir).exitCode, 0);
+    const std::string last = readText(dir / "last.png");
+    EXPECT_EQ(pngSize(last), std::make_pair(726, 338));
+    EXPECT_EQ(last, readText(dir / "fourth.png")); // the last quarter recorded is the fourth
+    EXPECT_NE(last, readText(dir / "first.PNG"));
+
+    ASSERT_EQ(runCliBinary({"chart", "game.gam", "-o", "chart.svg"}, dir).exitCode, 0);
+    const std::string svg = readText(dir / "chart.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("viewBox=\"0 0 726 338\""), std::string::npos);
+
+    const CliRun wrongType = runCliBinary({"chart", "game.gam", "-o", "chart.txt"}, dir);
+    EXPECT_EQ(wrongType.exitCode, 1);
+    EXPECT_NE(wrongType.err.find(".svg or .png"), std::string::npos) << wrongType.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "chart.txt"));
+    EXPECT_EQ(runCliBinary({"chart", "game.gam", "--quarter", "0", "-o", "zero.png"}, dir).exitCode, 2);
+}
+
 } // namespace
 } // namespace yardmark::testing

@@ -1,0 +1,333 @@
+#include "fielddisplay.h"
+
+#include "gameflow/gameflow.h"
+#include "gameflow/gamerules.h"
+#include "vocabulary/scoring.h"
+#include "vocabulary/spots.h"
+#include "vocabulary/vocabulary.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace yardmark {
+
+namespace {
+
+constexpr double kPixelsPerYard = 3;
+constexpr double kChartTop = 4;
+constexpr double kChartBottom = 107;
+constexpr double kMaxRowHeight = 10;
+constexpr double kLabelGapRight = 4;
+constexpr double kLabelGapLeft = 19;
+constexpr ColorValue kDefaultPenColor = colorValue(0, 0, 0);
+
+bool isTimeOut(const PlayRecord &play)
+{
+    return play.playType == code(PlayType::HomeTimeOut) || play.playType == code(PlayType::VisitorTimeOut);
+}
+
+bool scored(const PlayRecord &play)
+{
+    return play.scoreType >= code(ScoreType::Touchdown) && play.scoreType <= code(ScoreType::RunbackSafety);
+}
+
+bool hasFumble(const PlayRecord &play)
+{
+    return play.fumbles[0] != 0;
+}
+
+bool isKick(const PlayRecord &play)
+{
+    return play.playType == code(PlayType::Punt) || play.playType == code(PlayType::KickOff);
+}
+
+bool isInterception(const PlayRecord &play)
+{
+    return play.playType == code(PlayType::Pass) && play.passResult == code(PassResult::Interception);
+}
+
+bool isPenalty(const PlayRecord &play)
+{
+    return play.playType == code(PlayType::OffensivePenalty) || play.playType == code(PlayType::DefensivePenalty);
+}
+
+bool isDrawn(const PlayRecord &play, int quarter)
+{
+    return play.quarter == quarter && !isTimeOut(play) && play.playType != code(PlayType::NoPlay);
+}
+
+/// A play that ends where a drive ends, or follows the end of one, starts a new row.
+bool startsDrive(const PlayRecord &play, const PlayRecord &previous)
+{
+    return play.homeHasBall != previous.homeHasBall || play.turnover != 0 || hasFumble(play) || scored(previous) ||
+           isTry(previous.playType);
+}
+
+/// The rows the chart height is shared by: one per drive and one per play
+/// that lost ground, so that a run of short plays still fits.
+int chartRows(const Game &game, int quarter, const LeagueOptions &league)
+{
+    int rows = quarter == 0 ? 1 : 0;
+    for (std::size_t i = 1; i < game.plays.size(); ++i) {
+        const PlayRecord &play = game.plays[i];
+        if (!isDrawn(play, quarter))
+            continue;
+        if (startsDrive(play, game.plays[i - 1]) || netGain(play, league) < 1)
+            ++rows;
+    }
+    return rows;
+}
+
+PenKind penOf(const PlayRecord &play)
+{
+    if (isPenalty(play))
+        return PenKind::Default;
+    if (play.playType == code(PlayType::Pass) && play.passResult == code(PassResult::Completion))
+        return PenKind::Dotted;
+    if (play.playType == code(PlayType::FieldGoal) || play.scoreType == code(ScoreType::ExtraPoint))
+        return PenKind::DashDot;
+    return PenKind::Solid;
+}
+
+/// The short mark of a score or a turnover; empty for any other play.
+std::string labelOf(const PlayRecord &play, const LeagueOptions &league)
+{
+    switch (static_cast<ScoreType>(play.scoreType)) {
+    case ScoreType::Touchdown:
+    case ScoreType::RunbackTouchdown:
+    case ScoreType::DefensiveTouchdown:
+        return "TD";
+    case ScoreType::FieldGoal:
+        return "FG";
+    case ScoreType::ExtraPoint:
+        return "PA";
+    case ScoreType::Conversion:
+    case ScoreType::DefensiveConversion:
+        return std::to_string(league.conversionPoints) + "P";
+    case ScoreType::Safety:
+    case ScoreType::RunbackSafety:
+        return "SA";
+    default:
+        break;
+    }
+    switch (static_cast<TurnoverKind>(play.turnover)) {
+    case TurnoverKind::Fumble:
+        return "FM";
+    case TurnoverKind::OnDowns:
+        return "4D";
+    case TurnoverKind::OnsideKickRecovered:
+        return "OK";
+    case TurnoverKind::BlockedKickLost:
+        if (play.kickResult == code(KickResult::BlockedPunt))
+            return "BP";
+        if (play.kickResult == code(KickResult::BlockedFieldGoal))
+            return "BF";
+        return {};
+    default:
+        return {};
+    }
+}
+
+/// Lays out the rows and draws the plays into them.
+class ChartBuilder {
+public:
+    ChartBuilder(DriveChart &chart, bool homeOnLeft, const LeagueOptions &league, ChartColors colors)
+        : m_chart(chart), m_homeOnLeft(homeOnLeft), m_league(league), m_colors(colors)
+    {
+    }
+
+    void draw(const PlayRecord &play, const PlayRecord *previous)
+    {
+        if (previous && (play.homeHasBall != previous->homeHasBall || hasFumble(*previous) || scored(*previous) ||
+                         isTry(previous->playType)))
+            ++m_row;
+        const ColorValue team = colorOf(play.homeHasBall);
+        const ColorValue other = colorOf(!play.homeHasBall);
+        dot(play.initialSpot, team);
+        double legStart = x(play.initialSpot);
+        if (isKick(play) || isInterception(play)) {
+            const bool kick = isKick(play);
+            leg(play.initialSpot, play.receivedAt, kick ? PenKind::DashDot : PenKind::Dotted, team);
+            const bool runback = !kick || play.kickResult == code(KickResult::Runback);
+            leg(play.receivedAt, play.finalSpot, runback ? PenKind::Solid : PenKind::DashDot, other);
+            dot(play.receivedAt, other);
+            dot(play.finalSpot, other);
+            if (!kick)
+                label(x(play.receivedAt) + kLabelGapRight, "INT");
+            legStart = x(play.receivedAt);
+            m_lastWasKickOrInterception = true;
+        } else {
+            // A loss is drawn a row lower so that it does not run back over the play before.
+            if (netGain(play, m_league) < 1 && !(previous && isTimeOut(*previous)) && !hasFumble(play))
+                ++m_row;
+            const PenKind pen = penOf(play);
+            leg(play.initialSpot, play.finalSpot, pen, pen == PenKind::Default ? kDefaultPenColor : team);
+            m_lastWasKickOrInterception = false;
+        }
+        if (isPenalty(play) && play.penaltySpot.yardLine > 0)
+            dot(play.penaltySpot, team);
+        for (int i = 0; i < kMaxFumbles && play.fumbles[static_cast<std::size_t>(i)] != 0; ++i) {
+            const auto slot = static_cast<std::size_t>(i);
+            dot(play.fumbleRecoveredAt[slot], colorOf(play.fumbleRecoveredByHome[slot]));
+        }
+        const std::string text = labelOf(play, m_league);
+        if (!text.empty()) {
+            const double end = x(play.finalSpot);
+            label(end >= legStart ? end + kLabelGapRight : end - kLabelGapLeft, text);
+        }
+    }
+
+    void placeMarker(FieldSpot ballSpot)
+    {
+        m_chart.rowsUsed = m_row + 1;
+        m_chart.markerRow = m_row;
+        m_chart.markerX = x(ballSpot);
+        m_chart.markerY = y() + (m_lastWasKickOrInterception ? 0.3 * m_chart.rowHeight : 0);
+    }
+
+private:
+    ColorValue colorOf(bool home) const { return home ? m_colors.home : m_colors.visitor; }
+    double x(FieldSpot spot) const { return spotX(spot, m_homeOnLeft, m_league); }
+
+    /// The middle of the current row; rows past the bottom of the picture
+    /// (possible only on a damaged or odd game) stay in the last one that fits.
+    double y() const
+    {
+        const double middle = m_chart.rowTop + (m_row + 0.5) * m_chart.rowHeight;
+        return std::min(middle, m_chart.picture.height - m_chart.rowHeight / 2);
+    }
+
+    void dot(FieldSpot spot, ColorValue fill) { m_chart.dots.push_back({m_row, x(spot), y(), fill}); }
+    void leg(FieldSpot from, FieldSpot to, PenKind pen, ColorValue color)
+    {
+        m_chart.legs.push_back({m_row, x(from), x(to), y(), pen, color});
+    }
+    void label(double at, std::string text) { m_chart.labels.push_back({m_row, at, y(), std::move(text)}); }
+
+    DriveChart &m_chart;
+    bool m_homeOnLeft;
+    const LeagueOptions &m_league;
+    ChartColors m_colors;
+    int m_row = 0;
+    bool m_lastWasKickOrInterception = false;
+};
+
+std::string digits(int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return text;
+}
+
+} // namespace
+
+FieldPicture fieldPicture(const LeagueOptions &league)
+{
+    if (league.indoorField)
+        return {203, 169, 28, midfieldFor(true)};
+    return {363, 169, 32, midfieldFor(false)};
+}
+
+double spotX(FieldSpot spot, bool homeOnLeft, const LeagueOptions &league)
+{
+    const FieldPicture picture = fieldPicture(league);
+    const int half = picture.midfield;
+    const int yardLine = std::clamp(spot.yardLine, 0, half);
+    const int counted = yardLine == 0 ? -2 : yardLine;
+    const bool onLeftHalf = spot.homeSide == homeOnLeft;
+    const int yards = onLeftHalf ? counted : 2 * half - counted;
+    return picture.leftGoalLine + kPixelsPerYard * yards;
+}
+
+DriveChart driveChart(const Game &game, int quarter, FieldSpot ballSpot, bool homeOnLeft, const LeagueOptions &league,
+                      ChartColors colors)
+{
+    DriveChart chart;
+    chart.picture = fieldPicture(league);
+    chart.rowCount = chartRows(game, quarter, league);
+    chart.rowTop = kChartTop;
+    chart.rowHeight =
+        chart.rowCount == 0 ? kMaxRowHeight : std::min((kChartBottom - kChartTop) / chart.rowCount, kMaxRowHeight);
+    ChartBuilder builder(chart, homeOnLeft, league, colors);
+    for (std::size_t i = 0; i < game.plays.size(); ++i) {
+        if (isDrawn(game.plays[i], quarter))
+            builder.draw(game.plays[i], i > 0 ? &game.plays[i - 1] : nullptr);
+    }
+    builder.placeMarker(ballSpot);
+    return chart;
+}
+
+std::string doubleDigitText(int value)
+{
+    if (value < 0)
+        return "00";
+    const int shown = value % 100;
+    return (shown < 10 ? "0" : "") + digits(shown);
+}
+
+std::string singleDigitText(int value)
+{
+    return value < 0 ? "0" : digits(value);
+}
+
+std::string quarterDigitText(int quarter)
+{
+    if (quarter < 0)
+        return "0";
+    const int shown = quarter + 1;
+    return digits(shown > kRegularQuarters ? shown - kRegularQuarters : shown);
+}
+
+Scoreboard scoreboard(const GameFlow &flow, ChartColors colors)
+{
+    const Game &game = flow.game();
+    const GameSituation &situation = flow.situation();
+    const auto column = [&](Column side) {
+        ScoreboardColumn c;
+        c.home = flow.isHomeColumn(side);
+        c.name = c.home ? game.info.homeTeamName : game.info.visitorTeamName;
+        c.color = c.home ? colors.home : colors.visitor;
+        c.score = doubleDigitText(c.home ? game.homeScore : game.visitorScore);
+        c.timeOutsLeft = singleDigitText(flow.timeOutsLeft(c.home));
+        c.teamButton = c.home ? "Home" : "Visitor";
+        c.hasBall = situation.homeHasBall == c.home;
+        c.logoFile = c.home ? game.homeTeam.logoFile : game.visitorTeam.logoFile;
+        return c;
+    };
+    Scoreboard board;
+    board.caption = flow.caption();
+    board.left = column(Column::Left);
+    board.right = column(Column::Right);
+    board.quarter = quarterDigitText(situation.quarter);
+    board.quarterLabel = std::string(flow.quarterLabel());
+    board.down = singleDigitText(situation.down + 1);
+    board.ballOn = doubleDigitText(situation.ballSpot.yardLine);
+    board.toGo = doubleDigitText(situation.toGo);
+    board.labels = flow.labels();
+    return board;
+}
+
+DriveChart currentDriveChart(const GameFlow &flow, ChartColors colors)
+{
+    const GameSituation &situation = flow.situation();
+    return driveChart(flow.game(), situation.quarter, situation.ballSpot, situation.homeOnLeft, flow.league(), colors);
+}
+
+int lastRecordedQuarter(const Game &game)
+{
+    return std::max(highestPlayQuarter(game), 0);
+}
+
+DriveChart savedGameChart(const Game &game, int quarter, const LeagueOptions &league, ChartColors colors)
+{
+    FieldSpot ball = game.savedBallSpot;
+    if (quarter != game.savedQuarter) {
+        for (const PlayRecord &play : game.plays) {
+            if (play.quarter == quarter && play.playType != code(PlayType::NoPlay))
+                ball = play.finalSpot;
+        }
+    }
+    return driveChart(game, quarter, ball, true, league, colors);
+}
+
+} // namespace yardmark

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "gameflow/gamesituation.h"
+#include "records/game.h"
+#include "records/settings.h"
+
+#include <string>
+#include <vector>
+
+namespace yardmark {
+
+class GameFlow;
+
+// What the game window shows, computed without drawing anything: the
+// scoreboard as texts and the field as a list of primitives in picture units
+// (3 per yard). The window, `yardmark-cli chart` and the tests all read this
+// one model, so a drawing fault is a failing table test.
+
+/// The field picture of a field type, in picture units.
+struct FieldPicture {
+    double width = 363;
+    double height = 169;
+    double leftGoalLine = 32; ///< the right one lies 3 units per yard of the field further
+    int midfield = 50;
+
+    bool operator==(const FieldPicture &) const = default;
+};
+
+FieldPicture fieldPicture(const LeagueOptions &league);
+
+/// Picture x of a spot. A spot on a goal line is drawn 2 yards inside the end
+/// zone so that its dot stays clear of the line; a damaged yard line is held
+/// to the field.
+double spotX(FieldSpot spot, bool homeOnLeft, const LeagueOptions &league);
+
+/// The pens of the chart: the team's solid line for runs, dotted for
+/// completions and interceptions, dash-dot for kicks, and the plain black
+/// line of a penalty.
+enum class PenKind { Solid, Dotted, DashDot, Default };
+
+/// The team colours of the chart.
+struct ChartColors {
+    ColorValue home = colorValue(0, 0, 255);
+    ColorValue visitor = colorValue(255, 0, 0);
+};
+
+struct ChartDot {
+    int row = 0;
+    double x = 0;
+    double y = 0; ///< the middle of the row
+    ColorValue fill = 0;
+
+    bool operator==(const ChartDot &) const = default;
+};
+
+/// A horizontal line within a row.
+struct ChartLeg {
+    int row = 0;
+    double x1 = 0;
+    double x2 = 0;
+    double y = 0;
+    PenKind pen = PenKind::Solid;
+    ColorValue color = 0;
+
+    bool operator==(const ChartLeg &) const = default;
+};
+
+/// A short text beside a spot; x is where the text begins, y the middle of the row.
+struct ChartLabel {
+    int row = 0;
+    double x = 0;
+    double y = 0;
+    std::string text;
+
+    bool operator==(const ChartLabel &) const = default;
+};
+
+/// The drive chart of one quarter and the ball marker.
+struct DriveChart {
+    FieldPicture picture;
+    int rowCount = 0; ///< the rows the height is divided for
+    double rowTop = 4;
+    double rowHeight = 10;
+    int rowsUsed = 1;
+    std::vector<ChartLeg> legs;
+    std::vector<ChartDot> dots;
+    std::vector<ChartLabel> labels;
+    double markerX = 0;
+    double markerY = 0;
+    int markerRow = 0;
+};
+
+/// Text height of the chart labels, dot radius and marker size in picture units.
+inline constexpr double kChartLabelSize = 9;
+inline constexpr double kChartDotRadius = 2.5;
+inline constexpr double kMarkerWidth = 14;
+inline constexpr double kMarkerHeight = 10;
+
+/// The chart of `quarter`: every play of that quarter but time-outs, one row
+/// per drive and a new row after a loss, the ball marker at `ballSpot`.
+DriveChart driveChart(const Game &game, int quarter, FieldSpot ballSpot, bool homeOnLeft, const LeagueOptions &league,
+                      ChartColors colors);
+
+/// The two-digit display: "07" for 7, "05" for 105, "00" below 0.
+std::string doubleDigitText(int value);
+/// The one-digit display of the down and the time-outs left: "0" below 0.
+std::string singleDigitText(int value);
+/// The quarter digit: 1 to 4, then the overtime period counted from 1 again.
+std::string quarterDigitText(int quarter);
+
+/// One column of the scoreboard; which team stands in it follows the sides.
+struct ScoreboardColumn {
+    bool home = true;
+    std::string name;
+    ColorValue color = 0;
+    std::string score;
+    std::string timeOutsLeft;
+    std::string teamButton; ///< "Home" or "Visitor"
+    bool hasBall = false;
+    std::string logoFile;
+};
+
+/// Every text and state of the window's top panel.
+struct Scoreboard {
+    std::string caption;
+    ScoreboardColumn left;
+    ScoreboardColumn right;
+    std::string quarter;
+    std::string quarterLabel;
+    std::string down;
+    std::string ballOn;
+    std::string toGo;
+    ButtonLabels labels;
+};
+
+Scoreboard scoreboard(const GameFlow &flow, ChartColors colors);
+
+/// The chart the window shows now: the current quarter and the ball.
+DriveChart currentDriveChart(const GameFlow &flow, ChartColors colors);
+
+/// The last quarter a play was recorded in (0 without plays).
+int lastRecordedQuarter(const Game &game);
+
+/// The chart of a saved game's quarter as the window would show it on
+/// opening: home on the left, the ball where the window left it in the
+/// quarter it was left in, and at the end of the quarter's last play in an
+/// earlier one.
+DriveChart savedGameChart(const Game &game, int quarter, const LeagueOptions &league, ChartColors colors);
+
+} // namespace yardmark
