@@ -182,6 +182,16 @@ QMenu *MainWindow::addMenuBeforeOptions(const QString &title)
     return menu;
 }
 
+QMenu *MainWindow::printMenu()
+{
+    if (!m_printMenu) {
+        m_printMenu = new QMenu(QStringLiteral("&Print"), this);
+        m_printMenu->setObjectName(QStringLiteral("printMenu"));
+        m_fileMenu->insertMenu(m_fileMenuEnd, m_printMenu);
+    }
+    return m_printMenu;
+}
+
 void MainWindow::setGameInProgress(bool inProgress)
 {
     if (m_gameInProgress == inProgress)

@@ -63,6 +63,8 @@ public:
     QMenu *optionsMenu() const { return m_optionsMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
     QAction *fileMenuEnd() const { return m_fileMenuEnd; }
+    /// File > "&Print": made on first use, before the printer commands.
+    QMenu *printMenu();
     QMenu *addMenuBeforeOptions(const QString &title);
 
     /// The printer chosen in "Printer &Setup...", used by every printout.
@@ -126,6 +128,7 @@ private:
     QMenu *m_optionsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QAction *m_fileMenuEnd = nullptr;
+    QMenu *m_printMenu = nullptr;
     QActionGroup *m_wallpaperModes = nullptr;
     QPrinter m_printer;
     WindowRect m_normalRect;

@@ -22,6 +22,7 @@ public:
     Settings &settings() { return m_settings; }
     const std::filesystem::path &settingsFile() const { return m_settingsFile; }
     UserInterface &ui() { return m_ui; }
+    SoundPlayer &sounds() { return *m_sounds; }
     MainWindow &mainWindow() { return *m_mainWindow; }
 
 private:

@@ -45,6 +45,7 @@ public:
 
     /// The window the dialogs are centred over.
     void setParentWindow(QWidget *window) { m_parent = window; }
+    QWidget *parentWindow() const { return m_parent; }
 
     MessageAnswer message(std::string_view text, std::string_view caption, MessageButtons buttons,
                           MessageIcon icon) override;

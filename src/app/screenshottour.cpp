@@ -4,6 +4,12 @@
 // scripts/screenshots; the settings of the user are not touched.
 
 #include "aboutdialog.h"
+#include "correctiondialogs.h"
+#include "editplaywindow.h"
+#include "gameflow/entry/editplayentry.h"
+#include "gamewindow.h"
+#include "records/game.h"
+#include "vocabulary/vocabulary.h"
 #include "datepickerdialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
@@ -26,6 +32,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QScreen>
@@ -131,6 +138,60 @@ std::function<QDialog *()> playDialog(PlayTour &tour, std::function<void(Entry &
     };
 }
 
+PlayRecord play(PlayType type, bool home, FieldSpot from, FieldSpot to, int scale)
+{
+    PlayRecord p;
+    p.playType = code(type);
+    p.homeHasBall = home;
+    p.quarter = 1;
+    p.initialSpot = {from.yardLine / scale, from.homeSide};
+    p.finalSpot = {to.yardLine / scale, to.homeSide};
+    return p;
+}
+
+/// A second quarter with a kickoff return, a completion, an interception, a
+/// loss, a punt return and a field goal; on the indoor field every spot is
+/// halved.
+Game sampleGame(bool indoor)
+{
+    const int scale = indoor ? 2 : 1;
+    Game game = newGame();
+    game.info.homeTeamName = "Riverton Tigers";
+    game.info.visitorTeamName = "Lakeside Bears";
+    game.homeTeam.name = game.info.homeTeamName;
+    game.visitorTeam.name = game.info.visitorTeamName;
+    PlayRecord kickoff = play(PlayType::KickOff, false, {35, false}, {28, true}, scale);
+    kickoff.receivedAt = {5 / scale, true};
+    kickoff.kickResult = code(KickResult::Runback);
+    PlayRecord pass = play(PlayType::Pass, true, {35, true}, {45, false}, scale);
+    pass.passResult = code(PassResult::Completion);
+    PlayRecord interception = play(PlayType::Pass, true, {45, false}, {35, false}, scale);
+    interception.passResult = code(PassResult::Interception);
+    interception.turnover = code(TurnoverKind::Interception);
+    interception.receivedAt = {20 / scale, false};
+    PlayRecord punt = play(PlayType::Punt, false, {32, false}, {38, true}, scale);
+    punt.receivedAt = {30 / scale, true};
+    punt.kickResult = code(KickResult::Runback);
+    PlayRecord fieldGoal = play(PlayType::FieldGoal, true, {22, false}, {22, false}, scale);
+    fieldGoal.kickResult = code(KickResult::FieldGoalGood);
+    fieldGoal.scoreType = code(ScoreType::FieldGoal);
+    game.plays = {kickoff,
+                  play(PlayType::Rush, true, {28, true}, {35, true}, scale),
+                  pass,
+                  interception,
+                  play(PlayType::Rush, false, {35, false}, {32, false}, scale),
+                  punt,
+                  play(PlayType::Rush, true, {38, true}, {40, false}, scale),
+                  play(PlayType::Rush, true, {40, false}, {22, false}, scale),
+                  fieldGoal};
+    game.homeScore = 3;
+    game.savedQuarter = 1;
+    game.kickoffPending = true;
+    game.savedBallSpot = {35 / scale, true};
+    game.isNewGame = false;
+    return game;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -152,6 +213,45 @@ int main(int argc, char **argv)
     std::unique_ptr<QDialog> dialog;
     std::unique_ptr<QMessageBox> box;
     PlayTour plays(program);
+    QPointer<GameWindow> game;
+    EditPlayEntry *editPlay = nullptr;
+    BallOnForm ballOn;
+    ToGoForm toGo;
+    RecordTimeForm recordTime{"11", "42"};
+    InsertPlayForm insertPlay;
+    const auto openGame = [&](bool indoor, bool homeOnLeft) {
+        return [&, indoor, homeOnLeft] {
+            program.settings().league.indoorField = indoor;
+            program.settings().league.midfieldYardLine = midfieldFor(indoor);
+            window.setCurrentGame(sampleGame(indoor));
+            game = new GameWindow(window, program.settings(), program.sounds(), programPlayDialogs());
+            game->move(20, 20);
+            game->resize(game->sizeHint().expandedTo(QSize(980, 0)));
+            game->start();
+            if (!homeOnLeft)
+                game->flow().swapSides();
+        };
+    };
+    const auto closeGame = [&] {
+        program.settings().league.indoorField = false;
+        program.settings().league.midfieldYardLine = midfieldFor(false);
+        delete editPlay;
+        editPlay = nullptr;
+        dialog.reset();
+        if (game) {
+            game->interaction().setMessageRunner(
+                [](std::string_view, std::string_view, MessageButtons) { return MessageAnswer::No; });
+            game->close();
+        }
+    };
+    const auto onGame = [&](std::function<QDialog *()> make) {
+        return [&, make] {
+            openGame(false, true)();
+            dialog.reset(make());
+            dialog->move(160, 120);
+            dialog->show();
+        };
+    };
     QMenu *wallpaperMenu = window.findChild<QMenu *>(QStringLiteral("wallpaperMenu"));
     const auto openMenu = [&window](QMenu *menu) {
         return [&window, menu] { window.menuBar()->setActiveAction(menu->menuAction()); };
@@ -260,6 +360,42 @@ int main(int argc, char **argv)
          showDialog<QDialog>(dialog, playDialog<PenaltyEntry, DefensivePenaltyClass>(
                                          plays, [](PenaltyEntry &e) { e.choosePenalty(7); }, true)),
          [&] { dialog.reset(); }},
+        {"game-window", openGame(false, true), closeGame},
+        {"game-window-home-right", openGame(false, false), closeGame},
+        {"game-window-indoor", openGame(true, true), closeGame},
+        {"game-popup-menu",
+         [&] {
+             openGame(false, true)();
+             game->makePopupMenu()->popup(game->mapToGlobal(QPoint(300, 300)));
+         },
+         closeGame},
+        {"edit-play", onGame([&] {
+             editPlay = new EditPlayEntry(game->flow().game().plays[3], game->flow().game(),
+                                          program.settings().league, game->interaction());
+             return new EditPlayWindow(*editPlay, game->flow().game(), game);
+         }),
+         closeGame},
+        {"insert-play", onGame([&] {
+             return new InsertPlayDialog(insertPlay, [&](InsertKind k) { return game->interaction().offers(k); },
+                                         game);
+         }),
+         closeGame},
+        {"ball-on", onGame([&] {
+             ballOn = openBallOn(game->flow().situation(), game->flow().game().info);
+             return new BallOnDialog(ballOn, game);
+         }),
+         closeGame},
+        {"to-go", onGame([&] {
+             toGo = openToGo(game->flow().situation(), program.settings().league);
+             return new ToGoDialog(toGo, game);
+         }),
+         closeGame},
+        {"record-time", onGame([&] { return new RecordTimeDialog(recordTime, game); }), closeGame},
+        {"pick-team", onGame([&] {
+             return new PickTeamDialog("Who Kicks Off in Second Half?", "Riverton Tigers", "Lakeside Bears", false,
+                                       game);
+         }),
+         closeGame},
         {"wallpaper-tile", setMode("tileWallpaper"), [] {}},
         {"wallpaper-center", setMode("centerWallpaper"), [] {}},
         {"wallpaper-fit", setMode("fitWallpaper"), [] {}},

@@ -1,0 +1,115 @@
+#include "gameinteraction.h"
+
+#include "correctiondialogs.h"
+#include "editplaywindow.h"
+#include "gameflow/entry/editplayentry.h"
+#include "gameflow/entry/runplayentry.h"
+#include "playdialogs.h"
+
+namespace yardmark {
+
+PlayDialogs programPlayDialogs()
+{
+    PlayDialogs dialogs;
+    dialogs.offers = [](PlayKind) { return true; };
+    dialogs.run = [](PlayKind kind, PlayEntryContext &context, QWidget *parent) {
+        QtPlayEntryWorker worker(context.game(), parent);
+        return runPlayEntry(kind, context, worker);
+    };
+    return dialogs;
+}
+
+GameInteraction::GameInteraction(const Game &game, const Settings &settings, SoundPlayer &sounds,
+                                 PlayDialogs playDialogs)
+    : QtUserInterface(settings.app, sounds), m_game(game), m_playDialogs(std::move(playDialogs))
+{
+}
+
+bool GameInteraction::offers(PlayKind kind) const
+{
+    return m_playDialogs.offers && m_playDialogs.run && m_playDialogs.offers(kind);
+}
+
+bool GameInteraction::offers(InsertKind kind) const
+{
+    switch (kind) {
+    case InsertKind::KickOff:
+        return offers(PlayKind::KickOff);
+    case InsertKind::Punt:
+        return offers(PlayKind::Punt);
+    case InsertKind::FieldGoal:
+    case InsertKind::ExtraPoint:
+        return offers(PlayKind::FieldGoal);
+    case InsertKind::Rush:
+        return offers(PlayKind::Rush);
+    case InsertKind::Pass:
+        return offers(PlayKind::Pass);
+    case InsertKind::OffensivePenalty:
+        return offers(PlayKind::OffensivePenalty);
+    case InsertKind::DefensivePenalty:
+        return offers(PlayKind::DefensivePenalty);
+    default:
+        return true; // time-outs need no dialog
+    }
+}
+
+int GameInteraction::runDialog(QDialog &dialog)
+{
+    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
+}
+
+MessageAnswer GameInteraction::message(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                       MessageIcon icon)
+{
+    if (m_messageRunner)
+        return m_messageRunner(text, caption, buttons);
+    return QtUserInterface::message(text, caption, buttons, icon);
+}
+
+TeamChoice GameInteraction::chooseTeam(std::string_view title, std::string_view homeName,
+                                       std::string_view visitorName, bool homeChecked)
+{
+    PickTeamDialog dialog(title, homeName, visitorName, homeChecked, parentWindow());
+    dialog.setResult(runDialog(dialog));
+    return dialog.choice();
+}
+
+bool GameInteraction::runPlayDialog(PlayKind kind, PlayEntryContext &context)
+{
+    // A kind without a dialog has no button; an insert of it is refused the same way.
+    return offers(kind) && m_playDialogs.run(kind, context, parentWindow());
+}
+
+void GameInteraction::runEditPlay(EditPlayEntry &entry)
+{
+    EditPlayWindow window(entry, m_game, parentWindow());
+    runDialog(window);
+    if (!entry.closed())
+        entry.cancel();
+}
+
+bool GameInteraction::runInsertPlay(InsertPlayForm &form)
+{
+    InsertPlayDialog dialog(form, [this](InsertKind kind) { return offers(kind); }, parentWindow());
+    return runDialog(dialog) == QDialog::Accepted;
+}
+
+bool GameInteraction::runBallOn(BallOnForm &form)
+{
+    BallOnDialog dialog(form, parentWindow());
+    return runDialog(dialog) == QDialog::Accepted;
+}
+
+bool GameInteraction::runToGo(ToGoForm &form)
+{
+    ToGoDialog dialog(form, parentWindow());
+    return runDialog(dialog) == QDialog::Accepted;
+}
+
+void GameInteraction::runRecordTime(RecordTimeForm &form)
+{
+    RecordTimeDialog dialog(form, parentWindow());
+    runDialog(dialog);
+}
+
+} // namespace yardmark

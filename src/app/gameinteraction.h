@@ -1,0 +1,63 @@
+#pragma once
+
+#include "gameflow/insertplay.h"
+#include "gameflow/interaction.h"
+#include "qtuserinterface.h"
+#include "records/game.h"
+#include "records/settings.h"
+
+#include <functional>
+
+class QDialog;
+
+namespace yardmark {
+
+/// The play entry dialogs the program offers: which play buttons have one,
+/// and how one runs on the play being entered, over the game window.
+struct PlayDialogs {
+    std::function<bool(PlayKind)> offers;
+    std::function<bool(PlayKind, PlayEntryContext &, QWidget *parent)> run;
+};
+
+/// The entry dialogs built into the program: every play button's.
+PlayDialogs programPlayDialogs();
+
+/// The game window's answers to the engine: the choose-a-team dialog, the
+/// play entry dialogs, "Edit Play", "Insert Play" and the corrections as Qt
+/// dialogs over the window; messages, files and sounds as everywhere else in
+/// the program (QtUserInterface).
+class GameInteraction final : public QtUserInterface, public Interaction {
+public:
+    GameInteraction(const Game &game, const Settings &settings, SoundPlayer &sounds, PlayDialogs playDialogs);
+
+    /// Whether a play button's dialog exists; a button without one is not shown.
+    bool offers(PlayKind kind) const;
+    bool offers(InsertKind kind) const;
+
+    /// Runs a modal dialog; tests replace the runner to answer dialogs.
+    int runDialog(QDialog &dialog);
+    void setDialogRunner(std::function<int(QDialog &)> runner) { m_dialogRunner = std::move(runner); }
+
+    /// Answers message boxes instead of showing them (tests).
+    using MessageRunner = std::function<MessageAnswer(std::string_view text, std::string_view caption, MessageButtons)>;
+    void setMessageRunner(MessageRunner runner) { m_messageRunner = std::move(runner); }
+
+    MessageAnswer message(std::string_view text, std::string_view caption, MessageButtons buttons,
+                          MessageIcon icon) override;
+    TeamChoice chooseTeam(std::string_view title, std::string_view homeName, std::string_view visitorName,
+                          bool homeChecked) override;
+    bool runPlayDialog(PlayKind kind, PlayEntryContext &context) override;
+    void runEditPlay(EditPlayEntry &entry) override;
+    bool runInsertPlay(InsertPlayForm &form) override;
+    bool runBallOn(BallOnForm &form) override;
+    bool runToGo(ToGoForm &form) override;
+    void runRecordTime(RecordTimeForm &form) override;
+
+private:
+    const Game &m_game;
+    PlayDialogs m_playDialogs;
+    std::function<int(QDialog &)> m_dialogRunner;
+    MessageRunner m_messageRunner;
+};
+
+} // namespace yardmark

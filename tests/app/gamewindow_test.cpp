@@ -1,0 +1,293 @@
+#include "app/fieldview.h"
+#include "app/gamewindow.h"
+#include "app/mainwindow.h"
+
+#include "cli/cli.h"
+#include "records/gamefile.h"
+#include "script/scriptrunner.h"
+#include "scripteduserinterface.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+namespace yardmark {
+namespace {
+
+std::string fileBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+/// Runs yardmark-cli in this process and returns what it printed.
+std::string cli(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "yardmark-cli");
+    std::vector<const char *> argv;
+    for (const std::string &arg : args)
+        argv.push_back(arg.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::runCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    EXPECT_EQ(code, 0) << err.str();
+    return out.str();
+}
+
+void click(QWidget &window, const char *name)
+{
+    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    ASSERT_TRUE(button->isVisibleTo(button->window())) << name;
+    // Near the left edge: a radio button takes clicks on its circle and caption only.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void type(QWidget &window, const char *name, const char *text)
+{
+    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(name));
+    ASSERT_NE(edit, nullptr) << name;
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+    emit edit->editingFinished(); // the scorer leaves the field
+}
+
+QString lcd(QWidget &window, const char *name)
+{
+    const auto *display = window.findChild<QLCDNumber *>(QString::fromLatin1(name));
+    return display ? QString::number(display->intValue()) : QString();
+}
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    GameWindowTest()
+    {
+        setDefaults(settings);
+        settings.app.soundEnabled = true;
+        Game game = newGame();
+        game.info.homeTeamName = "Tigers";
+        game.info.visitorTeamName = "Bears";
+        EXPECT_TRUE(saveGame(game, path("start.gam")));
+        // The window plays the game as the scorer opened it from its file.
+        Game opened = newGame();
+        EXPECT_TRUE(loadGame(opened, path("start.gam")));
+        opened.fileName = path("window.gam");
+        main.setCurrentGame(opened);
+        addGameCommands(main, settings);
+    }
+
+    std::string path(const char *name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
+
+    /// A window whose dialogs are answered by `steps` and whose play dialogs
+    /// are filled from `plays` exactly as a scoring script fills them.
+    GameWindow *open(bool withPlayDialogs = true)
+    {
+        PlayDialogs dialogs = programPlayDialogs();
+        dialogs.offers = [](PlayKind) { return false; };
+        if (withPlayDialogs) {
+            dialogs.offers = [](PlayKind) { return true; };
+            dialogs.run = [this](PlayKind kind, PlayEntryContext &context, QWidget *) {
+                if (plays.empty()) {
+                    ADD_FAILURE() << "unscripted play dialog";
+                    return false;
+                }
+                const Json fields = plays.front();
+                plays.pop_front();
+                return runScriptedPlayDialog(kind, context, fields, false);
+            };
+        }
+        auto *window = new GameWindow(main, settings, sounds, dialogs);
+        window->interaction().setDialogRunner([this](QDialog &dialog) {
+            if (steps.empty()) {
+                ADD_FAILURE() << "unscripted dialog " << dialog.windowTitle().toStdString();
+                return int(QDialog::Rejected);
+            }
+            const auto step = std::move(steps.front());
+            steps.pop_front();
+            dialog.show();
+            QApplication::sendPostedEvents(); // lay the dialog out before clicking into it
+            step(dialog);
+            dialog.hide();
+            return dialog.result();
+        });
+        window->interaction().setMessageRunner([this](std::string_view text, std::string_view caption,
+                                                      MessageButtons buttons) {
+            asked.push_back(std::string(caption) + ": " + std::string(text));
+            if (buttons == MessageButtons::Ok)
+                return MessageAnswer::Ok;
+            if (answers.empty()) {
+                ADD_FAILURE() << "unscripted question " << text;
+                return MessageAnswer::Cancel;
+            }
+            const MessageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+        return window;
+    }
+
+    QTemporaryDir folder;
+    Settings settings;
+    ScriptedUserInterface mainUi;
+    MainWindow main{settings, mainUi, path("yardmark.ini")};
+    std::vector<int> played;
+    RecordingSoundPlayer sounds{played};
+    std::deque<std::function<void(QDialog &)>> steps;
+    std::deque<Json> plays;
+    std::deque<MessageAnswer> answers;
+    std::vector<std::string> asked;
+};
+
+TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
+{
+    const Json kickoff = Json::parse(R"({"kicker":"9","result":"returned","returner":"22",
+        "kicked_to":{"side":"home","yard":"5"},"final_spot":{"side":"home","yard":"28"}})");
+    const Json rush = Json::parse(R"({"quarterback":"7","rusher":"22","rush_type":2,"yards_made":"6"})");
+    const std::vector<std::string> script = {
+        R"({"op":"open","answers":["visitor"],"kickoff":)" + kickoff.dump() +
+            R"(,"time":{"minutes":"15","seconds":"00"}})",
+        R"({"op":"rush","fields":)" + rush.dump() + "}",
+        R"({"op":"timeout","side":"left"})",
+        R"({"op":"edit","index":1,"fields":{"minutes":"14","seconds":"10"}})",
+        R"({"op":"ball_on","fields":{"side":"visitor","yard":"40"}})",
+        R"({"op":"to_go","fields":{"value":"7"}})",
+        R"({"op":"swap_sides"})",
+        R"({"op":"quit","answers":["yes"]})",
+    };
+    {
+        std::ofstream out(path("script.jsonl"));
+        for (const std::string &line : script)
+            out << line << '\n';
+    }
+
+    GameWindow *window = open();
+    // The opening: the Bears kick off, and the clock of the kickoff is asked.
+    steps.push_back([](QDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Who Kicks Off in First Half?"));
+        click(d, "visitor");
+        click(d, "ok");
+    });
+    plays.push_back(kickoff);
+    steps.push_back([](QDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Record Time"));
+        type(d, "minutes", "15");
+        type(d, "seconds", "00");
+        QTest::keyClick(&d, Qt::Key_Return);
+    });
+    window->start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tigers Versus Bears"));
+    EXPECT_TRUE(main.gameInProgress());
+    EXPECT_EQ(main.gameFlow(), &window->flow());
+
+    plays.push_back(rush);
+    click(*window, "rush");
+    click(*window, "leftTimeOut");
+    auto *list = window->findChild<QComboBox *>(QStringLiteral("playList"));
+    ASSERT_EQ(list->count(), 3);
+    list->setCurrentIndex(1);
+    steps.push_back([](QDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Edit Play"));
+        type(d, "minutes", "14");
+        type(d, "seconds", "10");
+        click(d, "ok");
+    });
+    click(*window, "editPlay");
+    steps.push_back([](QDialog &d) {
+        type(d, "yardLine", "40");
+        click(d, "visitor");
+        click(d, "ok");
+    });
+    click(*window, "ballOn");
+    steps.push_back([](QDialog &d) {
+        type(d, "toGo", "7");
+        click(d, "ok");
+    });
+    click(*window, "toGo");
+
+    auto *field = window->findChild<FieldView *>(QStringLiteral("field"));
+    field->setFixedSize(726, 338);
+    window->resize(window->sizeHint());
+    QApplication::processEvents();
+    const QImage windowField = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    click(*window, "swapSides");
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("leftTeamName"))->text(), QStringLiteral("Bears"));
+    EXPECT_EQ(lcd(*window, "rightTimeOutsLeft"), QStringLiteral("2"));
+    EXPECT_EQ(lcd(*window, "ballOnDigits"), QStringLiteral("40"));
+    EXPECT_EQ(lcd(*window, "toGoDigits"), QStringLiteral("7"));
+    EXPECT_EQ(lcd(*window, "down"), QStringLiteral("2"));
+    EXPECT_TRUE(window->findChild<QWidget *>(QStringLiteral("rightBall"))->isVisible()); // the Tigers' ball
+    EXPECT_NE(std::find(played.begin(), played.end(), kTimeOutSound), played.end());
+
+    QMenu *menu = window->makePopupMenu();
+    QStringList items;
+    for (const QAction *a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    delete menu;
+    EXPECT_EQ(items.join(QLatin1Char('|')).toStdString(),
+              "Print &Play By Play|Printer &Setup ...|-|E&xport Play By Play ...");
+
+    QTest::keyClick(window, Qt::Key_Escape); // the window closes only through Quit Game
+    EXPECT_TRUE(window->isVisible());
+    answers.push_back(MessageAnswer::Yes);
+    click(*window, "quitGame");
+    EXPECT_EQ(asked.back(), "Save Game?: Save changes to game?");
+    EXPECT_FALSE(main.gameInProgress());
+    EXPECT_EQ(main.gameFlow(), nullptr);
+    const QPointer<GameWindow> closed(window);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    EXPECT_EQ(main.currentGame(), nullptr);
+    EXPECT_TRUE(steps.empty());
+    EXPECT_TRUE(plays.empty());
+
+    // The scoring script of the same game saves the same file, and its chart
+    // is the picture the window showed.
+    cli({"record", path("start.gam"), path("script.jsonl"), "-o", path("script.gam")});
+    EXPECT_EQ(cli({"show", path("window.gam")}), cli({"show", path("script.gam")}));
+    EXPECT_TRUE(fileBytes(path("window.gam")) == fileBytes(path("script.gam")));
+    cli({"chart", path("script.gam"), "-o", path("chart.png")});
+    const QImage cliField = QImage(QString::fromStdString(path("chart.png"))).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(cliField.size(), windowField.size());
+    EXPECT_TRUE(cliField == windowField);
+}
+
+TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
+{
+    GameWindow *window = open(false);
+    steps.push_back([](QDialog &d) { d.reject(); }); // nobody kicks off yet
+    window->start();
+    for (const char *name : {"kickOff", "punt", "fieldGoal", "rush", "pass", "offensivePenalty", "defensivePenalty"})
+        EXPECT_FALSE(window->findChild<QWidget *>(QString::fromLatin1(name))->isVisible()) << name;
+    click(*window, "rightTimeOut");
+    window->findChild<QComboBox *>(QStringLiteral("playList"))->setCurrentIndex(-1);
+    click(*window, "insertPlay");
+    EXPECT_EQ(asked.back(), "No Play Selected: Select play that new play will be inserted after");
+    // The close box asks as "Quit Game" does: Cancel stays, No leaves without saving.
+    answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(main.gameInProgress());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+} // namespace yardmark
