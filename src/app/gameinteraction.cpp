@@ -5,6 +5,7 @@
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/entry/runplayentry.h"
 #include "playdialogs.h"
+#include "script/quickentry.h"
 
 namespace yardmark {
 
@@ -76,6 +77,8 @@ TeamChoice GameInteraction::chooseTeam(std::string_view title, std::string_view 
 
 bool GameInteraction::runPlayDialog(PlayKind kind, PlayEntryContext &context)
 {
+    if (m_quickEntry && m_quickEntry->pendingFields())
+        return runScriptedPlayDialog(kind, context, *m_quickEntry->pendingFields(), false);
     // A kind without a dialog has no button; an insert of it is refused the same way.
     return offers(kind) && m_playDialogs.run(kind, context, parentWindow());
 }

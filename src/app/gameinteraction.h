@@ -11,6 +11,10 @@
 class QDialog;
 
 namespace yardmark {
+class QuickEntryRunner;
+}
+
+namespace yardmark {
 
 /// The play entry dialogs the program offers: which play buttons have one,
 /// and how one runs on the play being entered, over the game window.
@@ -38,6 +42,10 @@ public:
     int runDialog(QDialog &dialog);
     void setDialogRunner(std::function<int(QDialog &)> runner) { m_dialogRunner = std::move(runner); }
 
+    /// A play typed on the quick-entry line fills its dialog from the line
+    /// instead of showing it.
+    void setQuickEntry(const QuickEntryRunner *runner) { m_quickEntry = runner; }
+
     /// Answers message boxes instead of showing them (tests).
     using MessageRunner = std::function<MessageAnswer(std::string_view text, std::string_view caption, MessageButtons)>;
     void setMessageRunner(MessageRunner runner) { m_messageRunner = std::move(runner); }
@@ -58,6 +66,7 @@ private:
     PlayDialogs m_playDialogs;
     std::function<int(QDialog &)> m_dialogRunner;
     MessageRunner m_messageRunner;
+    const QuickEntryRunner *m_quickEntry = nullptr;
 };
 
 } // namespace yardmark

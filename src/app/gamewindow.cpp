@@ -7,6 +7,7 @@
 #include "printouts/playbyplayout.h"
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
+#include "quickentrybar.h"
 #include "reports/exportreport.h"
 
 #include <QAction>
@@ -102,6 +103,8 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     middle->addWidget(m_columns[1].logo, 1);
     layout->addLayout(middle, 1);
     layout->addWidget(buildPlayList());
+    m_ui->setQuickEntry(&m_quickEntry);
+    layout->addWidget(new QuickEntryBar(*m_flow, m_quickEntry));
     layout->addWidget(buildPlayButtons());
 
     // The main window's Save works here too (Ctrl+S).

@@ -2,6 +2,7 @@
 
 #include "gameflow/gameflow.h"
 #include "gameinteraction.h"
+#include "script/quickentry.h"
 
 #include <QDialog>
 
@@ -67,6 +68,7 @@ private:
     const Settings &m_settings;
     std::unique_ptr<GameInteraction> m_ui;
     std::unique_ptr<GameFlow> m_flow;
+    QuickEntryRunner m_quickEntry;
     bool m_compact = false;
     bool m_finished = false;
     bool m_closing = false;

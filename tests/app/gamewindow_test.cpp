@@ -162,6 +162,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
         R"({"op":"open","answers":["visitor"],"kickoff":)" + kickoff.dump() +
             R"(,"time":{"minutes":"15","seconds":"00"}})",
         R"({"op":"rush","fields":)" + rush.dump() + "}",
+        "r 22 3",
         R"({"op":"timeout","side":"left"})",
         R"({"op":"edit","index":1,"fields":{"minutes":"14","seconds":"10"}})",
         R"({"op":"ball_on","fields":{"side":"visitor","yard":"40"}})",
@@ -196,9 +197,13 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
 
     plays.push_back(rush);
     click(*window, "rush");
+    // The next rush typed on the quick-entry line, filled in as the script fills it.
+    auto *quick = window->findChild<QLineEdit *>(QStringLiteral("quickEntry"));
+    QTest::keyClicks(quick, QStringLiteral("r 22 3"));
+    QTest::keyClick(quick, Qt::Key_Return);
     click(*window, "leftTimeOut");
     auto *list = window->findChild<QComboBox *>(QStringLiteral("playList"));
-    ASSERT_EQ(list->count(), 3);
+    ASSERT_EQ(list->count(), 4);
     list->setCurrentIndex(1);
     steps.push_back([](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Edit Play"));
@@ -230,7 +235,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     EXPECT_EQ(lcd(*window, "rightTimeOutsLeft"), QStringLiteral("2"));
     EXPECT_EQ(lcd(*window, "ballOnDigits"), QStringLiteral("40"));
     EXPECT_EQ(lcd(*window, "toGoDigits"), QStringLiteral("7"));
-    EXPECT_EQ(lcd(*window, "down"), QStringLiteral("2"));
+    EXPECT_EQ(lcd(*window, "down"), QStringLiteral("3"));
     EXPECT_TRUE(window->findChild<QWidget *>(QStringLiteral("rightBall"))->isVisible()); // the Tigers' ball
     EXPECT_NE(std::find(played.begin(), played.end(), kTimeOutSound), played.end());
 
