@@ -152,8 +152,11 @@ public:
             leg(play.receivedAt, play.finalSpot, runback ? PenKind::Solid : PenKind::DashDot, other);
             dot(play.receivedAt, other);
             dot(play.finalSpot, other);
-            if (!kick)
-                label(x(play.receivedAt) + kLabelGapRight, "INT");
+            if (!kick) {
+                // Beside the interception, away from its return.
+                const double at = x(play.receivedAt);
+                label(x(play.finalSpot) >= at ? at - kLabelGapLeft : at + kLabelGapRight, "INT");
+            }
             legStart = x(play.receivedAt);
             m_lastWasKickOrInterception = true;
         } else {

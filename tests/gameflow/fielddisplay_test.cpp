@@ -136,7 +136,7 @@ TEST(FieldDisplay, QuarterOfDrivesKicksAndAnInterception)
         {2, 167, rowY(2), kBlue}, {3, 272, rowY(3), kBlue},
     };
     EXPECT_EQ(chart.dots, dots);
-    const std::vector<ChartLabel> labels = {{2, 111, rowY(2), "INT"}, {4, 276, rowY(4), "FG"}};
+    const std::vector<ChartLabel> labels = {{2, 88, rowY(2), "INT"}, {4, 276, rowY(4), "FG"}};
     EXPECT_EQ(chart.labels, labels);
     EXPECT_EQ(chart.rowsUsed, 5);
     EXPECT_EQ(chart.markerRow, 4);
