@@ -125,6 +125,11 @@ std::string utf8ToCp1252(std::string_view text)
     return out;
 }
 
+bool cp1252CanHold(char32_t c)
+{
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || toCp1252(c) != '?';
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

@@ -21,6 +21,9 @@ std::string fitText(std::string_view text, std::size_t width);
 std::string cp1252ToUtf8(std::string_view text);
 std::string utf8ToCp1252(std::string_view text);
 
+/// Whether Windows-1252 has the character, so that a text box may take it.
+bool cp1252CanHold(char32_t c);
+
 /// ASCII case-insensitive equality, as the program compares names and keywords.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 

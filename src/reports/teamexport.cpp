@@ -2,12 +2,15 @@
 
 #include "records/recordcodec.h"
 #include "records/roster.h"
+#include "records/teamfile.h"
 #include "records/text.h"
+#include "records/userinterface.h"
 #include "reports/csv.h"
 #include "reports/html.h"
 #include "vocabulary/vocabulary.h"
 
 #include <array>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -155,25 +158,28 @@ bool takeInt(std::string_view &text, std::int32_t &value)
     return true;
 }
 
-// "month/day/year" as written by the export; the parts that cannot be read
-// keep the value they had.
+// "month/day/year" as written by the export. Only a whole date with month
+// 1-12, day 1-31 and a year not negative is taken; anything else (a date cut
+// short, or a column shifted by a stray quote) leaves today's date, never a
+// half-read one.
 void readBirthday(std::string_view text, PersonalInfo &info)
 {
-    std::int32_t value = 0;
-    if (!takeInt(text, value))
+    std::int32_t month = 0, day = 0, year = 0;
+    const auto slash = [&text] {
+        if (text.empty() || text.front() != '/')
+            return false;
+        text.remove_prefix(1);
+        return true;
+    };
+    if (!takeInt(text, month) || !slash() || !takeInt(text, day) || !slash() || !takeInt(text, year))
         return;
-    info.birthMonth = static_cast<std::uint8_t>(value);
-    if (text.empty() || text.front() != '/')
+    if (text.find_first_not_of(" \t") != std::string_view::npos)
         return;
-    text.remove_prefix(1);
-    if (!takeInt(text, value))
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0)
         return;
-    info.birthDay = static_cast<std::uint8_t>(value);
-    if (text.empty() || text.front() != '/')
-        return;
-    text.remove_prefix(1);
-    if (takeInt(text, value))
-        info.birthYear = value;
+    info.birthMonth = static_cast<std::uint8_t>(month);
+    info.birthDay = static_cast<std::uint8_t>(day);
+    info.birthYear = year;
 }
 
 std::string field(const std::vector<std::string> &fields, std::size_t i)
@@ -253,6 +259,67 @@ bool importTeamCsv(Team &team, const std::string &path)
         return false;
     importTeamCsv(in, team, path);
     return true;
+}
+
+namespace {
+
+bool fileExists(const std::string &path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool endsWithHtm(std::string_view path)
+{
+    return path.size() >= 3 && equalsIgnoringCase(path.substr(path.size() - 3), "htm");
+}
+
+} // namespace
+
+std::optional<TeamSaveChoice> askTeamSaveChoice(UserInterface &ui, const std::string &currentName)
+{
+    FileRequest request;
+    request.title = "Select file name to save as";
+    request.filters = "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format "
+                      "(*.htm)|*.htm|";
+    request.defaultExtension = "tem";
+    request.initialPath = currentName;
+    request.confirmOverwrite = false; // the questions below ask what to do with an existing file
+    const std::optional<FileChoice> file = ui.chooseSaveFile(request);
+    if (!file)
+        return std::nullopt;
+    TeamSaveChoice choice;
+    choice.path = file->path;
+    choice.type = file->filterIndex == 1 ? TeamSaveType::Csv
+                  : file->filterIndex == 2 ? TeamSaveType::Html
+                                           : TeamSaveType::TeamFile;
+    if (endsWithHtm(choice.path))
+        choice.type = TeamSaveType::Html;
+    const bool exists = fileExists(choice.path);
+    if (choice.type == TeamSaveType::TeamFile) {
+        if (exists && ui.message("Overwrite Existing File?", "Save Team", MessageButtons::YesNo,
+                                 MessageIcon::Question) != MessageAnswer::Yes)
+            return std::nullopt;
+        return choice;
+    }
+    if (exists) {
+        choice.append = ui.message("This file already exists.  Would you like to append to it?", choice.path,
+                                   MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+        if (!choice.append && ui.message("Overwrite Existing File?", "Save Team", MessageButtons::YesNo,
+                                         MessageIcon::Question) != MessageAnswer::Yes)
+            return std::nullopt;
+    }
+    choice.personal = ui.message("Include Player's Personal Info ?", "Save Team", MessageButtons::YesNo,
+                                 MessageIcon::Question) == MessageAnswer::Yes;
+    return choice;
+}
+
+bool saveTeamAs(Team &team, const TeamSaveChoice &choice, const HtmlOptions &options)
+{
+    if (choice.type == TeamSaveType::TeamFile)
+        return writeTeamFile(team, choice.path);
+    return exportTeam(team, choice.path, choice.type == TeamSaveType::Html ? ExportFormat::Html : ExportFormat::Csv,
+                      choice.append, choice.personal, options);
 }
 
 } // namespace yardmark

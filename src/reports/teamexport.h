@@ -6,6 +6,7 @@
 #include "reports/exportchoice.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace yardmark {
@@ -35,5 +36,31 @@ void importTeamCsv(std::istream &in, Team &team, const std::string &path);
 /// Imports the file at `path`; false, with `team` unchanged, when it cannot be
 /// opened.
 bool importTeamCsv(Team &team, const std::string &path);
+
+class UserInterface;
+
+/// The file types of the team dialog's "S&ave As", in the order of its filters.
+enum class TeamSaveType { TeamFile, Csv, Html };
+
+/// What the "S&ave As" questions decided: where, as what, and for a list
+/// whether it is appended and carries the players' personal information.
+struct TeamSaveChoice {
+    std::string path;
+    TeamSaveType type = TeamSaveType::TeamFile;
+    bool append = false;
+    bool personal = false;
+};
+
+/// Asks where and how to save the team: the file chooser ("Select file name
+/// to save as"), then for an existing team file whether to overwrite it, for
+/// an existing list whether to append to it (or else overwrite it), and for a
+/// list whether to include the players' personal information. A name ending
+/// in "htm" is an HTML page whatever type was chosen. Nothing when the user
+/// cancels.
+std::optional<TeamSaveChoice> askTeamSaveChoice(UserInterface &ui, const std::string &currentName);
+
+/// Saves the team as chosen: a team file becomes the team's own file; a list
+/// is exported. False when the file cannot be written.
+bool saveTeamAs(Team &team, const TeamSaveChoice &choice, const HtmlOptions &options);
 
 } // namespace yardmark

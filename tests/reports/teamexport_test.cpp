@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -156,24 +157,41 @@ TEST(TeamCsvTest, AShortPlayerLineGetsEmptyPersonalInformationBornToday)
     EXPECT_EQ(team.personalInfo[0], (PersonalInfo{"", "", "", "", "", 2026, 3, 10, "", ""}));
 }
 
-TEST(TeamCsvTest, PersonalFieldsAreCutToTheirWidthsAndTheBirthdayParsed)
+TEST(TeamCsvTest, PersonalFieldsAreCutToTheirWidths)
 {
-    FixedNow now;
     const std::string line = "1,P,Bench,NotAStarter," + std::string(30, 'p') + ",addr,city,state," +
                              std::string(25, 'z') + ",7/4/1976,mail,note\n";
-    const Team team = imported("Team,T\nC\nQ\nK\nF\nP\nL\n#\n" + line + "2,Q,Bench,NotAStarter,,,,,,13\n");
-    ASSERT_EQ(team.playerCount(), 2);
+    const Team team = imported("Team,T\nC\nQ\nK\nF\nP\nL\n#\n" + line);
+    ASSERT_EQ(team.playerCount(), 1);
     const PersonalInfo &p = team.personalInfo[0];
     EXPECT_EQ(p.phone, std::string(24, 'p'));
     EXPECT_EQ(p.zip, std::string(19, 'z'));
-    EXPECT_EQ(p.birthMonth, 7);
-    EXPECT_EQ(p.birthDay, 4);
-    EXPECT_EQ(p.birthYear, 1976);
     EXPECT_EQ(p.note, "note");
-    // Only the month could be read: the day and year stay today's.
-    EXPECT_EQ(team.personalInfo[1].birthMonth, 13);
-    EXPECT_EQ(team.personalInfo[1].birthDay, 3);
-    EXPECT_EQ(team.personalInfo[1].birthYear, 2026);
+}
+
+TEST(TeamCsvTest, OnlyAWholeDateInRangeIsTakenAsTheBirthday)
+{
+    FixedNow now; // today is 10/3/2026
+    const struct {
+        const char *text;
+        int month, day, year;
+    } cases[] = {
+        {"7/4/1976", 7, 4, 1976},     {"02/30/1990", 2, 30, 1990}, // only the ranges count
+        {"12/31/0", 12, 31, 0},       {"13", 10, 3, 2026},          {"7/4", 10, 3, 2026},
+        {"13/4/1976", 10, 3, 2026},   {"0/4/1976", 10, 3, 2026},    {"7/32/1976", 10, 3, 2026},
+        {"7/4/-1", 10, 3, 2026},      {"03772-4752", 10, 3, 2026},  {"10873-1204", 10, 3, 2026},
+        {"7/4/1976 x", 10, 3, 2026}, {"", 10, 3, 2026},
+    };
+    for (const auto &c : cases) {
+        const Team team = imported(std::string("Team,T\nC\nQ\nK\nF\nP\nL\n#\n1,P,Bench,NotAStarter,,,,,,") +
+                                   c.text + ",mail,note\n");
+        ASSERT_EQ(team.playerCount(), 1) << c.text;
+        const PersonalInfo &p = team.personalInfo[0];
+        EXPECT_EQ((std::array<int, 3>{p.birthMonth, p.birthDay, p.birthYear}),
+                  (std::array<int, 3>{c.month, c.day, c.year}))
+            << c.text;
+        EXPECT_EQ(p.email, "mail") << c.text;
+    }
 }
 
 TEST(TeamCsvTest, ImportAcceptsWindowsLineEndsAByteOrderMarkAndBlankLines)
