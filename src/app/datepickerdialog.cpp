@@ -7,6 +7,11 @@
 
 namespace yardmark {
 
+QDate calendarDay(int year, int month, int day)
+{
+    return QDate(year, month, 1).addDays(day - 1);
+}
+
 DatePickerDialog::DatePickerDialog(QDate initial, UserInterface &ui, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Select Date"));

@@ -9,6 +9,11 @@ namespace yardmark {
 
 class UserInterface;
 
+/// The day a typed month/day/year stands for in the calendar: a day the
+/// month has not (2/30) runs on into the next month, as the program has
+/// always taken the ranges only.
+QDate calendarDay(int year, int month, int day);
+
 /// The date picker of the game information, schedule and address list
 /// dialogs: a month calendar opened on a date. "&OK" keeps the date chosen,
 /// "&Cancel" (or closing) none.

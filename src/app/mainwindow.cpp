@@ -8,6 +8,7 @@
 #include "qtprint/qtext.h"
 #include "records/settingsfile.h"
 #include "records/userinterface.h"
+#include "setupcommands.h"
 #include "wallpaperview.h"
 
 #include <QActionGroup>
@@ -94,6 +95,7 @@ MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::p
     createFileMenu();
     createOptionsMenu();
     createHelpMenu();
+    m_setupCommands = new SetupCommands(*this, m_settings, m_ui);
     placeWindow();
     reloadWallpaper();
 }
@@ -190,6 +192,18 @@ QMenu *MainWindow::printMenu()
         m_fileMenu->insertMenu(m_fileMenuEnd, m_printMenu);
     }
     return m_printMenu;
+}
+
+QMenu *MainWindow::fileSubmenu(const QString &title, const char *objectName)
+{
+    const QString name = QString::fromLatin1(objectName);
+    for (QAction *action : m_fileMenu->actions())
+        if (QMenu *menu = action->menu(); menu && menu->objectName() == name)
+            return menu;
+    auto *menu = new QMenu(title, this);
+    menu->setObjectName(name);
+    m_fileMenu->insertMenu(m_fileMenuEnd, menu);
+    return menu;
 }
 
 void MainWindow::setGameInProgress(bool inProgress)

@@ -19,6 +19,7 @@ class QPrintDialog;
 namespace yardmark {
 
 class GameFlow;
+class SetupCommands;
 class UserInterface;
 class WallpaperView;
 
@@ -56,6 +57,15 @@ public:
     GameFlow *gameFlow() const { return m_gameFlow; }
     void setGameFlow(GameFlow *flow);
 
+    /// What "St&art Game" hands the current game to: the game window opens
+    /// on it. Without one the started game is only saved to its file.
+    void setGameStarter(std::function<void()> starter) { m_gameStarter = std::move(starter); }
+    const std::function<void()> &gameStarter() const { return m_gameStarter; }
+
+    /// The team and game set-up commands behind File > Game, File > Team,
+    /// File > Print > Roster/Starters and the Players menu.
+    SetupCommands &setupCommands() { return *m_setupCommands; }
+
     /// The top-level menus. Later windows add their commands here; menus of
     /// their own go before "&Options" (addMenuBeforeOptions), items of the
     /// File menu before its printer commands (fileMenuEnd).
@@ -66,6 +76,9 @@ public:
     /// File > "&Print": made on first use, before the printer commands.
     QMenu *printMenu();
     QMenu *addMenuBeforeOptions(const QString &title);
+    /// The submenu of the File menu named `objectName` ("teamMenu",
+    /// "gameMenu"), created before the printer commands when missing.
+    QMenu *fileSubmenu(const QString &title, const char *objectName);
 
     /// The printer chosen in "Printer &Setup...", used by every printout.
     QPrinter &printer() { return m_printer; }
@@ -135,6 +148,8 @@ private:
     bool m_gameInProgress = false;
     std::optional<Game> m_currentGame;
     GameFlow *m_gameFlow = nullptr;
+    std::function<void()> m_gameStarter;
+    SetupCommands *m_setupCommands = nullptr;
     bool m_settingsSaved = false;
 };
 

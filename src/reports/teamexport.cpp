@@ -10,8 +10,8 @@
 #include "vocabulary/vocabulary.h"
 
 #include <array>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 
@@ -276,41 +276,45 @@ bool endsWithHtm(std::string_view path)
 
 } // namespace
 
-std::optional<TeamSaveChoice> askTeamSaveChoice(UserInterface &ui, const std::string &currentName)
+std::optional<TeamSaveChoice> askExportFile(UserInterface &ui, bool offerTeamFile, const std::string &proposed)
 {
+    ui.playSound(kClickSound);
     FileRequest request;
     request.title = "Select file name to save as";
-    request.filters = "Team File (*.tem)|*.tem|Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format "
-                      "(*.htm)|*.htm|";
-    request.defaultExtension = "tem";
-    request.initialPath = currentName;
+    request.filters = "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|";
+    if (offerTeamFile)
+        request.filters = "Team File (*.tem)|*.tem|" + request.filters;
+    request.defaultExtension = offerTeamFile ? "tem" : "csv";
+    request.initialPath = proposed;
     request.confirmOverwrite = false; // the questions below ask what to do with an existing file
     const std::optional<FileChoice> file = ui.chooseSaveFile(request);
     if (!file)
         return std::nullopt;
     TeamSaveChoice choice;
     choice.path = file->path;
-    choice.type = file->filterIndex == 1 ? TeamSaveType::Csv
-                  : file->filterIndex == 2 ? TeamSaveType::Html
-                                           : TeamSaveType::TeamFile;
+    const int listIndex = file->filterIndex - (offerTeamFile ? 1 : 0);
+    choice.type = listIndex < 0 ? TeamSaveType::TeamFile : listIndex == 1 ? TeamSaveType::Html : TeamSaveType::Csv;
     if (endsWithHtm(choice.path))
         choice.type = TeamSaveType::Html;
-    const bool exists = fileExists(choice.path);
-    if (choice.type == TeamSaveType::TeamFile) {
-        if (exists && ui.message("Overwrite Existing File?", "Save Team", MessageButtons::YesNo,
-                                 MessageIcon::Question) != MessageAnswer::Yes)
-            return std::nullopt;
+    if (!fileExists(choice.path))
         return choice;
-    }
-    if (exists) {
-        choice.append = ui.message("This file already exists.  Would you like to append to it?", choice.path,
-                                   MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
-        if (!choice.append && ui.message("Overwrite Existing File?", "Save Team", MessageButtons::YesNo,
-                                         MessageIcon::Question) != MessageAnswer::Yes)
-            return std::nullopt;
-    }
-    choice.personal = ui.message("Include Player's Personal Info ?", "Save Team", MessageButtons::YesNo,
-                                 MessageIcon::Question) == MessageAnswer::Yes;
+    const auto ask = [&ui, &choice](const char *question) {
+        ui.playSound(kClickSound);
+        return ui.message(question, choice.path, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    };
+    if (choice.type != TeamSaveType::TeamFile)
+        choice.append = ask("This file already exists.  Would you like to append to it?");
+    if (!choice.append && !ask("Overwrite Existing File?"))
+        return std::nullopt;
+    return choice;
+}
+
+std::optional<TeamSaveChoice> askTeamSaveChoice(UserInterface &ui, const std::string &proposed)
+{
+    std::optional<TeamSaveChoice> choice = askExportFile(ui, true, proposed);
+    if (choice && choice->type != TeamSaveType::TeamFile)
+        choice->personal = ui.message("Include Player's Personal Info ?", "Save Team", MessageButtons::YesNo,
+                                      MessageIcon::Question) == MessageAnswer::Yes;
     return choice;
 }
 

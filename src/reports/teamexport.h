@@ -57,7 +57,12 @@ struct TeamSaveChoice {
 /// list whether to include the players' personal information. A name ending
 /// in "htm" is an HTML page whatever type was chosen. Nothing when the user
 /// cancels.
-std::optional<TeamSaveChoice> askTeamSaveChoice(UserInterface &ui, const std::string &currentName);
+std::optional<TeamSaveChoice> askTeamSaveChoice(UserInterface &ui, const std::string &proposed);
+
+/// The file questions alone, as every export asks them: a comma-separated
+/// list or an HTML page (and a team file when offered), appended to an
+/// existing file or overwriting it. Nothing when the user cancels.
+std::optional<TeamSaveChoice> askExportFile(UserInterface &ui, bool offerTeamFile, const std::string &proposed);
 
 /// Saves the team as chosen: a team file becomes the team's own file; a list
 /// is exported. False when the file cannot be written.

@@ -62,10 +62,10 @@ struct OfficialBox {
 };
 
 constexpr OfficialBox kOfficialBoxes[] = {
-    {&GameInfoForm::field, &GameInfo::fieldName},        {&GameInfoForm::referee, &GameInfo::referee},
-    {&GameInfoForm::umpire, &GameInfo::umpire},          {&GameInfoForm::headLinesman, &GameInfo::headLinesman},
-    {&GameInfoForm::lineJudge, &GameInfo::lineJudge},    {&GameInfoForm::fieldJudge, &GameInfo::fieldJudge},
-    {&GameInfoForm::sideJudge, &GameInfo::sideJudge},    {&GameInfoForm::backJudge, &GameInfo::backJudge},
+    {&GameInfoForm::field, &GameInfo::fieldName},     {&GameInfoForm::referee, &GameInfo::referee},
+    {&GameInfoForm::umpire, &GameInfo::umpire},       {&GameInfoForm::headLinesman, &GameInfo::headLinesman},
+    {&GameInfoForm::lineJudge, &GameInfo::lineJudge}, {&GameInfoForm::fieldJudge, &GameInfo::fieldJudge},
+    {&GameInfoForm::sideJudge, &GameInfo::sideJudge}, {&GameInfoForm::backJudge, &GameInfo::backJudge},
 };
 
 } // namespace

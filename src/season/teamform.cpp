@@ -190,6 +190,7 @@ Team rosterWorkingCopy(const Team &team)
 {
     Team copy;
     copy.rosterOnly = team.rosterOnly;
+    copy.name = team.name; // the address list is headed with it
     appendRosterTo(copy, team);
     return copy;
 }
@@ -232,8 +233,8 @@ std::vector<RosterRow> rosterRows(const RosterEditor &editor)
     std::vector<RosterRow> rows;
     for (int i = 0; i < team.playerCount(); ++i) {
         const PlayerRecord &player = team.players[i];
-        rows.push_back({i, playerNumberText(player.number), player.name,
-                        std::string(positionShortName(listedPosition(player)))});
+        rows.push_back(
+            {i, playerNumberText(player.number), player.name, std::string(positionShortName(listedPosition(player)))});
     }
     const auto key = [&team, column = editor.sortColumn](const RosterRow &row) {
         const PlayerRecord &player = team.players[row.index];
@@ -266,7 +267,8 @@ std::vector<std::pair<int, std::string>> starterList(const Team &team, bool offe
     for (int i = 0; i < team.playerCount(); ++i) {
         const PlayerRecord &player = team.players[i];
         if (player.starterStatus == own || player.starterStatus == 3)
-            lines.emplace_back(i, rosterListText(player, offense ? player.offensivePosition : player.defensivePosition));
+            lines.emplace_back(i,
+                               rosterListText(player, offense ? player.offensivePosition : player.defensivePosition));
     }
     return lines;
 }

@@ -102,8 +102,8 @@ enum class RosterColumn { Number, Name, Position };
 struct RosterEditor {
     Team team;
     PlayerFields fields;
-    int selected = -1;     ///< roster index shown in the fields, -1 for none
-    bool touched = false;  ///< the title speaks of a selection once one was made
+    int selected = -1;    ///< roster index shown in the fields, -1 for none
+    bool touched = false; ///< the title speaks of a selection once one was made
     RosterColumn sortColumn = RosterColumn::Name;
     bool sortDescending = false;
 };
@@ -178,7 +178,7 @@ struct AddPlayerForm {
 std::optional<Notice> addGamePlayer(const AddPlayerForm &form, Game &game);
 
 struct ModifyPlayerEditor {
-    Team home;    ///< copies of the game's rosters
+    Team home; ///< copies of the game's rosters
     Team visitor;
     bool homeShown = true;
     int selected = -1;

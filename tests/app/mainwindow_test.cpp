@@ -61,8 +61,9 @@ TEST_F(MainWindowTest, HasItsTitleAndMenus)
     QStringList top;
     for (const QAction *a : window.menuBar()->actions())
         top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Options", "&Help"}));
-    EXPECT_EQ(texts(window.fileMenu()), (QStringList{"-", "Printer &Setup...", "-", "E&xit"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Players", "&Options", "&Help"}));
+    EXPECT_EQ(texts(window.fileMenu()),
+              (QStringList{"&Team", "&Game", "&Print", "-", "Printer &Setup...", "-", "E&xit"}));
     EXPECT_EQ(texts(window.optionsMenu()), (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "-",
                                                         "&League Options", "&HTML Options", "&Colors", "&Wallpaper"}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("colorsMenu"))),
@@ -76,7 +77,6 @@ TEST_F(MainWindowTest, HasItsTitleAndMenus)
 
 TEST_F(MainWindowTest, LaterMenusGoBeforeOptions)
 {
-    window.addMenuBeforeOptions(QStringLiteral("&Players"));
     window.addMenuBeforeOptions(QStringLiteral("&Statistics"));
     QStringList top;
     for (const QAction *a : window.menuBar()->actions())
@@ -280,9 +280,9 @@ TEST_F(MainWindowTest, FilesFromTheFileManagerGoToTheCommandForTheirType)
     EXPECT_EQ(opened, (QStringList{"/games/Week 1.gam", "/games/FINAL.GAM"}));
     EXPECT_TRUE(ui.messages.empty());
 
-    window.openFile(QStringLiteral("/teams/eagles.tem"));
+    window.openFile(QStringLiteral("/teams/eagles.txt"));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Football Yardmark cannot open this file:\n/teams/eagles.tem");
+    EXPECT_EQ(ui.messages[0].text, "Football Yardmark cannot open this file:\n/teams/eagles.txt");
     EXPECT_EQ(ui.sounds, std::vector<int>{604});
 }
 

@@ -176,15 +176,14 @@ TEST(TeamCsvTest, OnlyAWholeDateInRangeIsTakenAsTheBirthday)
         const char *text;
         int month, day, year;
     } cases[] = {
-        {"7/4/1976", 7, 4, 1976},     {"02/30/1990", 2, 30, 1990}, // only the ranges count
-        {"12/31/0", 12, 31, 0},       {"13", 10, 3, 2026},          {"7/4", 10, 3, 2026},
-        {"13/4/1976", 10, 3, 2026},   {"0/4/1976", 10, 3, 2026},    {"7/32/1976", 10, 3, 2026},
-        {"7/4/-1", 10, 3, 2026},      {"03772-4752", 10, 3, 2026},  {"10873-1204", 10, 3, 2026},
-        {"7/4/1976 x", 10, 3, 2026}, {"", 10, 3, 2026},
+        {"7/4/1976", 7, 4, 1976},    {"02/30/1990", 2, 30, 1990}, // only the ranges count
+        {"12/31/0", 12, 31, 0},      {"13", 10, 3, 2026},         {"7/4", 10, 3, 2026},    {"13/4/1976", 10, 3, 2026},
+        {"0/4/1976", 10, 3, 2026},   {"7/32/1976", 10, 3, 2026},  {"7/4/-1", 10, 3, 2026}, {"03772-4752", 10, 3, 2026},
+        {"10873-1204", 10, 3, 2026}, {"7/4/1976 x", 10, 3, 2026}, {"", 10, 3, 2026},
     };
     for (const auto &c : cases) {
-        const Team team = imported(std::string("Team,T\nC\nQ\nK\nF\nP\nL\n#\n1,P,Bench,NotAStarter,,,,,,") +
-                                   c.text + ",mail,note\n");
+        const Team team =
+            imported(std::string("Team,T\nC\nQ\nK\nF\nP\nL\n#\n1,P,Bench,NotAStarter,,,,,,") + c.text + ",mail,note\n");
         ASSERT_EQ(team.playerCount(), 1) << c.text;
         const PersonalInfo &p = team.personalInfo[0];
         EXPECT_EQ((std::array<int, 3>{p.birthMonth, p.birthDay, p.birthYear}),

@@ -23,13 +23,13 @@ Team bears()
 TEST(TeamFormTest, PlayersAreListedWithNumberNameAndPosition)
 {
     const Team team = bears();
-    EXPECT_EQ(teamPlayerList(team), (std::vector<std::string>{"51, Butkus, LB", " 9, McMahon, QB", "34, Payton, RB",
-                                                              "00 Zed, B"}));
+    EXPECT_EQ(teamPlayerList(team),
+              (std::vector<std::string>{"51, Butkus, LB", " 9, McMahon, QB", "34, Payton, RB", "00 Zed, B"}));
     EXPECT_EQ(rosterListText(team.players[3], 0), "00, Zed, B");
-    EXPECT_EQ(starterList(team, true), (std::vector<std::pair<int, std::string>>{{1, " 9, McMahon, QB"},
-                                                                                 {2, "34, Payton, RB"}}));
-    EXPECT_EQ(starterList(team, false), (std::vector<std::pair<int, std::string>>{{0, "51, Butkus, LB"},
-                                                                                  {1, " 9, McMahon, B"}}));
+    EXPECT_EQ(starterList(team, true),
+              (std::vector<std::pair<int, std::string>>{{1, " 9, McMahon, QB"}, {2, "34, Payton, RB"}}));
+    EXPECT_EQ(starterList(team, false),
+              (std::vector<std::pair<int, std::string>>{{0, "51, Butkus, LB"}, {1, " 9, McMahon, B"}}));
 }
 
 TEST(TeamFormTest, NumbersFollowTheSharedEntryRule)
@@ -117,8 +117,11 @@ TEST(RosterEditorTest, EachColumnSortsTheListBothWays)
     const struct {
         RosterColumn column;
         const char *order;
-    } clicks[] = {{RosterColumn::Name, "ZPMB"},   {RosterColumn::Number, "ZMPB"}, {RosterColumn::Number, "BPMZ"},
-                  {RosterColumn::Position, "ZBMP"}, {RosterColumn::Position, "PMBZ"}};
+    } clicks[] = {{RosterColumn::Name, "ZPMB"},
+                  {RosterColumn::Number, "ZMPB"},
+                  {RosterColumn::Number, "BPMZ"},
+                  {RosterColumn::Position, "ZBMP"},
+                  {RosterColumn::Position, "PMBZ"}};
     for (const auto &click : clicks) {
         sortRosterColumn(editor, click.column);
         EXPECT_EQ(names(), click.order);
