@@ -103,7 +103,13 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
     boxes->addWidget(email, 3, 2);
     boxes->addWidget(m_email, 3, 3);
     connect(email, &QPushButton::clicked, this, [this] { mail(); });
-    m_note = addBox(boxes, 4, 0, "note", "N&ote:", kNoteWidth - 1);
+    m_note = new QLineEdit;
+    m_note->setObjectName(QStringLiteral("note"));
+    limitText(m_note, kNoteWidth - 1);
+    auto *noteLabel = new QLabel(QStringLiteral("N&ote:"));
+    noteLabel->setBuddy(m_note);
+    boxes->addWidget(noteLabel, 4, 0);
+    boxes->addWidget(m_note, 4, 1, 1, 3);
     boxes->setColumnStretch(1, 1);
     boxes->setColumnStretch(3, 2);
 
@@ -159,7 +165,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
 
     fillList();
     selectRow(-1);
-    resize(sizeHint().expandedTo(QSize(60 * average, 30 * m_list->fontMetrics().height())));
+    resize(sizeHint().expandedTo(QSize(110 * average, 30 * m_list->fontMetrics().height())));
     setMinimumSize(size());
 }
 

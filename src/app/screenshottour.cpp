@@ -11,6 +11,7 @@
 #include "records/game.h"
 #include "vocabulary/vocabulary.h"
 #include "datepickerdialog.h"
+#include "gameinfodialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "gameflow/entry/fieldgoalentry.h"
@@ -22,9 +23,15 @@
 #include "gameflow/gamerules.h"
 #include "leagueoptionsdialog.h"
 #include "playdialogs.h"
+#include "personalinfodialog.h"
+#include "playerdialogs.h"
+#include "printrosterdialog.h"
 #include "program.h"
 #include "qtuserinterface.h"
+#include "records/roster.h"
 #include "records/settingsfile.h"
+#include "rosterdialog.h"
+#include "teamdialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -38,6 +45,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -192,6 +200,45 @@ Game sampleGame(bool indoor)
     return game;
 }
 
+// A team as a scorer keeps it: staff, current players and contact details.
+Team sampleTeam(const char *name, const char *coach, bool home)
+{
+    Team team;
+    team.rosterOnly = false;
+    team.name = name;
+    team.coach = coach;
+    team.assistant = home ? "Buddy Ryan" : "Dick LeBeau";
+    const PlayerRecord players[] = {
+        {home ? "Jim McMahon" : "Lynn Dickey", 9, 1, 0, 3},
+        {home ? "Walter Payton" : "Eddie Lee Ivery", 34, 6, 0, 1},
+        {home ? "Mike Singletary" : "John Anderson", 50, 0, 13, 2},
+        {home ? "Kevin Butler" : "Al Del Greco", 6, 3, 0, 0},
+        {home ? "Willie Gault" : "James Lofton", 83, 20, 0, 1},
+        {home ? "Richard Dent" : "Ezra Johnson", 95, 0, 22, 2},
+        {home ? "Dave Finzer" : "Bucky Scribner", -1, 4, 0, 0},
+    };
+    int n = 0;
+    for (const PlayerRecord &player : players) {
+        PersonalInfo info = newPersonalInfo();
+        info.phone = "312-555-01" + std::to_string(10 + n);
+        info.address = std::to_string(100 + 7 * n) + " Lake Shore Dr";
+        info.city = home ? "Chicago" : "Green Bay";
+        info.state = home ? "IL" : "WI";
+        info.zip = home ? "60611" : "54304";
+        info.birthMonth = static_cast<std::uint8_t>(1 + n);
+        info.birthDay = static_cast<std::uint8_t>(3 + 2 * n);
+        info.birthYear = 1958 + n;
+        info.email = "player" + std::to_string(n) + "@example.com";
+        ++n;
+        addPlayer(team, player, info);
+    }
+    sortRoster(team, RosterSortKey::Name);
+    team.currentQuarterback = players[0].name;
+    team.currentKicker = team.currentFieldGoalKicker = players[3].name;
+    team.currentPunter = players[6].name;
+    return team;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -268,10 +315,75 @@ int main(int argc, char **argv)
         };
     };
 
+    Team bears = sampleTeam("Bears", "Mike Ditka", true);
+    Game game = newGame();
+    copyTeamForGame(bears, game.homeTeam);
+    copyTeamForGame(sampleTeam("Packers", "Forrest Gregg", false), game.visitorTeam);
+    game.info.homeTeamName = "Bears";
+    game.info.visitorTeamName = "Packers";
+    game.info.fieldName = "Soldier Field";
+    game.info.referee = "Jerry Markbreit";
+    game.isNewGame = false;
+    const DialogContext context{program.ui(), program.settings().app.html, window.printer(),
+                                [](QDialog &d) { return d.exec(); }};
+    const auto openFileSubmenu = [&window](const char *name) {
+        return [&window, name] {
+            QMenu *sub = window.findChild<QMenu *>(QString::fromLatin1(name));
+            window.menuBar()->setActiveAction(window.fileMenu()->menuAction());
+            window.fileMenu()->setActiveAction(sub->menuAction());
+            press(window.fileMenu(), Qt::Key_Right);
+        };
+    };
+
     const std::vector<Step> steps = {
         {"main-window", [] {}, [] {}},
         {"menu-file", openMenu(window.fileMenu()), closeMenus},
+        {"menu-file-team", openFileSubmenu("teamMenu"), closeMenus},
+        {"menu-file-game", openFileSubmenu("gameMenu"), closeMenus},
+        {"menu-file-print", openFileSubmenu("printMenu"), closeMenus},
+        {"menu-players",
+         [&] {
+             window.setGameInProgress(true);
+             openMenu(window.findChild<QMenu *>(QStringLiteral("playersMenu")))();
+         },
+         [&] {
+             closeMenus();
+             window.setGameInProgress(false);
+         }},
         {"menu-options", openMenu(window.optionsMenu()), closeMenus},
+        {"edit-game-information", showDialog<QDialog>(dialog, [&] { return new GameInfoDialog(game, context); }),
+         [&] { dialog.reset(); }},
+        {"edit-team", showDialog<QDialog>(dialog, [&] { return new TeamDialog(bears, context); }),
+         [&] { dialog.reset(); }},
+        {"edit-roster",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 auto *roster = new RosterDialog(bears, context);
+                                 auto *list = roster->findChild<QTreeWidget *>(QStringLiteral("currentRoster"));
+                                 list->setCurrentItem(list->topLevelItem(2));
+                                 return roster;
+                             }),
+         [&] { dialog.reset(); }},
+        {"personal-info",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 auto *info = new PersonalInfoDialog(bears, context);
+                                 auto *list = info->findChild<QTreeWidget *>(QStringLiteral("addressList"));
+                                 list->setCurrentItem(list->topLevelItem(1));
+                                 return info;
+                             }),
+         [&] { dialog.reset(); }},
+        {"add-player", showDialog<QDialog>(dialog, [&] { return new AddPlayerDialog(game, program.ui()); }),
+         [&] { dialog.reset(); }},
+        {"modify-player", showDialog<QDialog>(dialog, [&] { return new ModifyPlayerDialog(game, program.ui()); }),
+         [&] { dialog.reset(); }},
+        {"print-starters",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 return new PrintRosterDialog(true, &game.info.homeTeamName, &game.info.visitorTeamName,
+                                                              program.ui());
+                             }),
+         [&] { dialog.reset(); }},
         {"menu-wallpaper",
          [&] {
              window.menuBar()->setActiveAction(window.optionsMenu()->menuAction());

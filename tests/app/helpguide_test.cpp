@@ -17,12 +17,12 @@ QString page(const QString &name)
     return QString::fromUtf8(file.readAll());
 }
 
-TEST(HelpGuideTest, EveryPageHasATitleAndEveryLinkWithinTheGuideLeadsToAPage)
+TEST(HelpGuideTest, EveryPageHasATitleAndEveryLinkAndPictureWithinTheGuideIsThere)
 {
     const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
     ASSERT_GE(pages.size(), 6);
     EXPECT_TRUE(pages.contains(QStringLiteral("index.html")));
-    const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(#[^\"]*)?\""));
+    const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]*)(#[^\"]*)?\""));
     for (const QString &name : pages) {
         const QString text = page(name);
         EXPECT_TRUE(text.contains(QStringLiteral("<title>"))) << name.toStdString();
