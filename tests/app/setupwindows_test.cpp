@@ -9,6 +9,7 @@
 #include "records/gamefile.h"
 #include "records/roster.h"
 #include "records/teamfile.h"
+#include "reports/teamexport.h"
 #include "scripteduserinterface.h"
 
 #include <QAction>
@@ -348,6 +349,44 @@ TEST_F(SetupWindowsTest, TheAddressListEditsSortsAndDatesBirthdays)
     EXPECT_EQ(pickerRuns, 1);
     EXPECT_EQ(child<QLineEdit>(dialog, "birthday")->text(), QStringLiteral("3/2/1990")) << "2/30 is no calendar day";
     EXPECT_GE(dialog.minimumWidth(), 1);
+}
+
+TEST(TeamSaveAsTest, AnExistingFileIsAppendedToOrOverwrittenOnlyWhenTheUserSaysSo)
+{
+    QTemporaryDir folder;
+    const std::string existing = folder.filePath(QStringLiteral("old.htm")).toStdString();
+    std::ofstream(existing) << "<HTML>";
+    const std::string fresh = folder.filePath(QStringLiteral("new.csv")).toStdString();
+    const std::string team = folder.filePath(QStringLiteral("old.tem")).toStdString();
+    std::ofstream(team) << "team";
+    using A = MessageAnswer;
+    const struct {
+        std::string path;
+        int filter;
+        std::vector<A> answers;
+        std::optional<TeamSaveType> type;
+        bool append, personal;
+    } cases[] = {
+        {fresh, 1, {A::Yes}, TeamSaveType::Csv, false, true},
+        {existing, 1, {A::Yes, A::No}, TeamSaveType::Html, true, false}, // a name ending in htm is HTML
+        {existing, 2, {A::No, A::Yes, A::Yes}, TeamSaveType::Html, false, true},
+        {existing, 2, {A::No, A::No}, std::nullopt, false, false},
+        {team, 0, {A::No}, std::nullopt, false, false}, // a team file is only overwritten
+        {team, 0, {A::Yes}, TeamSaveType::TeamFile, false, false},
+    };
+    for (const auto &c : cases) {
+        ScriptedUserInterface ui;
+        ui.files.push_back(FileChoice{c.path, c.filter});
+        ui.answers.assign(c.answers.begin(), c.answers.end());
+        const std::optional<TeamSaveChoice> choice = askTeamSaveChoice(ui, "");
+        EXPECT_EQ(choice.has_value(), c.type.has_value()) << c.path << ' ' << c.filter;
+        if (choice) {
+            EXPECT_EQ(choice->type, *c.type);
+            EXPECT_EQ(choice->append, c.append);
+            EXPECT_EQ(choice->personal, c.personal);
+        }
+        EXPECT_TRUE(ui.answers.empty()) << "every question asked";
+    }
 }
 
 } // namespace
