@@ -115,7 +115,7 @@ void SetupCommands::warn(const char *text, const char *caption, int sound)
 void SetupCommands::newGame()
 {
     m_ui.playSound(kClickSound);
-    editGame(yardmark::newGame());
+    editGame(yardmark::newGame(), false);
 }
 
 void SetupCommands::openGame()
@@ -134,20 +134,20 @@ void SetupCommands::openGameFile(const std::string &path)
     Game game = yardmark::newGame();
     if (!loadGame(game, path))
         warn("Can't load game !", "File corrupt ?", kLoadFailedSound);
-    editGame(std::move(game));
+    editGame(std::move(game), true);
 }
 
-void SetupCommands::editGame(Game game)
+void SetupCommands::editGame(Game game, bool opened)
 {
-    const bool stored = !game.isNewGame;
     GameInfoDialog dialog(game, context(), &m_window);
     const int result = m_window.runDialog(dialog);
     if (result == GameInfoDialog::kStartGame) {
-        // A new game is given its file now; an opened one keeps its own.
-        if (!stored && !saveGameReporting(game, true))
+        // A new game is given its file now; an opened one keeps its own (a
+        // game whose file could not be read is asked for one).
+        if (!saveGameReporting(game, !opened))
             return;
         startGame(std::move(game));
-    } else if (result == QDialog::Accepted && stored) {
+    } else if (result == QDialog::Accepted && opened) {
         saveGameReporting(game, false);
     }
 }
@@ -176,8 +176,8 @@ void SetupCommands::startGame(Game game)
         starter();
         return;
     }
-    // No game window to record it in: the game is kept in its file.
-    saveGameReporting(*m_window.currentGame(), false);
+    // No game window to record it in: the game is kept in its file (saved
+    // just now).
     m_window.setCurrentGame(std::nullopt);
 }
 

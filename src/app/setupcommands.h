@@ -49,7 +49,7 @@ private:
     QAction *add(QMenu *menu, const char *name, const char *text, void (SetupCommands::*command)());
     void followGameInProgress(bool inProgress);
     DialogContext context();
-    void editGame(Game game);
+    void editGame(Game game, bool opened);
     void startGame(Game game);
     bool saveGameReporting(Game &game, bool askName);
     void editAndSaveTeam(Team team);
