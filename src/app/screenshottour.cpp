@@ -5,15 +5,9 @@
 
 #include "aboutdialog.h"
 #include "correctiondialogs.h"
+#include "datepickerdialog.h"
 #include "editplaywindow.h"
 #include "gameflow/entry/editplayentry.h"
-#include "gamewindow.h"
-#include "records/game.h"
-#include "vocabulary/vocabulary.h"
-#include "datepickerdialog.h"
-#include "gameinfodialog.h"
-#include "helpwindow.h"
-#include "htmloptionsdialog.h"
 #include "gameflow/entry/fieldgoalentry.h"
 #include "gameflow/entry/kickoffentry.h"
 #include "gameflow/entry/passentry.h"
@@ -21,17 +15,23 @@
 #include "gameflow/entry/puntentry.h"
 #include "gameflow/entry/rushentry.h"
 #include "gameflow/gamerules.h"
+#include "gameinfodialog.h"
+#include "gamewindow.h"
+#include "helpwindow.h"
+#include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
-#include "playdialogs.h"
 #include "personalinfodialog.h"
+#include "playdialogs.h"
 #include "playerdialogs.h"
 #include "printrosterdialog.h"
 #include "program.h"
 #include "qtuserinterface.h"
+#include "records/game.h"
 #include "records/roster.h"
 #include "records/settingsfile.h"
 #include "rosterdialog.h"
 #include "teamdialog.h"
+#include "vocabulary/vocabulary.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -107,10 +107,17 @@ struct PlayTour {
         game = newGame();
         game.info.homeTeamName = "Cedar Creek Wolves";
         game.info.visitorTeamName = "Lakeside Bears";
-        game.homeTeam.players = {{"Adams, Jake", 7, 1, 0, 1}, {"Baker, Luis", 22, 6, 0, 1}, {"Kemp, Ray", 4, 22, 0, 1},
-                                 {"Ortega, Sam", 88, 7, 0, 1}, {"Young, Tim", 9, 23, 0, 1}};
+        game.homeTeam.players = {{"Adams, Jake", 7, 1, 0, 1},
+                                 {"Baker, Luis", 22, 6, 0, 1},
+                                 {"Kemp, Ray", 4, 22, 0, 1},
+                                 {"Ortega, Sam", 88, 7, 0, 1},
+                                 {"Young, Tim", 9, 23, 0, 1}};
         game.homeTeam.currentQuarterback = "Adams, Jake";
-        game.visitorTeam.players = {{"Moss, Dan", 54, 0, 13, 2}, {"Nash, Eli", 90, 0, 15, 2}, {"N\xfa\xf1" "ez, Jos\xe9", 24, 0, 9, 2}};
+        game.visitorTeam.players = {{"Moss, Dan", 54, 0, 13, 2},
+                                    {"Nash, Eli", 90, 0, 15, 2},
+                                    {"N\xfa\xf1"
+                                     "ez, Jos\xe9",
+                                     24, 0, 9, 2}};
         situation.homeHasBall = true;
         situation.down = 2;
         situation.toGo = 4;
@@ -316,14 +323,14 @@ int main(int argc, char **argv)
     };
 
     Team bears = sampleTeam("Bears", "Mike Ditka", true);
-    Game game = newGame();
-    copyTeamForGame(bears, game.homeTeam);
-    copyTeamForGame(sampleTeam("Packers", "Forrest Gregg", false), game.visitorTeam);
-    game.info.homeTeamName = "Bears";
-    game.info.visitorTeamName = "Packers";
-    game.info.fieldName = "Soldier Field";
-    game.info.referee = "Jerry Markbreit";
-    game.isNewGame = false;
+    Game setupGame = newGame();
+    copyTeamForGame(bears, setupGame.homeTeam);
+    copyTeamForGame(sampleTeam("Packers", "Forrest Gregg", false), setupGame.visitorTeam);
+    setupGame.info.homeTeamName = "Bears";
+    setupGame.info.visitorTeamName = "Packers";
+    setupGame.info.fieldName = "Soldier Field";
+    setupGame.info.referee = "Jerry Markbreit";
+    setupGame.isNewGame = false;
     const DialogContext context{program.ui(), program.settings().app.html, window.printer(),
                                 [](QDialog &d) { return d.exec(); }};
     const auto openFileSubmenu = [&window](const char *name) {
@@ -351,7 +358,7 @@ int main(int argc, char **argv)
              window.setGameInProgress(false);
          }},
         {"menu-options", openMenu(window.optionsMenu()), closeMenus},
-        {"edit-game-information", showDialog<QDialog>(dialog, [&] { return new GameInfoDialog(game, context); }),
+        {"edit-game-information", showDialog<QDialog>(dialog, [&] { return new GameInfoDialog(setupGame, context); }),
          [&] { dialog.reset(); }},
         {"edit-team", showDialog<QDialog>(dialog, [&] { return new TeamDialog(bears, context); }),
          [&] { dialog.reset(); }},
@@ -373,14 +380,14 @@ int main(int argc, char **argv)
                                  return info;
                              }),
          [&] { dialog.reset(); }},
-        {"add-player", showDialog<QDialog>(dialog, [&] { return new AddPlayerDialog(game, program.ui()); }),
+        {"add-player", showDialog<QDialog>(dialog, [&] { return new AddPlayerDialog(setupGame, program.ui()); }),
          [&] { dialog.reset(); }},
-        {"modify-player", showDialog<QDialog>(dialog, [&] { return new ModifyPlayerDialog(game, program.ui()); }),
+        {"modify-player", showDialog<QDialog>(dialog, [&] { return new ModifyPlayerDialog(setupGame, program.ui()); }),
          [&] { dialog.reset(); }},
         {"print-starters",
          showDialog<QDialog>(dialog,
                              [&] {
-                                 return new PrintRosterDialog(true, &game.info.homeTeamName, &game.info.visitorTeamName,
+                                 return new PrintRosterDialog(true, &setupGame.info.homeTeamName, &setupGame.info.visitorTeamName,
                                                               program.ui());
                              }),
          [&] { dialog.reset(); }},
