@@ -8,6 +8,7 @@
 #include "scripteduserinterface.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLCDNumber>
@@ -176,7 +177,10 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
             out << line << '\n';
     }
 
+    QAction *printPlayByPlay = main.findChild<QAction *>(QStringLiteral("printPlayByPlay"));
+    EXPECT_FALSE(printPlayByPlay->isEnabled());
     GameWindow *window = open();
+    EXPECT_TRUE(printPlayByPlay->isEnabled()); // File > Print > Play By Play follows the game
     // The opening: the Bears kick off, and the clock of the kickoff is asked.
     steps.push_back([](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Who Kicks Off in First Half?"));
