@@ -444,8 +444,10 @@ GameWindow *openGameWindow(MainWindow &main, const Settings &settings, SoundPlay
     return window;
 }
 
-void addGameCommands(MainWindow &main, const Settings &settings)
+void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &sounds)
 {
+    main.setGameStarter([&main, &settings, &sounds] { openGameWindow(main, settings, sounds); });
+
     QAction *print = main.printMenu()->addAction(QStringLiteral("&Play By Play"));
     print->setObjectName(QStringLiteral("printPlayByPlay"));
     print->setEnabled(main.gameInProgress());

@@ -100,7 +100,8 @@ private:
 GameWindow *openGameWindow(MainWindow &main, const Settings &settings, SoundPlayer &sounds,
                            PlayDialogs playDialogs = programPlayDialogs());
 
-/// The main window's commands of the game in progress: File > Print > "&Play By Play".
-void addGameCommands(MainWindow &main, const Settings &settings);
+/// The main window's commands of the game in progress: "St&art Game" opens
+/// the game window, File > Print > "&Play By Play" prints its play list.
+void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &sounds);
 
 } // namespace yardmark

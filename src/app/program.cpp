@@ -26,7 +26,7 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
     m_ui.playSound(kProgramStartSound);
     m_mainWindow = std::make_unique<MainWindow>(m_settings, m_ui, m_settingsFile);
     m_ui.setParentWindow(m_mainWindow.get());
-    addGameCommands(*m_mainWindow, m_settings);
+    addGameCommands(*m_mainWindow, m_settings, *m_sounds);
 }
 
 int runProgram(int argc, char **argv)

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -89,7 +90,7 @@ protected:
         EXPECT_TRUE(loadGame(opened, path("start.gam")));
         opened.fileName = path("window.gam");
         main.setCurrentGame(opened);
-        addGameCommands(main, settings);
+        addGameCommands(main, settings, sounds);
     }
 
     std::string path(const char *name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
@@ -145,9 +146,9 @@ protected:
     QTemporaryDir folder;
     Settings settings;
     ScriptedUserInterface mainUi;
-    MainWindow main{settings, mainUi, path("yardmark.ini")};
     std::vector<int> played;
     RecordingSoundPlayer sounds{played};
+    MainWindow main{settings, mainUi, path("yardmark.ini")};
     std::deque<std::function<void(QDialog &)>> steps;
     std::deque<Json> plays;
     std::deque<MessageAnswer> answers;
@@ -275,6 +276,21 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     const QImage cliField = QImage(QString::fromStdString(path("chart.png"))).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(cliField.size(), windowField.size());
     EXPECT_TRUE(cliField == windowField);
+}
+
+TEST_F(GameWindowTest, StartGameOpensTheGameWindow)
+{
+    // Nobody kicks off yet: the question is closed.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    main.gameStarter()();
+    auto *window = main.findChild<GameWindow *>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(main.gameFlow(), &window->flow());
+    window->interaction().setMessageRunner([](auto, auto, auto) { return MessageAnswer::No; });
+    window->close();
+    EXPECT_FALSE(main.gameInProgress());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
