@@ -1,42 +1,73 @@
 #include "exportreport.h"
 
-#include "records/userinterface.h"
+#include "records/atomicfile.h"
 
 #include <filesystem>
+#include <cstdint>
+#include <sstream>
+#include <vector>
+#include <unistd.h>
 
 namespace yardmark {
 
-ExportResult exportReport(UserInterface &ui, const ExportWriter &writer)
+bool writeExportFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer)
+{
+    std::error_code error;
+    const bool exists = std::filesystem::exists(path, error);
+    // Renaming would replace even a file the user may not write: refuse it as
+    // opening it for writing would.
+    if (exists && ::access(path.c_str(), W_OK) != 0)
+        return false;
+    std::ostringstream out;
+    if (appending && exists) {
+        std::vector<std::uint8_t> old;
+        if (!readWholeFile(path, old))
+            return false;
+        out.write(reinterpret_cast<const char *>(old.data()), static_cast<std::streamsize>(old.size()));
+    }
+    if (appending)
+        out << '\n';
+    writer(out, format == ExportFormat::Html, appending);
+    return out && writeFileAtomically(path, out.view());
+}
+
+ExportResult exportReport(UserInterface &ui, const ExportWriter &writer, const std::string &proposedName)
 {
     ui.playSound(kClickSound);
     FileRequest request;
-    request.title = "Select file name to save as";
-    request.filters = "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|";
+    request.title = kExportDialogTitle;
+    request.filters = kExportFileTypes;
     request.defaultExtension = "csv";
-    request.confirmOverwrite = false; // the questions below decide what happens to an existing file
-    const std::optional<FileChoice> file = ui.chooseSaveFile(request);
-    if (!file)
+    request.initialPath = proposedName;
+    // The driver asks its own append and overwrite questions.
+    request.confirmOverwrite = false;
+    const std::optional<FileChoice> choice = ui.chooseSaveFile(request);
+    if (!choice)
         return ExportResult::Cancelled;
-    const ExportFormat chosen = file->filterIndex == 1 ? ExportFormat::Html : ExportFormat::Csv;
-    const std::string path = withExportExtension(file->path, chosen);
-    const ExportFormat format = exportFormatFor(path, chosen);
+
+    const ExportFormat chosenType = choice->filterIndex == 1 ? ExportFormat::Html : ExportFormat::Csv;
+    const std::string path = withExportExtension(choice->path, chosenType);
+    const ExportFormat format = exportFormatFor(path, chosenType);
+
     bool appending = false;
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
         ui.playSound(kClickSound);
-        appending = ui.message("This file already exists.  Would you like to append to it?", path,
-                               MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+        appending = ui.message(kAppendQuestion, path, MessageButtons::YesNo, MessageIcon::Question) ==
+                    MessageAnswer::Yes;
         if (!appending) {
             ui.playSound(kClickSound);
-            if (ui.message("Overwrite Existing File?", path, MessageButtons::YesNo, MessageIcon::Question) !=
+            if (ui.message(kOverwriteQuestion, path, MessageButtons::YesNo, MessageIcon::Question) !=
                 MessageAnswer::Yes)
                 return ExportResult::Cancelled;
         }
     }
-    if (exportToFile(path, format, appending, writer))
+    if (writeExportFile(path, format, appending, writer))
         return ExportResult::Written;
     ui.playSound(kWarningSound);
-    ui.message("Can't write " + path, "Export", MessageButtons::Ok, MessageIcon::Warning);
+    ui.message("The report could not be written to\n" + path +
+                   "\n\nThe folder may be read-only or the disk full. No file was changed.",
+               "Export Failed", MessageButtons::Ok, MessageIcon::Warning);
     return ExportResult::Failed;
 }
 

@@ -1,18 +1,36 @@
 #pragma once
 
-#include "reports/exportchoice.h"
+#include "exportchoice.h"
+
+#include "records/userinterface.h"
+
+#include <string>
 
 namespace yardmark {
 
-class UserInterface;
+/// The save dialog every report's "&Export" opens.
+inline constexpr const char *kExportDialogTitle = "Select file name to save as";
+inline constexpr const char *kExportFileTypes =
+    "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|";
+inline constexpr const char *kAppendQuestion = "This file already exists.  Would you like to append to it?";
+inline constexpr const char *kOverwriteQuestion = "Overwrite Existing File?";
 
+/// How an export ended.
 enum class ExportResult { Written, Cancelled, Failed };
 
-/// The export driver every report shares: the click, the save dialog "Select
-/// file name to save as" offering CSV and HTML, the extension of the chosen
-/// type added to a bare name, and for an existing file the questions whether
-/// to append to it or else overwrite it. Then `writer` runs on the file. A
-/// file that cannot be written is reported to the user.
-ExportResult exportReport(UserInterface &ui, const ExportWriter &writer);
+/// The export of a report: the user chooses a file name and the type (CSV or
+/// HTML); a name without a "." gets the type's extension, and a name ending in
+/// "htm" or "html" is written as HTML whatever the type. An existing file may
+/// be appended to (after a line feed) or, on a second question, overwritten;
+/// answering No to both writes nothing. The file is written whole beside its
+/// name and then renamed over it, so that a read-only folder or a full disk
+/// leaves the old file as it was; the user is told when that happens.
+/// `proposedName` is offered in the dialog.
+ExportResult exportReport(UserInterface &ui, const ExportWriter &writer, const std::string &proposedName = {});
+
+/// The writing half of the export, once the file, its format and append or
+/// overwrite are chosen: false, with any old file unchanged, when it cannot
+/// be written.
+bool writeExportFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer);
 
 } // namespace yardmark

@@ -13,17 +13,38 @@ std::optional<bool> teamIsHome(const Game &game, std::string_view teamName)
     return std::nullopt;
 }
 
-int forEachGameFile(const std::vector<std::string> &paths, const std::function<void(const Game &)> &visit)
+GameFileReading readGameFiles(const std::vector<std::string> &paths, const std::function<void(const Game &)> &visit,
+                              const GameFileProgress &progress)
 {
-    int skipped = 0;
-    for (const std::string &path : paths) {
+    GameFileReading reading;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
         Game game;
-        if (loadGame(game, path))
+        if (loadGame(game, paths[i]))
             visit(game);
         else
-            ++skipped;
+            reading.unreadable.push_back(paths[i]);
+        if (progress && !progress(i + 1)) {
+            reading.cancelled = i + 1 < paths.size();
+            break;
+        }
     }
-    return skipped;
+    return reading;
+}
+
+std::string unreadableFilesMessage(const std::vector<std::string> &unreadable)
+{
+    if (unreadable.empty())
+        return {};
+    std::string text = std::to_string(unreadable.size()) + (unreadable.size() == 1 ? " file" : " files") +
+                       " could not be read:";
+    for (const std::string &path : unreadable)
+        text += "\n" + path;
+    return text;
+}
+
+int forEachGameFile(const std::vector<std::string> &paths, const std::function<void(const Game &)> &visit)
+{
+    return static_cast<int>(readGameFiles(paths, visit, {}).unreadable.size());
 }
 
 } // namespace yardmark

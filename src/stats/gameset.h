@@ -2,6 +2,7 @@
 
 #include "records/game.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,6 +16,25 @@ namespace yardmark {
 /// visitor's first, so that a team on both sides counts once, as the visitor.
 /// Empty when neither side has the name.
 std::optional<bool> teamIsHome(const Game &game, std::string_view teamName);
+
+/// Told after each file is read with how many are done; false stops the reading.
+using GameFileProgress = std::function<bool(std::size_t done)>;
+
+/// What reading a set of game files came to: the files that could not be
+/// read, and whether the reader was stopped before the last file.
+struct GameFileReading {
+    std::vector<std::string> unreadable;
+    bool cancelled = false;
+};
+
+/// Loads each game file in turn into a game of its own, hands it to `visit`
+/// and lets it go; after each file `progress` may stop the reading.
+GameFileReading readGameFiles(const std::vector<std::string> &paths, const std::function<void(const Game &)> &visit,
+                              const GameFileProgress &progress);
+
+/// The message naming the files a statistics reading skipped: "2 files could
+/// not be read:" and their names, one a line; empty when there are none.
+std::string unreadableFilesMessage(const std::vector<std::string> &unreadable);
 
 /// Loads each game file in turn into a game of its own, hands it to `visit`
 /// and lets it go, so that memory stays flat however many files there are.

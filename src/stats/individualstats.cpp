@@ -457,17 +457,21 @@ const Stat &StatViews::view(StatView which) const
     return team;
 }
 
-StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options)
+StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options,
+                              const std::function<bool(std::size_t)> &progress)
 {
-    StatViews views{emptyLike(chosen), emptyLike(chosen), emptyLike(chosen), 0};
+    StatViews views{emptyLike(chosen), emptyLike(chosen), emptyLike(chosen), 0, {}, false};
     std::int32_t loaded = 0;
-    views.skipped = forEachGameFile(chosen.gamePaths, [&](const Game &game) {
+    GameFileReading reading = readGameFiles(chosen.gamePaths, [&](const Game &game) {
         ++loaded;
         accumulateGame(views.team, game, false, options);
         // "All Teams" has no opponents of its own: both sides are in the team's lines.
         if (!chosen.allTeams)
             accumulateGame(views.opponents, game, true, options);
-    });
+    }, progress);
+    views.skipped = static_cast<int>(reading.unreadable.size());
+    views.unreadable = std::move(reading.unreadable);
+    views.cancelled = reading.cancelled;
     views.team.gameCount = loaded;
     views.opponents.gameCount = loaded;
     if (chosen.allTeams)
@@ -478,7 +482,7 @@ StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options)
 
 StatViews individualStatViews(const Stat &chosen, const Game &openGame, const LeagueOptions &options)
 {
-    StatViews views{emptyLike(chosen), emptyLike(chosen), emptyLike(chosen), 0};
+    StatViews views{emptyLike(chosen), emptyLike(chosen), emptyLike(chosen), 0, {}, false};
     views.team.gameCount = 1;
     views.opponents.gameCount = 1;
     accumulateGame(views.team, openGame, false, options);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -202,12 +203,16 @@ struct StatViews {
     Stat opponents;
     Stat combined;
     int skipped = 0; ///< game files that could not be loaded
+    std::vector<std::string> unreadable; ///< their paths
+    bool cancelled = false;              ///< the reading was stopped: the views are incomplete
 
     const Stat &view(StatView which) const;
 };
 
-/// The views over the chosen set's game files, read one at a time.
-StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options);
+/// The views over the chosen set's game files, read one at a time; after
+/// each file `progress` may stop the reading.
+StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options,
+                              const std::function<bool(std::size_t)> &progress = {});
 
 /// The views over the open game alone.
 StatViews individualStatViews(const Stat &chosen, const Game &openGame, const LeagueOptions &options);

@@ -63,6 +63,39 @@ TeamStatsTotals teamStatsOverFiles(const std::vector<std::string> &paths, const 
     return totals;
 }
 
+TeamStatsByPeriod teamStatsByPeriodOverFiles(const std::vector<std::string> &paths, const std::string &teamName,
+                                             const LeagueOptions &options,
+                                             const std::function<bool(std::size_t)> &progress)
+{
+    TeamStatsByPeriod result;
+    for (TeamStatsTotals &totals : result.periods)
+        totals.teamName = teamName;
+    GameFileReading reading = readGameFiles(paths, [&](const Game &game) {
+        for (int p = 0; p < kSummaryPeriodCount; ++p) {
+            TeamStatsTotals &totals = result.periods[static_cast<std::size_t>(p)];
+            ++totals.gameCount;
+            addTeamGame(totals, game, static_cast<SummaryPeriod>(p), options);
+        }
+    }, progress);
+    for (TeamStatsTotals &totals : result.periods) {
+        totals.skipped = static_cast<int>(reading.unreadable.size());
+        finish(totals);
+    }
+    result.unreadable = std::move(reading.unreadable);
+    result.cancelled = reading.cancelled;
+    return result;
+}
+
+TeamStatsByPeriod teamStatsByPeriodOfOpenGame(const Game &game, const std::string &teamName,
+                                              const LeagueOptions &options)
+{
+    TeamStatsByPeriod result;
+    for (int p = 0; p < kSummaryPeriodCount; ++p)
+        result.periods[static_cast<std::size_t>(p)] =
+            teamStatsOfOpenGame(game, teamName, static_cast<SummaryPeriod>(p), options);
+    return result;
+}
+
 TeamStatsTotals teamStatsOfOpenGame(const Game &game, const std::string &teamName, SummaryPeriod period,
                                     const LeagueOptions &options)
 {

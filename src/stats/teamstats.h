@@ -7,7 +7,10 @@
 #include "records/game.h"
 #include "records/settings.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -47,6 +50,26 @@ void addTeamGame(TeamStatsTotals &totals, const Game &game, SummaryPeriod period
 /// The totals over game files read one at a time, averages derived from the sums.
 TeamStatsTotals teamStatsOverFiles(const std::vector<std::string> &paths, const std::string &teamName,
                                    SummaryPeriod period, const LeagueOptions &options);
+
+/// The totals of every period at once, in the order of the period buttons,
+/// so that choosing a period needs no second reading of the files.
+struct TeamStatsByPeriod {
+    std::array<TeamStatsTotals, kSummaryPeriodCount> periods;
+    std::vector<std::string> unreadable; ///< game files that could not be loaded
+    bool cancelled = false;              ///< the reading was stopped: the totals are incomplete
+
+    const TeamStatsTotals &totals(SummaryPeriod period) const { return periods[static_cast<std::size_t>(period)]; }
+};
+
+/// Every period's totals over game files read once, one at a time; after each
+/// file `progress` may stop the reading.
+TeamStatsByPeriod teamStatsByPeriodOverFiles(const std::vector<std::string> &paths, const std::string &teamName,
+                                             const LeagueOptions &options,
+                                             const std::function<bool(std::size_t)> &progress = {});
+
+/// Every period's totals of the open game.
+TeamStatsByPeriod teamStatsByPeriodOfOpenGame(const Game &game, const std::string &teamName,
+                                              const LeagueOptions &options);
 
 /// The totals of the open game, with the other team's name as the opponents' caption.
 TeamStatsTotals teamStatsOfOpenGame(const Game &game, const std::string &teamName, SummaryPeriod period,

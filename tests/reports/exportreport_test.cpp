@@ -1,13 +1,18 @@
 #include "reports/exportreport.h"
 
 #include "records/userinterface.h"
+#include "support/scripteduserinterface.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace yardmark {
 namespace {
@@ -78,6 +83,99 @@ TEST(ExportReportTest, WritesAppendsOverwritesOrCancels)
     ASSERT_EQ(ui.asked.size(), 1u);
     EXPECT_NE(ui.asked[0].find("none/x.csv"), std::string::npos);
     std::filesystem::remove_all(dir);
+}
+
+namespace fs = std::filesystem;
+
+class ExportReportFixture : public ::testing::Test {
+protected:
+    ExportReportFixture() : dir(fs::temp_directory_path() / ("yardmark_exportreport_" + std::to_string(::getpid())))
+    {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~ExportReportFixture() override
+    {
+        ::chmod(dir.c_str(), 0755);
+        fs::remove_all(dir);
+    }
+
+    // The writer notes how it was called, so that a test sees html and appending.
+    ExportResult run(const std::string &name, int filterIndex)
+    {
+        ui.files.push_back(FileChoice{(dir / name).string(), filterIndex});
+        return exportReport(ui, [this](std::ostream &out, bool html, bool appending) {
+            out << (html ? "html" : "csv") << (appending ? "+" : "");
+        });
+    }
+
+    fs::path dir;
+    ScriptedUserInterface ui;
+};
+
+TEST_F(ExportReportFixture, AsksForTheFileAndChoosesTheFormatByTypeAndName)
+{
+    const struct {
+        const char *name;
+        int filterIndex;
+        const char *written;
+        const char *content;
+    } cases[] = {
+        {"plain", 0, "plain.csv", "csv"},
+        {"plain2", 1, "plain2.htm", "html"},
+        {"page.html", 0, "page.html", "html"},
+        {"sheet.txt", 1, "sheet.txt", "html"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(run(c.name, c.filterIndex), ExportResult::Written) << c.name;
+        EXPECT_EQ(contents(dir / c.written), c.content) << c.name;
+    }
+    ASSERT_FALSE(ui.fileRequests.empty());
+    EXPECT_EQ(ui.fileRequests[0].title, "Select file name to save as");
+    EXPECT_EQ(ui.fileRequests[0].filters, "Comma Delimited Format (*.csv)|*.csv|HTML (Web Page) Format (*.htm)|*.htm|");
+    EXPECT_FALSE(ui.fileRequests[0].confirmOverwrite);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ExportReportFixture, AnExistingFileIsAppendedToOverwrittenOrLeftAlone)
+{
+    const struct {
+        std::vector<MessageAnswer> answers;
+        ExportResult result;
+        const char *content;
+        std::size_t questions;
+    } cases[] = {
+        {{MessageAnswer::Yes}, ExportResult::Written, "old\ncsv+", 1},
+        {{MessageAnswer::No, MessageAnswer::Yes}, ExportResult::Written, "csv", 2},
+        {{MessageAnswer::No, MessageAnswer::No}, ExportResult::Cancelled, "old", 2},
+    };
+    for (const auto &c : cases) {
+        std::ofstream(dir / "week1.csv") << "old";
+        ui.messages.clear();
+        ui.sounds.clear();
+        ui.answers.assign(c.answers.begin(), c.answers.end());
+        EXPECT_EQ(run("week1.csv", 0), c.result);
+        EXPECT_EQ(contents(dir / "week1.csv"), c.content);
+        ASSERT_EQ(ui.messages.size(), c.questions);
+        const std::string path = (dir / "week1.csv").string();
+        EXPECT_EQ(ui.messages[0].text, "This file already exists.  Would you like to append to it?");
+        EXPECT_EQ(ui.messages[0].caption, path);
+        EXPECT_EQ(ui.messages.back().text, c.questions == 2 ? "Overwrite Existing File?" : ui.messages[0].text);
+        EXPECT_EQ(ui.sounds, std::vector<int>(c.questions + 1, kClickSound));
+    }
+}
+
+TEST_F(ExportReportFixture, AFileThatCannotBeReplacedIsKeptWithNothingBesideIt)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    std::ofstream(dir / "old.csv") << "old";
+    ::chmod(dir.c_str(), 0555);
+    ui.answers = {MessageAnswer::Yes};
+    EXPECT_EQ(run("old.csv", 0), ExportResult::Failed);
+    EXPECT_EQ(contents(dir / "old.csv"), "old");
+    EXPECT_EQ(ui.messages.back().caption, "Export Failed");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "stats/individualstats.h"
+#include "stats/gameset.h"
 
 #include "playlist.h"
 #include "tempgames.h"
@@ -390,6 +391,21 @@ TEST(IndividualStatsTest, ViewsOverFilesCountEachLoadedFileOnceAndSkipUnloadable
                         files.missing("gone.gam")};
     const StatViews all = individualStatViews(chosen, LeagueOptions{});
     EXPECT_EQ(all.skipped, 2);
+    EXPECT_EQ(all.unreadable, (std::vector<std::string>{chosen.gamePaths[2], chosen.gamePaths[3]}));
+    EXPECT_FALSE(all.cancelled);
+    EXPECT_EQ(unreadableFilesMessage(all.unreadable),
+              "2 files could not be read:\n" + chosen.gamePaths[2] + "\n" + chosen.gamePaths[3]);
+    EXPECT_EQ(unreadableFilesMessage({"a.gam"}), "1 file could not be read:\na.gam");
+
+    // Stopped after the first file, the views say they are incomplete.
+    std::vector<std::size_t> told;
+    const StatViews stopped = individualStatViews(chosen, LeagueOptions{}, [&](std::size_t done) {
+        told.push_back(done);
+        return false;
+    });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(told, std::vector<std::size_t>{1});
+    EXPECT_EQ(stopped.team.gameCount, 1);
     EXPECT_EQ(all.team.gameCount, 2);
     ASSERT_EQ(all.team.rushers.size(), 1U); // one name on both teams shares a line
     EXPECT_EQ(all.team.rushers.lines()[0].attempts, 4);

@@ -41,6 +41,35 @@ TEST(TeamStatsTest, PossessionTimeCarriesSecondsIntoMinutesAcrossGames)
     EXPECT_EQ(totals.opponents.possessionText, "14:50");
 }
 
+TEST(TeamStatsTest, OneReadingGivesEveryPeriodAsItsOwnReadingWould)
+{
+    test::TempGames files;
+    const Game game = gameOf({
+        Play(PlayType::Rush, true).clock(15, 0).from(20).to(45).firstDown(),
+        Play(PlayType::Pass, true).quarter(1).clock(9, 0).from(45).to(100).pass(PassResult::Completion).score(
+            ScoreType::Touchdown),
+        Play(PlayType::Rush, false).quarter(2).clock(12, 0).from(20).to(23),
+        Play(PlayType::Rush, true).quarter(3).clock(4, 0).from(30).to(28),
+        Play(PlayType::Rush, false).quarter(4).clock(5, 0).from(30).to(100).score(ScoreType::Touchdown),
+    });
+    const std::vector<std::string> paths{files.save("1.gam", game), files.garbage("bad.gam")};
+    const TeamStatsByPeriod all = teamStatsByPeriodOverFiles(paths, "Visitor", LeagueOptions{});
+    const TeamStatsByPeriod open = teamStatsByPeriodOfOpenGame(game, "Visitor", LeagueOptions{});
+    EXPECT_EQ(all.unreadable, std::vector<std::string>{paths[1]});
+    for (int p = 0; p < kSummaryPeriodCount; ++p) {
+        const auto period = static_cast<SummaryPeriod>(p);
+        const TeamStatsTotals one = teamStatsOverFiles(paths, "Visitor", period, LeagueOptions{});
+        EXPECT_EQ(all.totals(period).team, one.team) << p;
+        EXPECT_EQ(all.totals(period).opponents, one.opponents) << p;
+        EXPECT_EQ(all.totals(period).gameCount, 1) << p;
+        EXPECT_EQ(open.totals(period).team, one.team) << p;
+        EXPECT_EQ(open.totals(period).opponentsCaption, "Home") << p;
+    }
+    EXPECT_EQ(all.totals(SummaryPeriod::SecondQuarter).opponents.totalPoints, 6);
+    EXPECT_TRUE(teamStatsByPeriodOverFiles(paths, "Visitor", LeagueOptions{}, [](std::size_t) { return false; })
+                    .cancelled);
+}
+
 TEST(TeamStatsTest, OvertimeNeverCounts)
 {
     const Game game = gameOf({
