@@ -2,6 +2,7 @@
 
 #include "gamewindow.h"
 #include "records/settingsfile.h"
+#include "statisticsmenu.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,6 +28,7 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
     m_mainWindow = std::make_unique<MainWindow>(m_settings, m_ui, m_settingsFile);
     m_ui.setParentWindow(m_mainWindow.get());
     addGameCommands(*m_mainWindow, m_settings, *m_sounds);
+    new StatisticsMenu(*m_mainWindow, m_settings, m_ui);
 }
 
 int runProgram(int argc, char **argv)

@@ -8,6 +8,7 @@
 #include "datepickerdialog.h"
 #include "editplaywindow.h"
 #include "gameflow/entry/editplayentry.h"
+#include "gamesummarywindow.h"
 #include "gameflow/entry/fieldgoalentry.h"
 #include "gameflow/entry/kickoffentry.h"
 #include "gameflow/entry/passentry.h"
@@ -23,24 +24,36 @@
 #include "personalinfodialog.h"
 #include "playdialogs.h"
 #include "playerdialogs.h"
+#include "printouts/printout.h"
 #include "printrosterdialog.h"
 #include "program.h"
+#include "qtprint/printing.h"
 #include "qtuserinterface.h"
 #include "records/game.h"
+#include "records/gamefile.h"
 #include "records/roster.h"
 #include "records/settingsfile.h"
 #include "rosterdialog.h"
+#include "showstatsdialog.h"
+#include "statfilesdialog.h"
+#include "summarylistwindow.h"
 #include "teamdialog.h"
+#include "teamstatswindow.h"
 #include "vocabulary/vocabulary.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabBar>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -341,6 +354,22 @@ int main(int argc, char **argv)
             press(window.fileMenu(), Qt::Key_Right);
         };
     };
+    // A season recorded by the simulator (scripts/screenshots makes one) gives
+    // the statistics windows real games to show.
+    const QDir season(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    std::vector<std::string> seasonGames;
+    for (const QString &name : season.entryList({QStringLiteral("*.gam")}, QDir::Files, QDir::Name))
+        seasonGames.push_back(season.filePath(name).toStdString());
+    Game seasonGame;
+    loadGame(seasonGame, seasonGames.empty() ? std::string() : seasonGames.front());
+    const Game &shown = seasonGame;
+    const StatsContext stats{program.settings(), program.ui(), window.printer(), {}};
+    Stat chosen;
+    chosen.gamePaths = seasonGames;
+    chosen.teamName = shown.info.homeTeamName;
+    QMenu *statisticsMenu = window.findChild<QMenu *>(QStringLiteral("statisticsMenu"));
+    QMenu *printMenu = window.findChild<QMenu *>(QStringLiteral("printMenu"));
+    std::unique_ptr<Printout> drivesOut;
 
     const std::vector<Step> steps = {
         {"main-window", [] {}, [] {}},
@@ -515,6 +544,66 @@ int main(int argc, char **argv)
                                        game);
          }),
          closeGame},
+        {"menu-statistics", openMenu(statisticsMenu), closeMenus},
+        {"menu-print",
+         [&] {
+             window.menuBar()->setActiveAction(window.fileMenu()->menuAction());
+             window.fileMenu()->setActiveAction(printMenu->menuAction());
+             press(window.fileMenu(), Qt::Key_Right);
+         },
+         closeMenus},
+        {"game-summary", showDialog<QDialog>(dialog, [&] { return new GameSummaryWindow(shown, stats); }),
+         [&] { dialog.reset(); }},
+        {"drive-summary",
+         showDialog<QDialog>(dialog,
+                             [&] { return new SummaryListWindow(SummaryListWindow::Kind::Drives, shown, stats); }),
+         [&] { dialog.reset(); }},
+        {"scoring-summary",
+         showDialog<QDialog>(dialog,
+                             [&] { return new SummaryListWindow(SummaryListWindow::Kind::Scoring, shown, stats); }),
+         [&] { dialog.reset(); }},
+        {"stat-files",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 auto *files = new StatFilesDialog(program.ui(), season.path());
+                                 files->findChild<QPushButton *>(QStringLiteral("selectAll"))->click();
+                                 return files;
+                             }),
+         [&] { dialog.reset(); }},
+        {"show-stats",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 return new ShowStatsDialog(
+                                     chosen, individualStatViews(chosen, program.settings().league), stats);
+                             }),
+         [] {}},
+        {"show-stats-returns",
+         [&] {
+             dialog->findChild<QTabBar *>(QStringLiteral("categories"))->setCurrentIndex(5);
+             dialog->findChild<QComboBox *>(QStringLiteral("statType"))->setCurrentIndex(2);
+         },
+         [&] { dialog.reset(); }},
+        {"team-stats",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 return new TeamStatsWindow(
+                                     teamStatsByPeriodOverFiles(seasonGames, chosen.teamName,
+                                                                program.settings().league),
+                                     stats);
+                             }),
+         [&] { dialog.reset(); }},
+        {"print-preview-drives",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 drivesOut = SummaryListWindow::makePrintout(SummaryListWindow::Kind::Drives, shown,
+                                                                             program.settings().league);
+                                 auto *preview = new QPrintPreviewDialog(&window.printer());
+                                 QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                                                  [&](QPrinter *printer) { printOn(*printer, *drivesOut); });
+                                 preview->resize(800, 650);
+                                 return preview;
+                             }),
+         [&] { dialog.reset(); }},
         {"wallpaper-tile", setMode("tileWallpaper"), [] {}},
         {"wallpaper-center", setMode("centerWallpaper"), [] {}},
         {"wallpaper-fit", setMode("fitWallpaper"), [] {}},

@@ -1,0 +1,76 @@
+#include "gamesummarywindow.h"
+
+#include "summarychartview.h"
+#include "teamcolumnspanel.h"
+
+#include "printouts/gamesumout.h"
+#include "qtprint/qtext.h"
+#include "records/datetime.h"
+#include "records/userinterface.h"
+#include "stats/gamesummary.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace yardmark {
+
+GameSummaryWindow::GameSummaryWindow(const Game &game, const StatsContext &context, QWidget *parent)
+    : QDialog(parent), m_game(game), m_context(context)
+{
+    setObjectName(QStringLiteral("gameSummary"));
+    setWindowTitle(QStringLiteral("Game Summary"));
+    setModal(false);
+    auto *layout = new QVBoxLayout(this);
+    m_panel = new TeamColumnsPanel(kGameSummaryLabels, [this](SummaryPeriod period) { showPeriod(period); });
+    m_chart = new SummaryChartView(m_context.settings.app);
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_panel, 3);
+    body->addWidget(m_chart, 2);
+    layout->addLayout(body, 1);
+
+    QPushButton *ok = statsButton("ok", "&OK");
+    ok->setDefault(true);
+    QPushButton *print = statsButton("print", "&Print");
+    QPushButton *setup = statsButton("setup", "&Setup");
+    QPushButton *exportButton = statsButton("export", "&Export");
+    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_context.ui.playSound(kClickSound);
+        close();
+    });
+    connect(print, &QPushButton::clicked, this, [this] { this->print(); });
+    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
+            writeGameSummary(out, m_game, m_home, m_visitor, html, appending, m_context.settings.app.html,
+                             currentDateTime());
+        });
+    });
+    refresh();
+}
+
+void GameSummaryWindow::refresh()
+{
+    m_panel->setCaptions(toQString(m_game.info.homeTeamName), toQString(m_game.info.visitorTeamName));
+    m_panel->checkPeriod(SummaryPeriod::Game);
+    showPeriod(SummaryPeriod::Game);
+}
+
+void GameSummaryWindow::showPeriod(SummaryPeriod period)
+{
+    const QuarterRange range = summaryPeriodRange(m_game, period);
+    m_home = computeGameTeamStats(m_game, true, range.first, range.last, m_context.settings.league);
+    m_visitor = computeGameTeamStats(m_game, false, range.first, range.last, m_context.settings.league);
+    m_panel->setValues(toQString(gameSummaryValueText(m_home)), toQString(gameSummaryValueText(m_visitor)));
+    m_chart->setChart(summaryChart(m_game, m_home, m_visitor, m_context.settings.league));
+}
+
+void GameSummaryWindow::print()
+{
+    TGameSumOut printout("Game Summary", m_game.info.homeTeamName, m_game.info.visitorTeamName, m_home, m_visitor);
+    previewPrint(m_context, printout, this);
+}
+
+} // namespace yardmark

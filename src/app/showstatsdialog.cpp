@@ -1,0 +1,137 @@
+#include "showstatsdialog.h"
+
+#include "qtprint/qtext.h"
+#include "records/datetime.h"
+#include "records/userinterface.h"
+#include "stats/individualstatsreport.h"
+#include "vocabulary/vocabulary.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace yardmark {
+namespace {
+
+constexpr int kCategoryCount = 7;
+
+} // namespace
+
+ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const StatsContext &context, QWidget *parent)
+    : QDialog(parent), m_chosen(chosen), m_views(std::move(views)), m_context(context)
+{
+    setObjectName(QStringLiteral("showStats"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    auto *layout = new QVBoxLayout(this);
+
+    m_tabs = new QTabBar;
+    m_tabs->setObjectName(QStringLiteral("categories"));
+    m_tabs->setExpanding(false);
+    for (int c = 0; c < kCategoryCount; ++c)
+        m_tabs->addTab(toQString(statCategoryName(c)));
+    layout->addWidget(m_tabs);
+
+    m_list = new QTreeWidget;
+    m_list->setObjectName(QStringLiteral("players"));
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setUniformRowHeights(true);
+    m_list->setColumnCount(kShowStatsColumnCount);
+    m_list->header()->setStretchLastSection(false);
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * 18);
+    layout->addWidget(m_list, 1);
+
+    auto *typeRow = new QHBoxLayout;
+    m_statType = new QComboBox;
+    m_statType->setObjectName(QStringLiteral("statType"));
+    for (const std::string &choice : statTypeChoices(m_chosen))
+        m_statType->addItem(toQString(choice));
+    auto *typeLabel = new QLabel(QStringLiteral("Stat &Type:"));
+    typeLabel->setBuddy(m_statType);
+    typeRow->addWidget(typeLabel);
+    typeRow->addWidget(m_statType);
+    typeRow->addStretch(1);
+    layout->addLayout(typeRow);
+
+    QPushButton *ok = statsButton("ok", "&OK");
+    ok->setDefault(true);
+    QPushButton *print = statsButton("print", "&Print");
+    QPushButton *setup = statsButton("setupPrinter", "&Setup Printer");
+    QPushButton *exportButton = statsButton("export", "&Export");
+    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] { fillList(); });
+    connect(m_statType, &QComboBox::currentIndexChanged, this, [this] { fillList(); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_context.ui.playSound(kClickSound);
+        QDialog::accept();
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        m_context.ui.playSound(kClickSound);
+        done(kPrintResult);
+    });
+    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
+            writeIndividualStats(out, shown(), shownView(), html, appending, m_context.settings.app.html,
+                                 currentDateTime());
+        });
+    });
+    setTabOrder(m_tabs, m_list);
+    setTabOrder(m_list, m_statType);
+    fillList();
+    // Wide enough for the widest category where the screen allows.
+    int widest = 0;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        int width = 0;
+        for (const StatColumn &column : showStatsColumns(c))
+            width += column.width;
+        widest = std::max(widest, width);
+    }
+    const double scale = std::max(1.0, m_list->fontMetrics().averageCharWidth() / 6.0);
+    const QScreen *screen = this->screen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : 1000;
+    resize(std::min(static_cast<int>(widest * scale) + 60, room), sizeHint().height());
+}
+
+StatView ShowStatsDialog::shownView() const
+{
+    return static_cast<StatView>(std::max(0, m_statType->currentIndex()));
+}
+
+void ShowStatsDialog::fillList()
+{
+    const int category = std::max(0, m_tabs->currentIndex());
+    // The list's widths are those of a window of the usual font, grown with the font in use.
+    const double scale = m_list->fontMetrics().averageCharWidth() / 6.0;
+    const std::vector<StatColumn> columns = showStatsColumns(category);
+    QStringList titles;
+    for (const StatColumn &column : columns)
+        titles << QString::fromLatin1(column.title);
+    m_list->clear();
+    m_list->setHeaderLabels(titles);
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        const int width = columns[static_cast<std::size_t>(c)].width;
+        m_list->setColumnHidden(c, width == 0);
+        if (width > 0)
+            m_list->setColumnWidth(c, static_cast<int>(width * std::max(1.0, scale)));
+    }
+    for (const StatRow &row : statRows(shown(), category)) {
+        QStringList texts;
+        for (const std::string &text : showStatsRowTexts(row, category))
+            texts << toQString(text);
+        auto *item = new QTreeWidgetItem(texts);
+        for (int c = 0; c < texts.size(); ++c)
+            item->setTextAlignment(c, c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        m_list->addTopLevelItem(item);
+    }
+}
+
+} // namespace yardmark

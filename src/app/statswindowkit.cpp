@@ -1,0 +1,66 @@
+#include "statswindowkit.h"
+
+#include "mainwindow.h"
+#include "qtprint/printing.h"
+#include "qtprint/qtext.h"
+
+#include "printouts/printout.h"
+#include "records/userinterface.h"
+#include "reports/exportreport.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace yardmark {
+
+int StatsContext::defaultRun(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+QPushButton *statsButton(const char *name, const char *caption)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption));
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    row->addStretch(1);
+    return row;
+}
+
+void previewPrint(const StatsContext &context, Printout &printout, QWidget *parent)
+{
+    context.ui.playSound(kClickSound);
+    QPrintPreviewDialog preview(&context.printer, parent);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    preview.setWindowTitle(toQString(printout.title()));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&printout](QPrinter *target) { printOn(*target, printout); });
+    context.run(preview);
+}
+
+void printerSetup(const StatsContext &context, QWidget *parent)
+{
+    context.ui.playSound(kClickSound);
+    const std::unique_ptr<QPrintDialog> dialog = makePrinterSetupDialog(context.printer, parent);
+    context.run(*dialog);
+}
+
+void exportReportWith(const StatsContext &context, const ExportWriter &writer)
+{
+    exportReport(context.ui, writer);
+}
+
+} // namespace yardmark

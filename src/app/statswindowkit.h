@@ -1,0 +1,51 @@
+#pragma once
+
+#include "records/settings.h"
+#include "reports/exportchoice.h"
+
+#include <functional>
+#include <initializer_list>
+
+class QDialog;
+class QHBoxLayout;
+class QPrinter;
+class QPushButton;
+class QWidget;
+
+namespace yardmark {
+
+class Printout;
+class UserInterface;
+
+/// What the statistics windows borrow from the main window: the settings
+/// (league rules and HTML options), the user's answers, the printer chosen in
+/// the printer setup, and the runner of modal dialogs, which tests replace.
+struct StatsContext {
+    const Settings &settings;
+    UserInterface &ui;
+    QPrinter &printer;
+    std::function<int(QDialog &)> runDialog;
+
+    int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : defaultRun(dialog); }
+
+private:
+    static int defaultRun(QDialog &dialog);
+};
+
+/// A push button of a statistics window, found by `name` in tests.
+QPushButton *statsButton(const char *name, const char *caption);
+
+/// The row of a window's buttons, left to right in the order given.
+QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons);
+
+/// "&Print": a preview of the printout on the chosen printer, from which the
+/// user prints it or saves it as a PDF file.
+void previewPrint(const StatsContext &context, Printout &printout, QWidget *parent);
+
+/// "&Setup": the printer setup.
+void printerSetup(const StatsContext &context, QWidget *parent);
+
+/// "&Export": the export driver with the report's writer.
+void exportReportWith(const StatsContext &context, const ExportWriter &writer);
+
+} // namespace yardmark

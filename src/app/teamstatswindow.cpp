@@ -1,0 +1,56 @@
+#include "teamstatswindow.h"
+
+#include "teamcolumnspanel.h"
+
+#include "qtprint/qtext.h"
+#include "records/datetime.h"
+#include "records/userinterface.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace yardmark {
+
+TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, QWidget *parent)
+    : QDialog(parent), m_totals(std::move(totals)), m_context(context)
+{
+    const TeamStatsTotals &game = m_totals.totals(SummaryPeriod::Game);
+    setObjectName(QStringLiteral("teamStats"));
+    setWindowTitle(toQString(teamStatsCaption(game.teamName)));
+    auto *layout = new QVBoxLayout(this);
+    m_panel = new TeamColumnsPanel(kTeamStatsLabels, [this](SummaryPeriod period) { showPeriod(period); });
+    m_panel->setCaptions(toQString(game.teamName), toQString(game.opponentsCaption));
+    layout->addWidget(m_panel, 1);
+
+    QPushButton *ok = statsButton("ok", "&OK");
+    ok->setDefault(true);
+    QPushButton *print = statsButton("print", "&Print");
+    QPushButton *setup = statsButton("setup", "&Setup");
+    QPushButton *exportButton = statsButton("export", "&Export");
+    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_context.ui.playSound(kClickSound);
+        accept();
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        m_context.ui.playSound(kClickSound);
+        done(kPrintResult);
+    });
+    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
+            writeTeamStats(out, shown(), html, appending, m_context.settings.app.html, currentDateTime());
+        });
+    });
+    showPeriod(SummaryPeriod::Game);
+}
+
+void TeamStatsWindow::showPeriod(SummaryPeriod period)
+{
+    m_period = period;
+    const TeamStatsTotals &totals = shown();
+    m_panel->setValues(toQString(gameSummaryValueText(totals.team)), toQString(gameSummaryValueText(totals.opponents)));
+}
+
+} // namespace yardmark

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "statswindowkit.h"
+
+#include "stats/teamstats.h"
+
+#include <QDialog>
+
+namespace yardmark {
+
+class TeamColumnsPanel;
+
+/// "<team> Versus Opponents": a team's statistics and its opponents' added up
+/// over the chosen games, for the period of the radio buttons. Every
+/// period's totals come with the window, read once. Print ends the window
+/// with `kPrintResult`, and the caller prints the totals shown.
+class TeamStatsWindow final : public QDialog {
+public:
+    static constexpr int kPrintResult = 301;
+
+    TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, QWidget *parent = nullptr);
+
+    const TeamStatsTotals &shown() const { return m_totals.totals(m_period); }
+
+private:
+    void showPeriod(SummaryPeriod period);
+
+    TeamStatsByPeriod m_totals;
+    StatsContext m_context;
+    TeamColumnsPanel *m_panel = nullptr;
+    SummaryPeriod m_period = SummaryPeriod::Game;
+};
+
+} // namespace yardmark
