@@ -3,12 +3,14 @@
 // to load in a few milliseconds.
 
 #include "records/gamefile.h"
+#include "records/recoverycopy.h"
 #include "records/roster.h"
 #include "records/teamfile.h"
 #include "reports/teamexport.h"
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace yardmark {
@@ -59,6 +61,21 @@ void BM_EncodeGame(benchmark::State &state)
         benchmark::DoNotOptimize(encodeGame(game));
 }
 BENCHMARK(BM_EncodeGame)->Arg(150)->Arg(400);
+
+// The recovery copy is written after every play the scorer records: the
+// whole game, encoded and written atomically (flushed to disk), must not be felt.
+void BM_RecoveryCopyWrite(benchmark::State &state)
+{
+    const Game game = longGame(static_cast<int>(state.range(0)));
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "yardmark-recovery-bench";
+    std::filesystem::create_directories(dir);
+    RecoveryCopy copy(dir / "game.gam", {});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(copy.write(game));
+    copy.remove();
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_RecoveryCopyWrite)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void BM_ImportTeamList(benchmark::State &state)
 {

@@ -61,6 +61,7 @@ void GameFlow::refresh()
     fillPlayList();
     recomputeScore(m_game, league());
     m_game.savedBallSpot = m_situation.ballSpot;
+    keepUndoStep();
     notifyChanged();
 }
 
@@ -167,6 +168,7 @@ bool GameFlow::runEntryDialog(PlayKind kind)
 
 void GameFlow::recordPlay(PlayKind kind)
 {
+    const UndoStep step(*this);
     const bool penalty = kind == PlayKind::OffensivePenalty || kind == PlayKind::DefensivePenalty;
     m_ui.playSound(penalty ? kWarningSound : kClickSound);
     if (!pendingQuestionAllows(kind))
@@ -181,6 +183,7 @@ void GameFlow::recordPlay(PlayKind kind)
 
 void GameFlow::timeOut(Column column)
 {
+    const UndoStep step(*this);
     m_ui.playSound(kTimeOutSound);
     m_currentPlay = freshPlay();
     m_currentPlay.playType = code(isHomeColumn(column) ? PlayType::HomeTimeOut : PlayType::VisitorTimeOut);
@@ -284,11 +287,30 @@ void GameFlow::swapSides()
     refresh();
 }
 
+namespace {
+
+/// What the game file keeps of the situation: the quarter reached and the
+/// pending flags the last play leaves.
+void storeSituation(Game &game, GameSituation &situation, const LeagueOptions &league)
+{
+    game.savedQuarter = std::max(highestPlayQuarter(game), static_cast<int>(situation.quarter));
+    if (!game.plays.empty())
+        applyPlayOutcome(game.plays.back(), situation, game, league);
+}
+
+} // namespace
+
 void GameFlow::storeSituationInGame()
 {
-    m_game.savedQuarter = std::max(highestPlayQuarter(m_game), static_cast<int>(m_situation.quarter));
-    if (!m_game.plays.empty())
-        applyPlayOutcome(m_game.plays.back(), m_situation, m_game, league());
+    storeSituation(m_game, m_situation, league());
+}
+
+Game GameFlow::gameAsSaved() const
+{
+    Game game = m_game;
+    GameSituation situation = m_situation;
+    storeSituation(game, situation, league());
+    return game;
 }
 
 bool GameFlow::saveReportingFailure()
@@ -336,6 +358,8 @@ void GameFlow::closeByOwner()
 
 bool GameFlow::reload()
 {
+    m_undo.clear();
+    m_redo.clear();
     if (!reloadGame(m_game)) {
         // The game in memory is kept whole; the scorer learns the file failed.
         m_ui.playSound(kWarningSound);

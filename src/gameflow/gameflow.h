@@ -78,6 +78,17 @@ public:
     /// Stores what the game file keeps of the situation (the quarter reached,
     /// the pending flags of the last play), as saving from the window does.
     void storeSituationInGame();
+    /// The game as saving it now would write it, the window left as it is.
+    Game gameAsSaved() const;
+
+    /// Undo and redo of the play list: each recorded, edited, deleted or
+    /// inserted play and each time-out is one step. A step puts back the
+    /// play list, the pending try and kickoff and the situation exactly as
+    /// they were, for the whole time the window is open.
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    void undo();
+    void redo();
 
     /// Listeners are told after every command that changes what the window
     /// shows (the statistics windows recompute, the recovery copy is written)
@@ -89,6 +100,32 @@ public:
     void removeListener(int id);
 
 private:
+    /// What one undo step puts back.
+    struct PlayListState {
+        std::vector<PlayRecord> plays;
+        bool tryPending = false;
+        bool kickoffPending = false;
+        GameSituation situation;
+    };
+    /// Notes the play list before a command; when the command changed it, the
+    /// step is kept for undo at the refresh that shows the change (so that
+    /// listeners see it), or at the latest on leaving the scope.
+    class UndoStep {
+    public:
+        explicit UndoStep(GameFlow &flow);
+        ~UndoStep();
+        UndoStep(const UndoStep &) = delete;
+        UndoStep &operator=(const UndoStep &) = delete;
+
+    private:
+        GameFlow &m_flow;
+        PlayListState m_before;
+        bool m_outermost;
+    };
+    PlayListState capture() const;
+    void putBack(const PlayListState &state);
+    void keepUndoStep();
+
     void refresh();
     void notifyChanged();
     void fillPlayList();
@@ -117,6 +154,9 @@ private:
     };
     void notify(bool onClose);
     std::vector<Subscription> m_listeners;
+    std::vector<PlayListState> m_undo;
+    std::vector<PlayListState> m_redo;
+    const PlayListState *m_openStep = nullptr; ///< the state before the command running
     int m_nextListenerId = 1;
 };
 

@@ -54,6 +54,7 @@ void GameFlow::rederive(bool takeQuarter)
 
 void GameFlow::editPlay(int index)
 {
+    const UndoStep step(*this);
     if (index < 0 || index >= m_game.playCount()) {
         ask("Select Play to Edit", "No Play Selected", MessageButtons::Ok);
         return;
@@ -71,6 +72,7 @@ void GameFlow::editPlay(int index)
 
 void GameFlow::deletePlay(int index)
 {
+    const UndoStep step(*this);
     if (index < 0 || index >= m_game.playCount()) {
         ask("Select Play to Delete", "No Play Selected", MessageButtons::Ok);
         return;
@@ -92,6 +94,7 @@ void GameFlow::deletePlay(int index)
 
 void GameFlow::insertPlay(int index)
 {
+    const UndoStep step(*this);
     if (index < 0 || index >= m_game.playCount()) {
         ask("Select play that new play will be inserted after", "No Play Selected", MessageButtons::Ok);
         return;

@@ -1,4 +1,5 @@
 #include "flowfixture.h"
+#include "records/gamefile.h"
 
 #include <gtest/gtest.h>
 
@@ -281,6 +282,63 @@ TEST_F(PlayListTest, InsertAfterAScoreDoesNotLeaveItsKickoffDue)
     EXPECT_FALSE(flow.situation().homeHasBall);
     EXPECT_EQ(flow.situation().ballSpot, (FieldSpot{44, true}));
     EXPECT_EQ(game.plays[2].playType, code(PlayType::OffensivePenalty));
+}
+
+// Every play list change is one step: undoing steps back through the exact
+// saved bytes before each change, and redoing forward through those after.
+TEST_F(PlayListTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
+{
+    const std::vector<std::function<void()>> changes{
+        [&] {
+            entries.push_back(scrimmage(PlayType::Rush, {0, true}, 0, 10, ScoreType::Touchdown));
+            flow.recordPlay(PlayKind::Rush);
+        },
+        [&] {
+            ui.editPlay = [](EditPlayEntry &dialog) {
+                dialog.form().scoreType = code(ScoreType::NoScore);
+                dialog.ok();
+            };
+            flow.editPlay(3);
+        },
+        [&] {
+            ui.replies = {MessageAnswer::Yes};
+            flow.deletePlay(1);
+        },
+        [&] {
+            ui.replies = {MessageAnswer::No};
+            ui.insertPlay = [](InsertPlayForm &form) {
+                form.kind = InsertKind::Punt;
+                return true;
+            };
+            entries.push_back(kick(PlayType::Punt, {10, true}));
+            flow.insertPlay(0);
+        },
+        [&] { flow.timeOut(Column::Left); },
+    };
+    std::vector<std::vector<std::uint8_t>> saves{encodeGame(flow.gameAsSaved())};
+    for (const auto &change : changes) {
+        change();
+        saves.push_back(encodeGame(flow.gameAsSaved()));
+    }
+    ASSERT_NE(saves[1], saves[0]);
+    EXPECT_FALSE(flow.canRedo());
+    for (std::size_t i = saves.size() - 1; i > 0; --i) {
+        ASSERT_TRUE(flow.canUndo());
+        flow.undo();
+        EXPECT_EQ(encodeGame(flow.gameAsSaved()), saves[i - 1]) << "undo to before change " << i;
+    }
+    for (std::size_t i = 1; i < saves.size(); ++i) {
+        flow.redo();
+        EXPECT_EQ(encodeGame(flow.gameAsSaved()), saves[i]) << "redo of change " << i;
+    }
+    // A new change after an undo drops what could have been redone; a
+    // cancelled dialog is no step at all.
+    flow.undo();
+    flow.timeOut(Column::Right);
+    EXPECT_FALSE(flow.canRedo());
+    flow.recordPlay(PlayKind::Pass);
+    flow.undo();
+    EXPECT_EQ(encodeGame(flow.gameAsSaved()), saves[saves.size() - 2]);
 }
 
 } // namespace

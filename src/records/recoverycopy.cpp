@@ -1,0 +1,102 @@
+#include "recoverycopy.h"
+
+#include "atomicfile.h"
+#include "gamefile.h"
+
+#include <cstdlib>
+#include <system_error>
+#include <utility>
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+fs::path recoveryPathFor(const fs::path &gameFile)
+{
+    return gameFile.parent_path() / ("." + gameFile.filename().string() + ".recovery");
+}
+
+fs::path stateRecoveryPathFor(const fs::path &gameFile, const fs::path &stateDir)
+{
+    std::string flat = fs::absolute(gameFile).lexically_normal().string();
+    for (char &c : flat) {
+        if (c == '/' || c == '\\' || c == ':')
+            c = '%';
+    }
+    return stateDir / (flat + ".recovery");
+}
+
+fs::path defaultStateDir()
+{
+    if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state)
+        return fs::path(state) / "yardmark";
+    if (const char *home = std::getenv("HOME"); home && *home)
+        return fs::path(home) / ".local" / "state" / "yardmark";
+    return {};
+}
+
+RecoveryCopy::RecoveryCopy(fs::path gameFile, fs::path stateDir)
+    : m_gameFile(std::move(gameFile)), m_stateDir(std::move(stateDir))
+{
+}
+
+bool RecoveryCopy::write(const Game &game)
+{
+    return write(encodeGame(game));
+}
+
+bool RecoveryCopy::write(const std::vector<std::uint8_t> &bytes)
+{
+    const fs::path beside = recoveryPathFor(m_gameFile);
+    if (writeFileAtomically(beside, bytes)) {
+        m_written = beside;
+        return true;
+    }
+    if (m_stateDir.empty())
+        return false;
+    std::error_code error;
+    fs::create_directories(m_stateDir, error);
+    const fs::path kept = stateRecoveryPathFor(m_gameFile, m_stateDir);
+    if (!writeFileAtomically(kept, bytes))
+        return false;
+    m_written = kept;
+    return true;
+}
+
+void RecoveryCopy::remove()
+{
+    std::error_code error;
+    fs::remove(recoveryPathFor(m_gameFile), error);
+    if (!m_stateDir.empty())
+        fs::remove(stateRecoveryPathFor(m_gameFile, m_stateDir), error);
+    m_written.clear();
+}
+
+std::optional<RecoveryOffer> findRecovery(const fs::path &gameFile, const fs::path &stateDir, fs::path *damaged)
+{
+    std::error_code error;
+    const auto savedTime = fs::last_write_time(gameFile, error);
+    const bool saved = !error;
+    std::vector<fs::path> candidates{recoveryPathFor(gameFile)};
+    if (!stateDir.empty())
+        candidates.push_back(stateRecoveryPathFor(gameFile, stateDir));
+    for (const fs::path &candidate : candidates) {
+        const auto copyTime = fs::last_write_time(candidate, error);
+        if (error || (saved && copyTime <= savedTime))
+            continue;
+        RecoveryOffer offer;
+        offer.path = candidate;
+        if (!loadGame(offer.recovered, candidate.string())) {
+            if (damaged)
+                *damaged = candidate;
+            continue;
+        }
+        offer.recovered.fileName = gameFile.string();
+        Game savedGame;
+        offer.savedPlays = saved && loadGame(savedGame, gameFile.string()) ? savedGame.playCount() : -1;
+        return offer;
+    }
+    return std::nullopt;
+}
+
+} // namespace yardmark
