@@ -104,14 +104,29 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     layout->addLayout(middle, 1);
     layout->addWidget(buildPlayList());
     m_ui->setQuickEntry(&m_quickEntry);
-    layout->addWidget(new QuickEntryBar(*m_flow, m_quickEntry));
+    m_quickEntryBar = new QuickEntryBar(*m_flow, m_quickEntry);
+    layout->addWidget(m_quickEntryBar);
     layout->addWidget(buildPlayButtons());
 
     // The main window's Save works here too (Ctrl+S).
     if (auto *save = main.findChild<QAction *>(QStringLiteral("saveGame")))
         addAction(save);
 
-    m_flow->addChangeListener([this] { refresh(); });
+    // Every change is copied to the recovery file at once, so that a crash
+    // or a power cut loses nothing; quitting (saved or not) removes it.
+    const Game &game = *main.currentGame();
+    const std::filesystem::path gameFile =
+        game.fileName.empty() ? defaultStateDir() / "unsaved game.gam" : std::filesystem::path(game.fileName);
+    m_recovery = std::make_unique<RecoveryWriter>(gameFile, defaultStateDir(), [this] {
+        m_ui->playSound(kWarningSound);
+        m_ui->message("No recovery copy of this game can be written: save it often.", "Recovery Copy",
+                      MessageButtons::Ok, MessageIcon::Warning);
+    });
+    rememberLastGame(defaultStateDir(), gameFile);
+    m_flow->addChangeListener([this] {
+        m_recovery->changed(m_flow->gameAsSaved());
+        refresh();
+    });
     m_flow->addCloseListener([this] { finish(); });
     connect(&main, &MainWindow::gameWindowRefreshRequested, this, [this] { refresh(); });
     main.installEventFilter(this);
@@ -247,6 +262,16 @@ QWidget *GameWindow::buildPlayList()
                              [this] { m_flow->deletePlay(m_playList->currentIndex()); }));
     layout->addWidget(button("insertPlay", QStringLiteral("&Insert Play"),
                              [this] { m_flow->insertPlay(m_playList->currentIndex()); }));
+    // Taking back the last change of the play list, and doing it again.
+    m_undo = button("undo", QStringLiteral("Undo"), [this] { m_flow->undo(); });
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_undo->setToolTip(QStringLiteral("Undo the last change of the play list (%1)")
+                           .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)));
+    m_redo = button("redo", QStringLiteral("Redo"), [this] { m_flow->redo(); });
+    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m_redo->setToolTip(QStringLiteral("Redo what was undone (Ctrl+Y)"));
+    layout->addWidget(m_undo);
+    layout->addWidget(m_redo);
     return group;
 }
 
@@ -300,6 +325,8 @@ void GameWindow::refresh()
 {
     if (m_finished)
         return;
+    m_undo->setEnabled(m_flow->canUndo());
+    m_redo->setEnabled(m_flow->canRedo());
     const ChartColors colors = chartColors(m_settings);
     const Scoreboard board = scoreboard(*m_flow, colors);
     setWindowTitle(toQString(board.caption));
@@ -358,6 +385,12 @@ void GameWindow::finish()
     if (m_finished)
         return;
     m_finished = true;
+    // Saved or deliberately left unsaved: no copy to recover. A save that
+    // failed as the program closed keeps it for the next start.
+    if (!m_flow->lastSaveFailed()) {
+        m_recovery->discard();
+        forgetLastGame(defaultStateDir());
+    }
     m_main.setGameFlow(nullptr);
     m_main.setGameInProgress(false);
     // The game stays current until the engine's other listeners are through with it.

@@ -2,6 +2,7 @@
 
 #include "gameflow/gameflow.h"
 #include "gameinteraction.h"
+#include "recoverywriter.h"
 #include "script/quickentry.h"
 
 #include <QDialog>
@@ -18,6 +19,7 @@ class QToolButton;
 namespace yardmark {
 
 class FieldView;
+class QuickEntryBar;
 class LogoView;
 class MainWindow;
 class PossessionBall;
@@ -39,6 +41,7 @@ public:
     void start();
 
     GameFlow &flow() { return *m_flow; }
+    QuickEntryBar &quickEntry() { return *m_quickEntryBar; }
     GameInteraction &interaction() { return *m_ui; }
     /// Whether the compact layout for small screens is used.
     bool compact() const { return m_compact; }
@@ -69,6 +72,10 @@ private:
     std::unique_ptr<GameInteraction> m_ui;
     std::unique_ptr<GameFlow> m_flow;
     QuickEntryRunner m_quickEntry;
+    std::unique_ptr<RecoveryWriter> m_recovery;
+    QuickEntryBar *m_quickEntryBar = nullptr;
+    QPushButton *m_undo = nullptr;
+    QPushButton *m_redo = nullptr;
     bool m_compact = false;
     bool m_finished = false;
     bool m_closing = false;

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "gamewindow.h"
+#include "recoveryoffer.h"
 #include "records/settingsfile.h"
 #include "statisticsmenu.h"
 
@@ -44,9 +45,11 @@ int runProgram(int argc, char **argv)
     window.show();
     // Files handed over by the file manager open once the window is up.
     const QStringList files = QApplication::arguments().mid(1);
-    QTimer::singleShot(0, &window, [&window, files] {
+    QTimer::singleShot(0, &window, [&window, &program, files] {
         for (const QString &file : files)
             window.openFile(file);
+        // A game left open by a session that did not end well may be restored.
+        offerLastGameRecovery(window, program.ui(), program.settings(), program.sounds());
     });
     return QApplication::exec();
 }

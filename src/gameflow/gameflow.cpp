@@ -316,7 +316,8 @@ Game GameFlow::gameAsSaved() const
 bool GameFlow::saveReportingFailure()
 {
     storeSituationInGame();
-    if (saveGame(m_game, m_game.fileName))
+    m_lastSaveFailed = !saveGame(m_game, m_game.fileName);
+    if (!m_lastSaveFailed)
         return true;
     m_ui.playSound(kWarningSound);
     ask("Can't save game!", "Disk Full?", MessageButtons::Ok);

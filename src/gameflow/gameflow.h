@@ -78,6 +78,9 @@ public:
     /// Stores what the game file keeps of the situation (the quarter reached,
     /// the pending flags of the last play), as saving from the window does.
     void storeSituationInGame();
+    /// Whether the last save from the window failed (the game then lives on
+    /// only in memory and in its recovery copy).
+    bool lastSaveFailed() const { return m_lastSaveFailed; }
     /// The game as saving it now would write it, the window left as it is.
     Game gameAsSaved() const;
 
@@ -147,6 +150,7 @@ private:
     std::vector<std::string> m_playList;
     int m_selectedPlay = -1;
     bool m_open = true;
+    bool m_lastSaveFailed = false;
     struct Subscription {
         int id;
         bool onClose;

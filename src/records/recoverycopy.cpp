@@ -72,6 +72,39 @@ void RecoveryCopy::remove()
     m_written.clear();
 }
 
+namespace {
+
+fs::path lastGameFile(const fs::path &stateDir)
+{
+    return stateDir / "last-game";
+}
+
+} // namespace
+
+void rememberLastGame(const fs::path &stateDir, const fs::path &gameFile)
+{
+    if (stateDir.empty())
+        return;
+    std::error_code error;
+    fs::create_directories(stateDir, error);
+    writeFileAtomically(lastGameFile(stateDir), fs::absolute(gameFile, error).string());
+}
+
+void forgetLastGame(const fs::path &stateDir)
+{
+    std::error_code error;
+    if (!stateDir.empty())
+        fs::remove(lastGameFile(stateDir), error);
+}
+
+std::optional<fs::path> lastGame(const fs::path &stateDir)
+{
+    std::vector<std::uint8_t> bytes;
+    if (stateDir.empty() || !readWholeFile(lastGameFile(stateDir), bytes, 4096) || bytes.empty())
+        return std::nullopt;
+    return fs::path(std::string(bytes.begin(), bytes.end()));
+}
+
 std::optional<RecoveryOffer> findRecovery(const fs::path &gameFile, const fs::path &stateDir, fs::path *damaged)
 {
     std::error_code error;

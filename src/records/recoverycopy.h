@@ -45,6 +45,12 @@ private:
     std::filesystem::path m_written;
 };
 
+/// The game open in the game window, kept in the state folder so that the
+/// next start can offer its recovery copy when the program did not end well.
+void rememberLastGame(const std::filesystem::path &stateDir, const std::filesystem::path &gameFile);
+void forgetLastGame(const std::filesystem::path &stateDir);
+std::optional<std::filesystem::path> lastGame(const std::filesystem::path &stateDir);
+
 /// A recovery copy newer than its game file (or of a game never saved).
 struct RecoveryOffer {
     std::filesystem::path path;

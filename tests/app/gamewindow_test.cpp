@@ -1,9 +1,12 @@
 #include "app/fieldview.h"
 #include "app/gamewindow.h"
 #include "app/mainwindow.h"
+#include "app/quickentrybar.h"
+#include "app/recoveryoffer.h"
 
 #include "cli/cli.h"
 #include "records/gamefile.h"
+#include "records/recoverycopy.h"
 #include "script/scriptrunner.h"
 #include "scripteduserinterface.h"
 
@@ -79,6 +82,8 @@ class GameWindowTest : public ::testing::Test {
 protected:
     GameWindowTest()
     {
+        // The game window notes the game it has open in the state folder.
+        qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
         setDefaults(settings);
         settings.app.soundEnabled = true;
         Game game = newGame();
@@ -311,6 +316,61 @@ TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(main.gameInProgress());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A quick line records through the same entries as the dialogs; undo takes
+// it back; every change is in the recovery copy at once, which a crash leaves
+// for the next start to restore, and quitting removes.
+TEST_F(GameWindowTest, QuickLinesUndoAndARecoveryCopyThatOutlivesACrash)
+{
+    GameWindow *window = open();
+    steps.push_back([](QDialog &d) {
+        click(d, "visitor");
+        click(d, "ok");
+    });
+    plays.push_back(Json::parse(R"({"kicker":"9","result":"touchback"})"));
+    steps.push_back([](QDialog &d) { QTest::keyClick(&d, Qt::Key_Return); }); // the clock, left empty
+    window->start();
+
+    auto *line = window->findChild<QLineEdit *>(QStringLiteral("quickEntry"));
+    ASSERT_NE(line, nullptr);
+    QTest::keyClicks(line, "r 22 6 9");
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(window->quickEntry().message(), QStringLiteral("too many numbers: \"9\" is not needed"));
+    EXPECT_EQ(line->text(), QStringLiteral("r 22 6 9")); // kept for correction
+    line->setText(QStringLiteral("r 22 6"));
+    QTest::keyClick(line, Qt::Key_Return);
+    const Game &game = *main.currentGame();
+    ASSERT_EQ(game.playCount(), 2);
+    EXPECT_EQ(window->quickEntry().message().toStdString(), window->flow().playList().back());
+    EXPECT_TRUE(line->text().isEmpty());
+
+    click(*window, "undo");
+    EXPECT_EQ(game.playCount(), 1);
+    click(*window, "redo");
+    EXPECT_EQ(game.playCount(), 2);
+
+    // The program dies here: nothing was saved, the copy holds every play.
+    const std::string gameFile = path("window.gam");
+    std::optional<RecoveryOffer> offer;
+    for (int i = 0; i < 200 && !(offer && offer->recovered.playCount() == 2); ++i) {
+        QTest::qWait(10); // the copy is written off the window's thread
+        offer = findRecovery(gameFile, defaultStateDir());
+    }
+    ASSERT_TRUE(offer);
+    EXPECT_EQ(lastGame(defaultStateDir()), std::filesystem::path(gameFile));
+    Game restored;
+    mainUi.answers = {MessageAnswer::Yes};
+    EXPECT_EQ(offerRecovery(mainUi, gameFile, restored), RecoveryChoice::Restore);
+    EXPECT_EQ(restored.plays, game.plays);
+    EXPECT_NE(mainUi.messages.back().text.find("The recovery copy holds 2 plays, the game was never saved"),
+              std::string::npos);
+
+    answers.push_back(MessageAnswer::No);
+    click(*window, "quitGame");
+    EXPECT_FALSE(std::filesystem::exists(recoveryPathFor(gameFile)));
+    EXPECT_FALSE(lastGame(defaultStateDir()));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
