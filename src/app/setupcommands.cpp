@@ -8,6 +8,7 @@
 #include "printrosterdialog.h"
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
+#include "recoveryoffer.h"
 #include "records/gamefile.h"
 #include "records/settings.h"
 #include "records/teamfile.h"
@@ -131,7 +132,17 @@ void SetupCommands::openGameFile(const std::string &path)
 {
     if (m_window.gameInProgress())
         return;
+    // Unsaved plays of a session that ended unexpectedly are offered first.
     Game game = yardmark::newGame();
+    switch (offerRecovery(m_ui, path, game)) {
+    case RecoveryChoice::Restore:
+        editGame(std::move(game), true);
+        return;
+    case RecoveryChoice::Cancel:
+        return;
+    default:
+        break;
+    }
     if (!loadGame(game, path))
         warn("Can't load game !", "File corrupt ?", kLoadFailedSound);
     editGame(std::move(game), true);
