@@ -17,19 +17,17 @@ namespace yardmark::cli {
 namespace {
 
 CLI::App *addGameReport(CLI::App &parent, CliContext &context, const std::string &name, const std::string &help,
-                        std::vector<std::string> formats)
+                        const std::vector<std::string> &formats)
 {
     auto *command = parent.add_subcommand(name, help);
     command->add_option("GAME", context.input, "game file (.gam)")->required();
-    command->add_option("--format", context.format, "output format (default " + formats.front() + ")")
-        ->check(CLI::IsMember(formats));
-    addOutputOption(*command, context);
+    addFormatOption(*command, context, formats);
     return command;
 }
 
 bool isHtml(const CliContext &context)
 {
-    return context.format == "html";
+    return chosenFormat(context) == ExportFormat::Html;
 }
 
 } // namespace

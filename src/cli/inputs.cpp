@@ -77,4 +77,16 @@ SummaryPeriod chosenPeriod(const CliContext &context)
     return kPeriods.at(context.period.empty() ? "game" : context.period);
 }
 
+void addFormatOption(CLI::App &command, CliContext &context, const std::vector<std::string> &formats)
+{
+    command.add_option("--format", context.format, "output format (default " + formats.front() + ")")
+        ->check(CLI::IsMember(formats));
+    addOutputOption(command, context);
+}
+
+ExportFormat chosenFormat(const CliContext &context)
+{
+    return context.format == "html" ? ExportFormat::Html : ExportFormat::Csv;
+}
+
 } // namespace yardmark::cli

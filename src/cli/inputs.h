@@ -1,11 +1,13 @@
 #pragma once
 
 #include "records/game.h"
+#include "reports/exportchoice.h"
 #include "stats/gamesummary.h"
 
 #include <CLI/CLI.hpp>
 
 #include <string>
+#include <vector>
 
 namespace yardmark::cli {
 
@@ -24,5 +26,12 @@ Team loadTeamOrFail(const std::string &path);
 /// game, 1st-half, 2nd-half, q1 .. q4.
 void addPeriodOption(CLI::App &command, CliContext &context);
 SummaryPeriod chosenPeriod(const CliContext &context);
+
+/// The --format option with its choices, the first the default, and the
+/// --output option every command that writes a report has beside it.
+void addFormatOption(CLI::App &command, CliContext &context,
+                     const std::vector<std::string> &formats = {"csv", "html"});
+/// HTML when --format chose it; otherwise the command's plain format.
+ExportFormat chosenFormat(const CliContext &context);
 
 } // namespace yardmark::cli

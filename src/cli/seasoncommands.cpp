@@ -12,18 +12,6 @@
 namespace yardmark::cli {
 namespace {
 
-ExportFormat chosenFormat(const CliContext &context)
-{
-    return context.format == "html" ? ExportFormat::Html : ExportFormat::Csv;
-}
-
-void addFormatOption(CLI::App &command, CliContext &context)
-{
-    command.add_option("--format", context.format, "output format (default csv)")
-        ->check(CLI::IsMember({"csv", "html"}));
-    addOutputOption(command, context);
-}
-
 } // namespace
 
 void addScheduleCommand(CLI::App &app, CliContext &context)

@@ -18,10 +18,8 @@ const std::map<std::string, StatView> kViews = {
 void addGameSetOptions(CLI::App &command, CliContext &context)
 {
     command.add_option("--team", context.team, "the team, or \"All Teams\"")->required();
-    command.add_option("--format", context.format, "output format (default csv)")
-        ->check(CLI::IsMember({"csv", "html"}));
+    addFormatOption(command, context);
     command.add_option("GAME", context.inputs, "game files (.gam)")->required();
-    addOutputOption(command, context);
 }
 
 // Statistics skip a game file they cannot load; on the command line that is an
@@ -46,7 +44,7 @@ void addStatsCommands(CLI::App &app, CliContext &context)
         context.run = [&context](std::ostream &out) {
             const StatView view = kViews.at(context.view.empty() ? "team" : context.view);
             failOnSkipped(writeIndividualStatsForFiles(out, context.inputs, context.team, view,
-                                                       context.settings.league, context.format == "html", false,
+                                                       context.settings.league, chosenFormat(context) == ExportFormat::Html, false,
                                                        context.settings.app.html, currentDateTime()),
                           context.inputs);
         };
@@ -58,7 +56,7 @@ void addStatsCommands(CLI::App &app, CliContext &context)
     team->callback([&context] {
         context.run = [&context](std::ostream &out) {
             failOnSkipped(writeTeamStatsForFiles(out, context.inputs, context.team, chosenPeriod(context),
-                                                 context.settings.league, context.format == "html", false,
+                                                 context.settings.league, chosenFormat(context) == ExportFormat::Html, false,
                                                  context.settings.app.html, currentDateTime()),
                           context.inputs);
         };

@@ -18,14 +18,12 @@ void addTeamCommand(CLI::App &app, CliContext &context)
     auto *exportCommand = team->add_subcommand("export", "write a team's list as comma-separated text or HTML");
     exportCommand->add_option("TEAM", context.input, "team file (.tem) or comma-separated team list (.csv)")
         ->required();
-    exportCommand->add_option("--format", context.format, "output format (default csv)")
-        ->check(CLI::IsMember({"csv", "html"}));
+    addFormatOption(*exportCommand, context);
     exportCommand->add_flag("--personal", context.personal, "include the players' personal information");
-    addOutputOption(*exportCommand, context);
     exportCommand->callback([&context] {
         context.run = [&context](std::ostream &out) {
             const Team team = loadTeamOrFail(context.input);
-            if (context.format == "html")
+            if (chosenFormat(context) == ExportFormat::Html)
                 writeTeamHtml(out, team, context.personal, false, context.settings.app.html, currentDateTime());
             else
                 writeTeamCsv(out, team, context.personal);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -19,5 +20,14 @@ bool writeFileAtomically(const std::filesystem::path &path, const std::vector<st
 /// than `maxSize` bytes (`bytes` is then unchanged).
 bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes,
                    std::size_t maxSize = static_cast<std::size_t>(-1));
+
+/// Reads the whole file at `path` into the start of `buffer` with as few
+/// system reads as its size allows, growing `buffer` when needed and never
+/// shrinking it, so that reading many files one after another into the same
+/// buffer allocates nothing once the largest has been read. The number of
+/// bytes read, or empty when the file cannot be read or holds more than
+/// `maxSize` bytes (the buffer's content is then unspecified).
+std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::vector<std::uint8_t> &buffer,
+                                        std::size_t maxSize = static_cast<std::size_t>(-1));
 
 } // namespace yardmark

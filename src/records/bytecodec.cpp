@@ -50,11 +50,9 @@ std::int32_t ByteReader::int32()
 {
     if (!take(4))
         return 0;
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i)
-        u |= static_cast<std::uint32_t>(m_data[m_pos + i]) << (8 * i);
+    const std::int32_t value = loadInt32(m_data + m_pos);
     m_pos += 4;
-    return static_cast<std::int32_t>(u);
+    return value;
 }
 
 std::uint8_t ByteReader::uint8()
@@ -66,12 +64,28 @@ std::uint8_t ByteReader::uint8()
 
 std::string ByteReader::text(std::size_t width)
 {
-    if (width == 0 || !take(width))
-        return {};
-    const auto *begin = reinterpret_cast<const char *>(m_data + m_pos);
-    const auto *end = std::find(begin, begin + width - 1, '\0');
+    std::string read;
+    text(width, read);
+    return read;
+}
+
+void ByteReader::text(std::size_t width, std::string &text)
+{
+    if (width == 0 || !take(width)) {
+        text.clear();
+        return;
+    }
+    text.assign(textField(m_data + m_pos, width));
     m_pos += width;
-    return std::string(begin, end);
+}
+
+const std::uint8_t *ByteReader::bytes(std::size_t count)
+{
+    if (!take(count))
+        return nullptr;
+    const std::uint8_t *start = m_data + m_pos;
+    m_pos += count;
+    return start;
 }
 
 void ByteReader::skip(std::size_t count)

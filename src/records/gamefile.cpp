@@ -28,34 +28,62 @@ std::vector<std::uint8_t> encodeGame(const Game &game)
     return out.take();
 }
 
-bool decodeGame(const std::vector<std::uint8_t> &bytes, Game &game)
+bool decodeGameInPlace(const std::uint8_t *data, std::size_t size, Game &game)
 {
-    ByteReader in(bytes);
-    Game read = game;
-    read.info = decodeGameInfo(in);
-    if (!in.ok() || !decodeTeamBlock(in, read.homeTeam) || !decodeTeamBlock(in, read.visitorTeam))
+    ByteReader in(data, size);
+    GameInfo &info = game.info;
+    for (std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
+                              &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
+                              &info.visitorTeamName})
+        in.text(kNameWidth, *text);
+    info.reserved1 = in.int32();
+    info.reserved2 = in.int32();
+    info.gameYear = in.int32();
+    info.gameDay = in.uint8();
+    info.gameMonth = in.uint8();
+    info.startMinute = in.int32();
+    info.startHour = in.int32();
+    info.reserved3 = in.int32();
+    info.reserved4 = in.int32();
+    info.season = in.int32();
+    if (!in.ok() || !decodeTeamBlockInPlace(in, game.homeTeam) || !decodeTeamBlockInPlace(in, game.visitorTeam))
         return false;
 
     BlockHeader block;
     if (!readBlockHeader(in, block) || !in.fits(block.count, playRecordSize(block.version)))
         return false;
-    read.plays.clear();
-    read.plays.reserve(static_cast<std::size_t>(block.count));
-    for (std::int32_t i = 0; i < block.count; ++i)
-        read.plays.push_back(decodePlayRecord(in, block.version));
-    read.plays.shrink_to_fit();
+    const auto count = static_cast<std::size_t>(block.count);
+    if (playRecordSize(block.version) == kPlayRecordSize) {
+        game.plays.resize(count);
+        const std::uint8_t *bytes = in.bytes(count * kPlayRecordSize);
+        for (std::size_t i = 0; i < count; ++i)
+            decodePlayRecord(bytes + i * kPlayRecordSize, game.plays[i]);
+    } else {
+        game.plays.clear();
+        for (std::size_t i = 0; i < count; ++i)
+            game.plays.push_back(decodePlayRecord(in, block.version));
+    }
 
-    read.homeScore = in.int32();
-    read.visitorScore = in.int32();
-    read.savedQuarter = in.int32();
+    game.homeScore = in.int32();
+    game.visitorScore = in.int32();
+    game.savedQuarter = in.int32();
     in.uint8(); // the saved new-game flag: a loaded game is never new
-    read.reserved = in.uint8();
-    read.tryPending = in.uint8() != 0;
-    read.kickoffPending = in.uint8() != 0;
-    read.savedBallSpot = decodeFieldSpot(in);
+    game.reserved = in.uint8();
+    game.tryPending = in.uint8() != 0;
+    game.kickoffPending = in.uint8() != 0;
+    game.savedBallSpot = decodeFieldSpot(in);
     if (!in.ok())
         return false;
-    read.isNewGame = false;
+    game.isNewGame = false;
+    return true;
+}
+
+bool decodeGame(const std::vector<std::uint8_t> &bytes, Game &game)
+{
+    Game read = game;
+    if (!decodeGameInPlace(bytes.data(), bytes.size(), read))
+        return false;
+    read.plays.shrink_to_fit();
     game = std::move(read);
     return true;
 }
@@ -75,6 +103,15 @@ bool loadGame(Game &game, const std::string &path)
     read.fileName = path;
     game = std::move(read);
     return true;
+}
+
+const Game *GameFileReader::read(const std::string &path)
+{
+    const std::optional<std::size_t> size = readFileInto(path, m_bytes, kMaxRecordFileSize);
+    if (!size || !decodeGameInPlace(m_bytes.data(), *size, m_game))
+        return nullptr;
+    m_game.fileName = path;
+    return &m_game;
 }
 
 bool reloadGame(Game &game)

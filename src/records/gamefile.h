@@ -24,6 +24,12 @@ std::vector<std::uint8_t> encodeGame(const Game &game);
 /// records than the rest of the file holds. Bytes after the trailer are ignored.
 bool decodeGame(const std::vector<std::uint8_t> &bytes, Game &game);
 
+/// The same straight into `game`, reusing its storage: when the file is
+/// damaged it returns false and leaves `game` partly read, so it suits a
+/// scratch game that nothing else holds. `fileName`, the teams' `fileName`,
+/// `fileSize`, `rosterOnly` and first reserved integer are left as they are.
+bool decodeGameInPlace(const std::uint8_t *data, std::size_t size, Game &game);
+
 /// Stores `path` as the game's `fileName` and writes the game there through a
 /// temporary file renamed over the old one, so that a failed save never
 /// destroys the last good file. False when it cannot be written.
@@ -32,6 +38,21 @@ bool saveGame(Game &game, const std::string &path);
 /// Loads the game file at `path`; on success `fileName` is `path`. False, with
 /// `game` unchanged, when the file cannot be read or is damaged.
 bool loadGame(Game &game, const std::string &path);
+
+/// Reads game files one after another for those that only look at them (the
+/// statistics over a season): the bytes and the game are kept from one file
+/// to the next, so that after the first few files a read allocates nothing.
+/// The game it gives is the one `loadGame` would give into a new game.
+class GameFileReader {
+public:
+    /// The game in the file at `path`, valid until the next call; null when
+    /// the file cannot be read or is damaged, as `loadGame` would refuse it.
+    const Game *read(const std::string &path);
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+    Game m_game;
+};
 
 /// Replaces the game with what its own file holds, on two new empty teams, as
 /// it was last saved. False, with `game` unchanged, when the file cannot be

@@ -94,45 +94,78 @@ FieldSpot decodeFieldSpot(ByteReader &in)
     return spot;
 }
 
+namespace {
+
+FieldSpot fieldSpotAt(const std::uint8_t *bytes)
+{
+    return FieldSpot{loadInt32(bytes), bytes[4] != 0};
+}
+
+} // namespace
+
+void decodePlayerRecord(const std::uint8_t *bytes, PlayerRecord &player)
+{
+    player.name.assign(textField(bytes, kNameWidth));
+    player.number = loadInt32(bytes + 25);
+    player.offensivePosition = loadInt32(bytes + 29);
+    player.defensivePosition = loadInt32(bytes + 33);
+    player.starterStatus = loadInt32(bytes + 37);
+}
+
+void decodePlayRecord(const std::uint8_t *bytes, PlayRecord &play)
+{
+    play.homeHasBall = bytes[0] != 0;
+    std::size_t at = 1;
+    for (std::int32_t *value : {&play.playType, &play.quarter, &play.clockMinutes, &play.clockSeconds,
+                                &play.downBefore, &play.downAfter, &play.toGoBefore, &play.toGoAfter, &play.rushType,
+                                &play.passResult, &play.scoreType, &play.turnover}) {
+        *value = loadInt32(bytes + at);
+        at += 4;
+    }
+    for (std::int32_t &fumble : play.fumbles) {
+        fumble = loadInt32(bytes + at);
+        at += 4;
+    }
+    for (bool &byHome : play.fumbleRecoveredByHome)
+        byHome = bytes[at++] != 0;
+    for (FieldSpot &spot : play.fumbleRecoveredAt) {
+        spot = fieldSpotAt(bytes + at);
+        at += kFieldSpotSize;
+    }
+    for (FieldSpot &spot : play.fumbleReturnedTo) {
+        spot = fieldSpotAt(bytes + at);
+        at += kFieldSpotSize;
+    }
+    play.kickResult = loadInt32(bytes + 94);
+    play.firstDown = loadInt32(bytes + 98);
+    play.initialSpot = fieldSpotAt(bytes + 102);
+    play.finalSpot = fieldSpotAt(bytes + 107);
+    play.receivedAt = fieldSpotAt(bytes + 112);
+    play.penaltySpot = fieldSpotAt(bytes + 117);
+    play.offensivePenalty = loadInt32(bytes + 122);
+    play.offensivePenaltyYards = loadInt32(bytes + 126);
+    play.defensivePenalty = loadInt32(bytes + 130);
+    play.defensivePenaltyYards = loadInt32(bytes + 134);
+    at = 138;
+    for (PlayerRecord &player : play.players) {
+        decodePlayerRecord(bytes + at, player);
+        at += kPlayerRecordSize;
+    }
+}
+
 PlayerRecord decodePlayerRecord(ByteReader &in)
 {
     PlayerRecord player;
-    player.name = in.text(kNameWidth);
-    player.number = in.int32();
-    player.offensivePosition = in.int32();
-    player.defensivePosition = in.int32();
-    player.starterStatus = in.int32();
+    if (const std::uint8_t *bytes = in.bytes(kPlayerRecordSize))
+        decodePlayerRecord(bytes, player);
     return player;
 }
 
 PlayRecord decodePlayRecord(ByteReader &in)
 {
     PlayRecord play;
-    play.homeHasBall = in.uint8() != 0;
-    for (std::int32_t *value : {&play.playType, &play.quarter, &play.clockMinutes, &play.clockSeconds,
-                                &play.downBefore, &play.downAfter, &play.toGoBefore, &play.toGoAfter, &play.rushType,
-                                &play.passResult, &play.scoreType, &play.turnover})
-        *value = in.int32();
-    for (std::int32_t &fumble : play.fumbles)
-        fumble = in.int32();
-    for (bool &byHome : play.fumbleRecoveredByHome)
-        byHome = in.uint8() != 0;
-    for (FieldSpot &spot : play.fumbleRecoveredAt)
-        spot = decodeFieldSpot(in);
-    for (FieldSpot &spot : play.fumbleReturnedTo)
-        spot = decodeFieldSpot(in);
-    play.kickResult = in.int32();
-    play.firstDown = in.int32();
-    play.initialSpot = decodeFieldSpot(in);
-    play.finalSpot = decodeFieldSpot(in);
-    play.receivedAt = decodeFieldSpot(in);
-    play.penaltySpot = decodeFieldSpot(in);
-    play.offensivePenalty = in.int32();
-    play.offensivePenaltyYards = in.int32();
-    play.defensivePenalty = in.int32();
-    play.defensivePenaltyYards = in.int32();
-    for (PlayerRecord &player : play.players)
-        player = decodePlayerRecord(in);
+    if (const std::uint8_t *bytes = in.bytes(kPlayRecordSize))
+        decodePlayRecord(bytes, play);
     return play;
 }
 

@@ -36,6 +36,12 @@ void encode(ByteWriter &out, const PersonalInfo &info);
 FieldSpot decodeFieldSpot(ByteReader &in);
 PlayerRecord decodePlayerRecord(ByteReader &in);
 PlayRecord decodePlayRecord(ByteReader &in);
+
+// The same from a record's bytes in place (`kPlayerRecordSize` or
+// `kPlayRecordSize` of them), into a record whose storage is reused: reading a
+// season of files one into the other allocates nothing once the texts fit.
+void decodePlayerRecord(const std::uint8_t *bytes, PlayerRecord &player);
+void decodePlayRecord(const std::uint8_t *bytes, PlayRecord &play);
 GameInfo decodeGameInfo(ByteReader &in);
 PersonalInfo decodePersonalInfo(ByteReader &in);
 

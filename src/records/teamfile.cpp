@@ -27,29 +27,42 @@ void encodeTeamBlock(ByteWriter &out, const Team &team)
         encode(out, player);
 }
 
-bool decodeTeamBlock(ByteReader &in, Team &team)
+bool decodeTeamBlockInPlace(ByteReader &in, Team &team)
 {
-    Team read = team;
     in.skip(kPathWidth);
-    read.name = in.text(kNameWidth);
-    read.coach = in.text(kNameWidth);
-    read.assistant = in.text(kNameWidth);
-    read.logoFile = in.text(kPathWidth);
-    read.reserved[1] = in.int32();
-    read.reserved[2] = in.int32();
+    in.text(kNameWidth, team.name);
+    in.text(kNameWidth, team.coach);
+    in.text(kNameWidth, team.assistant);
+    in.text(kPathWidth, team.logoFile);
+    team.reserved[1] = in.int32();
+    team.reserved[2] = in.int32();
     for (std::string *current :
-         {&read.currentQuarterback, &read.currentKicker, &read.currentFieldGoalKicker, &read.currentPunter})
-        *current = in.text(kNameWidth);
+         {&team.currentQuarterback, &team.currentKicker, &team.currentFieldGoalKicker, &team.currentPunter})
+        in.text(kNameWidth, *current);
     BlockHeader roster;
     if (!readBlockHeader(in, roster) || !in.fits(roster.count, playerRecordSize(roster.version)))
         return false;
-    read.players.clear();
-    read.players.reserve(static_cast<std::size_t>(roster.count));
-    for (std::int32_t i = 0; i < roster.count; ++i)
-        read.players.push_back(decodePlayerRecord(in, roster.version));
-    read.personalInfo.assign(read.players.size(), PersonalInfo{});
-    if (!in.ok())
+    const auto count = static_cast<std::size_t>(roster.count);
+    if (roster.version == kOldestFileVersion) {
+        team.players.clear();
+        for (std::size_t i = 0; i < count; ++i)
+            team.players.push_back(decodeOldPlayerRecord(in));
+    } else {
+        team.players.resize(count);
+        const std::uint8_t *bytes = in.bytes(count * kPlayerRecordSize);
+        for (std::size_t i = 0; i < count; ++i)
+            decodePlayerRecord(bytes + i * kPlayerRecordSize, team.players[i]);
+    }
+    team.personalInfo.assign(count, PersonalInfo{});
+    return in.ok();
+}
+
+bool decodeTeamBlock(ByteReader &in, Team &team)
+{
+    Team read = team;
+    if (!decodeTeamBlockInPlace(in, read))
         return false;
+    read.players.shrink_to_fit();
     team = std::move(read);
     return true;
 }

@@ -34,6 +34,10 @@ void encodeTeamBlock(ByteWriter &out, const Team &team);
 /// player count is negative or larger than the rest of the file can hold.
 bool decodeTeamBlock(ByteReader &in, Team &team);
 
+/// The same straight into `team`, reusing its storage; when the block is
+/// damaged `team` is left partly read, so it suits a scratch team only.
+bool decodeTeamBlockInPlace(ByteReader &in, Team &team);
+
 /// The whole team file: the team block, then each player's personal
 /// information unless the team is roster-only.
 std::vector<std::uint8_t> encodeTeamFile(const Team &team);

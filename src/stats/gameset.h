@@ -27,8 +27,12 @@ struct GameFileReading {
     bool cancelled = false;
 };
 
-/// Loads each game file in turn into a game of its own, hands it to `visit`
-/// and lets it go; after each file `progress` may stop the reading.
+/// Loads each game file and hands it to `visit`, in the order given and on
+/// the calling thread, as if the files were loaded one after another; the
+/// game is valid only during the call. The files are read ahead on other
+/// threads into a few games that are reused, so that memory stays flat
+/// however many files there are. After each file `progress` may stop the
+/// reading.
 GameFileReading readGameFiles(const std::vector<std::string> &paths, const std::function<void(const Game &)> &visit,
                               const GameFileProgress &progress);
 
@@ -36,9 +40,9 @@ GameFileReading readGameFiles(const std::vector<std::string> &paths, const std::
 /// not be read:" and their names, one a line; empty when there are none.
 std::string unreadableFilesMessage(const std::vector<std::string> &unreadable);
 
-/// Loads each game file in turn into a game of its own, hands it to `visit`
-/// and lets it go, so that memory stays flat however many files there are.
-/// A file that cannot be loaded is skipped; returns how many were.
+/// Reads as `readGameFiles` does, without progress. A file that cannot be
+/// loaded is skipped;
+/// returns how many were.
 int forEachGameFile(const std::vector<std::string> &paths, const std::function<void(const Game &)> &visit);
 
 } // namespace yardmark

@@ -188,6 +188,31 @@ TEST(DamagedFileTest, MutatedGameFilesLoadOrFailCleanly)
         expectCleanGameLoad(mutate(good, random, counts), "game mutation " + std::to_string(i));
 }
 
+// The statistics read a season into one scratch game, file after file: it
+// must take exactly the files the loader takes and read each of them as a new
+// game would, whatever the file before it held or where that one broke off.
+TEST(DamagedFileTest, AScratchGameReadsWhatANewGameReads)
+{
+    std::mt19937 random(1207);
+    const std::vector<std::vector<std::uint8_t>> goods = {encodeGame(sampleGame(2, 1, 2)),
+                                                          encodeGame(sampleGame(6, 4, 9)), encodeGame(Game{})};
+    const std::vector<std::size_t> counts = {kHomeRoster, kVisitorRoster, kPlayBlock};
+    Game scratch;
+    int loaded = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const auto &good = goods[static_cast<std::size_t>(i) % goods.size()];
+        const auto bytes = i % 4 == 0 ? good : mutate(good, random, counts);
+        Game fresh;
+        const bool ok = decodeGame(bytes, fresh);
+        ASSERT_EQ(decodeGameInPlace(bytes.data(), bytes.size(), scratch), ok) << i;
+        if (ok) {
+            ASSERT_EQ(scratch, fresh) << i;
+            ++loaded;
+        }
+    }
+    EXPECT_GT(loaded, 750); // the good files at least
+}
+
 TEST(DamagedFileTest, MutatedTeamFilesLoadOrFailCleanly)
 {
     std::mt19937 random(4711);

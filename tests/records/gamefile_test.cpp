@@ -1,3 +1,4 @@
+#include "records/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/recordcodec.h"
 
@@ -6,6 +7,8 @@
 #include "support/bytes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace yardmark {
 namespace {
@@ -177,6 +180,50 @@ TEST(GameFileTest, SaveReplacesALongerOldFileWhole)
     game.plays.resize(2);
     ASSERT_TRUE(saveGame(game, path));
     EXPECT_EQ(fileBytes(path), encodeGame(game));
+}
+
+// Files read one after another into one buffer: it grows to the largest and
+// never shrinks, and each read gives that file's bytes alone.
+TEST(GameFileTest, FilesReadIntoOneBufferKeepTheirOwnBytes)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> buffer;
+    const std::vector<std::size_t> sizes = {70000, 3, 0, 200000, 41};
+    for (std::size_t size : sizes) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 7 + size);
+        const std::string path = dir.file("f" + std::to_string(size));
+        ASSERT_TRUE(writeFileAtomically(path, bytes));
+        const std::optional<std::size_t> read = readFileInto(path, buffer);
+        ASSERT_EQ(read, size);
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), buffer.begin())) << size;
+        EXPECT_EQ(readFileInto(path, buffer, size ? size - 1 : 0).has_value(), size == 0) << size;
+    }
+    EXPECT_GE(buffer.size(), 200000u);
+    EXPECT_FALSE(readFileInto(dir.file("missing"), buffer));
+    EXPECT_FALSE(readFileInto(dir.path(), buffer)); // a folder
+    EXPECT_FALSE(readFileInto("/dev/zero", buffer, 100000)); // no end: refused at the limit
+}
+
+// The reader of many files gives what loadGame gives into a new game, and
+// refuses what it refuses.
+TEST(GameFileTest, AGameFileReaderReadsAsTheLoaderLoads)
+{
+    TempDir dir;
+    GameFileReader reader;
+    const std::vector<Game> games = {sampleGame(9, 8, 12), sampleGame(1, 0, 1), sampleGame(3, 3, 0)};
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        Game game = games[i];
+        const std::string path = dir.file("g" + std::to_string(i) + ".gam");
+        ASSERT_TRUE(saveGame(game, path));
+        Game loaded;
+        ASSERT_TRUE(loadGame(loaded, path));
+        const Game *read = reader.read(path);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(*read, loaded) << i;
+        EXPECT_EQ(reader.read(dir.file("missing.gam")), nullptr);
+    }
 }
 
 } // namespace
