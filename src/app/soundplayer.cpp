@@ -4,48 +4,50 @@
 #include "soundbank.h"
 
 #include <QAudioDevice>
-#include <QFile>
+#include <QAudioSink>
 #include <QGuiApplication>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
 
 namespace yardmark {
 
+namespace {
+
+constexpr qsizetype kWaveHeaderSize = 44;
+
+} // namespace
+
 EffectSoundPlayer::EffectSoundPlayer()
 {
-    if (!m_folder.isValid())
-        return;
+    m_format.setSampleRate(kSoundSampleRate);
+    m_format.setChannelCount(1);
+    m_format.setSampleFormat(QAudioFormat::Int16);
     for (int sound = kFirstSound; sound <= kLastSound; ++sound) {
         const std::vector<std::uint8_t> wav = synthesizeSound(sound);
-        QFile file(m_folder.filePath(QString::number(sound) + QStringLiteral(".wav")));
-        if (!file.open(QIODevice::WriteOnly))
+        if (static_cast<qsizetype>(wav.size()) <= kWaveHeaderSize)
             continue;
-        const auto size = static_cast<qint64>(wav.size());
-        if (file.write(reinterpret_cast<const char *>(wav.data()), size) != size)
-            continue;
-        file.close();
-        auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(file.fileName()));
-        effect->setVolume(0.8f);
-        m_effects.emplace(sound, std::move(effect));
+        m_samples.emplace(sound, QByteArray(reinterpret_cast<const char *>(wav.data()) + kWaveHeaderSize,
+                                            static_cast<qsizetype>(wav.size()) - kWaveHeaderSize));
     }
+    m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), m_format);
 }
 
-EffectSoundPlayer::~EffectSoundPlayer() = default;
+EffectSoundPlayer::~EffectSoundPlayer()
+{
+    m_sink->stop();
+}
 
 void EffectSoundPlayer::play(int sound)
 {
-    // A sound effect with no device to play on reports playing forever, so
-    // the player never waits on it: it stops the last one it started.
-    if (m_playing)
-        m_playing->stop();
-    m_playing = nullptr;
-    const auto found = m_effects.find(sound);
-    if (found == m_effects.end())
+    // The output pulls the samples from the buffer as it plays; starting
+    // returns at once whether or not there is a device to hear it on.
+    m_sink->stop();
+    m_playing.close();
+    const auto found = m_samples.find(sound);
+    if (found == m_samples.end())
         return;
-    m_playing = found->second.get();
-    m_playing->play();
+    m_playing.setData(found->second);
+    if (m_playing.open(QIODevice::ReadOnly))
+        m_sink->start(&m_playing);
 }
 
 std::unique_ptr<SoundPlayer> makeSoundPlayer()

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QTemporaryDir>
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
 
 #include <map>
 #include <memory>
 
-class QSoundEffect;
+class QAudioSink;
 
 namespace yardmark {
 
@@ -25,8 +27,9 @@ public:
     void play(int) override {}
 };
 
-/// Plays through Qt Multimedia. The synthesized sounds are written once to a
-/// private temporary folder, since a sound effect plays from a URL.
+/// Plays through the default audio output. The synthesized samples stay in
+/// memory and the output pulls them as it plays, so there are no files to
+/// write and no loader threads to wait for.
 class EffectSoundPlayer final : public SoundPlayer {
 public:
     EffectSoundPlayer();
@@ -34,9 +37,10 @@ public:
     void play(int sound) override;
 
 private:
-    QTemporaryDir m_folder;
-    std::map<int, std::unique_ptr<QSoundEffect>> m_effects;
-    QSoundEffect *m_playing = nullptr;
+    std::map<int, QByteArray> m_samples; // 16-bit mono PCM
+    QAudioFormat m_format;
+    QBuffer m_playing;
+    std::unique_ptr<QAudioSink> m_sink;
 };
 
 /// The Qt player when the platform has a screen and an audio output and the

@@ -77,8 +77,8 @@ TEST(SoundBankTest, NumbersOutsideTheSetHaveNoSound)
 
 TEST(SoundPlayerTest, PlayingNeverWaitsEvenWithoutAnAudioDevice)
 {
-    // With no device a sound effect claims to play forever; a player that
-    // waited for it to end would hang here.
+    // With no device to play on, starting a sound fails at once; a player
+    // that waited for the last sound to end would hang here.
     EffectSoundPlayer player;
     for (int sound : {607, 601, 601, 604, 0, 999})
         player.play(sound);
