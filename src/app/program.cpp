@@ -2,6 +2,7 @@
 
 #include "gamewindow.h"
 #include "recoveryoffer.h"
+#include "schedulecommands.h"
 #include "records/settingsfile.h"
 #include "statisticsmenu.h"
 
@@ -30,6 +31,7 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
     m_ui.setParentWindow(m_mainWindow.get());
     addGameCommands(*m_mainWindow, m_settings, *m_sounds);
     new StatisticsMenu(*m_mainWindow, m_settings, m_ui);
+    new ScheduleCommands(*m_mainWindow, m_settings, m_ui);
 }
 
 int runProgram(int argc, char **argv)

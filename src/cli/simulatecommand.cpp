@@ -22,13 +22,14 @@ struct SimulateOptions {
 void addSimulateCommand(CLI::App &app, CliContext &context)
 {
     auto *command = app.add_subcommand(
-        "simulate", "record a deterministic season: team files of a league and its games played by scripts");
+        "simulate",
+        "record a deterministic season: team files of a league, its games played by scripts and their schedule");
     auto options = std::make_shared<SimulateOptions>();
     command->add_option("--seed", options->seed, "the seed every choice follows")->option_text("N");
     command->add_option("--games", options->games, "how many games to record")
         ->option_text("K")
         ->check(CLI::Range(0, 100000));
-    command->add_option("--out", options->outDir, "the directory to write the team and game files to")
+    command->add_option("--out", options->outDir, "the directory to write the team, game and schedule files to")
         ->option_text("DIR")
         ->required();
     command->callback([&context, options] {

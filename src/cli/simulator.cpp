@@ -3,6 +3,7 @@
 #include "records/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
+#include "season/scheduleform.h"
 #include "vocabulary/vocabulary.h"
 
 #include <algorithm>
@@ -577,6 +578,7 @@ SeasonFiles simulateSeason(std::uint64_t seed, int games, const std::filesystem:
     Pcg32 rng(seed);
     const std::vector<Team> league = makeLeague(rng, kTeams);
     SeasonFiles files;
+    Schedule schedule;
     for (Team team : league) {
         // The file keeps its name relative to the season's directory, so that
         // a seed gives the same bytes wherever the season is written.
@@ -603,9 +605,16 @@ SeasonFiles simulateSeason(std::uint64_t seed, int games, const std::filesystem:
         char name[160];
         std::snprintf(name, sizeof name, "%04d-%02d-%02d %s at %s.gam", date.year, date.month, date.day,
                       visitor.name.c_str(), home.name.c_str());
-        simulateGame(rng, home, visitor, settings, week, (dir / name).string(), observe);
+        const Game game = simulateGame(rng, home, visitor, settings, week, (dir / name).string(), observe);
         files.games.push_back(name);
+        schedule.append(recordedGameEvent(game, files.teams[static_cast<std::size_t>(a)],
+                                          files.teams[static_cast<std::size_t>(b)], name));
     }
+    // The season's schedule names its files as the team files do, relative
+    // to the directory, so that the season opens wherever it is copied.
+    files.schedule = "season.sch";
+    if (!saveSchedule(schedule, (dir / files.schedule).string()))
+        throw std::runtime_error("cannot write " + (dir / files.schedule).string());
     return files;
 }
 

@@ -51,10 +51,12 @@ Game simulateGame(Pcg32 &rng, const Team &home, const Team &visitor, const Setti
 struct SeasonFiles {
     std::vector<std::string> teams;
     std::vector<std::string> games;
+    std::string schedule; ///< one game event per game, with its team and game files
 };
 
 /// A league of eight teams written as team files into `dir`, and `games`
-/// games between them saved as game files, all decided by `seed`.
+/// games between them saved as game files, all decided by `seed`, with the
+/// season's schedule ("season.sch") holding an event for every game.
 SeasonFiles simulateSeason(std::uint64_t seed, int games, const std::filesystem::path &dir, const Settings &settings,
                            const LineObserver &observe = {});
 

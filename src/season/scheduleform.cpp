@@ -52,6 +52,16 @@ TeamLoader teamFileLoader()
     return [](const std::string &path, Team &team) { return loadTeamFile(team, path); };
 }
 
+TeamLoader movedTeamLoader(TeamLoader load)
+{
+    return [load = std::move(load)](const std::string &path, Team &team) {
+        if (load(path, team))
+            return true;
+        const std::string name(lastPathComponent(path));
+        return !name.empty() && name != path && load(name, team);
+    };
+}
+
 std::vector<std::string> eventListTexts()
 {
     std::vector<std::string> texts;
@@ -87,6 +97,11 @@ ScheduleForm formForEntry(const ScheduleEntry &entry)
     if (entry.hasGameFile())
         form.game = versusText(entry.homeTeamName, entry.visitorTeamName);
     return form;
+}
+
+void showStoredEvent(ScheduleEditor &editor)
+{
+    editor.form = formForEntry(editor.scratch);
 }
 
 void selectScheduleEntry(ScheduleEditor &editor, int index)
@@ -216,6 +231,49 @@ std::optional<Game> gameForScheduleEvent(const ScheduleEditor &editor, const Tea
     game.info.homeTeamName = entry->homeTeamName;
     game.info.visitorTeamName = entry->visitorTeamName;
     return game;
+}
+
+void takeEventDetails(Game &game, const ScheduleEntry &entry)
+{
+    game.info.startHour = entry.hour;
+    game.info.startMinute = entry.minute;
+    if (!entry.field.empty())
+        game.info.fieldName = entry.field;
+    game.info.season = game.info.gameYear;
+    game.isNewGame = false;
+}
+
+std::string missingEventTeamFile(const ScheduleEditor &editor, const TeamLoader &loadTeam)
+{
+    const ScheduleEntry *entry = selectedEntry(editor);
+    if (!entry)
+        return {};
+    for (const std::string *path : {&entry->homeTeamFile, &entry->visitorTeamFile}) {
+        Team team;
+        team.rosterOnly = true;
+        if (!loadTeam(*path, team))
+            return *path;
+    }
+    return {};
+}
+
+ScheduleEntry recordedGameEvent(const Game &game, const std::string &homeTeamFile, const std::string &visitorTeamFile,
+                                const std::string &gameFile)
+{
+    ScheduleEntry entry;
+    entry.eventType = static_cast<std::int32_t>(EventType::Game);
+    entry.year = game.info.gameYear;
+    entry.month = game.info.gameMonth;
+    entry.day = game.info.gameDay;
+    entry.hour = game.info.startHour;
+    entry.minute = game.info.startMinute;
+    entry.field = fitText(game.info.fieldName, kScheduleNameWidth);
+    entry.homeTeamName = fitText(game.info.homeTeamName, kScheduleNameWidth);
+    entry.visitorTeamName = fitText(game.info.visitorTeamName, kScheduleNameWidth);
+    entry.homeTeamFile = fitText(homeTeamFile, kPathWidth);
+    entry.visitorTeamFile = fitText(visitorTeamFile, kPathWidth);
+    entry.gameFile = fitText(gameFile, kPathWidth);
+    return entry;
 }
 
 void setEventGameFile(Schedule &schedule, int index, const std::string &path)

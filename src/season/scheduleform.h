@@ -20,6 +20,10 @@ using TeamLoader = std::function<bool(const std::string &path, Team &team)>;
 /// Reads real team files.
 TeamLoader teamFileLoader();
 
+/// Tries the stored path first and then, for a file moved along with its
+/// schedule, the file's name in the working directory.
+TeamLoader movedTeamLoader(TeamLoader load);
+
 /// A message box: its text and caption.
 struct Notice {
     const char *text;
@@ -32,6 +36,8 @@ inline constexpr Notice kCannotLoadSelectedGame{"Can't load game !", "File corru
 inline constexpr Notice kAddBeforeStarting{"Want to Add This Event to Schedule Before Starting Game?",
                                            "Event Not in Schedule"};
 inline constexpr Notice kTeamsNotSelected{"You must first select teams.", "Team Not Selected"};
+inline constexpr Notice kCannotLoadSchedule{"Can't load schedule !", "File corrupt ?"};
+inline constexpr Notice kCannotSaveSchedule{"Can't save schedule!", "Disk Full?"};
 
 /// What the schedule editor's boxes hold, as typed.
 struct ScheduleForm {
@@ -78,6 +84,10 @@ void readScheduleForm(const ScheduleForm &form, ScheduleEntry &entry, const Date
 /// Puts an entry in the boxes.
 ScheduleForm formForEntry(const ScheduleEntry &entry);
 
+/// After Add or Update: the boxes show what was stored, so that a date or
+/// time out of range shows as it was corrected.
+void showStoredEvent(ScheduleEditor &editor);
+
 /// A click on a list row (or -1 for none): the entry fills the boxes and the scratch entry.
 void selectScheduleEntry(ScheduleEditor &editor, int index);
 
@@ -112,6 +122,20 @@ ScheduleGameAction addEventBeforeStarting(ScheduleEditor &editor, const DateTime
 /// from the entry. Nothing when a team file cannot be read.
 std::optional<Game> gameForScheduleEvent(const ScheduleEditor &editor, const TeamLoader &loadTeam,
                                          const DateTime &today);
+
+/// Readies the new game of an event for the game information dialog: the
+/// event's start time, field and season (its year) are the game's, and the
+/// dialog opens with both teams chosen, as they came from the event.
+void takeEventDetails(Game &game, const ScheduleEntry &entry);
+
+/// The first team file of the selected event that `loadTeam` cannot read;
+/// empty when both load (or nothing is selected).
+std::string missingEventTeamFile(const ScheduleEditor &editor, const TeamLoader &loadTeam);
+
+/// The event of a recorded game: the game's date, start time, field and team
+/// names, with the team files and the game file given.
+ScheduleEntry recordedGameEvent(const Game &game, const std::string &homeTeamFile,
+                                const std::string &visitorTeamFile, const std::string &gameFile);
 
 /// The game saved for an event is remembered as its game file.
 void setEventGameFile(Schedule &schedule, int index, const std::string &path);

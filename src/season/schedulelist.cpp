@@ -83,6 +83,35 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
     return row;
 }
 
+ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found)
+{
+    ScheduleEntry copy = entry;
+    ScheduleRow row = scheduleRow(copy, load, found);
+    if (found == RecordedGame::Missing) {
+        row.home = entry.homeTeamName;
+        row.visitor = entry.visitorTeamName;
+        row.gameFile = entry.gameFile;
+    }
+    return row;
+}
+
+std::string missingFileText(std::string_view what, std::string_view path)
+{
+    std::string text = "Can't load ";
+    text += what;
+    text += " \"";
+    text += path;
+    text += "\".";
+    const std::string_view name = lastPathComponent(path);
+    if (!name.empty() && name != path) {
+        text += "\nIt is not in the working directory as \"";
+        text += name;
+        text += "\" either.";
+    }
+    text += "\nThe event keeps it: put the file back and it is found again.";
+    return text;
+}
+
 std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing)
 {
     std::vector<ScheduleRow> rows;

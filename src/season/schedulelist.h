@@ -61,6 +61,16 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
 /// sound 605 and kMissingGameText.
 ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
 
+/// The row of one entry, the entry left whole: when its game file is found
+/// neither at its path nor in the working directory, the row shows the
+/// entry's own teams and the stored path, so that nothing is lost and a file
+/// put back is found again.
+ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
+
+/// The message about a file an event names that cannot be loaded: the
+/// file's path and where else it was looked for.
+std::string missingFileText(std::string_view what, std::string_view path);
+
 /// Every row of the list; `missing` receives the indexes whose game file was
 /// cleared, one warning each.
 std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing);

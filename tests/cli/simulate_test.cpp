@@ -4,6 +4,7 @@
 #include "records/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
+#include "season/scheduleform.h"
 #include "stats/drivesummary.h"
 #include "stats/gameteamstats.h"
 #include "stats/individualstats.h"
@@ -133,6 +134,20 @@ TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
     const cli::SeasonFiles files = cli::simulateSeason(2026, 200, dir, settings, observe);
     ASSERT_EQ(files.games.size(), 200u);
     ASSERT_EQ(files.teams.size(), 8u);
+    // The schedule holds an event for each game, naming its files as written.
+    Schedule schedule;
+    ASSERT_EQ(loadSchedule((dir / files.schedule).string(), schedule), ScheduleLoadResult::Loaded);
+    ASSERT_EQ(schedule.count(), 200);
+    for (int i : {0, 199}) {
+        const ScheduleEntry &event = schedule.entries[static_cast<std::size_t>(i)];
+        Game game;
+        ASSERT_TRUE(loadGame(game, (dir / event.gameFile).string()));
+        EXPECT_EQ(event.gameFile, files.games[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(event, recordedGameEvent(game, event.homeTeamFile, event.visitorTeamFile, event.gameFile));
+        Team home;
+        ASSERT_TRUE(loadTeamFile(home, (dir / event.homeTeamFile).string()));
+        EXPECT_EQ(home.name, game.info.homeTeamName);
+    }
     EXPECT_GT(lines, 200 * 100);
     for (const char *op : {"open", "kickoff", "rush", "pass", "punt", "fieldgoal", "offensive_penalty",
                            "defensive_penalty", "timeout", "quarter_up", "quit"})
@@ -183,7 +198,7 @@ TEST(SimulateCommandTest, ASeedGivesTheSameSeasonEveryTime)
         EXPECT_EQ(readText(entry.path()), readText(dir / "b" / entry.path().filename())) << entry.path();
         ++files;
     }
-    EXPECT_EQ(files, 10u); // eight teams and two games
+    EXPECT_EQ(files, 11u); // eight teams, two games and their schedule
     const CliRun other = runCliBinary({"simulate", "--seed", "10", "--games", "2", "--out", "c"}, dir);
     ASSERT_EQ(other.exitCode, 0);
     const std::string game = first.out.substr(first.out.rfind('\n', first.out.size() - 2) + 1);

@@ -1,4 +1,5 @@
 #include "season/scheduleform.h"
+#include "season/gameinfoform.h"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,74 @@ TEST(ScheduleFormTest, TheNewGameTakesTeamsDateAndNames)
 
     const TeamLoader failing = [](const std::string &path, Team &) { return path != "hawks.tem"; };
     EXPECT_FALSE(gameForScheduleEvent(editor, failing, kToday));
+}
+
+TEST(ScheduleFormTest, TheEventsGameOpensWithItsTeamsChosenAndItsDetails)
+{
+    ScheduleEntry entry;
+    entry.hour = 19;
+    entry.minute = 5;
+    entry.field = "Memorial";
+    Game game = newGame();
+    game.info.gameYear = 2027;
+    takeEventDetails(game, entry);
+    EXPECT_EQ(gameInfoForm(game, kToday).homeSelected && gameInfoForm(game, kToday).visitorSelected, true);
+    EXPECT_EQ(gameInfoForm(game, kToday).time, "19:05");
+    EXPECT_EQ(game.info.fieldName, "Memorial");
+    EXPECT_EQ(game.info.season, 2027);
+    entry.field.clear();
+    game.info.fieldName = " ";
+    takeEventDetails(game, entry);
+    EXPECT_EQ(game.info.fieldName, " ") << "an event without field keeps the game's blank";
+}
+
+// A team file moved along with its schedule is found by its name in the
+// working directory; the first one found nowhere is named.
+TEST(ScheduleFormTest, MovedTeamFilesAreFoundAndMissingOnesNamed)
+{
+    std::vector<std::string> asked;
+    const TeamLoader present = [&asked](const std::string &path, Team &team) {
+        asked.push_back(path);
+        team.name = path;
+        return path == "eagles.tem" || path == "/season/hawks.tem";
+    };
+    ScheduleEditor editor;
+    editor.scratch.homeTeamFile = "C:\\Old\\eagles.tem";
+    editor.scratch.visitorTeamFile = "/season/hawks.tem";
+    addScheduleEvent(editor, kToday);
+    EXPECT_EQ(missingEventTeamFile(editor, movedTeamLoader(present)), "") << "nothing selected";
+    selectScheduleEntry(editor, 0);
+    EXPECT_EQ(missingEventTeamFile(editor, movedTeamLoader(present)), "");
+    EXPECT_EQ(asked, (std::vector<std::string>{"C:\\Old\\eagles.tem", "eagles.tem", "/season/hawks.tem"}));
+    EXPECT_EQ(missingEventTeamFile(editor, present), "C:\\Old\\eagles.tem");
+    editor.schedule.entries[0].visitorTeamFile = "hawks.tem";
+    EXPECT_EQ(missingEventTeamFile(editor, movedTeamLoader(present)), "hawks.tem");
+}
+
+TEST(ScheduleFormTest, CorrectedValuesAreShownAfterAddAndARecordedGameMakesItsEvent)
+{
+    ScheduleEditor editor;
+    editor.form = typed("13/40/2026", "25:70");
+    addScheduleEvent(editor, kToday);
+    showStoredEvent(editor);
+    EXPECT_EQ(editor.form.date, "12/7/2026");
+    EXPECT_EQ(editor.form.time, "12:00");
+    EXPECT_EQ(editor.form.note, "bring water");
+
+    Game game = newGame();
+    game.info.homeTeamName = "Eagles";
+    game.info.visitorTeamName = "Hawks";
+    game.info.fieldName = "Memorial";
+    game.info.gameYear = 2026;
+    game.info.gameMonth = 9;
+    game.info.gameDay = 12;
+    game.info.startHour = 19;
+    const ScheduleEntry event = recordedGameEvent(game, "eagles.tem", "hawks.tem", "week1.gam");
+    editor.scratch = event;
+    showStoredEvent(editor);
+    EXPECT_EQ(editor.form, (ScheduleForm{"9/12/2026", "19:00", "Memorial", 1, "", "Eagles", "Hawks",
+                                         "Eagles vs. Hawks"}));
+    EXPECT_EQ(event.homeTeamFile + event.visitorTeamFile + event.gameFile, "eagles.temhawks.temweek1.gam");
 }
 
 } // namespace

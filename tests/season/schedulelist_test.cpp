@@ -140,5 +140,24 @@ TEST(ScheduleListTest, RowsListEveryMissingGameOnce)
     EXPECT_TRUE(missing.empty());
 }
 
+TEST(ScheduleListTest, TheEditorsRowKeepsAMissingGamesEventWhole)
+{
+    FakeGames games;
+    const ScheduleEntry entry = gameEvent("C:\\Games\\lost.gam");
+    RecordedGame found = RecordedGame::None;
+    const ScheduleRow row = keptScheduleRow(entry, games.loader(), found);
+    EXPECT_EQ(found, RecordedGame::Missing);
+    EXPECT_EQ((std::vector<std::string>{row.home, row.visitor, row.gameFile}),
+              (std::vector<std::string>{"Entry Home", "Entry Visitor", "C:\\Games\\lost.gam"}));
+    EXPECT_EQ(missingFileText("game", entry.gameFile),
+              "Can't load game \"C:\\Games\\lost.gam\".\nIt is not in the working directory as \"lost.gam\" "
+              "either.\nThe event keeps it: put the file back and it is found again.");
+    EXPECT_EQ(missingFileText("team", "hawks.tem"),
+              "Can't load team \"hawks.tem\".\nThe event keeps it: put the file back and it is found again.");
+    games.games["lost.gam"] = {"Game Home", "Game Visitor"};
+    EXPECT_EQ(keptScheduleRow(entry, games.loader(), found).home, "Game Home");
+    EXPECT_EQ(found, RecordedGame::FoundInWorkingDirectory);
+}
+
 } // namespace
 } // namespace yardmark

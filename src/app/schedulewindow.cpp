@@ -1,0 +1,511 @@
+#include "schedulewindow.h"
+
+#include "datepickerdialog.h"
+#include "qtprint/qtext.h"
+#include "teamdialog.h"
+#include "textentry.h"
+
+#include "printouts/scheduleout.h"
+#include "records/datetime.h"
+#include "records/gamefile.h"
+#include "records/teamfile.h"
+#include "records/userinterface.h"
+#include "season/gameinfoform.h"
+#include "season/scheduleexport.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace yardmark {
+namespace {
+
+constexpr const char *kScheduleFilters = "Schedule Files (*.sch)|*.sch|";
+constexpr const char *kTeamFilters = "Team Files (*.tem)|*.tem|";
+constexpr const char *kGameFilters = "Game Files (*.gam)|*.gam|";
+
+// The list's columns: title, width in dialog units, centred or left.
+constexpr struct {
+    const char *title;
+    int width;
+    bool centred;
+} kColumns[kScheduleColumnCount] = {
+    {"Date", 75, true},     {"Time", 60, true},       {"Event", 90, true}, {"Home", 90, false},
+    {"Visitor", 90, false}, {"Game File", 90, false}, {"Field", 50, true}, {"Note", 200, false},
+};
+
+std::string ScheduleRow::*const kRowTexts[kScheduleColumnCount] = {
+    &ScheduleRow::date,    &ScheduleRow::time,     &ScheduleRow::event, &ScheduleRow::home,
+    &ScheduleRow::visitor, &ScheduleRow::gameFile, &ScheduleRow::field, &ScheduleRow::note,
+};
+
+FileRequest fileRequest(const char *title, const char *filters, const char *extension)
+{
+    FileRequest request;
+    request.title = title;
+    request.filters = filters;
+    request.defaultExtension = extension;
+    return request;
+}
+
+QLabel *labelFor(const char *caption, QWidget *buddy)
+{
+    auto *label = new QLabel(QString::fromLatin1(caption));
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+bool saveScheduleReporting(const Schedule &schedule, UserInterface &ui)
+{
+    if (saveSchedule(schedule, schedule.fileName))
+        return true;
+    ui.playSound(kWarningSound);
+    ui.message(kCannotSaveSchedule.text, kCannotSaveSchedule.caption, MessageButtons::Ok, MessageIcon::Warning);
+    return false;
+}
+
+ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const StatsContext &context,
+                               std::set<std::string> &warnedMissing, QWidget *parent)
+    : QDialog(parent), m_editor(editor), m_context(context), m_ui(context.ui), m_warnedMissing(warnedMissing)
+{
+    setObjectName(QStringLiteral("scheduleWindow"));
+    setSizeGripEnabled(true);
+
+    // The event's form, in the order a scorer reads it.
+    auto *form = new QGridLayout;
+    QPushButton *dateButton = button("chooseDate", "&Date:", &ScheduleWindow::chooseDate);
+    m_date = box("date", 15);
+    m_time = box("time", 11);
+    form->addWidget(dateButton, 0, 0);
+    form->addWidget(m_date, 0, 1);
+    form->addWidget(labelFor("T&ime:", m_time), 0, 3);
+    form->addWidget(m_time, 0, 4);
+
+    m_field = box("field", static_cast<int>(kScheduleNameWidth) - 1);
+    m_event = new QComboBox;
+    m_event->setObjectName(QStringLiteral("eventType"));
+    for (const std::string &text : eventListTexts())
+        m_event->addItem(toQString(text));
+    form->addWidget(labelFor("&Field:", m_field), 1, 0);
+    form->addWidget(m_field, 1, 1);
+    form->addWidget(labelFor("Even&t:", m_event), 1, 3);
+    form->addWidget(m_event, 1, 4);
+
+    m_note = box("note", static_cast<int>(kScheduleNoteWidth) - 1);
+    form->addWidget(labelFor("&Note:", m_note), 2, 0);
+    form->addWidget(m_note, 2, 1, 1, 5);
+
+    QPushButton *homeButton = button("chooseHomeTeam", "&Home Team:", &ScheduleWindow::chooseHomeTeam);
+    m_homeTeam = box("homeTeam", static_cast<int>(kScheduleNameWidth) - 1);
+    m_homeTeamEditor = button("homeTeamEditor", "Create", &ScheduleWindow::homeTeamEditor);
+    QPushButton *visitorButton = button("chooseVisitorTeam", "&Visiting Team:", &ScheduleWindow::chooseVisitorTeam);
+    m_visitorTeam = box("visitorTeam", static_cast<int>(kScheduleNameWidth) - 1);
+    m_visitorTeamEditor = button("visitorTeamEditor", "Create", &ScheduleWindow::visitorTeamEditor);
+    form->addWidget(homeButton, 3, 0);
+    form->addWidget(m_homeTeam, 3, 1);
+    form->addWidget(m_homeTeamEditor, 3, 2);
+    form->addWidget(visitorButton, 3, 3);
+    form->addWidget(m_visitorTeam, 3, 4);
+    form->addWidget(m_visitorTeamEditor, 3, 5);
+
+    QPushButton *gameChooser = button("selectGame", "&Select Game:", &ScheduleWindow::selectGame);
+    m_game = new QLineEdit;
+    m_game->setObjectName(QStringLiteral("game"));
+    m_game->setReadOnly(true);
+    m_gameButton = button("gameButton", "Start", &ScheduleWindow::launchGame);
+    form->addWidget(gameChooser, 4, 0);
+    form->addWidget(m_game, 4, 1, 1, 4);
+    form->addWidget(m_gameButton, 4, 5);
+    form->setColumnStretch(1, 2);
+    form->setColumnStretch(4, 2);
+
+    auto *eventButtons = new QVBoxLayout;
+    eventButtons->addWidget(button("addEvent", "&Add Event", &ScheduleWindow::addEvent));
+    eventButtons->addWidget(button("updateEvent", "&Update Event", &ScheduleWindow::updateEvent));
+    eventButtons->addWidget(button("deleteEvent", "D&elete Event", &ScheduleWindow::deleteEvent));
+    eventButtons->addWidget(button("clearAll", "C&lear All", &ScheduleWindow::clearAll));
+    eventButtons->addStretch(1);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(form, 1);
+    top->addSpacing(fontMetrics().averageCharWidth() * 2);
+    top->addLayout(eventButtons);
+
+    m_list = new QTreeWidget;
+    m_list->setObjectName(QStringLiteral("scheduleList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QStringList titles;
+    for (const auto &column : kColumns)
+        titles << QString::fromLatin1(column.title);
+    m_list->setHeaderLabels(titles);
+    // A dialog unit across is a quarter of the font's average character.
+    const int unit = fontMetrics().averageCharWidth();
+    for (int i = 0; i < kScheduleColumnCount; ++i) {
+        m_list->setColumnWidth(i, kColumns[i].width * unit / 4);
+        m_list->headerItem()->setTextAlignment(i, kColumns[i].centred ? Qt::AlignCenter : Qt::AlignLeft);
+    }
+    m_list->header()->setSectionsClickable(true);
+    m_list->header()->setStretchLastSection(true);
+    m_list->setMinimumHeight(fontMetrics().height() * 12);
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, [this](int column) { sortBy(column); });
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] { rowChosen(); });
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(button("saveSchedule", "Save S&chedule", &ScheduleWindow::save));
+    bottom->addWidget(button("saveScheduleAs", "Save Under Ne&w Name...", &ScheduleWindow::saveAs));
+    bottom->addStretch(1);
+    bottom->addWidget(button("exportSchedule", "E&xport...", &ScheduleWindow::exportSchedule));
+    bottom->addWidget(button("printSchedule", "&Print...", &ScheduleWindow::print));
+    bottom->addWidget(button("printerSetup", "P&rinter Setup...", &ScheduleWindow::setupPrinter));
+    bottom->addStretch(1);
+    bottom->addWidget(button("close", "Cl&ose", &ScheduleWindow::closeEditor));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(bottom);
+
+    int listWidth = 0;
+    for (const auto &column : kColumns)
+        listWidth += column.width * unit / 4;
+    resize(listWidth + unit * 6, sizeHint().height() + fontMetrics().height() * 6);
+
+    showTitle();
+    showList();
+    showForm();
+}
+
+QPushButton *ScheduleWindow::button(const char *name, const char *caption, void (ScheduleWindow::*command)())
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption));
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, command] { (this->*command)(); });
+    return b;
+}
+
+QLineEdit *ScheduleWindow::box(const char *name, int maxLength)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    limitText(edit, maxLength);
+    return edit;
+}
+
+ScheduleForm ScheduleWindow::form() const
+{
+    ScheduleForm form = m_editor.form;
+    form.date = fromQString(m_date->text());
+    form.time = fromQString(m_time->text());
+    form.field = fromQString(m_field->text());
+    form.eventIndex = m_event->currentIndex();
+    form.note = fromQString(m_note->text());
+    form.homeTeam = fromQString(m_homeTeam->text());
+    form.visitorTeam = fromQString(m_visitorTeam->text());
+    return form;
+}
+
+void ScheduleWindow::readForm()
+{
+    m_editor.form = form();
+}
+
+void ScheduleWindow::showForm()
+{
+    const ScheduleForm &form = m_editor.form;
+    m_date->setText(toQString(form.date));
+    m_time->setText(toQString(form.time));
+    m_field->setText(toQString(form.field));
+    m_event->setCurrentIndex(form.eventIndex);
+    m_note->setText(toQString(form.note));
+    m_homeTeam->setText(toQString(form.homeTeam));
+    m_visitorTeam->setText(toQString(form.visitorTeam));
+    m_game->setText(toQString(form.game));
+    m_homeTeamEditor->setText(toQString(teamButtonText(m_editor, ScheduleSide::Home)));
+    m_visitorTeamEditor->setText(toQString(teamButtonText(m_editor, ScheduleSide::Visitor)));
+    m_gameButton->setText(toQString(gameButtonText(m_editor)));
+}
+
+void ScheduleWindow::showTitle()
+{
+    const QString name = QFileInfo(toQString(m_editor.schedule.fileName)).fileName();
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Schedule") : QStringLiteral("Schedule - ") + name);
+}
+
+void ScheduleWindow::showList()
+{
+    const GameLoader load = gameFileLoader();
+    std::vector<const ScheduleEntry *> missing;
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        for (const ScheduleEntry &entry : m_editor.schedule.entries) {
+            RecordedGame found = RecordedGame::None;
+            const ScheduleRow row = keptScheduleRow(entry, load, found);
+            auto *item = new QTreeWidgetItem(m_list);
+            for (int i = 0; i < kScheduleColumnCount; ++i) {
+                item->setText(i, toQString(row.*kRowTexts[i]));
+                item->setTextAlignment(i, (kColumns[i].centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+            }
+            if (found == RecordedGame::Missing && m_warnedMissing.insert(entry.gameFile).second)
+                missing.push_back(&entry);
+        }
+        if (QTreeWidgetItem *selected = m_list->topLevelItem(m_editor.selected))
+            m_list->setCurrentItem(selected);
+    }
+    // Each game file that cannot be found is named once: the event keeps it.
+    for (const ScheduleEntry *entry : missing) {
+        m_ui.playSound(kLoadFailedSound);
+        m_ui.message(missingFileText("game", entry->gameFile), kMissingGameCaption, MessageButtons::Ok,
+                     MessageIcon::Warning);
+    }
+}
+
+void ScheduleWindow::rowChosen()
+{
+    const QList<QTreeWidgetItem *> chosen = m_list->selectedItems();
+    const int index = chosen.isEmpty() ? -1 : m_list->indexOfTopLevelItem(chosen.front());
+    selectScheduleEntry(m_editor, index);
+    showForm();
+}
+
+void ScheduleWindow::sortBy(int column)
+{
+    if (column < 0 || column >= kScheduleColumnCount)
+        return;
+    m_ui.playSound(kClickSound);
+    const auto sorted = static_cast<ScheduleColumn>(column);
+    const bool descending = m_editor.sortOrder.nextIsDescending(sorted);
+    sortScheduleByColumn(m_editor, sorted);
+    m_list->header()->setSortIndicatorShown(true);
+    m_list->header()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    showList();
+}
+
+void ScheduleWindow::warn(const Notice &notice, int sound)
+{
+    m_ui.playSound(sound);
+    m_ui.message(notice.text, notice.caption, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void ScheduleWindow::chooseDate()
+{
+    m_ui.playSound(kClickSound);
+    const CalendarDate shown = typedDateOrToday(fromQString(m_date->text()), currentDateTime());
+    DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_ui, this);
+    if (m_context.run(picker) != QDialog::Accepted)
+        return;
+    const QDate chosen = picker.date();
+    m_date->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
+}
+
+void ScheduleWindow::chooseTeam(ScheduleSide side)
+{
+    m_ui.playSound(kClickSound);
+    if (!canChooseScheduleTeam(m_editor)) {
+        warn(kTeamsSetInGameFile);
+        return;
+    }
+    const std::optional<FileChoice> file = m_ui.chooseOpenFile(
+        fileRequest(side == ScheduleSide::Home ? "Select Home Team" : "Select Visiting Team", kTeamFilters, "tem"));
+    if (!file)
+        return;
+    Team team;
+    if (!loadTeamFile(team, file->path)) {
+        warn(kCannotLoadTeam);
+        return;
+    }
+    readForm();
+    setScheduleTeam(m_editor, side, file->path, team);
+    showForm();
+}
+
+void ScheduleWindow::teamEditor(ScheduleSide side)
+{
+    m_ui.playSound(kClickSound);
+    if (m_editor.scratch.hasGameFile()) {
+        warn(kEditTeamThroughGame);
+        return;
+    }
+    const std::string &path =
+        side == ScheduleSide::Home ? m_editor.scratch.homeTeamFile : m_editor.scratch.visitorTeamFile;
+    Team team;
+    team.rosterOnly = false;
+    if (!path.empty() && !movedTeamLoader(teamFileLoader())(path, team)) {
+        m_ui.playSound(kLoadFailedSound);
+        m_ui.message(missingFileText("team", path), kCannotLoadTeam.caption, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    const DialogContext dialogContext{m_ui, m_context.settings.app.html, m_context.printer, m_context.runDialog};
+    TeamDialog dialog(team, dialogContext, this);
+    if (m_context.run(dialog) != QDialog::Accepted)
+        return;
+    const TeamFileChooser choose = [this](const std::string &proposed) -> std::optional<std::string> {
+        FileRequest request = fileRequest("Save Team As", kTeamFilters, "tem");
+        request.initialPath = proposed;
+        const std::optional<FileChoice> file = m_ui.chooseSaveFile(request);
+        return file ? std::optional<std::string>(file->path) : std::nullopt;
+    };
+    if (!saveTeam(team, choose)) {
+        if (!team.fileName.empty())
+            warn(Notice{"Can't save team!", "Disk Full?"}, kWarningSound);
+        return;
+    }
+    // The team made or renamed here is the event's team.
+    readForm();
+    setScheduleTeam(m_editor, side, team.fileName, team);
+    showForm();
+}
+
+void ScheduleWindow::selectGame()
+{
+    m_ui.playSound(kClickSound);
+    const std::optional<FileChoice> file = m_ui.chooseOpenFile(fileRequest("Select Game", kGameFilters, "gam"));
+    if (!file)
+        return;
+    Game game;
+    if (!loadGame(game, file->path)) {
+        warn(kCannotLoadSelectedGame);
+        return;
+    }
+    readForm();
+    setScheduleGame(m_editor, file->path, game);
+    showForm();
+}
+
+void ScheduleWindow::launchGame()
+{
+    m_ui.playSound(kClickSound);
+    readForm();
+    ScheduleGameAction action = scheduleGameAction(m_editor);
+    if (action == ScheduleGameAction::AskToAddEvent) {
+        m_ui.playSound(kLoadFailedSound);
+        if (m_ui.message(kAddBeforeStarting.text, kAddBeforeStarting.caption, MessageButtons::YesNo,
+                         MessageIcon::Question) != MessageAnswer::Yes)
+            return;
+        action = addEventBeforeStarting(m_editor, currentDateTime());
+        showStoredEvent(m_editor);
+        showList();
+        showForm();
+    }
+    switch (action) {
+    case ScheduleGameAction::StartRecordedGame:
+        done(kStartRecordedGame);
+        return;
+    case ScheduleGameAction::CreateGame:
+        // A team file that is gone is named before the editor closes.
+        if (const std::string missing = missingEventTeamFile(m_editor, movedTeamLoader(teamFileLoader()));
+            !missing.empty()) {
+            m_ui.playSound(kLoadFailedSound);
+            m_ui.message(missingFileText("team", missing), kCannotLoadTeam.caption, MessageButtons::Ok,
+                         MessageIcon::Warning);
+            return;
+        }
+        done(kCreateGame);
+        return;
+    case ScheduleGameAction::TeamsNotSelected:
+        warn(kTeamsNotSelected);
+        return;
+    case ScheduleGameAction::AskToAddEvent:
+        return;
+    }
+}
+
+void ScheduleWindow::addEvent()
+{
+    m_ui.playSound(kClickSound);
+    readForm();
+    addScheduleEvent(m_editor, currentDateTime());
+    showStoredEvent(m_editor);
+    showList();
+    showForm();
+}
+
+void ScheduleWindow::deleteEvent()
+{
+    m_ui.playSound(kClickSound);
+    if (deleteScheduleEvent(m_editor))
+        showList();
+}
+
+void ScheduleWindow::updateEvent()
+{
+    m_ui.playSound(kClickSound);
+    readForm();
+    if (!updateScheduleEvent(m_editor, currentDateTime()))
+        return;
+    showStoredEvent(m_editor);
+    showList();
+    showForm();
+}
+
+void ScheduleWindow::clearAll()
+{
+    m_ui.playSound(kClickSound);
+    clearScheduleForm(m_editor);
+    showForm();
+}
+
+void ScheduleWindow::save()
+{
+    m_ui.playSound(kClickSound);
+    saveScheduleReporting(m_editor.schedule, m_ui);
+}
+
+void ScheduleWindow::saveAs()
+{
+    m_ui.playSound(kClickSound);
+    const std::optional<FileChoice> file =
+        m_ui.chooseSaveFile(fileRequest("Save Schedule As", kScheduleFilters, "sch"));
+    if (!file)
+        return;
+    Schedule renamed = m_editor.schedule;
+    renamed.fileName = file->path;
+    if (saveScheduleReporting(renamed, m_ui)) {
+        m_editor.schedule.fileName = file->path;
+        showTitle();
+    }
+}
+
+void ScheduleWindow::exportSchedule()
+{
+    m_ui.playSound(kClickSound);
+    const Schedule &schedule = m_editor.schedule;
+    const HtmlOptions &options = m_context.settings.app.html;
+    exportReportWith(m_context, [&schedule, &options](std::ostream &out, bool html, bool appending) {
+        writeSchedule(out, schedule, html ? ExportFormat::Html : ExportFormat::Csv, appending, options,
+                      currentDateTime());
+    });
+}
+
+void ScheduleWindow::print()
+{
+    TScheduleOut printout("Schedule", m_editor.schedule);
+    previewPrint(m_context, printout, this);
+}
+
+void ScheduleWindow::setupPrinter()
+{
+    printerSetup(m_context, this);
+}
+
+void ScheduleWindow::closeEditor()
+{
+    m_ui.playSound(kClickSound);
+    accept();
+}
+
+} // namespace yardmark
