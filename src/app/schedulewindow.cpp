@@ -16,11 +16,13 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -181,7 +183,14 @@ ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const StatsContext &conte
     int listWidth = 0;
     for (const auto &column : kColumns)
         listWidth += column.width * unit / 4;
-    resize(listWidth + unit * 6, sizeHint().height() + fontMetrics().height() * 6);
+    QSize wanted(listWidth + unit * 6, sizeHint().height() + fontMetrics().height() * 16);
+    // Not yet shown, the window may not know its screen: its parent's, or the first.
+    const QScreen *shown = parent ? parent->screen() : nullptr;
+    if (!shown)
+        shown = QGuiApplication::primaryScreen();
+    if (shown)
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(wanted);
 
     showTitle();
     showList();
@@ -260,6 +269,8 @@ void ScheduleWindow::showList()
                 item->setText(i, toQString(row.*kRowTexts[i]));
                 item->setTextAlignment(i, (kColumns[i].centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
             }
+            item->setToolTip(static_cast<int>(ScheduleColumn::GameFile), toQString(row.gameFile));
+            item->setToolTip(static_cast<int>(ScheduleColumn::Note), toQString(row.note));
             if (found == RecordedGame::Missing && m_warnedMissing.insert(entry.gameFile).second)
                 missing.push_back(&entry);
         }

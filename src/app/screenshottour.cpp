@@ -34,6 +34,7 @@
 #include "records/roster.h"
 #include "records/settingsfile.h"
 #include "rosterdialog.h"
+#include "schedulewindow.h"
 #include "showstatsdialog.h"
 #include "statfilesdialog.h"
 #include "summarylistwindow.h"
@@ -60,7 +61,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <memory>
 #include <vector>
 
@@ -264,7 +267,8 @@ Team sampleTeam(const char *name, const char *coach, bool home)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    // Absolute: a step may show a window from another working directory.
+    const QDir out(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots")).absolutePath());
     QDir().mkpath(out.path());
 
     // A settings file of its own in a fresh start folder, so that the tour
@@ -356,7 +360,7 @@ int main(int argc, char **argv)
     };
     // A season recorded by the simulator (scripts/screenshots makes one) gives
     // the statistics windows real games to show.
-    const QDir season(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    const QDir season(argc > 2 ? QDir(QString::fromLocal8Bit(argv[2])).absolutePath() : QString());
     std::vector<std::string> seasonGames;
     for (const QString &name : season.entryList({QStringLiteral("*.gam")}, QDir::Files, QDir::Name))
         seasonGames.push_back(season.filePath(name).toStdString());
@@ -367,6 +371,22 @@ int main(int argc, char **argv)
     Stat chosen;
     chosen.gamePaths = seasonGames;
     chosen.teamName = shown.info.homeTeamName;
+    // The season's schedule, with next week's game still to be played.
+    ScheduleEditor schedule;
+    std::set<std::string> missingGames;
+    loadSchedule(season.filePath(QStringLiteral("season.sch")).toStdString(), schedule.schedule);
+    if (!schedule.schedule.entries.empty()) {
+        ScheduleEntry tonight = schedule.schedule.entries.back();
+        tonight.gameFile.clear();
+        std::swap(tonight.homeTeamName, tonight.visitorTeamName);
+        std::swap(tonight.homeTeamFile, tonight.visitorTeamFile);
+        tonight.field = tonight.homeTeamName.substr(0, tonight.homeTeamName.rfind(' ')) + " Stadium";
+        tonight.day = static_cast<std::uint8_t>(std::min(tonight.day + 7, 28));
+        tonight.note = "Tonight's game: bring the spare pencils";
+        schedule.schedule.append(tonight);
+        selectScheduleEntry(schedule, schedule.schedule.count() - 1);
+    }
+    const QString startDirectory = QDir::currentPath();
     QMenu *statisticsMenu = window.findChild<QMenu *>(QStringLiteral("statisticsMenu"));
     QMenu *printMenu = window.findChild<QMenu *>(QStringLiteral("printMenu"));
     std::unique_ptr<Printout> drivesOut;
@@ -374,6 +394,18 @@ int main(int argc, char **argv)
     const std::vector<Step> steps = {
         {"main-window", [] {}, [] {}},
         {"menu-file", openMenu(window.fileMenu()), closeMenus},
+        {"menu-file-schedule", openFileSubmenu("scheduleMenu"), closeMenus},
+        {"schedule",
+         showDialog<QDialog>(dialog,
+                             [&] {
+                                 // The season's files are named from its folder.
+                                 QDir::setCurrent(season.path());
+                                 return new ScheduleWindow(schedule, stats, missingGames);
+                             }),
+         [&] {
+             dialog.reset();
+             QDir::setCurrent(startDirectory);
+         }},
         {"menu-file-team", openFileSubmenu("teamMenu"), closeMenus},
         {"menu-file-game", openFileSubmenu("gameMenu"), closeMenus},
         {"menu-file-print", openFileSubmenu("printMenu"), closeMenus},
