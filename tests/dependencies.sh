@@ -12,10 +12,11 @@ allowed() {
     season) echo "records vocabulary reports stats" ;;
     printouts) echo "records vocabulary reports stats season" ;;
     script) echo "records vocabulary reports gameflow" ;;
+    live) echo "records vocabulary reports gameflow stats" ;;
     qtprint) echo "records vocabulary reports stats season printouts" ;;
     qtfield) echo "records vocabulary reports gameflow" ;;
-    app) echo "records vocabulary reports gameflow stats season printouts script qtprint qtfield" ;;
-    cli) echo "records vocabulary reports gameflow stats season printouts script qtprint qtfield" ;;
+    app) echo "records vocabulary reports gameflow stats season printouts script live qtprint qtfield" ;;
+    cli) echo "records vocabulary reports gameflow stats season printouts script live qtprint qtfield" ;;
     *) echo "?" ;;
     esac
 }

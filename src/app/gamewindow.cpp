@@ -123,12 +123,24 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
                       MessageButtons::Ok, MessageIcon::Warning);
     });
     rememberLastGame(defaultStateDir(), gameFile);
+    // With a live output folder set, every change is published there too.
+    m_live = std::make_unique<LiveWriter>([this](const std::string &folder) {
+        m_ui->playSound(kWarningSound);
+        m_ui->message("The live page cannot be written to " + utf8ToCp1252(folder) +
+                          ".\n\nScoring goes on; the page is brought up to date once the folder can be written "
+                          "again (Options > Live Output).",
+                      "Live Output", MessageButtons::Ok, MessageIcon::Warning);
+    });
     m_flow->addChangeListener([this] {
         m_recovery->changed(m_flow->gameAsSaved());
+        m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
         refresh();
     });
     m_flow->addCloseListener([this] { finish(); });
-    connect(&main, &MainWindow::gameWindowRefreshRequested, this, [this] { refresh(); });
+    connect(&main, &MainWindow::gameWindowRefreshRequested, this, [this] {
+        m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
+        refresh();
+    });
     main.installEventFilter(this);
     main.setGameFlow(m_flow.get());
     main.setGameInProgress(true);

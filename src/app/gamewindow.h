@@ -2,6 +2,7 @@
 
 #include "gameflow/gameflow.h"
 #include "gameinteraction.h"
+#include "livewriter.h"
 #include "recoverywriter.h"
 #include "script/quickentry.h"
 
@@ -43,6 +44,8 @@ public:
     GameFlow &flow() { return *m_flow; }
     QuickEntryBar &quickEntry() { return *m_quickEntryBar; }
     GameInteraction &interaction() { return *m_ui; }
+    /// The writer of the live page and feed (Options > Live Output).
+    LiveWriter &liveOutput() { return *m_live; }
     /// Whether the compact layout for small screens is used.
     bool compact() const { return m_compact; }
 
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<GameFlow> m_flow;
     QuickEntryRunner m_quickEntry;
     std::unique_ptr<RecoveryWriter> m_recovery;
+    std::unique_ptr<LiveWriter> m_live;
     QuickEntryBar *m_quickEntryBar = nullptr;
     QPushButton *m_undo = nullptr;
     QPushButton *m_redo = nullptr;

@@ -5,6 +5,7 @@
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
+#include "liveoutputdialog.h"
 #include "qtprint/qtext.h"
 #include "records/settingsfile.h"
 #include "records/userinterface.h"
@@ -140,6 +141,7 @@ void MainWindow::createOptionsMenu()
     m_optionsMenu->addSeparator();
     addAction(m_optionsMenu, "leagueOptions", "&League Options", [this] { showLeagueOptions(); });
     addAction(m_optionsMenu, "htmlOptions", "&HTML Options", [this] { showHtmlOptions(); });
+    addAction(m_optionsMenu, "liveOutput", "Li&ve Output...", [this] { showLiveOutput(); });
 
     QMenu *colors = m_optionsMenu->addMenu(QStringLiteral("&Colors"));
     colors->setObjectName(QStringLiteral("colorsMenu"));
@@ -336,6 +338,15 @@ void MainWindow::showHtmlOptions()
     m_ui.playSound(kClickSound);
     HtmlOptionsDialog dialog(m_settings.app.html, m_ui, installedFontFaces(), this);
     runDialog(dialog);
+}
+
+void MainWindow::showLiveOutput()
+{
+    m_ui.playSound(kClickSound);
+    LiveOutputDialog dialog(m_settings.app.live, m_ui, this);
+    // An open game is published at once to the folder chosen.
+    if (runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+        emit gameWindowRefreshRequested();
 }
 
 void MainWindow::showPrinterSetup()

@@ -125,6 +125,7 @@ private:
     void chooseTeamColor(bool home);
     void showLeagueOptions();
     void showHtmlOptions();
+    void showLiveOutput();
     void showPrinterSetup();
     void showAbout();
     void showHelp();

@@ -58,6 +58,7 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
 #endif
     addRecordCommand(app, context);
     addSimulateCommand(app, context);
+    addLiveCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -56,5 +56,6 @@ void addChartCommand(CLI::App &app, CliContext &context);
 #endif
 void addRecordCommand(CLI::App &app, CliContext &context);
 void addSimulateCommand(CLI::App &app, CliContext &context);
+void addLiveCommand(CLI::App &app, CliContext &context);
 
 } // namespace yardmark::cli

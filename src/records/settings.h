@@ -73,6 +73,14 @@ struct HtmlOptions {
     bool operator==(const HtmlOptions &) const = default;
 };
 
+/// The live page and feed the game window keeps up to date during a game.
+struct LiveOutputSettings {
+    std::string folder; ///< in the file system's encoding; empty: no live output
+    std::string title;  ///< the page's title; empty: the game's caption
+
+    bool operator==(const LiveOutputSettings &) const = default;
+};
+
 /// Window and display preferences kept beside the league options.
 struct AppSettings {
     WindowRect mainWindowRect;
@@ -83,6 +91,7 @@ struct AppSettings {
     ColorValue homeColor = colorValue(0, 0, 255);
     ColorValue visitorColor = colorValue(255, 0, 0);
     HtmlOptions html;
+    LiveOutputSettings live;
 
     bool operator==(const AppSettings &) const = default;
 };

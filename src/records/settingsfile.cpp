@@ -17,6 +17,10 @@ constexpr std::size_t kFirstLinesWidth = 199;
 constexpr std::size_t kHtmlLinesWidth = 79;
 // The font face starts at this character of line 26.
 constexpr std::size_t kFontFaceColumn = 34;
+// The live output lines after them hold a folder and a title from that column on.
+constexpr std::size_t kLiveLinesWidth = 299;
+constexpr const char *kLiveFolderLabel = "Live Output Folder:               ";
+constexpr const char *kLiveTitleLabel = "Live Output Title:                ";
 
 bool nextLine(std::istream &in, std::string &line, std::size_t width)
 {
@@ -138,6 +142,13 @@ void readSettings(std::istream &in, Settings &settings)
     htmlSize("HTML Body Font Size:              %d", html.htmlBodyFontSize);
     htmlSize("HTML Header Font Size:            %d", html.htmlHeaderFontSize);
 
+    // Written only once live output has been set up.
+    for (const auto &[label, target] :
+         {std::pair{kLiveFolderLabel, &app.live.folder}, std::pair{kLiveTitleLabel, &app.live.title}}) {
+        if (next(kLiveLinesWidth) && line.starts_with(label))
+            *target = line.substr(kFontFaceColumn);
+    }
+
     league.midfieldYardLine = midfieldFor(league.indoorField);
 }
 
@@ -191,6 +202,8 @@ void writeSettings(std::ostream &out, const Settings &settings)
     out << "HTML Font Face Name:              " << html.htmlFontFace << '\n';
     line("HTML Body Font Size:              %d\n", html.htmlBodyFontSize);
     line("HTML Header Font Size:            %d", html.htmlHeaderFontSize);
+    if (app.live != LiveOutputSettings{})
+        out << '\n' << kLiveFolderLabel << app.live.folder << '\n' << kLiveTitleLabel << app.live.title;
 }
 
 bool writeSettings(const std::filesystem::path &path, const Settings &settings)

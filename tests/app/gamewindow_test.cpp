@@ -25,7 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -371,6 +373,72 @@ TEST_F(GameWindowTest, QuickLinesUndoAndARecoveryCopyThatOutlivesACrash)
     click(*window, "quitGame");
     EXPECT_FALSE(std::filesystem::exists(recoveryPathFor(gameFile)));
     EXPECT_FALSE(lastGame(defaultStateDir()));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Options > Live Output points the game window at a folder: every change is
+// published there off the window's thread; a folder that goes away costs one
+// warning, and scoring goes on.
+TEST_F(GameWindowTest, PublishesTheLivePageAfterEveryPlayAndWarnsOnceWhenTheFolderIsGone)
+{
+    const std::string web = path("web");
+    std::filesystem::create_directories(web);
+    main.setDialogRunner([&](QDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Live Output"));
+        d.show();
+        QApplication::sendPostedEvents();
+        type(d, "folder", (web + "/missing").c_str());
+        type(d, "title", "Friday Night");
+        QTest::keyClick(&d, Qt::Key_Return); // refused: the dialog stays
+        EXPECT_TRUE(d.isVisible());
+        type(d, "folder", web.c_str());
+        QTest::keyClick(&d, Qt::Key_Return);
+        d.hide();
+        return d.result();
+    });
+    main.findChild<QAction *>(QStringLiteral("liveOutput"))->trigger();
+    ASSERT_EQ(mainUi.messages.size(), 1u);
+    EXPECT_EQ(mainUi.messages[0].caption, "Live Output");
+    EXPECT_EQ(settings.app.live, (LiveOutputSettings{web, "Friday Night"}));
+
+    GameWindow *window = open();
+    steps.push_back([](QDialog &d) {
+        click(d, "visitor");
+        click(d, "ok");
+    });
+    plays.push_back(Json::parse(R"({"kicker":"9","result":"touchback"})"));
+    steps.push_back([](QDialog &d) { QTest::keyClick(&d, Qt::Key_Return); }); // the clock, left empty
+    window->start();
+    auto *line = window->findChild<QLineEdit *>(QStringLiteral("quickEntry"));
+    const auto quick = [&](const char *text) {
+        QTest::keyClicks(line, QString::fromLatin1(text));
+        QTest::keyClick(line, Qt::Key_Return);
+        window->liveOutput().wait();
+        QApplication::processEvents(); // a warning from the writer arrives
+    };
+    quick("r 22 6");
+    Json feed = Json::parse(fileBytes(web + "/live.json"));
+    EXPECT_EQ(feed["title"], "Friday Night");
+    EXPECT_EQ(feed["playCount"], 2);
+    EXPECT_EQ(feed["lastPlays"][0]["text"], window->flow().playList().back());
+    EXPECT_NE(fileBytes(web + "/live.htm").find("<h1 id=\"title\">Friday Night</h1>"), std::string::npos);
+
+    std::filesystem::remove_all(web); // the network drive drops out
+    quick("r 22 3");
+    quick("r 22 2");
+    const auto warnings = [&] {
+        return std::count_if(asked.begin(), asked.end(), [](const std::string &a) { return a.starts_with("Live"); });
+    };
+    EXPECT_EQ(warnings(), 1);
+    EXPECT_EQ(main.currentGame()->playCount(), 4);
+    EXPECT_FALSE(std::filesystem::exists(web));
+    std::filesystem::create_directories(web); // back: the next play brings the page up to date
+    quick("r 22 1");
+    feed = Json::parse(fileBytes(web + "/live.json"));
+    EXPECT_EQ(feed["playCount"], 5);
+
+    answers.push_back(MessageAnswer::No);
+    click(*window, "quitGame");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -64,8 +64,9 @@ TEST_F(MainWindowTest, HasItsTitleAndMenus)
     EXPECT_EQ(top, (QStringList{"&File", "&Players", "&Options", "&Help"}));
     EXPECT_EQ(texts(window.fileMenu()),
               (QStringList{"&Team", "&Game", "&Print", "-", "Printer &Setup...", "-", "E&xit"}));
-    EXPECT_EQ(texts(window.optionsMenu()), (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "-",
-                                                        "&League Options", "&HTML Options", "&Colors", "&Wallpaper"}));
+    EXPECT_EQ(texts(window.optionsMenu()),
+              (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "-", "&League Options",
+                           "&HTML Options", "Li&ve Output...", "&Colors", "&Wallpaper"}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("colorsMenu"))),
               (QStringList{"&Home Color ...", "&Visitor Color ..."}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("wallpaperMenu"))),

@@ -42,6 +42,7 @@ Settings changedSettings()
     s.app.html.htmlFontFace = "Times New Roman";
     s.app.html.htmlBodyFontSize = 2;
     s.app.html.htmlHeaderFontSize = 20;
+    s.app.live = {"/media/press box/live", "Tigers & Bears \x96 Homecoming"};
     return s;
 }
 

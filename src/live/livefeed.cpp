@@ -1,0 +1,220 @@
+#include "livefeed.h"
+
+#include "chartsvg.h"
+#include "gameflow/fielddisplay.h"
+#include "gameflow/gamerules.h"
+#include "records/atomicfile.h"
+#include "records/text.h"
+#include "reports/html.h"
+#include "stats/gamesummary.h"
+#include "stats/scoregrid.h"
+#include "stats/scoringsummary.h"
+#include "vocabulary/narration.h"
+#include "vocabulary/spots.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace yardmark {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string utf8(std::string_view cp1252)
+{
+    return cp1252ToUtf8(cp1252);
+}
+
+const char *side(bool home)
+{
+    return home ? "home" : "visitor";
+}
+
+std::string trimmed(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string isoTime(const DateTime &t)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+std::string ordinal(int n)
+{
+    static constexpr const char *kSuffixes[] = {"th", "st", "nd", "rd"};
+    const int lastTwo = n % 100;
+    const int last = n % 10;
+    const char *suffix = (lastTwo >= 11 && lastTwo <= 13) || last > 3 || last < 0 ? "th" : kSuffixes[last];
+    return std::to_string(n) + suffix;
+}
+
+Json teamJson(const Game &game, const GameSituation &situation, const Settings &settings, bool home)
+{
+    const int used = timeOutsUsed(game, home, situation.quarter);
+    return Json{{"name", utf8(teamName(game, home))},
+                {"color", "#" + colorText(home ? settings.app.homeColor : settings.app.visitorColor)},
+                {"score", home ? game.homeScore : game.visitorScore},
+                {"timeOutsLeft", std::max(0, settings.league.timeOutsPerHalf - used)}};
+}
+
+Json situationJson(const Game &game, const GameSituation &s, const LeagueOptions &league)
+{
+    const std::string offense = utf8(teamName(game, s.homeHasBall));
+    std::string downText;
+    if (game.kickoffPending) {
+        downText = "Kickoff";
+    } else if (game.tryPending) {
+        downText = "Try";
+    } else {
+        const int toGoal = 2 * league.midfieldYardLine - distanceFromOwnGoal(s.ballSpot, s.homeHasBall, league);
+        downText = ordinal(s.down + 1) + " & " + (s.toGo >= toGoal ? std::string("Goal") : std::to_string(s.toGo));
+    }
+    const bool midfield = s.ballSpot.yardLine == league.midfieldYardLine;
+    const std::string ballOnText =
+        midfield ? "Ball on the " + std::to_string(s.ballSpot.yardLine)
+                 : "Ball on " + utf8(teamName(game, s.ballSpot.homeSide)) + " " + std::to_string(s.ballSpot.yardLine);
+    return Json{{"quarter", s.quarter + 1},
+                {"period", periodText(s.quarter)},
+                {"down", s.down + 1},
+                {"toGo", s.toGo},
+                {"ballOn", Json{{"yardLine", s.ballSpot.yardLine}, {"side", side(s.ballSpot.homeSide)}}},
+                {"possession", side(s.homeHasBall)},
+                {"tryPending", game.tryPending},
+                {"kickoffPending", game.kickoffPending},
+                {"downText", downText},
+                {"ballOnText", ballOnText},
+                {"possessionText", offense + (game.kickoffPending ? " kicks off" : " ball")}};
+}
+
+Json scoreByQuarterJson(const Game &game, const LeagueOptions &league)
+{
+    const ScoreGrid grid = scoreByQuarter(game, league);
+    Json periods = Json::array();
+    for (const char *heading : kScoreGridHeadings)
+        periods.push_back(heading);
+    return Json{{"periods", periods},
+                {"home", Json(std::vector<std::string>(grid.home.begin(), grid.home.end()))},
+                {"visitor", Json(std::vector<std::string>(grid.visitor.begin(), grid.visitor.end()))}};
+}
+
+Json lastPlaysJson(const Game &game, const LeagueOptions &league)
+{
+    Json plays = Json::array();
+    const int count = game.playCount();
+    for (int i = count - 1; i >= std::max(0, count - kLivePlaysShown); --i) {
+        plays.push_back(Json{{"number", i + 1},
+                             {"text", utf8(narratePlay(game.plays[static_cast<std::size_t>(i)], game.info, league))}});
+    }
+    return plays;
+}
+
+Json scoringJson(const Game &game, const LeagueOptions &league)
+{
+    Json lines = Json::array();
+    for (const ScoringLine &line : scoringLines(game, league)) {
+        const PlayRecord &play = game.plays.at(static_cast<std::size_t>(line.playIndex));
+        lines.push_back(Json{{"team", side(line.homeTeam)},
+                             {"period", periodText(play.quarter)},
+                             {"try", line.isTry},
+                             {"plays", line.plays},
+                             {"yards", line.yards},
+                             {"text", utf8(scoringLineText(line))}});
+    }
+    return lines;
+}
+
+Json summaryJson(const Game &game, const LeagueOptions &league)
+{
+    Json labels = Json::array();
+    std::string_view all = kGameSummaryLabels;
+    while (!all.empty()) {
+        const std::size_t end = all.find('\n');
+        labels.push_back(std::string(all.substr(0, end)));
+        all.remove_prefix(end == std::string_view::npos ? all.size() : end + 1);
+    }
+    const QuarterRange range = summaryPeriodRange(game, SummaryPeriod::Game);
+    const auto values = [&](bool home) {
+        Json list = Json::array();
+        for (const std::string &value :
+             gameSummaryValues(computeGameTeamStats(game, home, range.first, range.last, league)))
+            list.push_back(utf8(trimmed(value)));
+        return list;
+    };
+    return Json{{"labels", labels}, {"home", values(true)}, {"visitor", values(false)}};
+}
+
+Json driveChartJson(const Game &game, const GameSituation &s, const Settings &settings)
+{
+    const DriveChart chart = driveChart(game, s.quarter, s.ballSpot, s.homeOnLeft, settings.league,
+                                        {settings.app.homeColor, settings.app.visitorColor});
+    const std::string title = "Drive chart, " + periodText(s.quarter);
+    return Json{{"quarter", s.quarter + 1}, {"title", title}, {"svg", driveChartSvg(chart, title)}};
+}
+
+} // namespace
+
+GameSituation openedSituation(Game &game, const LeagueOptions &league)
+{
+    GameSituation s;
+    if (!game.plays.empty()) {
+        const PlayRecord &last = game.plays.back();
+        s.quarter = game.savedQuarter;
+        s.down = last.downAfter;
+        s.homeHasBall = last.homeHasBall;
+        s.toGo = last.toGoAfter;
+        s.ballSpot = game.savedBallSpot;
+        applyPlayOutcome(last, s, game, league);
+    }
+    // No play yet, or saved at half time: a kickoff is due.
+    if (game.plays.empty() || (s.quarter == 2 && noPlayFromQuarter(game, 2))) {
+        s.down = 0;
+        s.toGo = 10;
+        s.ballSpot.yardLine = league.kickoffYardLine;
+        s.ballSpot.homeSide = s.homeHasBall;
+        game.tryPending = false;
+        game.kickoffPending = true;
+    }
+    return s;
+}
+
+nlohmann::ordered_json liveFeed(const Game &game, const GameSituation &situation, const Settings &settings,
+                                std::string_view title, const DateTime &now)
+{
+    const std::string caption = teamName(game, true) + " Versus " + teamName(game, false);
+    return Json{{"format", kLiveFeedFormat},
+                {"version", kLiveFeedVersion},
+                {"title", utf8(title.empty() ? std::string_view(caption) : title)},
+                {"updated", isoTime(now)},
+                {"playCount", game.playCount()},
+                {"teams", Json{{"home", teamJson(game, situation, settings, true)},
+                               {"visitor", teamJson(game, situation, settings, false)}}},
+                {"scoreByQuarter", scoreByQuarterJson(game, settings.league)},
+                {"situation", situationJson(game, situation, settings.league)},
+                {"lastPlays", lastPlaysJson(game, settings.league)},
+                {"scoring", scoringJson(game, settings.league)},
+                {"summary", summaryJson(game, settings.league)},
+                {"driveChart", driveChartJson(game, situation, settings)}};
+}
+
+LiveFiles liveFiles(const Game &game, const GameSituation &situation, const Settings &settings, std::string_view title,
+                    const DateTime &now)
+{
+    const Json feed = liveFeed(game, situation, settings, title, now);
+    return {feed.dump(2) + '\n', livePage(feed)};
+}
+
+bool writeLiveFiles(const std::filesystem::path &folder, const LiveFiles &files)
+{
+    // The feed first: a page is never newer than the feed it reads.
+    const bool feed = writeFileAtomically(folder / kLiveFeedFile, files.feed);
+    const bool page = writeFileAtomically(folder / kLivePageFile, files.page);
+    return feed && page;
+}
+
+} // namespace yardmark
