@@ -21,6 +21,7 @@
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
+#include "liveoutputdialog.h"
 #include "personalinfodialog.h"
 #include "playdialogs.h"
 #include "playerdialogs.h"
@@ -467,6 +468,13 @@ int main(int argc, char **argv)
          showDialog<QDialog>(
              dialog,
              [&] { return new HtmlOptionsDialog(program.settings().app.html, program.ui(), installedFontFaces()); }),
+         [&] { dialog.reset(); }},
+        {"live-output", showDialog<QDialog>(dialog,
+                                            [&] {
+                                                static LiveOutputSettings sample{"/srv/www/football/live",
+                                                                                 "Homecoming: Riverton at Ironwood"};
+                                                return new LiveOutputDialog(sample, program.ui());
+                                            }),
          [&] { dialog.reset(); }},
         {"about", showDialog<QDialog>(dialog, [] { return new AboutDialog; }), [&] { dialog.reset(); }},
         {"date-picker",

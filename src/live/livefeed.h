@@ -14,7 +14,8 @@
 // The live output of a game: `live.json`, a feed with everything a web site
 // or a scoreboard needs, and `live.htm`, a page for phones that shows the
 // feed and reads it again every few seconds. Both are rewritten after every
-// change to the game; docs/live-output.md describes the feed field by field.
+// change to the game. The user guide (docs/help/live.html) describes the feed
+// field by field; docs/live-output.schema.json is its JSON Schema.
 
 namespace yardmark {
 

@@ -120,6 +120,7 @@ TEST(SettingsFileTest, AnOlderFileOfTwentyLinesKeepsTheHtmlDefaults)
         cut = text.find('\n', cut) + 1;
     const Settings read = readBack(text.substr(0, cut));
     changed.app.html = HtmlOptions{};
+    changed.app.live = LiveOutputSettings{};
     EXPECT_EQ(read, changed);
 }
 
