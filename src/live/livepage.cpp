@@ -24,6 +24,7 @@ body { margin: 0 auto; max-width: 46rem; padding: 0.75rem; font: 16px/1.4 system
 h1 { font-size: 1.3rem; margin: 0; }
 h2 { font-size: 1.05rem; margin: 1.2rem 0 0.4rem; border-bottom: 1px solid var(--line); }
 .updated { margin: 0.1rem 0 0.6rem; color: var(--muted); font-size: 0.85rem; }
+.updated.stale::after { content: " \2014  not reachable, trying again"; color: #b3261e; }
 table { border-collapse: collapse; width: 100%; }
 th, td { padding: 0.25rem 0.4rem; text-align: left; }
 .scoreboard { background: #111; color: #fff; border-radius: 0.5rem; overflow: hidden; }
@@ -100,8 +101,11 @@ constexpr const char *kScript = R"(
   const poll = () => {
     fetch('live.json?t=' + Date.now(), { cache: 'no-store' })
       .then((r) => { if (!r.ok) throw new Error(String(r.status)); return r.json(); })
-      .then((d) => { if (d.format === 'yardmark-live' && d.version === VERSION) render(d); })
-      .catch(() => {});
+      .then((d) => {
+        if (d.format === 'yardmark-live' && d.version === VERSION) render(d);
+        el('updated').parentElement.classList.remove('stale');
+      })
+      .catch(() => { el('updated').parentElement.classList.add('stale'); });
   };
   setInterval(poll, SECONDS * 1000);
 })();

@@ -85,7 +85,8 @@ std::string browserDom(const std::filesystem::path &dir, const std::string &url,
 {
     const int code =
         runClean(dir, std::string("timeout 120 ") + kChromium +
-                          " --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir=profile"
+                          " --headless --no-sandbox --disable-gpu --disable-dev-shm-usage --no-first-run"
+                          " --user-data-dir=profile"
                           " --virtual-time-budget=" +
                           std::to_string(seconds * 1000) + " --dump-dom '" + url + "' >dom.html 2>chromium.log");
     EXPECT_EQ(code, 0) << readText(dir / "chromium.log");
@@ -187,6 +188,10 @@ TEST_F(LivePageTest, TheBrowserShowsTheGameAndFollowsTheFeed)
     EXPECT_EQ(shown(dom, "plays"), lastLine(runCliBinary({"narrate", "game.gam"}, dir).out));
     EXPECT_EQ(shown(dom, "down"), "Try");
     EXPECT_NE(shown(dom, "scoring").find("Tigers & Co"), std::string::npos);
+
+    // The feed cannot be reached: the page says its time is not current.
+    std::filesystem::remove(dir / "web" / "live.json");
+    EXPECT_NE(browserDom(dir, server.url("web/live.htm"), 6).find("class=\"updated stale\""), std::string::npos);
 }
 
 TEST_F(LivePageTest, TheFeedFollowsItsPublishedSchema)
