@@ -3,7 +3,6 @@
 #include "records/text.h"
 #include "reports/html.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
