@@ -257,7 +257,7 @@ void ScheduleWindow::showTitle()
 void ScheduleWindow::showList()
 {
     const GameLoader load = gameFileLoader();
-    std::vector<const ScheduleEntry *> missing;
+    std::vector<std::string> missing;
     {
         const QSignalBlocker quiet(m_list);
         m_list->clear();
@@ -272,16 +272,15 @@ void ScheduleWindow::showList()
             item->setToolTip(static_cast<int>(ScheduleColumn::GameFile), toQString(row.gameFile));
             item->setToolTip(static_cast<int>(ScheduleColumn::Note), toQString(row.note));
             if (found == RecordedGame::Missing && m_warnedMissing.insert(entry.gameFile).second)
-                missing.push_back(&entry);
+                missing.push_back(entry.gameFile);
         }
         if (QTreeWidgetItem *selected = m_list->topLevelItem(m_editor.selected))
             m_list->setCurrentItem(selected);
     }
-    // Each game file that cannot be found is named once: the event keeps it.
-    for (const ScheduleEntry *entry : missing) {
+    // Each game file that cannot be found is named once, all in one message.
+    if (!missing.empty()) {
         m_ui.playSound(kLoadFailedSound);
-        m_ui.message(missingFileText("game", entry->gameFile), kMissingGameCaption, MessageButtons::Ok,
-                     MessageIcon::Warning);
+        m_ui.message(missingFilesText("game", missing), kMissingGameCaption, MessageButtons::Ok, MessageIcon::Warning);
     }
 }
 
@@ -357,7 +356,7 @@ void ScheduleWindow::teamEditor(ScheduleSide side)
     team.rosterOnly = false;
     if (!path.empty() && !movedTeamLoader(teamFileLoader())(path, team)) {
         m_ui.playSound(kLoadFailedSound);
-        m_ui.message(missingFileText("team", path), kCannotLoadTeam.caption, MessageButtons::Ok, MessageIcon::Warning);
+        m_ui.message(missingFileText("team", path), kMissingGameCaption, MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     const DialogContext dialogContext{m_ui, m_context.settings.app.html, m_context.printer, m_context.runDialog};
@@ -421,7 +420,7 @@ void ScheduleWindow::launchGame()
         if (const std::string missing = missingEventTeamFile(m_editor, movedTeamLoader(teamFileLoader()));
             !missing.empty()) {
             m_ui.playSound(kLoadFailedSound);
-            m_ui.message(missingFileText("team", missing), kCannotLoadTeam.caption, MessageButtons::Ok,
+            m_ui.message(missingFileText("team", missing), kMissingGameCaption, MessageButtons::Ok,
                          MessageIcon::Warning);
             return;
         }

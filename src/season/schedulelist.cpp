@@ -95,21 +95,26 @@ ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, 
     return row;
 }
 
-std::string missingFileText(std::string_view what, std::string_view path)
+std::string missingFilesText(std::string_view what, const std::vector<std::string> &paths)
 {
+    constexpr std::size_t kListed = 8;
     std::string text = "Can't load ";
     text += what;
-    text += " \"";
-    text += path;
-    text += "\".";
-    const std::string_view name = lastPathComponent(path);
-    if (!name.empty() && name != path) {
-        text += "\nIt is not in the working directory as \"";
-        text += name;
-        text += "\" either.";
-    }
-    text += "\nThe event keeps it: put the file back and it is found again.";
+    text += "!\n";
+    for (std::size_t i = 0; i < paths.size() && i < kListed; ++i)
+        text += "\n" + paths[i];
+    if (paths.size() > kListed)
+        text += "\n... and " + std::to_string(paths.size() - kListed) + " more";
+    text += paths.size() == 1 ? "\n\nIt is not in the working directory either. The event keeps it: put the file "
+                                "back and it is found again."
+                              : "\n\nThey are not in the working directory either. The events keep them: put the "
+                                "files back and they are found again.";
     return text;
+}
+
+std::string missingFileText(std::string_view what, const std::string &path)
+{
+    return missingFilesText(what, {path});
 }
 
 std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing)

@@ -67,9 +67,12 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
 /// put back is found again.
 ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
 
-/// The message about a file an event names that cannot be loaded: the
-/// file's path and where else it was looked for.
-std::string missingFileText(std::string_view what, std::string_view path);
+/// The message about files events name that cannot be loaded, found neither
+/// at their paths nor in the working directory: "Can't load game!" (or
+/// team), the paths (the first eight and how many more) and that the events
+/// keep them.
+std::string missingFilesText(std::string_view what, const std::vector<std::string> &paths);
+std::string missingFileText(std::string_view what, const std::string &path);
 
 /// Every row of the list; `missing` receives the indexes whose game file was
 /// cleared, one warning each.

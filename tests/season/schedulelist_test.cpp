@@ -149,11 +149,13 @@ TEST(ScheduleListTest, TheEditorsRowKeepsAMissingGamesEventWhole)
     EXPECT_EQ(found, RecordedGame::Missing);
     EXPECT_EQ((std::vector<std::string>{row.home, row.visitor, row.gameFile}),
               (std::vector<std::string>{"Entry Home", "Entry Visitor", "C:\\Games\\lost.gam"}));
-    EXPECT_EQ(missingFileText("game", entry.gameFile),
-              "Can't load game \"C:\\Games\\lost.gam\".\nIt is not in the working directory as \"lost.gam\" "
-              "either.\nThe event keeps it: put the file back and it is found again.");
     EXPECT_EQ(missingFileText("team", "hawks.tem"),
-              "Can't load team \"hawks.tem\".\nThe event keeps it: put the file back and it is found again.");
+              "Can't load team!\n\nhawks.tem\n\nIt is not in the working directory either. The event keeps it: put "
+              "the file back and it is found again.");
+    const std::vector<std::string> lost{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    EXPECT_EQ(missingFilesText("game", lost),
+              "Can't load game!\n\n1\n2\n3\n4\n5\n6\n7\n8\n... and 2 more\n\nThey are not in the working "
+              "directory either. The events keep them: put the files back and they are found again.");
     games.games["lost.gam"] = {"Game Home", "Game Visitor"};
     EXPECT_EQ(keptScheduleRow(entry, games.loader(), found).home, "Game Home");
     EXPECT_EQ(found, RecordedGame::FoundInWorkingDirectory);
