@@ -359,7 +359,8 @@ void ScheduleWindow::teamEditor(ScheduleSide side)
         m_ui.message(missingFileText("team", path), kMissingGameCaption, MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    const DialogContext dialogContext{m_ui, m_context.settings.app.html, m_context.printer, m_context.runDialog};
+    const DialogContext dialogContext{m_ui, m_context.settings.app.html, m_context.printer,
+                                      [this](QDialog &nested) { return m_context.run(nested); }};
     TeamDialog dialog(team, dialogContext, this);
     if (m_context.run(dialog) != QDialog::Accepted)
         return;
