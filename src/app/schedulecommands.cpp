@@ -100,8 +100,12 @@ void ScheduleCommands::editSchedule()
 
 bool ScheduleCommands::openScheduleFile(const std::string &path)
 {
-    if (m_window.gameInProgress())
+    if (m_window.gameInProgress()) {
+        // Handed over by the file manager while a game is being recorded.
+        warn("A game is being recorded: quit the game window first, then open the schedule.\n" + path,
+             "Game in Progress", kWarningSound);
         return false;
+    }
     Schedule schedule;
     if (loadSchedule(path, schedule) != ScheduleLoadResult::Loaded) {
         // Shown empty, the damaged file would be saved over when the editor closes.

@@ -251,6 +251,8 @@ TEST_F(ScheduleWindowTest, EditsTheSeasonAndCreatesAGameFromAnEvent)
     EXPECT_EQ(started->info.fieldName, "Soldier Field");
     EXPECT_EQ(started->info.gameDay, 12);
     EXPECT_FALSE(child<QAction>(window, "editSchedule")->isEnabled()) << "not while the game is played";
+    window.openFile(QString::fromStdString(path("season.sch")));
+    EXPECT_EQ(ui.messages.back().caption, "Game in Progress");
     Schedule saved;
     ASSERT_EQ(loadSchedule(path("season.sch"), saved), ScheduleLoadResult::Loaded);
     EXPECT_EQ(saved.entries.at(1).gameFile, path("week1.gam"));
@@ -268,6 +270,7 @@ TEST_F(ScheduleWindowTest, EditsTheSeasonAndCreatesAGameFromAnEvent)
     EXPECT_EQ(ui.messages.back().text, "Edit Team by Selecting Game Edit Button");
     EXPECT_EQ(ui.sounds.back(), kClickSound);
     EXPECT_EQ(std::count(ui.sounds.begin(), ui.sounds.end(), kLoadFailedSound), 1);
+    EXPECT_EQ(std::count(ui.sounds.begin(), ui.sounds.end(), kWarningSound), 1);
 }
 
 // A damaged schedule is refused and left alone; an event whose game file is
