@@ -8,7 +8,7 @@ JOBS        ?= $(shell nproc)
 SAMPLE_DIR  ?= build/sample-season
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap configure-test configure-release test run bench fuzz screenshots clean
+.PHONY: all bootstrap configure-test configure-release test run bench fuzz screenshots clean windows-test
 
 all: run-build
 
@@ -26,6 +26,23 @@ configure-release: bootstrap
 test: configure-test
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 	cd $(BUILD_TEST) && ctest --output-on-failure -j $(JOBS)
+	@if $(WINDOWS_TOOLS); then $(MAKE) --no-print-directory windows-test; \
+	 else echo "MinGW-w64 or Wine missing: the Windows build is not checked"; fi
+
+# The libraries without Qt, yardmark-cli and their tests cross-built for
+# Windows with MinGW-w64 and run under Wine; yardmark-cli.exe must also write
+# the same bytes as the Linux one over a simulated season of SEASON_GAMES games.
+BUILD_WIN     ?= build/windows
+SEASON_GAMES  ?= 200
+WINDOWS_TOOLS := command -v x86_64-w64-mingw32-g++-posix >/dev/null && \
+                 { command -v wine64 || test -x /usr/lib/wine/wine64; } >/dev/null
+windows-test: configure-test
+	cmake --build $(BUILD_TEST) -j $(JOBS) --target yardmark-cli
+	@cmake -S . -B $(BUILD_WIN) $(GENERATOR) --toolchain cmake/mingw-w64-x86_64.cmake \
+	    -DYARDMARK_BUILD_APP=OFF -DYARDMARK_WERROR=ON -DYARDMARK_SAME_BYTES_GAMES=$(SEASON_GAMES) \
+	    -DYARDMARK_NATIVE_CLI=$(abspath $(BUILD_TEST))/src/cli/yardmark-cli >/dev/null
+	cmake --build $(BUILD_WIN) -j $(JOBS)
+	cd $(BUILD_WIN) && ctest --output-on-failure -j $(JOBS)
 
 run-build: configure-release
 	cmake --build $(BUILD_REL) -j $(JOBS)

@@ -39,6 +39,9 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
     CLI::App app{"Football Yardmark on the command line: reports, exports, conversions, scorer's scripts and a "
                  "season simulator.",
                  "yardmark-cli"};
+    // Options start with "-" on every system, so that "/games/week1.gam" is a
+    // file on Windows too, as on Linux (CLI11 would take it for an option there).
+    app.allow_windows_style_options(false);
     app.require_subcommand(1);
     app.fallthrough();
     CliContext context;

@@ -1,13 +1,122 @@
 #include "atomicfile.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <algorithm>
 #include <string>
+
+#ifdef _WIN32
+#include <atomic>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace yardmark {
+
+#ifdef _WIN32
+
+namespace {
+
+// A temporary file beside `path` that did not exist before, open for writing.
+HANDLE createTemporaryBeside(const std::filesystem::path &path, std::filesystem::path &temp)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // A leftover of a crashed run may hold a name; CREATE_NEW then fails and the next one is tried.
+        temp = path;
+        temp += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter.fetch_add(1)) + L".tmp";
+        const HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                        nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool writeAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
+{
+    std::filesystem::path temp;
+    const HANDLE file = createTemporaryBeside(path, temp);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
+    const bool closed = CloseHandle(file);
+    // Replaces the old file in one step; the rename reaches the disk before it returns.
+    if (written && closed &&
+        MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temp.c_str());
+    return false;
+}
+
+std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::vector<std::uint8_t> &buffer,
+                                        std::size_t maxSize)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    // As below: one byte more than the size, so that the end is seen at once.
+    constexpr std::size_t kChunk = 65536;
+    std::size_t expected = kChunk;
+    LARGE_INTEGER size{};
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+        if (static_cast<std::uint64_t>(size.QuadPart) > maxSize) {
+            CloseHandle(file);
+            return std::nullopt;
+        }
+        expected = static_cast<std::size_t>(size.QuadPart) + 1;
+    }
+    if (buffer.size() < expected)
+        buffer.resize(expected);
+    std::size_t got = 0;
+    bool failed = false;
+    for (;;) {
+        if (got == buffer.size()) {
+            if (got > maxSize) {
+                failed = true;
+                break;
+            }
+            buffer.resize(got + std::min(std::max(got, kChunk), maxSize - got) + 1);
+        }
+        DWORD n = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - got, 1U << 30));
+        if (!ReadFile(file, buffer.data() + got, wanted, &n, nullptr)) {
+            failed = true;
+            break;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    CloseHandle(file);
+    if (failed || got > maxSize)
+        return std::nullopt;
+    return got;
+}
+
+#else
+
 namespace {
 
 bool writeAll(int fd, std::string_view bytes)
@@ -44,11 +153,6 @@ bool writeFileAtomically(const std::filesystem::path &path, std::string_view byt
     }
     std::filesystem::remove(temp, error);
     return false;
-}
-
-bool writeFileAtomically(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
-{
-    return writeFileAtomically(path, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
 std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::vector<std::uint8_t> &buffer,
@@ -98,6 +202,13 @@ std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::
     if (failed || got > maxSize)
         return std::nullopt;
     return got;
+}
+
+#endif
+
+bool writeFileAtomically(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
+{
+    return writeFileAtomically(path, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
 bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes, std::size_t maxSize)

@@ -13,6 +13,26 @@ DateTime fromTm(const std::tm &t)
     return DateTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
+// The thread-safe conversions: POSIX and the Windows C runtime name them and
+// order their arguments differently.
+void toUtc(std::time_t seconds, std::tm &t)
+{
+#ifdef _WIN32
+    gmtime_s(&t, &seconds);
+#else
+    gmtime_r(&seconds, &t);
+#endif
+}
+
+void toLocal(std::time_t seconds, std::tm &t)
+{
+#ifdef _WIN32
+    localtime_s(&t, &seconds);
+#else
+    localtime_r(&seconds, &t);
+#endif
+}
+
 std::optional<std::time_t> sourceDateEpoch()
 {
     const char *text = std::getenv("SOURCE_DATE_EPOCH");
@@ -31,7 +51,7 @@ std::optional<std::time_t> sourceDateEpoch()
 DateTime dateTimeFromEpochUtc(std::time_t seconds)
 {
     std::tm t{};
-    gmtime_r(&seconds, &t);
+    toUtc(seconds, t);
     return fromTm(t);
 }
 
@@ -43,7 +63,7 @@ DateTime currentDateTime()
         return dateTimeFromEpochUtc(*epoch);
     const std::time_t now = std::time(nullptr);
     std::tm t{};
-    localtime_r(&now, &t);
+    toLocal(now, t);
     return fromTm(t);
 }
 

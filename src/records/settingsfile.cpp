@@ -223,12 +223,20 @@ std::filesystem::path settingsFilePath(const std::filesystem::path &startDirecto
     if (std::filesystem::exists(local, error))
         return local;
     std::filesystem::path config;
+#ifdef _WIN32
+    // The user's roaming application data, read as wide text so that any name works.
+    if (const wchar_t *appData = _wgetenv(L"APPDATA"); appData && *appData)
+        config = appData;
+    else
+        return local;
+#else
     if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
         config = xdg;
     else if (const char *home = std::getenv("HOME"); home && *home)
         config = std::filesystem::path(home) / ".config";
     else
         return local;
+#endif
     return config / "yardmark" / kSettingsFileName;
 }
 

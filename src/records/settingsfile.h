@@ -29,7 +29,7 @@ bool writeSettings(const std::filesystem::path &path, const Settings &settings);
 
 /// Where the settings live: "yardmark.ini" in the start directory when one is
 /// there, otherwise $XDG_CONFIG_HOME/yardmark/yardmark.ini (by default under
-/// ~/.config).
+/// ~/.config); on Windows %APPDATA%\yardmark\yardmark.ini.
 std::filesystem::path settingsFilePath(const std::filesystem::path &startDirectory);
 
 } // namespace yardmark

@@ -25,7 +25,9 @@ ExportFormat exportFormatFor(std::string_view path, ExportFormat chosenType)
 
 bool exportToFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer)
 {
-    std::ofstream out(path, appending ? std::ios::out | std::ios::app : std::ios::out | std::ios::trunc);
+    // Binary, so that an export holds the same bytes on every system.
+    const auto mode = std::ios::out | std::ios::binary | (appending ? std::ios::app : std::ios::trunc);
+    std::ofstream out(path, mode);
     if (!out)
         return false;
     if (appending)

@@ -3,12 +3,23 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace yardmark::testing {
 namespace {
 
+#ifdef _WIN32
+// cmd.exe quoting; the tests pass no double quotes inside arguments.
+std::string quoted(const std::string &arg)
+{
+    return '"' + arg + '"';
+}
+#else
 std::string quoted(const std::string &arg)
 {
     std::string q = "'";
@@ -20,6 +31,7 @@ std::string quoted(const std::string &arg)
     }
     return q + "'";
 }
+#endif
 
 } // namespace
 
@@ -41,6 +53,32 @@ std::filesystem::path freshDirectory(const std::string &name)
     return dir;
 }
 
+#ifdef _WIN32
+CliRun runCliBinary(const std::vector<std::string> &args, const std::filesystem::path &workDir)
+{
+    // The folder may lie on another drive than the program, so the program goes by its full name.
+    std::string command = "cd /d " + quoted(workDir.string()) + " && " +
+                          quoted(std::filesystem::absolute(YARDMARK_CLI_BINARY).string());
+    for (const std::string &arg : args)
+        command += " " + quoted(arg);
+    const auto outPath = workDir / ".stdout";
+    const auto errPath = workDir / ".stderr";
+    command += " >" + quoted(outPath.string()) + " 2>" + quoted(errPath.string()) + " <NUL";
+    // The child inherits the fixed "now"; this process gets its own back afterwards.
+    const char *oldEpoch = std::getenv("SOURCE_DATE_EPOCH");
+    const std::string keptEpoch = oldEpoch ? oldEpoch : "";
+    _putenv_s("SOURCE_DATE_EPOCH", "1700000000");
+    const int status = std::system(command.c_str());
+    _putenv_s("SOURCE_DATE_EPOCH", keptEpoch.c_str());
+    CliRun run;
+    run.exitCode = status;
+    run.out = readText(outPath);
+    run.err = readText(errPath);
+    std::filesystem::remove(outPath);
+    std::filesystem::remove(errPath);
+    return run;
+}
+#else
 CliRun runCliBinary(const std::vector<std::string> &args, const std::filesystem::path &workDir)
 {
     std::string command = "cd " + quoted(workDir.string()) + " && SOURCE_DATE_EPOCH=1700000000 " +
@@ -59,5 +97,6 @@ CliRun runCliBinary(const std::vector<std::string> &args, const std::filesystem:
     std::filesystem::remove(errPath);
     return run;
 }
+#endif
 
 } // namespace yardmark::testing

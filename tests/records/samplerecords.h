@@ -5,6 +5,7 @@
 
 #include "records/game.h"
 #include "records/team.h"
+#include "support/tempfolder.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -130,8 +131,7 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "yardmark-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
+        m_path = makeTempFolder("yardmark-test-");
     }
     ~TempDir()
     {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -194,11 +195,20 @@ TEST(SettingsFileTest, TheFileLivesInTheStartDirectoryWhenOneIsThere)
     const auto dir = std::filesystem::temp_directory_path() / ("yardmark-settings-where-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "start");
+#ifdef _WIN32
+    const std::string oldAppData = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
+    _putenv_s("APPDATA", (dir / "config").string().c_str());
+#else
     setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+#endif
     EXPECT_EQ(settingsFilePath(dir / "start"), dir / "config" / "yardmark" / "yardmark.ini");
     std::ofstream(dir / "start" / "yardmark.ini") << "";
     EXPECT_EQ(settingsFilePath(dir / "start"), dir / "start" / "yardmark.ini");
+#ifdef _WIN32
+    _putenv_s("APPDATA", oldAppData.c_str());
+#else
     unsetenv("XDG_CONFIG_HOME");
+#endif
     std::filesystem::remove_all(dir);
 }
 

@@ -3,6 +3,7 @@
 #include "records/roster.h"
 #include "records/teamfile.h"
 #include "reports/html.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -282,9 +283,8 @@ class TeamExportFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "yardmark-teamexport-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        m_dir = testing::makeTempFolder("yardmark-teamexport-");
+        ASSERT_FALSE(m_dir.empty());
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string file(const char *name) const { return (m_dir / name).string(); }
