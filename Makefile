@@ -33,7 +33,7 @@ test: configure-test
 # Windows with MinGW-w64 and run under Wine; yardmark-cli.exe must also write
 # the same bytes as the Linux one over a simulated season of SEASON_GAMES games.
 BUILD_WIN     ?= build/windows
-SEASON_GAMES  ?= 200
+SEASON_GAMES  ?= 100
 WINDOWS_TOOLS := command -v x86_64-w64-mingw32-g++-posix >/dev/null && \
                  { command -v wine64 || test -x /usr/lib/wine/wine64; } >/dev/null
 windows-test: configure-test

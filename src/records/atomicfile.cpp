@@ -8,7 +8,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #else
 #include <cerrno>
@@ -18,6 +20,45 @@
 #endif
 
 namespace yardmark {
+
+namespace {
+
+// Reads an open file to its end into `buffer` (kept, and grown, across
+// calls) with `read(data, size)`, which gives the bytes read, 0 at the end or
+// -1 on failure. `knownSize` is the size of a regular file: one byte more is
+// asked for, so that the end is seen at once. A device or a file without a
+// size is read in chunks, and refused once it passes the limit instead of
+// filling the memory.
+template <typename Read>
+std::optional<std::size_t> readToEnd(std::optional<std::uint64_t> knownSize, std::vector<std::uint8_t> &buffer,
+                                     std::size_t maxSize, Read read)
+{
+    constexpr std::size_t kChunk = 65536;
+    if (knownSize && *knownSize > maxSize)
+        return std::nullopt;
+    const std::size_t expected = knownSize ? static_cast<std::size_t>(*knownSize) + 1 : kChunk;
+    if (buffer.size() < expected)
+        buffer.resize(expected);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == buffer.size()) {
+            if (got > maxSize)
+                return std::nullopt;
+            buffer.resize(got + std::min(std::max(got, kChunk), maxSize - got) + 1);
+        }
+        const long long n = read(buffer.data() + got, buffer.size() - got);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    if (got > maxSize)
+        return std::nullopt;
+    return got;
+}
+
+} // namespace
 
 #ifdef _WIN32
 
@@ -76,42 +117,16 @@ std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    // As below: one byte more than the size, so that the end is seen at once.
-    constexpr std::size_t kChunk = 65536;
-    std::size_t expected = kChunk;
+    std::optional<std::uint64_t> knownSize;
     LARGE_INTEGER size{};
-    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0) {
-        if (static_cast<std::uint64_t>(size.QuadPart) > maxSize) {
-            CloseHandle(file);
-            return std::nullopt;
-        }
-        expected = static_cast<std::size_t>(size.QuadPart) + 1;
-    }
-    if (buffer.size() < expected)
-        buffer.resize(expected);
-    std::size_t got = 0;
-    bool failed = false;
-    for (;;) {
-        if (got == buffer.size()) {
-            if (got > maxSize) {
-                failed = true;
-                break;
-            }
-            buffer.resize(got + std::min(std::max(got, kChunk), maxSize - got) + 1);
-        }
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0)
+        knownSize = static_cast<std::uint64_t>(size.QuadPart);
+    const auto got = readToEnd(knownSize, buffer, maxSize, [file](std::uint8_t *data, std::size_t wanted) {
         DWORD n = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - got, 1U << 30));
-        if (!ReadFile(file, buffer.data() + got, wanted, &n, nullptr)) {
-            failed = true;
-            break;
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wanted, 1U << 30));
+        return ReadFile(file, data, chunk, &n, nullptr) ? static_cast<long long>(n) : -1LL;
+    });
     CloseHandle(file);
-    if (failed || got > maxSize)
-        return std::nullopt;
     return got;
 }
 
@@ -161,46 +176,18 @@ std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    // One byte more than the file's size, so that its end is seen at once. A
-    // device or a file without a size is read in chunks, and refused once it
-    // passes the limit instead of filling the memory.
-    constexpr std::size_t kChunk = 65536;
+    std::optional<std::uint64_t> knownSize;
     struct stat info {};
-    std::size_t expected = kChunk;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        const auto fileSize = static_cast<std::uint64_t>(info.st_size);
-        if (fileSize > maxSize) {
-            ::close(fd);
-            return std::nullopt;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        knownSize = static_cast<std::uint64_t>(info.st_size);
+    const auto got = readToEnd(knownSize, buffer, maxSize, [fd](std::uint8_t *data, std::size_t wanted) {
+        for (;;) {
+            const ssize_t n = ::read(fd, data, wanted);
+            if (n >= 0 || errno != EINTR)
+                return static_cast<long long>(n);
         }
-        expected = static_cast<std::size_t>(fileSize) + 1;
-    }
-    if (buffer.size() < expected)
-        buffer.resize(expected);
-    std::size_t got = 0;
-    bool failed = false;
-    for (;;) {
-        if (got == buffer.size()) {
-            if (got > maxSize) {
-                failed = true;
-                break;
-            }
-            buffer.resize(got + std::min(std::max(got, kChunk), maxSize - got) + 1);
-        }
-        const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            failed = true;
-            break;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
+    });
     ::close(fd);
-    if (failed || got > maxSize)
-        return std::nullopt;
     return got;
 }
 

@@ -18,21 +18,32 @@ fs::path recoveryPathFor(const fs::path &gameFile)
 
 fs::path stateRecoveryPathFor(const fs::path &gameFile, const fs::path &stateDir)
 {
-    std::string flat = fs::absolute(gameFile).lexically_normal().string();
-    for (char &c : flat) {
+    // Native text, so that a name outside the ANSI code page survives on Windows.
+    auto flat = fs::absolute(gameFile).lexically_normal().native();
+    for (auto &c : flat) {
         if (c == '/' || c == '\\' || c == ':')
             c = '%';
     }
-    return stateDir / (flat + ".recovery");
+    fs::path name(std::move(flat));
+    name += ".recovery";
+    return stateDir / name;
 }
 
 fs::path defaultStateDir()
 {
+#ifdef _WIN32
+    // The user's local (not roaming) application data: a recovery copy
+    // belongs to this machine.
+    if (const wchar_t *local = _wgetenv(L"LOCALAPPDATA"); local && *local)
+        return fs::path(local) / "yardmark";
+    return {};
+#else
     if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state)
         return fs::path(state) / "yardmark";
     if (const char *home = std::getenv("HOME"); home && *home)
         return fs::path(home) / ".local" / "state" / "yardmark";
     return {};
+#endif
 }
 
 RecoveryCopy::RecoveryCopy(fs::path gameFile, fs::path stateDir)

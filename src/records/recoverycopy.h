@@ -19,7 +19,8 @@ std::filesystem::path recoveryPathFor(const std::filesystem::path &gameFile);
 std::filesystem::path stateRecoveryPathFor(const std::filesystem::path &gameFile, const std::filesystem::path &stateDir);
 
 /// The per-user state folder: $XDG_STATE_HOME/yardmark, else
-/// ~/.local/state/yardmark; empty when neither is known.
+/// ~/.local/state/yardmark (%LOCALAPPDATA%\yardmark on Windows); empty when
+/// none is known.
 std::filesystem::path defaultStateDir();
 
 /// The recovery copy of one open game: written after every change, removed
