@@ -2,16 +2,16 @@
 
 #include "gameflow/spotentry.h"
 
+#include <QBoxLayout>
 #include <QDialog>
+#include <QGroupBox>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-class QBoxLayout;
 class QButtonGroup;
 class QGridLayout;
-class QGroupBox;
 class QLineEdit;
 
 namespace yardmark {
@@ -52,6 +52,32 @@ protected:
     QGroupBox *fumbleGroup(FumblePlayEntry &entry);
     /// OK and Cancel; `ok` runs the entry's OK and says whether it closed.
     QWidget *buttons(std::function<bool()> ok, const QString &cancelCaption = QStringLiteral("Cancel"));
+
+    /// The "Final Spot" group of every play that ends with the ball somewhere.
+    template <typename Entry>
+    QGroupBox *finalSpotGroup(Entry &entry)
+    {
+        return spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
+                         [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    }
+    /// The "Result" radios of a kick, one per value of its result enumeration.
+    template <typename Result, typename Entry>
+    QGroupBox *resultGroup(Entry &entry, const std::vector<QString> &captions)
+    {
+        return radioGroup("result", QStringLiteral("Result"), captions,
+                          [&entry] { return static_cast<int>(entry.form().result); },
+                          [&entry](int index) { entry.chooseResult(static_cast<Result>(index)); });
+    }
+    /// The last rows of a play that can be fumbled: the fumble section, then
+    /// OK and Cancel. Gives the fumble section for the tab order.
+    template <typename Entry>
+    QGroupBox *addFumblesAndButtons(QBoxLayout &layout, Entry &entry)
+    {
+        QGroupBox *fumbles = fumbleGroup(entry);
+        layout.addWidget(fumbles);
+        layout.addWidget(buttons([&entry] { return entry.ok(); }));
+        return fumbles;
+    }
 
     /// Runs a handler, then shows the form again.
     void fire(const std::function<void()> &handler);

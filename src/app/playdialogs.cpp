@@ -85,13 +85,9 @@ RushClass::RushClass(RushEntry &entry, const Game &game, QWidget *parent)
     details->addWidget(labelled(QStringLiteral("Rush Description"), rushType));
     details->addWidget(labelled(QStringLiteral("Yards Made"), yards));
     layout->addLayout(details);
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    QGroupBox *finalSpot = finalSpotGroup(entry);
     layout->addWidget(finalSpot);
-    QGroupBox *fumbles = fumbleGroup(entry);
-    layout->addWidget(fumbles);
-    layout->addWidget(buttons([&entry] { return entry.ok(); }));
+    QGroupBox *fumbles = addFumblesAndButtons(*layout, entry);
 
     chainTabs({rusher, yards, finalSpot, tackler, assist, quarterback, rushType, fumbles});
     reload();
@@ -126,13 +122,9 @@ PassClass::PassClass(PassEntry &entry, const Game &game, QWidget *parent)
     QLineEdit *yards = textField("yardsMade", [&entry] { return entry.form().yardsMade; },
                                  [&entry](std::string_view text) { entry.setYardsMade(text); });
     layout->addWidget(labelled(QStringLiteral("Yards Made"), yards));
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    QGroupBox *finalSpot = finalSpotGroup(entry);
     layout->addWidget(finalSpot);
-    QGroupBox *fumbles = fumbleGroup(entry);
-    layout->addWidget(fumbles);
-    layout->addWidget(buttons([&entry] { return entry.ok(); }));
+    QGroupBox *fumbles = addFumblesAndButtons(*layout, entry);
 
     chainTabs({receiver, yards, result, reception, finalSpot, tackler, assist, interceptor, quarterback, fumbles});
     reload();
@@ -151,12 +143,9 @@ KickOffClass::KickOffClass(KickOffEntry &entry, const Game &game, QWidget *paren
     layout->addLayout(players);
 
     auto *middle = new QHBoxLayout;
-    QGroupBox *result = radioGroup(
-        "result", QStringLiteral("Result"),
-        {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"), QStringLiteral("&Kicked Out Of Bounds"),
-         QStringLiteral("&Fair Catch")},
-        [&entry] { return static_cast<int>(entry.form().result); },
-        [&entry](int index) { entry.chooseResult(static_cast<KickOffResult>(index)); });
+    QGroupBox *result = resultGroup<KickOffResult>(
+        entry, {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"), QStringLiteral("&Kicked Out Of Bounds"),
+                QStringLiteral("&Fair Catch")});
     middle->addWidget(result);
     auto *onside = new QGroupBox(QStringLiteral("Onside Kick"));
     auto *onsideLayout = new QVBoxLayout(onside);
@@ -180,15 +169,11 @@ KickOffClass::KickOffClass(KickOffEntry &entry, const Game &game, QWidget *paren
     QGroupBox *kickedTo =
         spotGroup("kickedTo", QStringLiteral("Kicked To"), [&entry] { return entry.form().kickedTo; },
                   [&entry](const SpotEntry &spot) { entry.setKickedTo(spot); });
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    QGroupBox *finalSpot = finalSpotGroup(entry);
     spots->addWidget(kickedTo);
     spots->addWidget(finalSpot);
     layout->addLayout(spots);
-    QGroupBox *fumbles = fumbleGroup(entry);
-    layout->addWidget(fumbles);
-    layout->addWidget(buttons([&entry] { return entry.ok(); }));
+    QGroupBox *fumbles = addFumblesAndButtons(*layout, entry);
 
     chainTabs({kicker, result, kickedTo, returner, finalSpot, tackler, assist, onside, fumbles});
     reload();
@@ -208,27 +193,21 @@ PuntClass::PuntClass(PuntEntry &entry, const Game &game, QWidget *parent)
     layout->addLayout(players);
 
     auto *middle = new QHBoxLayout;
-    QGroupBox *result = radioGroup(
-        "result", QStringLiteral("Result"),
-        {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"), QStringLiteral("&Downed By Kicking Team"),
-         QStringLiteral("&Kicked Out Of Bounds"), QStringLiteral("&Fair Catch"), QStringLiteral("&Blocked By:")},
-        [&entry] { return static_cast<int>(entry.form().result); },
-        [&entry](int index) { entry.chooseResult(static_cast<PuntResult>(index)); });
+    QGroupBox *result = resultGroup<PuntResult>(
+        entry, {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"), QStringLiteral("&Downed By Kicking Team"),
+                QStringLiteral("&Kicked Out Of Bounds"), QStringLiteral("&Fair Catch"),
+                QStringLiteral("&Blocked By:")});
     middle->addWidget(result);
     auto *spots = new QVBoxLayout;
     QGroupBox *puntedTo =
         spotGroup("puntedTo", QStringLiteral("Punted To"), [&entry] { return entry.form().puntedTo; },
                   [&entry](const SpotEntry &spot) { entry.setPuntedTo(spot); });
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    QGroupBox *finalSpot = finalSpotGroup(entry);
     spots->addWidget(puntedTo);
     spots->addWidget(finalSpot);
     middle->addLayout(spots);
     layout->addLayout(middle);
-    QGroupBox *fumbles = fumbleGroup(entry);
-    layout->addWidget(fumbles);
-    layout->addWidget(buttons([&entry] { return entry.ok(); }));
+    QGroupBox *fumbles = addFumblesAndButtons(*layout, entry);
 
     chainTabs({punter, puntedTo, result, returner, finalSpot, tackler, assist, blockedBy, fumbles});
     reload();
@@ -245,21 +224,14 @@ FieldGoalClass::FieldGoalClass(FieldGoalEntry &entry, const Game &game, QWidget 
     layout->addLayout(players);
 
     auto *middle = new QHBoxLayout;
-    QGroupBox *result = radioGroup(
-        "result", QStringLiteral("Result"),
-        {QStringLiteral("&Good"), QStringLiteral("&Blocked"), QStringLiteral("&No Kick"), QStringLiteral("Wide &Left"),
-         QStringLiteral("Wide &Right"), QStringLiteral("&Short")},
-        [&entry] { return static_cast<int>(entry.form().result); },
-        [&entry](int index) { entry.chooseResult(static_cast<FieldGoalResult>(index)); });
+    QGroupBox *result = resultGroup<FieldGoalResult>(
+        entry, {QStringLiteral("&Good"), QStringLiteral("&Blocked"), QStringLiteral("&No Kick"),
+                QStringLiteral("Wide &Left"), QStringLiteral("Wide &Right"), QStringLiteral("&Short")});
     middle->addWidget(result);
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    QGroupBox *finalSpot = finalSpotGroup(entry);
     middle->addWidget(finalSpot);
     layout->addLayout(middle);
-    QGroupBox *fumbles = fumbleGroup(entry);
-    layout->addWidget(fumbles);
-    layout->addWidget(buttons([&entry] { return entry.ok(); }));
+    QGroupBox *fumbles = addFumblesAndButtons(*layout, entry);
 
     chainTabs({kicker, result, finalSpot, blockedBy, fumbles});
     reload();
@@ -298,9 +270,7 @@ PenaltyDialog::PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *par
     QGroupBox *penaltySpot =
         spotGroup("penaltySpot", QStringLiteral("Spot of Penalty"), [&entry] { return entry.form().penaltySpot; },
                   [&entry](const SpotEntry &spot) { entry.setPenaltySpot(spot); });
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+    QGroupBox *finalSpot = finalSpotGroup(entry);
     spots->addWidget(penaltySpot);
     spots->addWidget(finalSpot);
     layout->addLayout(spots);
@@ -311,53 +281,28 @@ PenaltyDialog::PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *par
     penalty->setFocus();
 }
 
-void QtPlayEntryWorker::run(PlayDialog &dialog)
+template <typename Dialog, typename Entry>
+void QtPlayEntryWorker::show(Entry &entry)
 {
+    Dialog dialog(entry, m_game, m_parent);
     if (m_runner)
         m_runner(dialog);
     else
         dialog.exec();
 }
 
-void QtPlayEntryWorker::work(RushEntry &entry)
-{
-    RushClass dialog(entry, m_game, m_parent);
-    run(dialog);
-}
-
-void QtPlayEntryWorker::work(PassEntry &entry)
-{
-    PassClass dialog(entry, m_game, m_parent);
-    run(dialog);
-}
+void QtPlayEntryWorker::work(RushEntry &entry) { show<RushClass>(entry); }
+void QtPlayEntryWorker::work(PassEntry &entry) { show<PassClass>(entry); }
+void QtPlayEntryWorker::work(KickOffEntry &entry) { show<KickOffClass>(entry); }
+void QtPlayEntryWorker::work(PuntEntry &entry) { show<PuntClass>(entry); }
+void QtPlayEntryWorker::work(FieldGoalEntry &entry) { show<FieldGoalClass>(entry); }
 
 void QtPlayEntryWorker::work(PenaltyEntry &entry)
 {
-    if (entry.defensive()) {
-        DefensivePenaltyClass dialog(entry, m_game, m_parent);
-        run(dialog);
-    } else {
-        OffensivePenaltyClass dialog(entry, m_game, m_parent);
-        run(dialog);
-    }
-}
-
-void QtPlayEntryWorker::work(KickOffEntry &entry)
-{
-    KickOffClass dialog(entry, m_game, m_parent);
-    run(dialog);
-}
-
-void QtPlayEntryWorker::work(PuntEntry &entry)
-{
-    PuntClass dialog(entry, m_game, m_parent);
-    run(dialog);
-}
-
-void QtPlayEntryWorker::work(FieldGoalEntry &entry)
-{
-    FieldGoalClass dialog(entry, m_game, m_parent);
-    run(dialog);
+    if (entry.defensive())
+        show<DefensivePenaltyClass>(entry);
+    else
+        show<OffensivePenaltyClass>(entry);
 }
 
 } // namespace yardmark

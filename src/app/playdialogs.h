@@ -75,7 +75,9 @@ public:
     void work(FieldGoalEntry &entry) override;
 
 private:
-    void run(PlayDialog &dialog);
+    /// Shows a `Dialog` over `entry`, through the runner when a test set one.
+    template <typename Dialog, typename Entry>
+    void show(Entry &entry);
 
     const Game &m_game;
     QWidget *m_parent;
