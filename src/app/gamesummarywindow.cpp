@@ -29,19 +29,13 @@ GameSummaryWindow::GameSummaryWindow(const Game &game, const StatsContext &conte
     body->addWidget(m_chart, 2);
     layout->addLayout(body, 1);
 
-    QPushButton *ok = statsButton("ok", "&OK");
-    ok->setDefault(true);
-    QPushButton *print = statsButton("print", "&Print");
-    QPushButton *setup = statsButton("setup", "&Setup");
-    QPushButton *exportButton = statsButton("export", "&Export");
-    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+    const auto [ok, print, exportButton] = addStatsButtons(*layout, m_context, this);
 
     connect(ok, &QPushButton::clicked, this, [this] {
         m_context.ui.playSound(kClickSound);
         close();
     });
     connect(print, &QPushButton::clicked, this, [this] { this->print(); });
-    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
             writeGameSummary(out, m_game, m_home, m_visitor, html, appending, m_context.settings.app.html,

@@ -60,12 +60,7 @@ ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const Stat
     typeRow->addStretch(1);
     layout->addLayout(typeRow);
 
-    QPushButton *ok = statsButton("ok", "&OK");
-    ok->setDefault(true);
-    QPushButton *print = statsButton("print", "&Print");
-    QPushButton *setup = statsButton("setupPrinter", "&Setup Printer");
-    QPushButton *exportButton = statsButton("export", "&Export");
-    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+    const auto [ok, print, exportButton] = addStatsButtons(*layout, m_context, this, "setupPrinter", "&Setup Printer");
 
     connect(m_tabs, &QTabBar::currentChanged, this, [this] { fillList(); });
     connect(m_statType, &QComboBox::currentIndexChanged, this, [this] { fillList(); });
@@ -77,7 +72,6 @@ ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const Stat
         m_context.ui.playSound(kClickSound);
         done(kPrintResult);
     });
-    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
             writeIndividualStats(out, shown(), shownView(), html, appending, m_context.settings.app.html,

@@ -40,6 +40,18 @@ QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
     return row;
 }
 
+StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window,
+                             const char *setupName, const char *setupCaption)
+{
+    const StatsButtons buttons{statsButton("ok", "&OK"), statsButton("print", "&Print"),
+                               statsButton("export", "&Export")};
+    buttons.ok->setDefault(true);
+    QPushButton *setup = statsButton(setupName, setupCaption);
+    QObject::connect(setup, &QPushButton::clicked, window, [&context, window] { printerSetup(context, window); });
+    layout.addLayout(buttonRow({buttons.ok, buttons.print, setup, buttons.exportButton}));
+    return buttons;
+}
+
 void previewPrint(const StatsContext &context, Printout &printout, QWidget *parent)
 {
     context.ui.playSound(kClickSound);

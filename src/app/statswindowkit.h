@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QBoxLayout;
 class QDialog;
 class QHBoxLayout;
 class QPrinter;
@@ -37,6 +38,17 @@ QPushButton *statsButton(const char *name, const char *caption);
 
 /// The row of a window's buttons, left to right in the order given.
 QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons);
+
+/// The buttons along the foot of a statistics window, centred: "&OK" (the
+/// default), "&Print", the printer setup (named `setupName`, which opens the
+/// printer setup) and "&Export". The window connects the other three.
+struct StatsButtons {
+    QPushButton *ok;
+    QPushButton *print;
+    QPushButton *exportButton;
+};
+StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window,
+                             const char *setupName = "setup", const char *setupCaption = "&Setup");
 
 /// "&Print": a preview of the printout on the chosen printer, from which the
 /// user prints it or saves it as a PDF file.

@@ -58,12 +58,7 @@ SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const StatsCon
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 14);
     layout->addWidget(m_list, 1);
 
-    QPushButton *ok = statsButton("ok", "&OK");
-    ok->setDefault(true);
-    QPushButton *print = statsButton("print", "&Print");
-    QPushButton *setup = statsButton("setup", "&Setup");
-    QPushButton *exportButton = statsButton("export", "&Export");
-    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+    const auto [ok, print, exportButton] = addStatsButtons(*layout, m_context, this);
 
     connect(ok, &QPushButton::clicked, this, [this] {
         m_context.ui.playSound(kClickSound);
@@ -73,7 +68,6 @@ SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const StatsCon
         const std::unique_ptr<Printout> printout = makePrintout(m_kind, m_game, m_context.settings.league);
         previewPrint(m_context, *printout, this);
     });
-    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
             const Settings &s = m_context.settings;

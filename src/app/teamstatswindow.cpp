@@ -22,12 +22,7 @@ TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &c
     m_panel->setCaptions(toQString(game.teamName), toQString(game.opponentsCaption));
     layout->addWidget(m_panel, 1);
 
-    QPushButton *ok = statsButton("ok", "&OK");
-    ok->setDefault(true);
-    QPushButton *print = statsButton("print", "&Print");
-    QPushButton *setup = statsButton("setup", "&Setup");
-    QPushButton *exportButton = statsButton("export", "&Export");
-    layout->addLayout(buttonRow({ok, print, setup, exportButton}));
+    const auto [ok, print, exportButton] = addStatsButtons(*layout, m_context, this);
 
     connect(ok, &QPushButton::clicked, this, [this] {
         m_context.ui.playSound(kClickSound);
@@ -37,7 +32,6 @@ TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &c
         m_context.ui.playSound(kClickSound);
         done(kPrintResult);
     });
-    connect(setup, &QPushButton::clicked, this, [this] { printerSetup(m_context, this); });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         exportReportWith(m_context, [this](std::ostream &out, bool html, bool appending) {
             writeTeamStats(out, shown(), html, appending, m_context.settings.app.html, currentDateTime());
