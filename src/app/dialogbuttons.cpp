@@ -27,4 +27,12 @@ QWidget *okCancelButtons(QDialog &dialog, UserInterface &ui, std::function<void(
     return buttons;
 }
 
+QPushButton *namedButton(const char *name, const char *caption)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption));
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
 } // namespace yardmark

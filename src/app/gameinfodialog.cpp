@@ -1,6 +1,7 @@
 #include "gameinfodialog.h"
 
 #include "datepickerdialog.h"
+#include "dialogbuttons.h"
 #include "qtprint/qtext.h"
 #include "records/roster.h"
 #include "records/teamfile.h"
@@ -30,14 +31,6 @@ std::string GameInfoForm::*const kOfficialBoxes[] = {
     &GameInfoForm::referee,    &GameInfoForm::umpire,    &GameInfoForm::headLinesman, &GameInfoForm::lineJudge,
     &GameInfoForm::fieldJudge, &GameInfoForm::sideJudge, &GameInfoForm::backJudge};
 
-QPushButton *button(const char *name, const char *text)
-{
-    auto *b = new QPushButton(QString::fromLatin1(text));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget *parent)
@@ -47,7 +40,7 @@ GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget
     setWindowTitle(QStringLiteral("Edit Game Information"));
     m_grid = new QGridLayout;
 
-    QPushButton *dateButton = button("chooseDate", "Date:");
+    QPushButton *dateButton = namedButton("chooseDate", "Date:");
     m_date = new QLineEdit;
     m_date->setObjectName(QStringLiteral("date"));
     limitText(m_date, 15);
@@ -66,8 +59,8 @@ GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget
     limitText(m_season, 7);
     auto *seasonLabel = new QLabel(QStringLiteral("Seaso&n:"));
     seasonLabel->setBuddy(m_season);
-    QPushButton *up = button("seasonUp", "&Up");
-    QPushButton *down = button("seasonDown", "D&own");
+    QPushButton *up = namedButton("seasonUp", "&Up");
+    QPushButton *down = namedButton("seasonDown", "D&own");
     m_grid->addWidget(seasonLabel, row, 0);
     m_grid->addWidget(m_season, row, 1);
     m_grid->addWidget(up, row, 2);
@@ -83,8 +76,8 @@ GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget
         panel->setTextFormat(Qt::PlainText);
         panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(QString(34, QLatin1Char('M'))) / 2);
         QPushButton *select =
-            button(home ? "selectHomeTeam" : "selectVisitorTeam", home ? "&Select Team" : "Select &Team");
-        QPushButton *edit = button(home ? "editHomeTeam" : "editVisitorTeam", home ? "&Edit Team" : "E&dit Team");
+            namedButton(home ? "selectHomeTeam" : "selectVisitorTeam", home ? "&Select Team" : "Select &Team");
+        QPushButton *edit = namedButton(home ? "editHomeTeam" : "editVisitorTeam", home ? "&Edit Team" : "E&dit Team");
         connect(select, &QPushButton::clicked, this, [this, home] { selectTeam(home); });
         connect(edit, &QPushButton::clicked, this, [this, home] { editTeam(home); });
         auto *buttons = new QHBoxLayout;
@@ -99,10 +92,10 @@ GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget
     teams->addStretch();
 
     auto *ending = new QDialogButtonBox;
-    QPushButton *ok = button("ok", "&OK");
+    QPushButton *ok = namedButton("ok", "&OK");
     ok->setDefault(true);
-    QPushButton *start = button("startGame", "St&art Game");
-    QPushButton *cancel = button("cancel", "&Cancel");
+    QPushButton *start = namedButton("startGame", "St&art Game");
+    QPushButton *cancel = namedButton("cancel", "&Cancel");
     ending->addButton(ok, QDialogButtonBox::AcceptRole);
     ending->addButton(start, QDialogButtonBox::ActionRole);
     ending->addButton(cancel, QDialogButtonBox::RejectRole);

@@ -18,14 +18,6 @@
 namespace yardmark {
 namespace {
 
-QPushButton *button(const char *name, const char *caption)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 QSpinBox *sizeBox(const char *name, int value)
 {
     auto *box = new QSpinBox;
@@ -70,8 +62,8 @@ HtmlOptionsDialog::HtmlOptionsDialog(HtmlOptions &options, UserInterface &ui,
     m_swatch->setFrameShape(QFrame::Box);
     m_swatch->setAutoFillBackground(true);
     m_swatch->setMinimumSize(64, 24);
-    QPushButton *change = button("change", "Change...");
-    QPushButton *reset = button("reset", "Reset to defaults");
+    QPushButton *change = namedButton("change", "Change...");
+    QPushButton *reset = namedButton("reset", "Reset to defaults");
     auto *colorRow = new QHBoxLayout;
     colorRow->addWidget(m_swatch, 1);
     colorRow->addWidget(change);

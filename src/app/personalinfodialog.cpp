@@ -1,6 +1,7 @@
 #include "personalinfodialog.h"
 
 #include "datepickerdialog.h"
+#include "dialogbuttons.h"
 #include "mainwindow.h"
 #include "printouts/phoneout.h"
 #include "qtprint/printing.h"
@@ -37,14 +38,6 @@ constexpr struct {
     {"Address", 37, Qt::AlignLeft}, {"City", 25, Qt::AlignLeft},     {"State", 18, Qt::AlignLeft},
     {"Zip", 15, Qt::AlignLeft},     {"e-mail", 25, Qt::AlignLeft},   {"Note", 25, Qt::AlignLeft},
 };
-
-QPushButton *button(const char *name, const char *text)
-{
-    auto *b = new QPushButton(QString::fromLatin1(text));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -84,7 +77,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
 
     auto *boxes = new QGridLayout;
     m_name = addBox(boxes, 0, 0, "name", "&Name:", kNameWidth - 1);
-    QPushButton *birthday = button("chooseBirthday", "&Birthday:");
+    QPushButton *birthday = namedButton("chooseBirthday", "&Birthday:");
     m_birthday = new QLineEdit;
     m_birthday->setObjectName(QStringLiteral("birthday"));
     limitText(m_birthday, 15);
@@ -96,7 +89,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
     m_city = addBox(boxes, 2, 0, "city", "Cit&y:", kCityWidth - 1);
     m_state = addBox(boxes, 2, 2, "state", "S&tate:", kStateWidth - 1);
     m_zip = addBox(boxes, 3, 0, "zip", "&Zip:", kZipWidth - 1);
-    QPushButton *email = button("email", "e&mail");
+    QPushButton *email = namedButton("email", "e&mail");
     m_email = new QLineEdit;
     m_email->setObjectName(QStringLiteral("emailAddress"));
     limitText(m_email, kEmailWidth - 1);
@@ -113,11 +106,11 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
     boxes->setColumnStretch(1, 1);
     boxes->setColumnStretch(3, 2);
 
-    QPushButton *updateButton = button("updateInfo", "&Update Info");
-    QPushButton *clearButton = button("clearBoxes", "C&lear Boxes");
-    QPushButton *exportButton = button("exportList", "E");
-    QPushButton *printButton = button("printList", "P");
-    QPushButton *setupButton = button("printerSetup", "S");
+    QPushButton *updateButton = namedButton("updateInfo", "&Update Info");
+    QPushButton *clearButton = namedButton("clearBoxes", "C&lear Boxes");
+    QPushButton *exportButton = namedButton("exportList", "E");
+    QPushButton *printButton = namedButton("printList", "P");
+    QPushButton *setupButton = namedButton("printerSetup", "S");
     exportButton->setToolTip(QStringLiteral("Export the address and phone list"));
     printButton->setToolTip(QStringLiteral("Print the address and phone list"));
     setupButton->setToolTip(QStringLiteral("Printer setup"));

@@ -1,5 +1,6 @@
 #include "rosterdialog.h"
 
+#include "dialogbuttons.h"
 #include "helpwindow.h"
 #include "personalinfodialog.h"
 #include "qtprint/qtext.h"
@@ -25,14 +26,6 @@
 
 namespace yardmark {
 namespace {
-
-QPushButton *button(const char *name, const char *text)
-{
-    auto *b = new QPushButton(QString::fromLatin1(text));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QListWidget *starterBox(const char *name)
 {
@@ -136,11 +129,11 @@ RosterDialog::RosterDialog(Team &team, const DialogContext &context, QWidget *pa
         starterLayout->addWidget(radio);
     }
 
-    QPushButton *addButton = button("addPlayer", "&Add Player");
-    QPushButton *updateButton = button("updatePlayer", "&Update Player");
-    QPushButton *deleteButton = button("deletePlayer", "&Delete");
-    m_personalInfo = button("personalInfo", "&Personal Info ...");
-    QPushButton *clearButton = button("clearData", "C&lear Data");
+    QPushButton *addButton = namedButton("addPlayer", "&Add Player");
+    QPushButton *updateButton = namedButton("updatePlayer", "&Update Player");
+    QPushButton *deleteButton = namedButton("deletePlayer", "&Delete");
+    m_personalInfo = namedButton("personalInfo", "&Personal Info ...");
+    QPushButton *clearButton = namedButton("clearData", "C&lear Data");
     m_personalInfo->setEnabled(!team.rosterOnly);
     connect(addButton, &QPushButton::clicked, this, [this] { add(); });
     connect(updateButton, &QPushButton::clicked, this, [this] { update(); });

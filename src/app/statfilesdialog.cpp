@@ -64,12 +64,12 @@ StatFilesDialog::StatFilesDialog(UserInterface &ui, const QString &folder, QWidg
     grid->setRowStretch(2, 2);
     grid->setRowStretch(4, 1);
 
-    QPushButton *select = statsButton("selectGame", "&Select Game");
-    QPushButton *all = statsButton("selectAll", "Select &All");
-    QPushButton *remove = statsButton("removeGame", "&Remove Game");
-    QPushButton *ok = statsButton("ok", "&OK");
+    QPushButton *select = namedButton("selectGame", "&Select Game");
+    QPushButton *all = namedButton("selectAll", "Select &All");
+    QPushButton *remove = namedButton("removeGame", "&Remove Game");
+    QPushButton *ok = namedButton("ok", "&OK");
     ok->setDefault(true);
-    QPushButton *cancel = statsButton("cancel", "&Cancel");
+    QPushButton *cancel = namedButton("cancel", "&Cancel");
     layout->addLayout(buttonRow({select, all, remove, ok, cancel}));
 
     connect(m_listing, &QListWidget::currentRowChanged, this, [this] { showPreview(); });

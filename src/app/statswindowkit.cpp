@@ -22,14 +22,6 @@ int StatsContext::defaultRun(QDialog &dialog)
     return dialog.exec();
 }
 
-QPushButton *statsButton(const char *name, const char *caption)
-{
-    auto *button = new QPushButton(QString::fromLatin1(caption));
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
 {
     auto *row = new QHBoxLayout;
@@ -43,10 +35,10 @@ QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
 StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window,
                              const char *setupName, const char *setupCaption)
 {
-    const StatsButtons buttons{statsButton("ok", "&OK"), statsButton("print", "&Print"),
-                               statsButton("export", "&Export")};
+    const StatsButtons buttons{namedButton("ok", "&OK"), namedButton("print", "&Print"),
+                               namedButton("export", "&Export")};
     buttons.ok->setDefault(true);
-    QPushButton *setup = statsButton(setupName, setupCaption);
+    QPushButton *setup = namedButton(setupName, setupCaption);
     QObject::connect(setup, &QPushButton::clicked, window, [&context, window] { printerSetup(context, window); });
     layout.addLayout(buttonRow({buttons.ok, buttons.print, setup, buttons.exportButton}));
     return buttons;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogbuttons.h"
 #include "records/settings.h"
 #include "reports/exportchoice.h"
 
@@ -32,9 +33,6 @@ struct StatsContext {
 private:
     static int defaultRun(QDialog &dialog);
 };
-
-/// A push button of a statistics window, found by `name` in tests.
-QPushButton *statsButton(const char *name, const char *caption);
 
 /// The row of a window's buttons, left to right in the order given.
 QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons);

@@ -38,14 +38,6 @@ QLineEdit *textBox(const char *name)
     return edit;
 }
 
-QPushButton *button(const char *name, const char *text)
-{
-    auto *b = new QPushButton(QString::fromLatin1(text));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TeamDialog::TeamDialog(Team &team, const DialogContext &context, QWidget *parent)
@@ -66,7 +58,7 @@ TeamDialog::TeamDialog(Team &team, const DialogContext &context, QWidget *parent
     m_logo->setFixedSize(kLogoSize, kLogoSize);
     m_logo->setAlignment(Qt::AlignCenter);
     m_logo->setFrameShape(QFrame::StyledPanel);
-    QPushButton *newLogo = button("newLogo", "&New Logo...");
+    QPushButton *newLogo = namedButton("newLogo", "&New Logo...");
     connect(newLogo, &QPushButton::clicked, this, [this] { chooseLogo(); });
     auto *logoColumn = new QVBoxLayout;
     logoColumn->addWidget(m_logo, 0, Qt::AlignHCenter);
@@ -85,8 +77,8 @@ TeamDialog::TeamDialog(Team &team, const DialogContext &context, QWidget *parent
         current->addRow(QString::fromLatin1(kCurrentLists[i].caption), m_current[i]);
     }
 
-    QPushButton *roster = button("editRoster", "&Edit Roster");
-    QPushButton *saveAs = button("saveAs", "S&ave As");
+    QPushButton *roster = namedButton("editRoster", "&Edit Roster");
+    QPushButton *saveAs = namedButton("saveAs", "S&ave As");
     connect(roster, &QPushButton::clicked, this, [this] { editRoster(); });
     connect(saveAs, &QPushButton::clicked, this, [this] { this->saveAs(); });
     auto *actions = new QHBoxLayout;
