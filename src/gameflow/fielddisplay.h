@@ -28,6 +28,21 @@ struct FieldPicture {
 
 FieldPicture fieldPicture(const LeagueOptions &league);
 
+/// How the field is painted, in picture units: the sidelines, the yard
+/// numbers and the hash marks; and its colours. Every drawing of the field
+/// (the game window, the printed and exported charts, the live page) uses them.
+inline constexpr double kSidelineTop = 1.5;
+inline constexpr double kSidelineBottom = 167.5;
+inline constexpr double kNumberTop = 124;
+inline constexpr double kNumberHeight = 22;
+inline constexpr double kHashTop = 110;
+inline constexpr double kHashLength = 3;
+inline constexpr ColorValue kGrassColor = colorValue(46, 125, 50);
+inline constexpr ColorValue kGrassStripeColor = colorValue(56, 137, 60);
+inline constexpr ColorValue kEndZoneColor = colorValue(27, 94, 32);
+inline constexpr ColorValue kChalkColor = colorValue(255, 255, 255);
+inline constexpr ColorValue kLeatherColor = colorValue(121, 72, 38);
+
 /// Picture x of a spot. A spot on a goal line is drawn 2 yards inside the end
 /// zone so that its dot stays clear of the line; a damaged yard line is held
 /// to the field.

@@ -10,19 +10,6 @@ namespace yardmark {
 
 namespace {
 
-// The field's geometry in picture units, as the game window paints it.
-constexpr double kSidelineTop = 1.5;
-constexpr double kSidelineBottom = 167.5;
-constexpr double kNumberTop = 124;
-constexpr double kNumberHeight = 22;
-constexpr double kHashTop = 110;
-constexpr double kHashLength = 3;
-
-constexpr const char *kGrass = "#2E7D32";
-constexpr const char *kGrassStripe = "#38893C";
-constexpr const char *kEndZone = "#1B5E20";
-constexpr const char *kChalk = "#FFFFFF";
-constexpr const char *kLeather = "#794826";
 constexpr const char *kLeatherEdge = "#512F19";
 
 /// A coordinate with at most two decimals and no trailing zeros.
@@ -42,10 +29,10 @@ std::string color(ColorValue value)
     return "#" + colorText(value);
 }
 
-void rect(std::ostream &out, double left, double top, double right, double bottom, const char *fill)
+void rect(std::ostream &out, double left, double top, double right, double bottom, ColorValue fill)
 {
     out << "<rect x=\"" << num(left) << "\" y=\"" << num(top) << "\" width=\"" << num(right - left) << "\" height=\""
-        << num(bottom - top) << "\" fill=\"" << fill << "\"/>";
+        << num(bottom - top) << "\" fill=\"" << color(fill) << "\"/>";
 }
 
 void line(std::ostream &out, double x1, double y1, double x2, double y2)
@@ -71,15 +58,15 @@ void grass(std::ostream &out, const FieldPicture &picture)
     const double goal = picture.leftGoalLine;
     const double length = 6.0 * picture.midfield;
     const double endZone = picture.midfield == 50 ? 30 : 24;
-    rect(out, 0, 0, picture.width, picture.height, kGrass);
+    rect(out, 0, 0, picture.width, picture.height, kGrassColor);
     // Mowing stripes every 10 yards (5 indoors) help the eye count yards.
     const double stripe = picture.midfield == 50 ? 30 : 15;
     for (double x = goal; x + 1e-9 < goal + length; x += 2 * stripe)
-        rect(out, x, kSidelineTop, x + stripe, kSidelineBottom, kGrassStripe);
-    rect(out, goal - endZone, kSidelineTop, goal, kSidelineBottom, kEndZone);
-    rect(out, goal + length, kSidelineTop, goal + length + endZone, kSidelineBottom, kEndZone);
+        rect(out, x, kSidelineTop, x + stripe, kSidelineBottom, kGrassStripeColor);
+    rect(out, goal - endZone, kSidelineTop, goal, kSidelineBottom, kEndZoneColor);
+    rect(out, goal + length, kSidelineTop, goal + length + endZone, kSidelineBottom, kEndZoneColor);
 
-    out << "<g stroke=\"" << kChalk << "\" stroke-width=\"0.8\" fill=\"none\">";
+    out << "<g stroke=\"" << color(kChalkColor) << "\" stroke-width=\"0.8\" fill=\"none\">";
     out << "<rect x=\"" << num(goal - endZone) << "\" y=\"" << num(kSidelineTop) << "\" width=\""
         << num(length + 2 * endZone) << "\" height=\"" << num(kSidelineBottom - kSidelineTop) << "\"/>";
     for (int yard = 0; yard <= 2 * picture.midfield; yard += 5) {
@@ -98,7 +85,7 @@ void grass(std::ostream &out, const FieldPicture &picture)
     out << "</g>";
 
     // The yard numbers, counted from each goal line to midfield.
-    out << "<g fill=\"" << kChalk << "\" font-family=\"Arial, Helvetica, sans-serif\" font-weight=\"bold\" "
+    out << "<g fill=\"" << color(kChalkColor) << "\" font-family=\"Arial, Helvetica, sans-serif\" font-weight=\"bold\" "
         << "font-size=\"" << num(kNumberHeight * 0.7) << "\" text-anchor=\"middle\" dominant-baseline=\"central\">";
     const int step = picture.midfield == 50 ? 10 : 5;
     for (int yard = step; yard < 2 * picture.midfield; yard += step) {
@@ -135,10 +122,11 @@ void football(std::ostream &out, double x, double y)
     const double rx = kMarkerWidth / 2;
     const double ry = kMarkerHeight / 2;
     out << "<ellipse cx=\"" << num(x) << "\" cy=\"" << num(y) << "\" rx=\"" << num(rx - 0.4) << "\" ry=\""
-        << num(ry - 0.4) << "\" fill=\"" << kLeather << "\" stroke=\"" << kLeatherEdge << "\" stroke-width=\"0.8\"/>";
+        << num(ry - 0.4) << "\" fill=\"" << color(kLeatherColor) << "\" stroke=\"" << kLeatherEdge
+        << "\" stroke-width=\"0.8\"/>";
     // The laces across the middle.
     const double half = kMarkerWidth * 0.22;
-    out << "<g stroke=\"" << kChalk << "\" stroke-width=\"0.8\">";
+    out << "<g stroke=\"" << color(kChalkColor) << "\" stroke-width=\"0.8\">";
     line(out, x - half, y, x + half, y);
     for (int i = -2; i <= 2; ++i) {
         const double lx = x + i * half / 2.5;

@@ -11,23 +11,16 @@ namespace yardmark {
 
 namespace {
 
-const QColor kGrass(46, 125, 50);
-const QColor kGrassStripe(56, 137, 60);
-const QColor kEndZone(27, 94, 32);
-const QColor kChalk(255, 255, 255);
-const QColor kLeather(121, 72, 38);
-
-constexpr double kSidelineTop = 1.5;
-constexpr double kSidelineBottom = 167.5;
-constexpr double kNumberTop = 124;
-constexpr double kNumberHeight = 22;
-constexpr double kHashTop = 110;
-constexpr double kHashLength = 3;
-
 QColor qColor(ColorValue value)
 {
     return QColor(redOf(value), greenOf(value), blueOf(value));
 }
+
+const QColor kGrass = qColor(kGrassColor);
+const QColor kGrassStripe = qColor(kGrassStripeColor);
+const QColor kEndZone = qColor(kEndZoneColor);
+const QColor kChalk = qColor(kChalkColor);
+const QColor kLeather = qColor(kLeatherColor);
 
 /// Maps picture units onto the device area: positions stretch with the area,
 /// sizes of dots, text and the marker follow the smaller of the two scales so
