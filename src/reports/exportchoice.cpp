@@ -1,8 +1,32 @@
 #include "exportchoice.h"
 
-#include <fstream>
+#include "records/atomicfile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace yardmark {
+
+namespace {
+
+bool mayWrite(const std::string &path)
+{
+#ifdef _WIN32
+    return ::_access(path.c_str(), 2) == 0;
+#else
+    return ::access(path.c_str(), W_OK) == 0;
+#endif
+}
+
+} // namespace
 
 std::string withExportExtension(std::string_view path, ExportFormat chosenType)
 {
@@ -25,16 +49,26 @@ ExportFormat exportFormatFor(std::string_view path, ExportFormat chosenType)
 
 bool exportToFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer)
 {
-    // Binary, so that an export holds the same bytes on every system.
-    const auto mode = std::ios::out | std::ios::binary | (appending ? std::ios::app : std::ios::trunc);
-    std::ofstream out(path, mode);
-    if (!out)
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!std::filesystem::is_directory(folder.empty() ? "." : folder, error))
         return false;
+    const bool exists = std::filesystem::exists(path, error);
+    // Renaming would replace even a file the user may not write: refuse it as
+    // opening it for writing would.
+    if (exists && !mayWrite(path))
+        return false;
+    std::ostringstream out;
+    if (appending && exists) {
+        std::vector<std::uint8_t> old;
+        if (!readWholeFile(path, old))
+            return false;
+        out.write(reinterpret_cast<const char *>(old.data()), static_cast<std::streamsize>(old.size()));
+    }
     if (appending)
         out << '\n';
     writer(out, format == ExportFormat::Html, appending);
-    out.close();
-    return !out.fail();
+    return out && writeFileAtomically(path, out.view());
 }
 
 } // namespace yardmark

@@ -22,10 +22,11 @@ ExportFormat exportFormatFor(std::string_view path, ExportFormat chosenType);
 /// appends to a file that already held an export.
 using ExportWriter = std::function<void(std::ostream &out, bool html, bool appending)>;
 
-/// Runs `writer` on the file at `path`. Appending opens the existing file at
-/// its end and writes a line feed first, so that the new part starts on a line
-/// of its own; otherwise the file is created or truncated. False when the file
-/// cannot be opened or the writing fails.
+/// Runs `writer` on the file at `path`. Appending keeps what the file held and
+/// writes a line feed first, so that the new part starts on a line of its
+/// own; otherwise the file is created or replaced. The whole file is written
+/// beside its name and then renamed over it, so that a read-only file, a full
+/// disk or a failed writer leaves the old file as it was: false then.
 bool exportToFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer);
 
 } // namespace yardmark

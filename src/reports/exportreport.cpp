@@ -1,35 +1,8 @@
 #include "exportreport.h"
 
-#include "records/atomicfile.h"
-
 #include <filesystem>
-#include <cstdint>
-#include <sstream>
-#include <vector>
-#include <unistd.h>
 
 namespace yardmark {
-
-bool writeExportFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer)
-{
-    std::error_code error;
-    const bool exists = std::filesystem::exists(path, error);
-    // Renaming would replace even a file the user may not write: refuse it as
-    // opening it for writing would.
-    if (exists && ::access(path.c_str(), W_OK) != 0)
-        return false;
-    std::ostringstream out;
-    if (appending && exists) {
-        std::vector<std::uint8_t> old;
-        if (!readWholeFile(path, old))
-            return false;
-        out.write(reinterpret_cast<const char *>(old.data()), static_cast<std::streamsize>(old.size()));
-    }
-    if (appending)
-        out << '\n';
-    writer(out, format == ExportFormat::Html, appending);
-    return out && writeFileAtomically(path, out.view());
-}
 
 ExportResult exportReport(UserInterface &ui, const ExportWriter &writer, const std::string &proposedName)
 {
@@ -62,7 +35,7 @@ ExportResult exportReport(UserInterface &ui, const ExportWriter &writer, const s
                 return ExportResult::Cancelled;
         }
     }
-    if (writeExportFile(path, format, appending, writer))
+    if (exportToFile(path, format, appending, writer))
         return ExportResult::Written;
     ui.playSound(kWarningSound);
     ui.message("The report could not be written to\n" + path +

@@ -28,9 +28,4 @@ enum class ExportResult { Written, Cancelled, Failed };
 /// `proposedName` is offered in the dialog.
 ExportResult exportReport(UserInterface &ui, const ExportWriter &writer, const std::string &proposedName = {});
 
-/// The writing half of the export, once the file, its format and append or
-/// overwrite are chosen: false, with any old file unchanged, when it cannot
-/// be written.
-bool writeExportFile(const std::string &path, ExportFormat format, bool appending, const ExportWriter &writer);
-
 } // namespace yardmark
