@@ -1,6 +1,7 @@
 #include "schedulewindow.h"
 
 #include "datepickerdialog.h"
+#include "dialogbuttons.h"
 #include "qtprint/qtext.h"
 #include "teamdialog.h"
 #include "textentry.h"
@@ -199,9 +200,7 @@ ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const StatsContext &conte
 
 QPushButton *ScheduleWindow::button(const char *name, const char *caption, void (ScheduleWindow::*command)())
 {
-    auto *b = new QPushButton(QString::fromLatin1(caption));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    QPushButton *b = namedButton(name, caption);
     connect(b, &QPushButton::clicked, this, [this, command] { (this->*command)(); });
     return b;
 }
