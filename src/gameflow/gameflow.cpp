@@ -101,26 +101,10 @@ void GameFlow::open()
 {
     m_open = true;
     bool kickoffNeeded = false;
-    if (m_game.plays.empty()) {
-        m_situation.quarter = 0;
-        m_situation.homeHasBall = true;
-        m_situation.ballSpot.homeSide = true;
-        kickoffNeeded = true;
-    } else {
-        const PlayRecord &last = m_game.plays.back();
-        m_situation.quarter = m_game.savedQuarter;
-        m_situation.down = last.downAfter;
-        m_situation.homeHasBall = last.homeHasBall;
-        m_situation.toGo = last.toGoAfter;
-        m_situation.ballSpot = m_game.savedBallSpot;
-        applyPlayOutcome(last, m_situation, m_game, league());
-        // Saved at half time: the second half has not been kicked off yet.
-        kickoffNeeded = m_situation.quarter == 2 && noPlayFromQuarter(m_game, 2);
-    }
+    const bool homeOnLeft = m_situation.homeOnLeft;
+    m_situation = situationOnOpening(m_game, league(), kickoffNeeded);
+    m_situation.homeOnLeft = homeOnLeft;
     if (kickoffNeeded) {
-        m_situation.down = 0;
-        m_situation.toGo = 10;
-        m_situation.ballSpot.yardLine = league().kickoffYardLine;
         askWhoKicksOff(m_situation.quarter == 0 ? "Who Kicks Off in First Half?" : "Who Kicks Off in Second Half?",
                        m_situation.homeHasBall);
     }

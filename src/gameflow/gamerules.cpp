@@ -103,6 +103,30 @@ void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &ga
     }
 }
 
+GameSituation situationOnOpening(Game &game, const LeagueOptions &league, bool &kickoffNeeded)
+{
+    GameSituation s;
+    if (game.plays.empty()) {
+        kickoffNeeded = true;
+    } else {
+        const PlayRecord &last = game.plays.back();
+        s.quarter = game.savedQuarter;
+        s.down = last.downAfter;
+        s.homeHasBall = last.homeHasBall;
+        s.toGo = last.toGoAfter;
+        s.ballSpot = game.savedBallSpot;
+        applyPlayOutcome(last, s, game, league);
+        // Saved at half time: the second half has not been kicked off yet.
+        kickoffNeeded = s.quarter == 2 && noPlayFromQuarter(game, 2);
+    }
+    if (kickoffNeeded) {
+        s.down = 0;
+        s.toGo = 10;
+        s.ballSpot.yardLine = league.kickoffYardLine;
+    }
+    return s;
+}
+
 void recomputeScore(Game &game, const LeagueOptions &league)
 {
     game.homeScore = 0;

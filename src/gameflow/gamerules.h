@@ -18,6 +18,13 @@ PlayRecord newPlayFromSituation(const GameSituation &situation, const FieldSpot 
 /// situation; a score, a kick or a change of possession overrides them here.
 void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &game, const LeagueOptions &league);
 
+/// The situation of a saved game when it is opened: after its last play
+/// (brought up to date as after that play), or, without a play yet or saved at
+/// half time, ready for a kickoff (first down, 10 to go, the ball on the
+/// league's kickoff line) with `kickoffNeeded` set: who kicks off is still to
+/// be chosen.
+GameSituation situationOnOpening(Game &game, const LeagueOptions &league, bool &kickoffNeeded);
+
 /// Both scores, summed from every play with the league's points. The scores
 /// are never kept any other way.
 void recomputeScore(Game &game, const LeagueOptions &league);

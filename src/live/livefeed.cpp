@@ -161,21 +161,10 @@ Json driveChartJson(const Game &game, const GameSituation &s, const Settings &se
 
 GameSituation openedSituation(Game &game, const LeagueOptions &league)
 {
-    GameSituation s;
-    if (!game.plays.empty()) {
-        const PlayRecord &last = game.plays.back();
-        s.quarter = game.savedQuarter;
-        s.down = last.downAfter;
-        s.homeHasBall = last.homeHasBall;
-        s.toGo = last.toGoAfter;
-        s.ballSpot = game.savedBallSpot;
-        applyPlayOutcome(last, s, game, league);
-    }
-    // No play yet, or saved at half time: a kickoff is due.
-    if (game.plays.empty() || (s.quarter == 2 && noPlayFromQuarter(game, 2))) {
-        s.down = 0;
-        s.toGo = 10;
-        s.ballSpot.yardLine = league.kickoffYardLine;
+    bool kickoffNeeded = false;
+    GameSituation s = situationOnOpening(game, league, kickoffNeeded);
+    if (kickoffNeeded) {
+        // As if the team that has the ball were chosen to kick off.
         s.ballSpot.homeSide = s.homeHasBall;
         game.tryPending = false;
         game.kickoffPending = true;
