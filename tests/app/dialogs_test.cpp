@@ -4,6 +4,7 @@
 #include "app/leagueoptionsdialog.h"
 
 #include "scripteduserinterface.h"
+#include "widgetlookup.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -18,13 +19,6 @@
 
 namespace yardmark {
 namespace {
-
-template <typename T> T *child(const QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 QStringList items(const QComboBox *combo)
 {

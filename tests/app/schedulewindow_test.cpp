@@ -8,6 +8,7 @@
 #include "records/gamefile.h"
 #include "records/teamfile.h"
 #include "scripteduserinterface.h"
+#include "widgetlookup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,18 +30,6 @@
 
 namespace yardmark {
 namespace {
-
-template <typename T> T *child(const QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-void click(const QWidget &dialog, const char *button)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-}
 
 void type(const QWidget &dialog, const char *box, const char *text)
 {

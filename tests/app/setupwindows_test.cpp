@@ -11,6 +11,7 @@
 #include "records/teamfile.h"
 #include "reports/teamexport.h"
 #include "scripteduserinterface.h"
+#include "widgetlookup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,18 +34,6 @@
 
 namespace yardmark {
 namespace {
-
-template <typename T> T *child(const QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-void click(const QWidget &dialog, const char *button)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-}
 
 // Types key by key, as a keyboard with any letters would.
 void type(const QWidget &dialog, const char *box, const QString &text)
