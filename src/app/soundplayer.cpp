@@ -29,6 +29,7 @@ EffectSoundPlayer::EffectSoundPlayer()
                                             static_cast<qsizetype>(wav.size()) - kWaveHeaderSize));
     }
     m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), m_format);
+    m_sink->setVolume(0.8);
 }
 
 EffectSoundPlayer::~EffectSoundPlayer()
