@@ -31,21 +31,7 @@ std::vector<std::uint8_t> encodeGame(const Game &game)
 bool decodeGameInPlace(const std::uint8_t *data, std::size_t size, Game &game)
 {
     ByteReader in(data, size);
-    GameInfo &info = game.info;
-    for (std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
-                              &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
-                              &info.visitorTeamName})
-        in.text(kNameWidth, *text);
-    info.reserved1 = in.int32();
-    info.reserved2 = in.int32();
-    info.gameYear = in.int32();
-    info.gameDay = in.uint8();
-    info.gameMonth = in.uint8();
-    info.startMinute = in.int32();
-    info.startHour = in.int32();
-    info.reserved3 = in.int32();
-    info.reserved4 = in.int32();
-    info.season = in.int32();
+    decodeGameInfo(in, game.info);
     if (!in.ok() || !decodeTeamBlockInPlace(in, game.homeTeam) || !decodeTeamBlockInPlace(in, game.visitorTeam))
         return false;
 

@@ -172,10 +172,16 @@ PlayRecord decodePlayRecord(ByteReader &in)
 GameInfo decodeGameInfo(ByteReader &in)
 {
     GameInfo info;
+    decodeGameInfo(in, info);
+    return info;
+}
+
+void decodeGameInfo(ByteReader &in, GameInfo &info)
+{
     for (std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
                               &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
                               &info.visitorTeamName})
-        *text = in.text(kNameWidth);
+        in.text(kNameWidth, *text);
     info.reserved1 = in.int32();
     info.reserved2 = in.int32();
     info.gameYear = in.int32();
@@ -186,7 +192,6 @@ GameInfo decodeGameInfo(ByteReader &in)
     info.reserved3 = in.int32();
     info.reserved4 = in.int32();
     info.season = in.int32();
-    return info;
 }
 
 PersonalInfo decodePersonalInfo(ByteReader &in)

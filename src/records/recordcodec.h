@@ -43,6 +43,8 @@ PlayRecord decodePlayRecord(ByteReader &in);
 void decodePlayerRecord(const std::uint8_t *bytes, PlayerRecord &player);
 void decodePlayRecord(const std::uint8_t *bytes, PlayRecord &play);
 GameInfo decodeGameInfo(ByteReader &in);
+/// The same into `info`, whose text fields keep their storage.
+void decodeGameInfo(ByteReader &in, GameInfo &info);
 PersonalInfo decodePersonalInfo(ByteReader &in);
 
 } // namespace yardmark
