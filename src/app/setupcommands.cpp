@@ -194,16 +194,15 @@ void SetupCommands::startGame(Game game)
 
 void SetupCommands::saveGame()
 {
-    m_ui.playSound(kClickSound);
-    Game *game = m_window.currentGame();
-    if (!game)
-        return;
-    if (GameFlow *flow = m_window.gameFlow())
-        flow->storeSituationInGame();
-    saveGameReporting(*game, false);
+    saveCurrentGame(false);
 }
 
 void SetupCommands::saveGameAs()
+{
+    saveCurrentGame(true);
+}
+
+void SetupCommands::saveCurrentGame(bool askName)
 {
     m_ui.playSound(kClickSound);
     Game *game = m_window.currentGame();
@@ -211,7 +210,7 @@ void SetupCommands::saveGameAs()
         return;
     if (GameFlow *flow = m_window.gameFlow())
         flow->storeSituationInGame();
-    saveGameReporting(*game, true);
+    saveGameReporting(*game, askName);
 }
 
 void SetupCommands::reloadGame()

@@ -52,6 +52,8 @@ private:
     void editGame(Game game, bool opened);
     void startGame(Game game);
     bool saveGameReporting(Game &game, bool askName);
+    /// Save and Save As: the open game with the window's situation in it.
+    void saveCurrentGame(bool askName);
     void editAndSaveTeam(Team team);
     void warn(const char *text, const char *caption, int sound);
     void gameChanged();

@@ -102,6 +102,21 @@ protected:
 
     std::string path(const char *name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
 
+    /// A window started with the visitors kicking off for a touchback (the
+    /// clock of the kickoff left empty).
+    GameWindow *openAfterATouchback()
+    {
+        GameWindow *window = open();
+        steps.push_back([](QDialog &d) {
+            click(d, "visitor");
+            click(d, "ok");
+        });
+        plays.push_back(Json::parse(R"({"kicker":"9","result":"touchback"})"));
+        steps.push_back([](QDialog &d) { QTest::keyClick(&d, Qt::Key_Return); });
+        window->start();
+        return window;
+    }
+
     /// A window whose dialogs are answered by `steps` and whose play dialogs
     /// are filled from `plays` exactly as a scoring script fills them.
     GameWindow *open(bool withPlayDialogs = true)
@@ -326,14 +341,7 @@ TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
 // for the next start to restore, and quitting removes.
 TEST_F(GameWindowTest, QuickLinesUndoAndARecoveryCopyThatOutlivesACrash)
 {
-    GameWindow *window = open();
-    steps.push_back([](QDialog &d) {
-        click(d, "visitor");
-        click(d, "ok");
-    });
-    plays.push_back(Json::parse(R"({"kicker":"9","result":"touchback"})"));
-    steps.push_back([](QDialog &d) { QTest::keyClick(&d, Qt::Key_Return); }); // the clock, left empty
-    window->start();
+    GameWindow *window = openAfterATouchback();
 
     auto *line = window->findChild<QLineEdit *>(QStringLiteral("quickEntry"));
     ASSERT_NE(line, nullptr);
@@ -401,14 +409,7 @@ TEST_F(GameWindowTest, PublishesTheLivePageAfterEveryPlayAndWarnsOnceWhenTheFold
     EXPECT_EQ(mainUi.messages[0].caption, "Live Output");
     EXPECT_EQ(settings.app.live, (LiveOutputSettings{web, "Friday Night"}));
 
-    GameWindow *window = open();
-    steps.push_back([](QDialog &d) {
-        click(d, "visitor");
-        click(d, "ok");
-    });
-    plays.push_back(Json::parse(R"({"kicker":"9","result":"touchback"})"));
-    steps.push_back([](QDialog &d) { QTest::keyClick(&d, Qt::Key_Return); }); // the clock, left empty
-    window->start();
+    GameWindow *window = openAfterATouchback();
     auto *line = window->findChild<QLineEdit *>(QStringLiteral("quickEntry"));
     const auto quick = [&](const char *text) {
         QTest::keyClicks(line, QString::fromLatin1(text));
