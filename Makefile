@@ -8,7 +8,7 @@ JOBS        ?= $(shell nproc)
 SAMPLE_DIR  ?= build/sample-season
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap configure-test configure-release test run bench fuzz screenshots clean windows-test
+.PHONY: all bootstrap configure-test configure-release test run bench fuzz screenshots clean windows-test package
 
 all: run-build
 
@@ -49,6 +49,11 @@ run-build: configure-release
 
 run: run-build
 	@bash scripts/run
+
+# A Debian package of the release build, checked by lintian (errors fail).
+package: run-build
+	cd $(BUILD_REL) && cpack -G DEB
+	lintian --fail-on error --info $(BUILD_REL)/yardmark_*.deb
 
 bench: run-build
 	@for b in $(BUILD_REL)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done

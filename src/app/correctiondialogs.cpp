@@ -164,6 +164,16 @@ RecordTimeDialog::RecordTimeDialog(RecordTimeForm &form, QWidget *parent) : QDia
 {
     setWindowTitle(QStringLiteral("Record Time"));
     auto *layout = new QVBoxLayout(this);
+    // Which play the time stamps, and what to type.
+    for (const auto &[name, text] : {std::pair{"stampedPlay", form.play}, std::pair{"explanation", form.explanation}}) {
+        if (text.empty())
+            continue;
+        auto *line = new QLabel(toQString(text));
+        line->setObjectName(QString::fromLatin1(name));
+        line->setWordWrap(true);
+        line->setTextFormat(Qt::PlainText);
+        layout->addWidget(line);
+    }
     auto *grid = new QGridLayout;
     m_minutes = numberField("minutes", form.minutes);
     m_seconds = numberField("seconds", form.seconds);

@@ -43,6 +43,7 @@ GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget
     QPushButton *dateButton = namedButton("chooseDate", "Date:");
     m_date = new QLineEdit;
     m_date->setObjectName(QStringLiteral("date"));
+    nameAfterCaption(m_date, dateButton->text());
     limitText(m_date, 15);
     m_grid->addWidget(dateButton, 0, 0);
     m_grid->addWidget(m_date, 0, 1, 1, 3);

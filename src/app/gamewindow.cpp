@@ -102,6 +102,18 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     middle->addWidget(m_field, 8);
     middle->addWidget(m_columns[1].logo, 1);
     layout->addLayout(middle, 1);
+    // Any quarter's chart can be looked at without changing the game's quarter.
+    auto *chartRow = new QHBoxLayout;
+    auto *chartLabel = new QLabel(QStringLiteral("Drive chart of quarter:"));
+    m_chartQuarter = new QComboBox;
+    m_chartQuarter->setObjectName(QStringLiteral("chartQuarter"));
+    m_chartQuarter->setFocusPolicy(Qt::StrongFocus);
+    chartLabel->setBuddy(m_chartQuarter);
+    chartRow->addStretch();
+    chartRow->addWidget(chartLabel);
+    chartRow->addWidget(m_chartQuarter);
+    layout->addLayout(chartRow);
+    connect(m_chartQuarter, &QComboBox::activated, this, [this](int quarter) { showChart(quarter); });
     layout->addWidget(buildPlayList());
     m_ui->setQuickEntry(&m_quickEntry);
     m_quickEntryBar = new QuickEntryBar(*m_flow, m_quickEntry);
@@ -112,17 +124,13 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     if (auto *save = main.findChild<QAction *>(QStringLiteral("saveGame")))
         addAction(save);
 
-    // Every change is copied to the recovery file at once, so that a crash
-    // or a power cut loses nothing; quitting (saved or not) removes it.
-    const Game &game = *main.currentGame();
-    const std::filesystem::path gameFile =
-        game.fileName.empty() ? defaultStateDir() / "unsaved game.gam" : std::filesystem::path(game.fileName);
-    m_recovery = std::make_unique<RecoveryWriter>(gameFile, defaultStateDir(), [this] {
-        m_ui->playSound(kWarningSound);
-        m_ui->message("No recovery copy of this game can be written: save it often.", "Recovery Copy",
-                      MessageButtons::Ok, MessageIcon::Warning);
+    keepRecoveryCopy();
+    // A save leaves nothing to recover until the next change; after Save As
+    // the copy follows the game to its new file.
+    connect(&main, &MainWindow::currentGameSaved, this, [this] {
+        m_recovery->discard();
+        keepRecoveryCopy();
     });
-    rememberLastGame(defaultStateDir(), gameFile);
     // With a live output folder set, every change is published there too.
     m_live = std::make_unique<LiveWriter>([this](const std::string &folder) {
         m_ui->playSound(kWarningSound);
@@ -243,13 +251,31 @@ QWidget *GameWindow::buildScoreboard()
     m_toGo = digits("toGoDigits", 2, QStringLiteral("To go"));
     QPushButton *ballOn = button("ballOn", QStringLiteral("&Ball On"), [this] { m_flow->ballOn(); });
     QPushButton *toGo = button("toGo", QStringLiteral("To &Go"), [this] { m_flow->toGo(); });
+    // Whose half the ball is in, in that team's colour, beside the yard line.
+    m_ballSide = new QLabel;
+    m_ballSide->setObjectName(QStringLiteral("ballSide"));
+    m_ballSide->setAccessibleName(QStringLiteral("Ball in the half of"));
+    QFont sideFont = m_ballSide->font();
+    sideFont.setBold(true);
+    sideFont.setPointSizeF(sideFont.pointSizeF() * 1.3);
+    m_ballSide->setFont(sideFont);
+    m_ballSide->setMinimumWidth(QFontMetrics(sideFont).horizontalAdvance(QStringLiteral("WWW")));
     auto *ballOnRow = new QHBoxLayout;
     ballOnRow->addWidget(ballOn);
+    ballOnRow->addWidget(m_ballSide);
     ballOnRow->addWidget(m_ballOn);
     auto *toGoRow = new QHBoxLayout;
     toGoRow->addWidget(toGo);
     toGoRow->addWidget(m_toGo);
     grid->addLayout(ballOnRow, 3, 1);
+    // The clock last recorded (at a change of possession) and its quarter.
+    m_lastClock = new QLabel;
+    m_lastClock->setObjectName(QStringLiteral("lastClock"));
+    m_lastClock->setAlignment(Qt::AlignCenter);
+    m_lastClock->setToolTip(QStringLiteral("The clock last recorded, and its quarter"));
+    m_lastClock->setAccessibleName(QStringLiteral("Clock last recorded"));
+    m_lastClock->setFont(sideFont);
+    grid->addWidget(m_lastClock, 3, 2);
     grid->addLayout(toGoRow, 3, 3);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(2, 1);
@@ -366,11 +392,21 @@ void GameWindow::refresh()
     m_quarter->display(toQString(board.quarter));
     m_down->display(toQString(board.down));
     m_ballOn->display(toQString(board.ballOn));
+    m_ballSide->setText(toQString(board.ballSide));
+    QPalette sidePalette = m_ballSide->palette();
+    sidePalette.setColor(QPalette::WindowText, qColor(board.ballSideColor));
+    m_ballSide->setPalette(sidePalette);
+    m_lastClock->setText(QStringLiteral("Clock ") + toQString(board.lastClock));
     m_toGo->display(toQString(board.toGo));
     m_fieldGoal->setText(toQString(board.labels.fieldGoal));
     m_rush->setText(toQString(board.labels.rush));
     m_pass->setText(toQString(board.labels.pass));
     m_field->setChart(currentDriveChart(*m_flow, colors));
+    // A change brings the chart back to the game's own quarter.
+    m_chartQuarter->clear();
+    for (const std::string &quarter : chartQuarterTexts(*m_flow))
+        m_chartQuarter->addItem(toQString(quarter));
+    m_chartQuarter->setCurrentIndex(m_flow->situation().quarter);
 
     QStringList lines;
     lines.reserve(static_cast<int>(m_flow->playList().size()));
@@ -388,6 +424,30 @@ void GameWindow::refresh()
         m_playList->addItems(lines);
     }
     m_playList->setCurrentIndex(m_flow->selectedPlay());
+}
+
+void GameWindow::showChart(int quarter)
+{
+    m_field->setChart(quarterDriveChart(*m_flow, quarter, chartColors(m_settings)));
+}
+
+void GameWindow::keepRecoveryCopy()
+{
+    // Every change is copied to the recovery file at once, so that a crash
+    // or a power cut loses nothing; quitting (saved or not) removes it.
+    const Game &game = m_flow->game();
+    const std::filesystem::path gameFile =
+        game.fileName.empty() ? defaultStateDir() / "unsaved game.gam" : std::filesystem::path(game.fileName);
+    if (m_recovery && m_recoveryFile == gameFile)
+        return;
+    m_recovery.reset();
+    m_recoveryFile = gameFile;
+    m_recovery = std::make_unique<RecoveryWriter>(gameFile, defaultStateDir(), [this] {
+        m_ui->playSound(kWarningSound);
+        m_ui->message("No recovery copy of this game can be written: save it often.", "Recovery Copy",
+                      MessageButtons::Ok, MessageIcon::Warning);
+    });
+    rememberLastGame(defaultStateDir(), gameFile);
 }
 
 void GameWindow::finish()

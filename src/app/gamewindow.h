@@ -67,6 +67,10 @@ private:
     /// Runs a command of the engine, then shows what it left.
     void run(const std::function<void()> &command);
     void refresh();
+    /// Shows the drive chart of `quarter` (0-based), the game's quarter unchanged.
+    void showChart(int quarter);
+    /// Keeps the recovery copy beside the game's file (again after Save As).
+    void keepRecoveryCopy();
     void finish();
     void exportPlayByPlay();
 
@@ -76,6 +80,7 @@ private:
     std::unique_ptr<GameFlow> m_flow;
     QuickEntryRunner m_quickEntry;
     std::unique_ptr<RecoveryWriter> m_recovery;
+    std::filesystem::path m_recoveryFile;
     std::unique_ptr<LiveWriter> m_live;
     QuickEntryBar *m_quickEntryBar = nullptr;
     QPushButton *m_undo = nullptr;
@@ -99,6 +104,9 @@ private:
     QLCDNumber *m_quarter = nullptr;
     QLCDNumber *m_down = nullptr;
     QLCDNumber *m_ballOn = nullptr;
+    QLabel *m_ballSide = nullptr;
+    QLabel *m_lastClock = nullptr;
+    QComboBox *m_chartQuarter = nullptr;
     QLCDNumber *m_toGo = nullptr;
     FieldView *m_field = nullptr;
     QComboBox *m_playList = nullptr;

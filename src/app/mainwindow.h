@@ -108,6 +108,10 @@ signals:
     void gameFlowChanged(GameFlow *flow);
     /// The league options or a team colour changed while a game is open.
     void gameWindowRefreshRequested();
+    /// The current game was saved to its file (File > Game > Save, Save As).
+    void currentGameSaved();
+    /// A game or schedule was opened, or saved under a name of its own.
+    void fileOpened(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

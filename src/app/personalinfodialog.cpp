@@ -50,6 +50,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
 
     m_list = new QTreeWidget;
     m_list->setObjectName(QStringLiteral("addressList"));
+    nameAfterCaption(m_list, QStringLiteral("Players"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -80,6 +81,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
     QPushButton *birthday = namedButton("chooseBirthday", "&Birthday:");
     m_birthday = new QLineEdit;
     m_birthday->setObjectName(QStringLiteral("birthday"));
+    nameAfterCaption(m_birthday, birthday->text());
     limitText(m_birthday, 15);
     boxes->addWidget(birthday, 0, 2);
     boxes->addWidget(m_birthday, 0, 3);
@@ -92,6 +94,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
     QPushButton *email = namedButton("email", "e&mail");
     m_email = new QLineEdit;
     m_email->setObjectName(QStringLiteral("emailAddress"));
+    nameAfterCaption(m_email, QStringLiteral("E-mail"));
     limitText(m_email, kEmailWidth - 1);
     boxes->addWidget(email, 3, 2);
     boxes->addWidget(m_email, 3, 3);
@@ -134,6 +137,8 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context,
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(ok, &QPushButton::clicked, this, [this] {
         m_context.ui.playSound(kClickSound);
+        PersonalInfoForm current = form();
+        finishPersonalInfo(current, m_team, currentDateTime());
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {

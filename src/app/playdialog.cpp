@@ -76,6 +76,27 @@ void PlayDialog::fire(const std::function<void()> &handler)
     reload();
 }
 
+void PlayDialog::commitText(QLineEdit *edit, std::function<std::string()> shown,
+                            std::function<void(std::string)> commit)
+{
+    connect(edit, &QLineEdit::editingFinished, this,
+            [this, edit, commit] { fire([&] { commit(fromQString(edit->text())); }); });
+    m_textFields.push_back({edit, std::move(shown), std::move(commit)});
+}
+
+void PlayDialog::commitChangedFields()
+{
+    // Each commit shows the form again, which rewrites every field: take all
+    // the texts first.
+    std::vector<std::pair<const TextField *, std::string>> changed;
+    for (const TextField &field : m_textFields) {
+        if (field.edit->text() != toQString(field.shown()))
+            changed.emplace_back(&field, fromQString(field.edit->text()));
+    }
+    for (const auto &[field, text] : changed)
+        fire([&] { field->commit(text); });
+}
+
 void PlayDialog::reject()
 {
     if (!m_entry.closed())
@@ -103,8 +124,9 @@ QLineEdit *PlayDialog::addPlayerRow(QGridLayout &grid, const char *name, const Q
     grid.addWidget(list, line, 2);
     grid.addWidget(clear, line, 3);
 
-    connect(number, &QLineEdit::editingFinished, this,
-            [this, number, row] { fire([&] { m_entry.typePlayerNumber(row, fromQString(number->text())); }); });
+    commitText(
+        number, [this, row] { return m_entry.playerRow(row).numberText; },
+        [this, row](const std::string &text) { m_entry.typePlayerNumber(row, text); });
     connect(list, &QComboBox::activated, this, [this, row](int index) { fire([&] { m_entry.choosePlayer(row, index); }); });
     connect(clear, &QCheckBox::toggled, this, [this, row](bool on) {
         if (on)
@@ -142,18 +164,18 @@ QGroupBox *PlayDialog::spotGroup(const char *name, const QString &title, std::fu
     layout->addWidget(yardLabel, 0, 1);
     layout->addWidget(yard, 1, 1);
 
-    const auto store = [this, home, visitor, yard, get, set] {
-        fire([&] {
-            SpotEntry spot = get();
-            if (home->isChecked() || visitor->isChecked())
-                spot.homeSide = home->isChecked();
-            spot.yardText = fromQString(yard->text());
-            set(spot);
-        });
+    const auto store = [home, visitor, get, set](const std::string &yardText) {
+        SpotEntry spot = get();
+        if (home->isChecked() || visitor->isChecked())
+            spot.homeSide = home->isChecked();
+        spot.yardText = yardText;
+        set(spot);
     };
-    connect(home, &QRadioButton::clicked, this, store);
-    connect(visitor, &QRadioButton::clicked, this, store);
-    connect(yard, &QLineEdit::editingFinished, this, store);
+    const auto pickSide = [this, yard, store] { fire([&] { store(fromQString(yard->text())); }); };
+    connect(home, &QRadioButton::clicked, this, pickSide);
+    connect(visitor, &QRadioButton::clicked, this, pickSide);
+    commitText(
+        yard, [get] { return get().yardText; }, store);
     onReload([home, visitor, yard, get] {
         const SpotEntry spot = get();
         // Neither radio may be checked: the group is not exclusive while both clear.
@@ -174,9 +196,7 @@ QLineEdit *PlayDialog::textField(const char *name, std::function<std::string()> 
     auto *edit = new QLineEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(24);
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, set] {
-        fire([&] { set(fromQString(edit->text())); });
-    });
+    commitText(edit, get, [set](const std::string &text) { set(text); });
     onReload([edit, get] { setText(*edit, get()); });
     return edit;
 }
@@ -259,8 +279,9 @@ QGroupBox *PlayDialog::fumbleGroup(FumblePlayEntry &entry)
     connect(visitor, &QCheckBox::clicked, this, [this, &entry](bool on) {
         fire([&] { entry.setRecoveredBy(on ? std::optional<bool>{false} : std::nullopt); });
     });
-    connect(recoverer, &QLineEdit::editingFinished, this,
-            [this, &entry, recoverer] { fire([&] { entry.typeRecovererNumber(fromQString(recoverer->text())); }); });
+    commitText(
+        recoverer, [&entry] { return entry.fumbles().form.recoverer.numberText; },
+        [&entry](const std::string &text) { entry.typeRecovererNumber(text); });
     connect(recovererList, &QComboBox::activated, this,
             [this, &entry](int index) { fire([&] { entry.chooseRecoverer(index); }); });
     onReload([&entry, selector, sectionClear, home, visitor, recoverer, recovererList] {
@@ -289,7 +310,7 @@ QWidget *PlayDialog::buttons(std::function<bool()> ok, const QString &cancelCapt
     QPushButton *cancelButton = box->addButton(cancelCaption, QDialogButtonBox::RejectRole);
     cancelButton->setObjectName(QStringLiteral("cancel"));
     connect(okButton, &QPushButton::clicked, this, [this, ok = std::move(ok)] {
-        // A field left by pressing Enter has already fired its handler.
+        commitChangedFields();
         if (ok() && m_entry.closed())
             QDialog::accept();
         else

@@ -25,6 +25,12 @@ struct Game;
 /// is shown again from the entry's form, so linked fields follow at once and
 /// no rule lives here. OK asks the entry (which may keep the dialog open),
 /// Cancel and Esc cancel it.
+///
+/// A text field reaches its entry when the scorer leaves it; a dialog can
+/// also be accepted without leaving the field (the OK accelerator, a screen
+/// reader's press, a text set through the accessibility interface), so OK
+/// first hands the entry every field that no longer shows what the form
+/// holds: what the dialog shows when it is accepted is what is recorded.
 class PlayDialog : public QDialog {
 public:
     PlayDialog(PlayEntry &entry, const Game &game, const std::string &caption, QWidget *parent);
@@ -81,6 +87,12 @@ protected:
 
     /// Runs a handler, then shows the form again.
     void fire(const std::function<void()> &handler);
+    /// Hands `commit` the text of `edit` when the scorer leaves it, and at OK
+    /// when it differs from `shown` (what the form last gave the field).
+    void commitText(QLineEdit *edit, std::function<std::string()> shown, std::function<void(std::string)> commit);
+    /// Commits every field whose text differs from the form's, each with the
+    /// text it showed before any of them changed the form.
+    void commitChangedFields();
     void onReload(std::function<void()> loader) { m_loaders.push_back(std::move(loader)); }
 
     QString teamName(bool home) const;
@@ -88,7 +100,14 @@ protected:
 private:
     PlayEntry &m_entry;
     const Game &m_game;
+    struct TextField {
+        QLineEdit *edit;
+        std::function<std::string()> shown;
+        std::function<void(std::string)> commit;
+    };
+
     std::vector<std::function<void()>> m_loaders;
+    std::vector<TextField> m_textFields;
     bool m_reloading = false;
 };
 

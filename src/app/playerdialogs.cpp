@@ -100,7 +100,12 @@ AddPlayerForm AddPlayerDialog::form() const
 
 void AddPlayerDialog::add()
 {
-    if (const std::optional<Notice> refusal = addGamePlayer(form(), m_game)) {
+    const AddPlayerForm typed = form();
+    if (const std::optional<std::string> question = addPlayerNumberQuestion(typed, m_game);
+        question && m_ui.message(*question, kNumberWornCaption, MessageButtons::YesNo, MessageIcon::Question) !=
+                        MessageAnswer::Yes)
+        return;
+    if (const std::optional<Notice> refusal = addGamePlayer(typed, m_game)) {
         warn(m_ui, *refusal);
         return;
     }
@@ -137,6 +142,7 @@ ModifyPlayerDialog::ModifyPlayerDialog(Game &game, UserInterface &ui, QWidget *p
     });
     auto *rosterLabel = new QLabel(QStringLiteral("Current &Roster"));
     rosterLabel->setBuddy(m_roster);
+    nameAfterCaption(m_roster, rosterLabel->text());
 
     m_name = new QLineEdit;
     m_name->setObjectName(QStringLiteral("name"));

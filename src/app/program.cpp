@@ -3,6 +3,8 @@
 #include "gamewindow.h"
 #include "recoveryoffer.h"
 #include "schedulecommands.h"
+#include "startpanel.h"
+#include "records/recoverycopy.h"
 #include "records/settingsfile.h"
 #include "statisticsmenu.h"
 
@@ -48,6 +50,7 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
     addGameCommands(*m_mainWindow, m_settings, *m_sounds);
     new StatisticsMenu(*m_mainWindow, m_settings, m_ui);
     new ScheduleCommands(*m_mainWindow, m_settings, m_ui);
+    new StartPanel(*m_mainWindow, m_ui, defaultStateDir(), sampleSeasonSchedule());
 }
 
 int runProgram(int argc, char **argv)

@@ -11,25 +11,6 @@
 
 namespace yardmark {
 
-namespace {
-
-/// The players of both rosters whose number starts with the digits being typed.
-QString playersWearing(const Game &game, const QString &digits)
-{
-    QStringList found;
-    for (const Team *team : {&game.homeTeam, &game.visitorTeam}) {
-        for (const PlayerRecord &player : team->players) {
-            if (player.number >= 0 && QString::number(player.number).startsWith(digits))
-                found << QStringLiteral("#%1 %2").arg(player.number).arg(toQString(player.name));
-        }
-    }
-    if (found.size() > 8)
-        found = found.mid(0, 8) << QStringLiteral("…");
-    return found.join(QStringLiteral(", "));
-}
-
-} // namespace
-
 QuickEntryBar::QuickEntryBar(GameFlow &flow, QuickEntryRunner &runner, QWidget *parent)
     : QWidget(parent), m_flow(flow), m_runner(runner)
 {
@@ -53,7 +34,7 @@ QuickEntryBar::QuickEntryBar(GameFlow &flow, QuickEntryRunner &runner, QWidget *
         bool digits = !last.isEmpty();
         for (QChar c : last)
             digits = digits && c.isDigit();
-        showHint(digits ? playersWearing(m_flow.game(), last) : QString());
+        showHint(digits ? toQString(quickEntryPlayerHint(m_flow.game(), fromQString(last))) : QString());
     });
 }
 

@@ -41,6 +41,7 @@ QWidget *labelled(const QString &caption, QWidget *list)
     layout->setContentsMargins(0, 0, 0, 0);
     auto *label = new QLabel(caption);
     label->setBuddy(list);
+    nameAfterCaption(list, caption);
     layout->addWidget(label);
     layout->addWidget(list);
     return box;
@@ -250,10 +251,19 @@ void RosterDialog::selectByName(const QString &text, bool offense)
         select(item->data(Qt::UserRole).toInt());
 }
 
+bool RosterDialog::numberMayBeShared(bool adding)
+{
+    const std::optional<std::string> question = rosterNumberQuestion(m_editor, adding);
+    return !question ||
+           m_ui.message(*question, kNumberWornCaption, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+}
+
 void RosterDialog::add()
 {
     m_ui.playSound(kClickSound);
     m_editor.fields = fields();
+    if (!numberMayBeShared(true))
+        return;
     if (addRosterPlayer(m_editor) == AddOutcome::Duplicate)
         m_ui.message(kDuplicatePlayer.text, kDuplicatePlayer.caption, MessageButtons::Ok, MessageIcon::Warning);
     refresh();
@@ -264,6 +274,8 @@ void RosterDialog::update()
 {
     m_ui.playSound(kClickSound);
     m_editor.fields = fields();
+    if (!numberMayBeShared(false))
+        return;
     updateRosterPlayer(m_editor);
     refresh();
 }

@@ -33,6 +33,8 @@ private:
     void selectByName(const QString &text, bool offense);
     void add();
     void update();
+    /// Asks before the fields give a second player of the team one number.
+    bool numberMayBeShared(bool adding);
     void remove();
     void clear();
     void personalInfo();

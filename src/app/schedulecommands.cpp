@@ -87,6 +87,7 @@ void ScheduleCommands::newSchedule()
     m_editor.emplace();
     m_warnedMissing.clear();
     m_editor->schedule.fileName = file->path;
+    emit m_window.fileOpened(pathToQString(file->path));
     runEditor();
 }
 
@@ -115,6 +116,7 @@ bool ScheduleCommands::openScheduleFile(const std::string &path)
     m_editor.emplace();
     m_warnedMissing.clear();
     m_editor->schedule = std::move(schedule);
+    emit m_window.fileOpened(pathToQString(path));
     runEditor();
     return true;
 }
@@ -145,7 +147,7 @@ void ScheduleCommands::runEditor()
 void ScheduleCommands::createGame()
 {
     ScheduleEditor &editor = *m_editor;
-    std::optional<Game> game = gameForScheduleEvent(editor, movedTeamLoader(teamFileLoader()), currentDateTime());
+    std::optional<Game> game = gameForScheduleEvent(editor, movedTeamLoader(teamFileLoader(), editor.schedule.fileName), currentDateTime());
     if (!game) {
         runEditor(); // the editor named the missing team file; it may have gone since
         return;
@@ -184,7 +186,7 @@ void ScheduleCommands::startRecordedGame()
     ScheduleEditor &editor = *m_editor;
     const ScheduleEntry &entry = editor.schedule.entries[static_cast<std::size_t>(editor.selected)];
     Game game = newGame();
-    const RecordedGame found = loadRecordedGame(entry, gameFileLoader(), game);
+    const RecordedGame found = loadRecordedGame(entry, gameFileLoader(), game, editor.schedule.fileName);
     if (found == RecordedGame::Missing) {
         warn(missingFileText("game", entry.gameFile), kMissingGameCaption, kLoadFailedSound);
         runEditor();

@@ -262,7 +262,7 @@ void ScheduleWindow::showList()
         m_list->clear();
         for (const ScheduleEntry &entry : m_editor.schedule.entries) {
             RecordedGame found = RecordedGame::None;
-            const ScheduleRow row = keptScheduleRow(entry, load, found);
+            const ScheduleRow row = keptScheduleRow(entry, load, found, m_editor.schedule.fileName);
             auto *item = new QTreeWidgetItem(m_list);
             for (int i = 0; i < kScheduleColumnCount; ++i) {
                 item->setText(i, toQString(row.*kRowTexts[i]));
@@ -349,15 +349,16 @@ void ScheduleWindow::teamEditor(ScheduleSide side)
         warn(kEditTeamThroughGame);
         return;
     }
-    const std::string &path =
+    const std::string path =
         side == ScheduleSide::Home ? m_editor.scratch.homeTeamFile : m_editor.scratch.visitorTeamFile;
     Team team;
     team.rosterOnly = false;
-    if (!path.empty() && !movedTeamLoader(teamFileLoader())(path, team)) {
+    if (!path.empty() && !movedTeamLoader(teamFileLoader(), m_editor.schedule.fileName)(path, team)) {
         m_ui.playSound(kLoadFailedSound);
         m_ui.message(missingFileText("team", path), kMissingGameCaption, MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
+    const std::string readFrom = team.fileName;
     const DialogContext dialogContext{m_ui, m_context.settings.app.html, m_context.printer,
                                       [this](QDialog &nested) { return m_context.run(nested); }};
     TeamDialog dialog(team, dialogContext, this);
@@ -374,9 +375,10 @@ void ScheduleWindow::teamEditor(ScheduleSide side)
             warn(Notice{"Can't save team!", "Disk Full?"}, kWarningSound);
         return;
     }
-    // The team made or renamed here is the event's team.
+    // The team made or renamed here is the event's team; one saved back where
+    // it was found keeps the name the event stores (beside the schedule).
     readForm();
-    setScheduleTeam(m_editor, side, team.fileName, team);
+    setScheduleTeam(m_editor, side, !path.empty() && team.fileName == readFrom ? path : team.fileName, team);
     showForm();
 }
 
@@ -417,7 +419,7 @@ void ScheduleWindow::launchGame()
         return;
     case ScheduleGameAction::CreateGame:
         // A team file that is gone is named before the editor closes.
-        if (const std::string missing = missingEventTeamFile(m_editor, movedTeamLoader(teamFileLoader()));
+        if (const std::string missing = missingEventTeamFile(m_editor, movedTeamLoader(teamFileLoader(), m_editor.schedule.fileName));
             !missing.empty()) {
             m_ui.playSound(kLoadFailedSound);
             m_ui.message(missingFileText("team", missing), kMissingGameCaption, MessageButtons::Ok,

@@ -33,6 +33,8 @@
 #include "records/game.h"
 #include "records/gamefile.h"
 #include "records/roster.h"
+#include "records/recentfiles.h"
+#include "records/recoverycopy.h"
 #include "records/settingsfile.h"
 #include "rosterdialog.h"
 #include "schedulewindow.h"
@@ -49,6 +51,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QDir>
+#include <QFile>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPixmap>
@@ -275,6 +279,21 @@ int main(int argc, char **argv)
     // A settings file of its own in a fresh start folder, so that the tour
     // starts from the defaults and leaves the user's settings alone.
     QTemporaryDir start;
+    // The same for the per-user state (recent files, recovery copies); the
+    // start panel lists two games of the season given, as after a week's use.
+    qputenv("XDG_STATE_HOME", QFile::encodeName(start.filePath(QStringLiteral("state"))));
+    if (argc > 2) {
+        std::vector<RecentFile> recent;
+        const QDir games(QString::fromLocal8Bit(argv[2]));
+        const QStringList names = games.entryList({QStringLiteral("*.gam")}, QDir::Files, QDir::Name);
+        const std::int64_t week = 7 * 24 * 3600;
+        const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+        noteRecentFile(recent, RecentKind::Schedule, games.filePath(QStringLiteral("season.sch")).toStdString(),
+                       now - 2 * week);
+        for (int i = 0; i < 2 && i < names.size(); ++i)
+            noteRecentFile(recent, RecentKind::Game, games.filePath(names[i]).toStdString(), now - (1 - i) * week);
+        writeRecentFiles(recentFilesPath(defaultStateDir()), recent);
+    }
     Settings defaults;
     setDefaults(defaults);
     writeSettings(std::filesystem::path(start.path().toStdString()) / kSettingsFileName, defaults);
@@ -289,7 +308,9 @@ int main(int argc, char **argv)
     EditPlayEntry *editPlay = nullptr;
     BallOnForm ballOn;
     ToGoForm toGo;
-    RecordTimeForm recordTime{"11", "42"};
+    RecordTimeForm recordTime{"11", "42", "Bears punt 42 yards to the Tigers 18, fair catch by #22 Baker",
+                              "Clock at the change of possession, minutes and seconds left in the 2nd Q. Leave both "
+                              "empty when the time was not taken."};
     InsertPlayForm insertPlay;
     const auto openGame = [&](bool indoor, bool homeOnLeft) {
         return [&, indoor, homeOnLeft] {

@@ -136,6 +136,7 @@ void SetupCommands::openGameFile(const std::string &path)
     Game game = yardmark::newGame();
     switch (offerRecovery(m_ui, path, game)) {
     case RecoveryChoice::Restore:
+        emit m_window.fileOpened(pathToQString(path));
         editGame(std::move(game), true);
         return;
     case RecoveryChoice::Cancel:
@@ -145,21 +146,30 @@ void SetupCommands::openGameFile(const std::string &path)
     }
     if (!loadGame(game, path))
         warn("Can't load game !", "File corrupt ?", kLoadFailedSound);
+    else
+        emit m_window.fileOpened(pathToQString(path));
     editGame(std::move(game), true);
 }
 
 void SetupCommands::editGame(Game game, bool opened)
 {
     GameInfoDialog dialog(game, context(), &m_window);
-    const int result = m_window.runDialog(dialog);
-    if (result == GameInfoDialog::kStartGame) {
-        // A new game is given its file now; an opened one keeps its own (a
-        // game whose file could not be read is asked for one).
-        if (!saveGameReporting(game, !opened))
+    for (;;) {
+        const int result = m_window.runDialog(dialog);
+        if (result != GameInfoDialog::kStartGame && result != QDialog::Accepted)
             return;
-        startGame(std::move(game));
-    } else if (result == QDialog::Accepted && opened) {
-        saveGameReporting(game, false);
+        // A new game is given its file now, on OK as on Start Game: what was
+        // typed is kept, never dropped without a word. An opened game keeps its
+        // own file (a game whose file could not be read is asked for one).
+        if (saveGameReporting(game, !opened)) {
+            if (result == GameInfoDialog::kStartGame)
+                startGame(std::move(game));
+            return;
+        }
+        // No file chosen or the save failed: a new game goes back to its
+        // dialog with everything kept; an opened one has its file untouched.
+        if (opened)
+            return;
     }
 }
 
@@ -173,8 +183,11 @@ bool SetupCommands::saveGameReporting(Game &game, bool askName)
         path = file->path;
     }
     const std::string before = game.fileName;
-    if (yardmark::saveGame(game, path))
+    if (yardmark::saveGame(game, path)) {
+        if (path != before)
+            emit m_window.fileOpened(pathToQString(path));
         return true;
+    }
     game.fileName = before;
     warn("Can't save game!", "Disk Full?", kWarningSound);
     return false;
@@ -210,7 +223,8 @@ void SetupCommands::saveCurrentGame(bool askName)
         return;
     if (GameFlow *flow = m_window.gameFlow())
         flow->storeSituationInGame();
-    saveGameReporting(*game, askName);
+    if (saveGameReporting(*game, askName))
+        emit m_window.currentGameSaved();
 }
 
 void SetupCommands::reloadGame()

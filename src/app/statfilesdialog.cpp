@@ -1,6 +1,7 @@
 #include "statfilesdialog.h"
 
 #include "statswindowkit.h"
+#include "textentry.h"
 
 #include "qtprint/qtext.h"
 #include "records/userinterface.h"
@@ -22,6 +23,7 @@ QLabel *buddyLabel(const char *text, QWidget *buddy)
 {
     auto *label = new QLabel(QString::fromLatin1(text));
     label->setBuddy(buddy);
+    nameAfterCaption(buddy, label->text());
     return label;
 }
 

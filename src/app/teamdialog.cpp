@@ -49,8 +49,8 @@ TeamDialog::TeamDialog(Team &team, const DialogContext &context, QWidget *parent
     m_name = textBox("teamName");
     m_coach = textBox("coach");
     m_assistant = textBox("assistant");
-    staff->addRow(QStringLiteral("Team &Name:"), m_name);
-    staff->addRow(QStringLiteral("C&oach:"), m_coach);
+    staff->addRow(QStringLiteral("Tea&m Name:"), m_name);
+    staff->addRow(QStringLiteral("Coac&h:"), m_coach);
     staff->addRow(QStringLiteral("Assis&tant:"), m_assistant);
 
     m_logo = new QLabel;

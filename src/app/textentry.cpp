@@ -42,6 +42,15 @@ QString unstorableCharacters(const QString &text)
     return refused;
 }
 
+void nameAfterCaption(QWidget *input, const QString &caption)
+{
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    input->setAccessibleName(name.trimmed());
+}
+
 void limitText(QLineEdit *edit, int maxLength)
 {
     edit->setMaxLength(maxLength);

@@ -7,6 +7,7 @@ class QPrinter;
 class QLineEdit;
 class QComboBox;
 class QString;
+class QWidget;
 
 namespace yardmark {
 
@@ -33,6 +34,11 @@ void limitText(QLineEdit *edit, int maxLength);
 
 /// The same for the typed part of an editable list.
 void limitText(QComboBox *combo, int maxLength);
+
+/// Names `input` for screen readers after its caption ("&Birthday:" is read
+/// "Birthday"): lists, whose accessible name is always their own and never
+/// their label's, and fields captioned by a button, which no label can name.
+void nameAfterCaption(QWidget *input, const QString &caption);
 
 /// The characters of `text` the files cannot store, each once.
 QString unstorableCharacters(const QString &text);

@@ -3,6 +3,7 @@
 #include "gameflow/interaction.h"
 #include "records/game.h"
 #include "records/text.h"
+#include "vocabulary/narration.h"
 
 #include <algorithm>
 
@@ -81,9 +82,12 @@ void applyRecordTime(const RecordTimeForm &form, const LeagueOptions &league, Pl
     play.clockSeconds = std::clamp(leadingInt(form.seconds), 0, 60);
 }
 
-void recordTime(Interaction &ui, const LeagueOptions &league, PlayRecord &play)
+void recordTime(Interaction &ui, const LeagueOptions &league, PlayRecord &play, const GameInfo &info)
 {
     RecordTimeForm form;
+    form.play = narratePlay(play, info, league);
+    form.explanation = "Clock at the change of possession, minutes and seconds left in the " + periodText(play.quarter) +
+                       ". Leave both empty when the time was not taken.";
     ui.runRecordTime(form);
     applyRecordTime(form, league, play);
 }

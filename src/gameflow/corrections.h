@@ -39,10 +39,13 @@ void chooseToGoEntry(ToGoForm &form, int index);
 /// The distance OK sets: never below 0 nor beyond midfield, whatever the list offered.
 std::int32_t toGoValue(const ToGoForm &form, const LeagueOptions &league);
 
-/// "Record Time": the two fields as typed; both start empty.
+/// "Record Time": the two fields as typed; both start empty. The dialog
+/// also says which play it stamps and what to type.
 struct RecordTimeForm {
     std::string minutes;
     std::string seconds;
+    std::string play;        ///< the play's narration line
+    std::string explanation; ///< what the two fields want
 };
 
 /// Stamps the play with the clock: minutes held within the quarter's length,
@@ -50,6 +53,6 @@ struct RecordTimeForm {
 void applyRecordTime(const RecordTimeForm &form, const LeagueOptions &league, PlayRecord &play);
 
 /// Runs "Record Time" on a play being entered.
-void recordTime(Interaction &ui, const LeagueOptions &league, PlayRecord &play);
+void recordTime(Interaction &ui, const LeagueOptions &league, PlayRecord &play, const GameInfo &info);
 
 } // namespace yardmark

@@ -7,6 +7,7 @@
 #include "vocabulary/vocabulary.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace yardmark {
@@ -305,15 +306,67 @@ Scoreboard scoreboard(const GameFlow &flow, ChartColors colors)
     board.quarterLabel = std::string(flow.quarterLabel());
     board.down = singleDigitText(situation.down + 1);
     board.ballOn = doubleDigitText(situation.ballSpot.yardLine);
+    if (situation.ballSpot.yardLine != flow.league().midfieldYardLine) {
+        const bool homeHalf = situation.ballSpot.homeSide;
+        board.ballSide = teamShortName(teamName(game, homeHalf), homeHalf);
+        board.ballSideColor = homeHalf ? colors.home : colors.visitor;
+    }
+    board.lastClock = lastClockText(game);
     board.toGo = doubleDigitText(situation.toGo);
     board.labels = flow.labels();
     return board;
+}
+
+std::string teamShortName(std::string_view name, bool home)
+{
+    std::string shown;
+    for (const char c : name) {
+        if (shown.size() < 3 && std::isalnum(static_cast<unsigned char>(c)))
+            shown += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return shown.empty() ? std::string(home ? "H" : "V") : shown;
+}
+
+std::string lastClockText(const Game &game)
+{
+    for (auto play = game.plays.rbegin(); play != game.plays.rend(); ++play) {
+        // 0:00 is no time recorded.
+        if (play->clockMinutes == 0 && play->clockSeconds == 0)
+            continue;
+        const std::string period = (play->quarter >= kRegularQuarters ? "OT" : "Q") + quarterDigitText(play->quarter);
+        char clock[32];
+        std::snprintf(clock, sizeof clock, " %d:%02d", play->clockMinutes, play->clockSeconds);
+        return period + clock;
+    }
+    return "\x96";
 }
 
 DriveChart currentDriveChart(const GameFlow &flow, ChartColors colors)
 {
     const GameSituation &situation = flow.situation();
     return driveChart(flow.game(), situation.quarter, situation.ballSpot, situation.homeOnLeft, flow.league(), colors);
+}
+
+std::vector<std::string> chartQuarterTexts(const GameFlow &flow)
+{
+    const int last = std::max(flow.situation().quarter, lastRecordedQuarter(flow.game()));
+    std::vector<std::string> texts;
+    for (int quarter = 0; quarter <= last; ++quarter)
+        texts.push_back((quarter >= kRegularQuarters ? "OT" : "") + quarterDigitText(quarter));
+    return texts;
+}
+
+DriveChart quarterDriveChart(const GameFlow &flow, int quarter, ChartColors colors)
+{
+    const GameSituation &situation = flow.situation();
+    if (quarter == situation.quarter)
+        return currentDriveChart(flow, colors);
+    FieldSpot ball = situation.ballSpot;
+    for (const PlayRecord &play : flow.game().plays) {
+        if (play.quarter == quarter && play.playType != code(PlayType::NoPlay))
+            ball = play.finalSpot;
+    }
+    return driveChart(flow.game(), quarter, ball, situation.homeOnLeft, flow.league(), colors);
 }
 
 int lastRecordedQuarter(const Game &game)

@@ -144,14 +144,34 @@ struct Scoreboard {
     std::string quarterLabel;
     std::string down;
     std::string ballOn;
+    std::string ballSide;          ///< whose half the ball is in (teamShortName); empty at midfield
+    ColorValue ballSideColor = 0;  ///< that team's colour
+    std::string lastClock;         ///< lastClockText of the game
     std::string toGo;
     ButtonLabels labels;
 };
+
+/// A team's name as the scoreboard shows it beside the yard line: its first
+/// three letters or digits in capitals ("TIG"), or "H" / "V" when it has none.
+std::string teamShortName(std::string_view name, bool home);
+
+/// The last clock time recorded in the game and its quarter, "Q2 6:30"
+/// ("OT1 4:10" in overtime), or "\x96" when no play has a time.
+std::string lastClockText(const Game &game);
 
 Scoreboard scoreboard(const GameFlow &flow, ChartColors colors);
 
 /// The chart the window shows now: the current quarter and the ball.
 DriveChart currentDriveChart(const GameFlow &flow, ChartColors colors);
+
+/// The quarters whose chart the window offers: every one up to the later of
+/// the current quarter and the last one played, as "1" to "4", then "OT1", ...
+std::vector<std::string> chartQuarterTexts(const GameFlow &flow);
+
+/// The chart of any quarter, the game's own quarter left as it is: the
+/// current one as currentDriveChart, another with the ball where that
+/// quarter's last play left it, both on the field as the window has it now.
+DriveChart quarterDriveChart(const GameFlow &flow, int quarter, ChartColors colors);
 
 /// The last quarter a play was recorded in (0 without plays).
 int lastRecordedQuarter(const Game &game);

@@ -6,7 +6,7 @@ namespace yardmark {
 
 void PlayEntryContext::recordTime() const
 {
-    yardmark::recordTime(m_ui, m_league, m_currentPlay);
+    yardmark::recordTime(m_ui, m_league, m_currentPlay, m_game.info);
 }
 
 } // namespace yardmark

@@ -158,10 +158,12 @@ bool takeInt(std::string_view &text, std::int32_t &value)
     return true;
 }
 
-// "month/day/year" as written by the export. Only a whole date with month
-// 1-12, day 1-31 and a year not negative is taken; anything else (a date cut
-// short, or a column shifted by a stray quote) leaves today's date, never a
-// half-read one.
+// "month/day/year" as written by the export: three numbers are kept as read
+// (the month and day as the bytes the record holds), "00/00/0000" of a player
+// without a birthday included, so that an exported team reads back the same.
+// Whether a date is a real one is the address list's question, not the
+// reader's. Anything else (a date cut short, or a column shifted by a stray
+// quote) leaves today's date, never a half-read one.
 void readBirthday(std::string_view text, PersonalInfo &info)
 {
     std::int32_t month = 0, day = 0, year = 0;
@@ -174,8 +176,6 @@ void readBirthday(std::string_view text, PersonalInfo &info)
     if (!takeInt(text, month) || !slash() || !takeInt(text, day) || !slash() || !takeInt(text, year))
         return;
     if (text.find_first_not_of(" \t") != std::string_view::npos)
-        return;
-    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0)
         return;
     info.birthMonth = static_cast<std::uint8_t>(month);
     info.birthDay = static_cast<std::uint8_t>(day);

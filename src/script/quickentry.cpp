@@ -364,6 +364,33 @@ std::variant<Json, QuickEntryError> readQuickEntry(std::string_view line)
     return Json{{"op", word->op}, {"fields", fieldsOf(parsed)}};
 }
 
+namespace {
+
+/// The other players of the team whose roster holds `player` that wear his
+/// number, "Smith" or "Smith and Jones"; empty when he wears it alone.
+std::string othersWearing(const Game &game, const PlayerRecord &player)
+{
+    if (player.number < 0 || player.name.empty())
+        return {};
+    for (const Team *team : {&game.homeTeam, &game.visitorTeam}) {
+        const auto &players = team->players;
+        const bool his = std::any_of(players.begin(), players.end(), [&player](const PlayerRecord &p) {
+            return p.name == player.name && p.number == player.number;
+        });
+        if (!his)
+            continue;
+        std::string others;
+        for (const PlayerRecord &other : players) {
+            if (other.number == player.number && other.name != player.name)
+                others += (others.empty() ? "" : " and ") + other.name;
+        }
+        return others;
+    }
+    return {};
+}
+
+} // namespace
+
 QuickEntryOutcome QuickEntryRunner::run(GameFlow &flow, std::string_view line)
 {
     QuickEntryOutcome outcome;
@@ -396,9 +423,38 @@ QuickEntryOutcome QuickEntryRunner::run(GameFlow &flow, std::string_view line)
             if (player.name.empty() && player.number >= 0)
                 outcome.notes.push_back("#" + std::to_string(player.number) +
                                         " is not on the roster: recorded with the number only");
+            else if (const std::string others = othersWearing(flow.game(), player); !others.empty())
+                outcome.notes.push_back("#" + std::to_string(player.number) + " is also worn by " + others + ": " +
+                                        player.name + " recorded");
         }
     }
     return outcome;
+}
+
+std::string quickEntryPlayerHint(const Game &game, std::string_view digits)
+{
+    constexpr std::size_t kShown = 8;
+    std::vector<std::string> found;
+    std::string shared;
+    for (const Team *team : {&game.homeTeam, &game.visitorTeam}) {
+        int exact = 0;
+        for (const PlayerRecord &player : team->players) {
+            const std::string number = std::to_string(player.number);
+            if (player.number < 0 || !std::string_view(number).starts_with(digits))
+                continue;
+            found.push_back("#" + number + " " + player.name);
+            exact += number == digits ? 1 : 0;
+        }
+        if (exact > 1)
+            shared += " \x97 " + std::to_string(exact) + " " + teamName(game, team == &game.homeTeam) + " players wear #" +
+                      std::string(digits) + ": the line records the first";
+    }
+    std::string hint;
+    for (std::size_t i = 0; i < found.size() && i < kShown; ++i)
+        hint += (i ? ", " : "") + found[i];
+    if (found.size() > kShown)
+        hint += ", ...";
+    return hint + shared;
 }
 
 } // namespace yardmark

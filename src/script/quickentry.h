@@ -38,6 +38,13 @@ struct QuickEntryError {
 std::variant<Json, QuickEntryError> readQuickEntry(std::string_view line);
 
 class GameFlow;
+struct Game;
+
+/// The hint beside the quick line while a number is typed: the players of
+/// both rosters whose number starts with `digits` ("#22 Baker, #2 Cole";
+/// the first eight), and a warning when two players of one team wear the
+/// number typed, since the line then records the first of them.
+std::string quickEntryPlayerHint(const Game &game, std::string_view digits);
 
 /// What a quick-entry line did at the game window.
 struct QuickEntryOutcome {

@@ -61,6 +61,15 @@ void selectAddressRow(PersonalInfoForm &form, const Team &team, int index, const
     form.note = info.note;
 }
 
+bool finishPersonalInfo(PersonalInfoForm &form, Team &team, const DateTime &today)
+{
+    if (!validIndex(team, form.selected))
+        return false;
+    PersonalInfoForm shown = form;
+    selectAddressRow(shown, team, form.selected, today);
+    return shown != form && updatePersonalInfo(form, team, today);
+}
+
 bool updatePersonalInfo(PersonalInfoForm &form, Team &team, const DateTime &today)
 {
     if (!validIndex(team, form.selected))

@@ -51,6 +51,13 @@ void selectAddressRow(PersonalInfoForm &form, const Team &team, int index, const
 /// no player is selected.
 bool updatePersonalInfo(PersonalInfoForm &form, Team &team, const DateTime &today);
 
+/// "&OK": boxes typed for the selected player and not yet stored with
+/// "&Update Info" are stored now (as Update Info stores them), so that what
+/// the dialog shows when it closes is what the team keeps. Boxes that still
+/// show what selecting the player showed change nothing (a birthday shown as
+/// today for a date out of range stays as stored). True when it stored.
+bool finishPersonalInfo(PersonalInfoForm &form, Team &team, const DateTime &today);
+
 /// A click on the header of list column `column`: the roster is sorted by
 /// that column, each player keeping his details, and the column's direction
 /// flips for the next click. The rows move, so the selection is lost.

@@ -52,13 +52,14 @@ TeamLoader teamFileLoader()
     return [](const std::string &path, Team &team) { return loadTeamFile(team, path); };
 }
 
-TeamLoader movedTeamLoader(TeamLoader load)
+TeamLoader movedTeamLoader(TeamLoader load, std::string scheduleFile)
 {
-    return [load = std::move(load)](const std::string &path, Team &team) {
-        if (load(path, team))
-            return true;
-        const std::string name(lastPathComponent(path));
-        return !name.empty() && name != path && load(name, team);
+    return [load = std::move(load), scheduleFile = std::move(scheduleFile)](const std::string &path, Team &team) {
+        for (const std::string &candidate : eventFileCandidates(path, scheduleFile)) {
+            if (load(candidate, team))
+                return true;
+        }
+        return false;
     };
 }
 

@@ -20,9 +20,10 @@ using TeamLoader = std::function<bool(const std::string &path, Team &team)>;
 /// Reads real team files.
 TeamLoader teamFileLoader();
 
-/// Tries the stored path first and then, for a file moved along with its
-/// schedule, the file's name in the working directory.
-TeamLoader movedTeamLoader(TeamLoader load);
+/// Looks for a team file where a schedule looks for the files its events
+/// name (eventFileCandidates): beside `scheduleFile` first, then the stored
+/// path, then by its name.
+TeamLoader movedTeamLoader(TeamLoader load, std::string scheduleFile = {});
 
 /// A message box: its text and caption.
 struct Notice {

@@ -4,7 +4,9 @@
 
 #include "records/gamefile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace yardmark {
 
@@ -33,41 +35,79 @@ std::string_view lastPathComponent(std::string_view path)
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
-RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load, Game &game)
+namespace {
+
+struct Candidate {
+    std::string path;
+    bool byName; ///< the stored file's name alone: the file moved
+};
+
+std::vector<Candidate> candidatesOf(const std::string &stored, const std::string &scheduleFile)
+{
+    namespace fs = std::filesystem;
+    std::vector<Candidate> candidates;
+    const auto add = [&candidates](std::string path, bool byName) {
+        const auto same = [&path](const Candidate &c) { return c.path == path; };
+        if (!path.empty() && std::none_of(candidates.begin(), candidates.end(), same))
+            candidates.push_back({std::move(path), byName});
+    };
+    if (stored.empty())
+        return candidates;
+    const fs::path folder = fs::path(scheduleFile).parent_path();
+    // A path stored on Windows ("C:\\...", "\\server\\...") is never one to put beside the schedule.
+    const bool relative = fs::path(stored).is_relative() && stored.find(':') == std::string::npos &&
+                          stored.front() != '\\' && stored.front() != '/';
+    const std::string name(lastPathComponent(stored));
+    if (relative && !folder.empty())
+        add((folder / stored).string(), false);
+    add(stored, false);
+    if (!folder.empty())
+        add((folder / name).string(), true);
+    add(name, true);
+    return candidates;
+}
+
+} // namespace
+
+std::vector<std::string> eventFileCandidates(const std::string &stored, const std::string &scheduleFile)
+{
+    std::vector<std::string> paths;
+    for (Candidate &candidate : candidatesOf(stored, scheduleFile))
+        paths.push_back(std::move(candidate.path));
+    return paths;
+}
+
+RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load, Game &game,
+                              const std::string &scheduleFile)
 {
     if (!entry.hasGameFile())
         return RecordedGame::None;
-    Game loaded;
-    if (load(entry.gameFile, loaded)) {
-        game = std::move(loaded);
-        return RecordedGame::Found;
-    }
-    const std::string fileName(lastPathComponent(entry.gameFile));
-    if (!fileName.empty() && fileName != entry.gameFile) {
-        Game moved;
-        if (load(fileName, moved)) {
-            game = std::move(moved);
-            return RecordedGame::FoundInWorkingDirectory;
+    for (const Candidate &candidate : candidatesOf(entry.gameFile, scheduleFile)) {
+        Game loaded;
+        if (load(candidate.path, loaded)) {
+            game = std::move(loaded);
+            return candidate.byName ? RecordedGame::FoundByName : RecordedGame::Found;
         }
     }
     return RecordedGame::Missing;
 }
 
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found)
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                        const std::string &scheduleFile)
 {
     ScheduleRow row;
     row.date = monthDayYearText(entry.month, entry.day, entry.year);
     row.time = listTimeText(entry.hour, entry.minute);
     row.event = eventTypeText(entry.eventType);
     Game game;
-    found = loadRecordedGame(entry, load, game);
+    found = loadRecordedGame(entry, load, game, scheduleFile);
     switch (found) {
     case RecordedGame::None:
         row.home = entry.homeTeamName;
         row.visitor = entry.visitorTeamName;
         break;
     case RecordedGame::Found:
-    case RecordedGame::FoundInWorkingDirectory:
+    case RecordedGame::FoundByName:
         row.home = game.info.homeTeamName;
         row.visitor = game.info.visitorTeamName;
         row.gameFile = entry.gameFile;
@@ -83,10 +123,11 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
     return row;
 }
 
-ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found)
+ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                            const std::string &scheduleFile)
 {
     ScheduleEntry copy = entry;
-    ScheduleRow row = scheduleRow(copy, load, found);
+    ScheduleRow row = scheduleRow(copy, load, found, scheduleFile);
     if (found == RecordedGame::Missing) {
         row.home = entry.homeTeamName;
         row.visitor = entry.visitorTeamName;
@@ -105,10 +146,10 @@ std::string missingFilesText(std::string_view what, const std::vector<std::strin
         text += "\n" + paths[i];
     if (paths.size() > kListed)
         text += "\n... and " + std::to_string(paths.size() - kListed) + " more";
-    text += paths.size() == 1 ? "\n\nIt is not in the working directory either. The event keeps it: put the file "
-                                "back and it is found again."
-                              : "\n\nThey are not in the working directory either. The events keep them: put the "
-                                "files back and they are found again.";
+    text += paths.size() == 1 ? "\n\nIt is not beside the schedule or in the working directory either. The event "
+                                "keeps it: put the file back and it is found again."
+                              : "\n\nThey are not beside the schedule or in the working directory either. The "
+                                "events keep them: put the files back and they are found again.";
     return text;
 }
 
@@ -124,7 +165,7 @@ std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load
     missing.clear();
     for (int i = 0; i < schedule.count(); ++i) {
         RecordedGame found = RecordedGame::None;
-        rows.push_back(scheduleRow(schedule.entries[i], load, found));
+        rows.push_back(scheduleRow(schedule.entries[i], load, found, schedule.fileName));
         if (found == RecordedGame::Missing)
             missing.push_back(i);
     }

@@ -44,31 +44,42 @@ std::string exportTimeText(int hour, int minute);
 /// Windows) and "/" separate folders.
 std::string_view lastPathComponent(std::string_view path);
 
+/// Where the file an event names (its game or a team file) is looked for, in
+/// order: a relative name beside the schedule file, the stored path as it
+/// is, and then, for a file moved along with its schedule, the file's name
+/// beside the schedule and in the working directory. The schedule's folder
+/// comes first, so a season folder opened from anywhere (or moved whole)
+/// finds its own files even when the working directory holds others of the
+/// same names. `scheduleFile` empty: the stored path, then the name.
+std::vector<std::string> eventFileCandidates(const std::string &stored, const std::string &scheduleFile);
+
 enum class RecordedGame {
-    None,                    ///< the entry has no game file
-    Found,                   ///< loaded from its stored path
-    FoundInWorkingDirectory, ///< the file moved: loaded by its name from the working directory
-    Missing,                 ///< neither loaded
+    None,        ///< the entry has no game file
+    Found,       ///< loaded from its stored path (a relative one beside the schedule first)
+    FoundByName, ///< the file moved: loaded by its name beside the schedule or in the working directory
+    Missing,     ///< found nowhere
 };
 
-/// Loads the entry's recorded game: from the stored path, or else by its file
-/// name from the working directory, where a game file moved with its schedule
-/// is still found.
-RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load, Game &game);
+/// Loads the entry's recorded game from the first of its candidates that
+/// loads (see eventFileCandidates); the game keeps the path it was read from.
+RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load, Game &game,
+                              const std::string &scheduleFile = {});
 
 /// The row of one entry. An entry whose game file is missing loses its game
 /// file and both team files and shows them empty; the caller then warns with
 /// sound 605 and kMissingGameText.
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                        const std::string &scheduleFile = {});
 
 /// The row of one entry, the entry left whole: when its game file is found
-/// neither at its path nor in the working directory, the row shows the
+/// at none of its candidates, the row shows the
 /// entry's own teams and the stored path, so that nothing is lost and a file
 /// put back is found again.
-ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
+ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                            const std::string &scheduleFile = {});
 
 /// The message about files events name that cannot be loaded, found neither
-/// at their paths nor in the working directory: "Can't load game!" (or
+/// anywhere they are looked for: "Can't load game!" (or
 /// team), the paths (the first eight and how many more) and that the events
 /// keep them.
 std::string missingFilesText(std::string_view what, const std::vector<std::string> &paths);

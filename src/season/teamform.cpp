@@ -340,6 +340,46 @@ void finishRosterEditor(RosterEditor &editor)
 
 // ---- Add Player and Modify Player ----
 
+namespace {
+
+std::optional<std::string> numberWornQuestion(const Team &team, std::int32_t number, int except)
+{
+    if (number < 0)
+        return std::nullopt;
+    for (int i = 0; i < team.playerCount(); ++i) {
+        const PlayerRecord &other = team.players[static_cast<std::size_t>(i)];
+        if (i != except && other.number == number) {
+            const std::string shown = std::to_string(number);
+            return "Number " + shown + " is already worn by " + other.name + ".\n\nKeep both players with number " +
+                   shown + "?";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> rosterNumberQuestion(const RosterEditor &editor, bool adding)
+{
+    const PlayerFields &fields = editor.fields;
+    const std::int32_t number = readPlayerNumber(fields.number, fields.numberIndex);
+    if (!adding)
+        return validIndex(editor.team, editor.selected) ? numberWornQuestion(editor.team, number, editor.selected)
+                                                        : std::nullopt;
+    const std::string name = fitText(fields.name, kNameWidth);
+    if (name.size() < 2 || indexOfName(editor.team, name) >= 0)
+        return std::nullopt;
+    return numberWornQuestion(editor.team, number, -1);
+}
+
+std::optional<std::string> addPlayerNumberQuestion(const AddPlayerForm &form, const Game &game)
+{
+    if (form.name.empty())
+        return std::nullopt;
+    return numberWornQuestion(form.home ? game.homeTeam : game.visitorTeam,
+                              readPlayerNumber(form.number, form.numberIndex), -1);
+}
+
 std::optional<Notice> addGamePlayer(const AddPlayerForm &form, Game &game)
 {
     if (form.name.empty())

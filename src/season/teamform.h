@@ -15,6 +15,7 @@ namespace yardmark {
 
 inline constexpr Notice kDuplicatePlayer{"Already a Player on Roster with that Name", "Duplicate Player"};
 inline constexpr Notice kNoPlayerName{"No Name Entered for player", "Please Enter Name"};
+inline constexpr const char *kNumberWornCaption = "Number Already Worn";
 
 /// Longest player name the roster editor and Add Player take (the record
 /// holds 24 characters; Modify Player allows them all).
@@ -161,6 +162,13 @@ void clearRosterFields(RosterEditor &editor);
 /// "&OK": the fields are stored into the shown player.
 void finishRosterEditor(RosterEditor &editor);
 
+/// Two players of a team may wear one number (lower levels allow it), but
+/// never without the scorer knowing: the question, naming the other player,
+/// asked before "&Add Player" or "&Update Player" gives the fields' number
+/// to a second player (caption kNumberWornCaption, Yes keeps both). None when
+/// the number is free, is "00", or the button would change nothing.
+std::optional<std::string> rosterNumberQuestion(const RosterEditor &editor, bool adding);
+
 // ---- Add Player and Modify Player (Players menu) ----
 
 struct AddPlayerForm {
@@ -176,6 +184,10 @@ struct AddPlayerForm {
 /// "&Add Player": the player joins the chosen team of the game, whose roster
 /// is sorted by name again. A refusal when the name is empty.
 std::optional<Notice> addGamePlayer(const AddPlayerForm &form, Game &game);
+
+/// The question of rosterNumberQuestion before Add Player adds a player
+/// with a number another player of his team wears.
+std::optional<std::string> addPlayerNumberQuestion(const AddPlayerForm &form, const Game &game);
 
 struct ModifyPlayerEditor {
     Team home; ///< copies of the game's rosters

@@ -377,6 +377,11 @@ TEST_F(GameWindowTest, QuickLinesUndoAndARecoveryCopyThatOutlivesACrash)
     EXPECT_NE(mainUi.messages.back().text.find("The recovery copy holds 2 plays, the game was never saved"),
               std::string::npos);
 
+    // A save leaves nothing to recover.
+    main.findChild<QAction *>(QStringLiteral("saveGame"))->trigger();
+    EXPECT_FALSE(std::filesystem::exists(recoveryPathFor(gameFile)));
+    EXPECT_FALSE(findRecovery(gameFile, defaultStateDir()));
+
     answers.push_back(MessageAnswer::No);
     click(*window, "quitGame");
     EXPECT_FALSE(std::filesystem::exists(recoveryPathFor(gameFile)));

@@ -2,8 +2,11 @@
 #include "app/htmloptionsdialog.h"
 #include "app/leagueoptionsdialog.h"
 #include "app/mainwindow.h"
+#include "app/schedulecommands.h"
+#include "app/startpanel.h"
 #include "app/wallpaperview.h"
 
+#include "records/gamefile.h"
 #include "records/settingsfile.h"
 #include "scripteduserinterface.h"
 
@@ -18,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -285,6 +289,48 @@ TEST_F(MainWindowTest, FilesFromTheFileManagerGoToTheCommandForTheirType)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Football Yardmark cannot open this file:\n/teams/eagles.txt");
     EXPECT_EQ(ui.sounds, std::vector<int>{604});
+}
+
+// The way in: New Game, Open Game and Open Season at first start; a game
+// opened once is offered again, in the panel and in File > Game > Open
+// Recent, and one deleted since is said and taken off the list.
+TEST_F(MainWindowTest, TheStartPanelOffersTheWayInAndTheGamesOpenedLast)
+{
+    new ScheduleCommands(window, settings, ui);
+    auto *panel = new StartPanel(window, ui, folder.path().toStdString(), {});
+    auto *list = panel->findChild<QTreeWidget *>(QStringLiteral("recentFiles"));
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    panel->findChild<QPushButton *>(QStringLiteral("startOpenGame"))->click();
+    panel->findChild<QPushButton *>(QStringLiteral("startOpenSeason"))->click();
+    ASSERT_EQ(ui.fileRequests.size(), 2u);
+    EXPECT_EQ(ui.fileRequests[0].title, "Select Game to Edit");
+    EXPECT_EQ(ui.fileRequests[1].title, "Select Schedule to Edit");
+
+    Game game = newGame();
+    game.info.homeTeamName = "Tigers";
+    game.info.visitorTeamName = "Bears";
+    const std::string gameFile = folder.filePath(QStringLiteral("week1.gam")).toStdString();
+    ASSERT_TRUE(saveGame(game, gameFile));
+    emit window.fileOpened(QString::fromStdString(gameFile));
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("Tigers Versus Bears"));
+    EXPECT_EQ(readRecentFiles(recentFilesPath(folder.path().toStdString())).size(), 1u) << "kept for the next start";
+
+    QStringList opened;
+    window.setDialogRunner([&opened](QDialog &dialog) {
+        opened << dialog.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    auto *recent = window.findChild<QMenu *>(QStringLiteral("recentGames"));
+    emit recent->aboutToShow();
+    ASSERT_EQ(texts(recent), QStringList{QStringLiteral("&1 week1.gam")});
+    recent->actions().front()->trigger();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("Edit Game Information")});
+
+    std::filesystem::remove(gameFile);
+    recent->actions().front()->trigger();
+    EXPECT_NE(ui.messages.back().text.find("not there any more"), std::string::npos);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
 }
 
 TEST(PrinterSetupTest, ChoosesThePrinterWithoutPrinting)

@@ -6,6 +6,7 @@
 #include "vocabulary/narration.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +57,32 @@ void pressEnter(PlayDialog &dialog)
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, Qt::Key_Return);
 }
 
+/// A button's accelerator and a screen reader's press both click after a
+/// short animation: wait for the dialog to close.
+void waitForClose(PlayDialog &dialog)
+{
+    for (int i = 0; i < 100 && dialog.isVisible(); ++i)
+        QTest::qWait(10);
+}
+
+/// What a screen reader or speech input does: the field's text set through
+/// the accessibility interface, which never leaves (or even enters) it.
+void setAccessibleText(PlayDialog &dialog, const char *field, const char *text)
+{
+    QAccessibleInterface *edit = QAccessible::queryAccessibleInterface(control<QLineEdit>(dialog, field));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(edit->editableTextInterface(), nullptr);
+    edit->editableTextInterface()->replaceText(0, edit->textInterface()->characterCount(), QString::fromLatin1(text));
+}
+
+void pressAccessibly(PlayDialog &dialog, const char *button)
+{
+    QAccessibleInterface *ok = QAccessible::queryAccessibleInterface(control<QAbstractButton>(dialog, button));
+    ASSERT_NE(ok, nullptr);
+    ok->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    waitForClose(dialog);
+}
+
 struct DialogCase {
     const char *name;
     PlayKind kind;
@@ -73,6 +100,16 @@ const DialogCase kCases[] = {
      [](PlayDialog &d) { QTest::keyClicks(QApplication::focusWidget(), "22"); QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                          QTest::keyClicks(QApplication::focusWidget(), "7"); pressEnter(d); },
      R"({"rusher":"22","yards_made":"7"})"},
+    {"RushAcceptedByTheOkAccelerator", PlayKind::Rush, 0, 10, {30, true}, {},
+     [](PlayDialog &d) { QTest::keyClicks(QApplication::focusWidget(), "22"); QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                         QTest::keyClicks(QApplication::focusWidget(), "7"); QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+                         waitForClose(d); },
+     R"({"rusher":"22","yards_made":"7"})"},
+    {"FumbleTypedThroughTheAccessibilityInterface", PlayKind::Rush, 0, 10, {30, true}, {},
+     [](PlayDialog &d) { setAccessibleText(d, "rusherNumber", "22"); setAccessibleText(d, "yardsMade", "5");
+                         click(d, "recoveredByVisitor"); setAccessibleText(d, "recovererNumber", "90");
+                         setAccessibleText(d, "recoveredAtYard", "35"); pressAccessibly(d, "ok"); },
+     R"({"rusher":"22","yards_made":"5","fumbles":[{"recovered_by":"visitor","recoverer":"90","recovered_at":{"yard":"35"}}]})"},
     {"ThirdAndFourCompletedForFour", PlayKind::Pass, 2, 4, {40, true}, {MessageAnswer::No},
      [](PlayDialog &d) { type(d, "receiverNumber", "22"); type(d, "yardsMade", "4"); type(d, "tacklerNumber", "54"); click(d, "ok"); },
      R"({"receiver":"22","yards_made":"4","tackler":"54"})"},

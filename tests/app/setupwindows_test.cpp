@@ -161,6 +161,36 @@ TEST_F(SetupWindowsTest, TwoTeamsAndAGameBetweenThemAreCreatedThroughTheWindows)
     EXPECT_EQ(window.currentGame(), nullptr) << "no game window yet: the game is only saved";
 }
 
+// OK on a new game keeps it in a file of the scorer's choosing; cancelling
+// the file question goes back to the dialog with everything typed.
+TEST_F(SetupWindowsTest, OkOnANewGameAsksForItsFileAndKeepsEverythingTyped)
+{
+    createTeam("Bears", "Ditka", "bears.tem", "McMahon", "Payton");
+    createTeam("Packers", "Gregg", "packers.tem", "Wright", "Ellis");
+    chooseFile("bears.tem");
+    chooseFile("packers.tem");
+    ui.files.push_back(std::nullopt); // the file question cancelled
+    chooseFile("week2.gam");
+    steps.push_back([](QDialog &info) {
+        click(info, "selectHomeTeam");
+        click(info, "selectVisitorTeam");
+        type(info, "field", QStringLiteral("Lambeau Field"));
+        click(info, "ok");
+    });
+    steps.push_back([](QDialog &info) {
+        EXPECT_EQ(child<QLineEdit>(info, "field")->text(), QStringLiteral("Lambeau Field"));
+        EXPECT_EQ(child<QLabel>(info, "visitorPanel")->text(), QStringLiteral("Name: Packers\nCoach: Gregg\nAssistant: \n"));
+        click(info, "ok");
+    });
+    trigger("newGame");
+
+    Game game;
+    ASSERT_TRUE(loadGame(game, path("week2.gam")));
+    EXPECT_EQ(game.info.fieldName, "Lambeau Field");
+    EXPECT_EQ(game.info.visitorTeamName, "Packers");
+    EXPECT_EQ(window.currentGame(), nullptr) << "OK opens no game window";
+}
+
 TEST_F(SetupWindowsTest, StartGameHandsTheGameToTheGameWindow)
 {
     Game stored = newGame();

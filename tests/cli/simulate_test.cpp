@@ -4,6 +4,7 @@
 #include "records/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
+#include "reports/teamexport.h"
 #include "season/scheduleform.h"
 #include "stats/drivesummary.h"
 #include "stats/gameteamstats.h"
@@ -18,6 +19,7 @@
 
 #include <fstream>
 #include <set>
+#include <sstream>
 
 namespace yardmark::testing {
 namespace {
@@ -63,6 +65,25 @@ TEST(LeagueTest, RostersAreFullSortedAndNumberedOnce)
         }
         EXPECT_FALSE(team.currentQuarterback.empty());
         EXPECT_FALSE(team.currentPunter.empty());
+    }
+}
+
+// A team exported with its personal information and imported again is the
+// same team file, byte for byte, players without a birthday ("00/00/0000")
+// included. The list carries one position per player (the offensive one),
+// so the defensive positions are the only thing it cannot bring back.
+TEST(LeagueTest, EveryTeamReadsBackFromItsExportUnchanged)
+{
+    cli::Pcg32 rng(2026);
+    for (Team team : cli::makeLeague(rng, 8)) {
+        for (PlayerRecord &player : team.players)
+            player.defensivePosition = 0;
+        std::stringstream csv;
+        writeTeamCsv(csv, team, true);
+        Team imported;
+        imported.rosterOnly = false;
+        importTeamCsv(csv, imported, team.fileName);
+        EXPECT_EQ(encodeTeamFile(imported), encodeTeamFile(team)) << team.name;
     }
 }
 

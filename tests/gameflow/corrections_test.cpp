@@ -3,6 +3,8 @@
 #include "records/game.h"
 #include "scriptedinteraction.h"
 
+#include "vocabulary/narration.h"
+
 #include <gtest/gtest.h>
 
 namespace yardmark {
@@ -118,7 +120,7 @@ TEST(RecordTimeTest, ClampsMinutesToTheQuarterAndSecondsToSixty)
     for (const auto &c : cases) {
         PlayRecord play;
         play.clockMinutes = 9;
-        applyRecordTime(RecordTimeForm{c.minutes, c.seconds}, league, play);
+        applyRecordTime(RecordTimeForm{c.minutes, c.seconds, {}, {}}, league, play);
         EXPECT_EQ(play.clockMinutes, c.storedMinutes) << c.minutes;
         EXPECT_EQ(play.clockSeconds, c.storedSeconds) << c.seconds;
     }
@@ -127,9 +129,16 @@ TEST(RecordTimeTest, ClampsMinutesToTheQuarterAndSecondsToSixty)
 TEST(RecordTimeTest, AsksThroughTheInteraction)
 {
     ScriptedInteraction ui;
-    ui.time = RecordTimeForm{"8", "05"};
+    ui.time = RecordTimeForm{"8", "05", {}, {}};
     PlayRecord play;
-    recordTime(ui, LeagueOptions{}, play);
+    play.quarter = 1;
+    play.playType = 3; // a punt
+    GameInfo info;
+    info.homeTeamName = "Tigers";
+    recordTime(ui, LeagueOptions{}, play, info);
+    EXPECT_EQ(ui.timeAsked.play, narratePlay(play, info, LeagueOptions{})) << "the dialog names the play it stamps";
+    EXPECT_EQ(ui.timeAsked.explanation, "Clock at the change of possession, minutes and seconds left in the 2nd Q. "
+                                        "Leave both empty when the time was not taken.");
     EXPECT_EQ(play.clockMinutes, 8);
     EXPECT_EQ(play.clockSeconds, 5);
     EXPECT_EQ(ui.log, std::vector<std::string>{"Record Time"});

@@ -269,5 +269,46 @@ TEST_F(ScoreboardTest, ColumnsFollowTheSides)
     EXPECT_DOUBLE_EQ(currentDriveChart(flow, kColors).markerX, 32 + 3 * 30);
 }
 
+// The scoreboard says whose half the ball is in and the last clock the
+// scorer recorded; any quarter's chart is shown without changing the quarter.
+TEST_F(ScoreboardTest, TheBallsSideTheLastClockAndAnEarlierQuartersChart)
+{
+    openWithHomeKickoff();
+    Scoreboard board = scoreboard(flow, kColors);
+    EXPECT_EQ(board.ballSide, "BEA") << "the Bears' own 30";
+    EXPECT_EQ(board.ballSideColor, kRed);
+    EXPECT_EQ(board.lastClock, "\x96");
+
+    entries.push_back([](PlayEntryContext &c) {
+        c.currentPlay().clockMinutes = 6;
+        c.currentPlay().clockSeconds = 30;
+        return scrimmage(PlayType::Rush, {50, true}, 1, 5)(c);
+    });
+    flow.recordPlay(PlayKind::Rush);
+    board = scoreboard(flow, kColors);
+    EXPECT_EQ(board.ballSide, "") << "midfield is nobody's";
+    EXPECT_EQ(board.lastClock, "Q1 6:30");
+
+    entries.push_back(scrimmage(PlayType::Rush, {40, true}, 2, 0));
+    flow.recordPlay(PlayKind::Rush);
+    EXPECT_EQ(scoreboard(flow, kColors).ballSide, "TIG");
+    flow.quarterUp();
+    EXPECT_EQ(chartQuarterTexts(flow), (std::vector<std::string>{"1", "2"}));
+    const DriveChart first = quarterDriveChart(flow, 0, kColors);
+    EXPECT_DOUBLE_EQ(first.markerX, 32 + 3 * 40) << "where the first quarter's last play ended";
+    EXPECT_FALSE(first.dots.empty());
+    EXPECT_TRUE(currentDriveChart(flow, kColors).dots.empty()) << "nothing played in the second yet";
+    EXPECT_EQ(flow.situation().quarter, 1) << "the game's quarter is left as it is";
+
+    Game overtime;
+    overtime.plays.resize(2);
+    overtime.plays[0].quarter = 4;
+    overtime.plays[0].clockMinutes = 4;
+    overtime.plays[0].clockSeconds = 5;
+    EXPECT_EQ(lastClockText(overtime), "OT1 4:05") << "the last play has no time: the one before";
+    EXPECT_EQ(teamShortName("", true), "H");
+    EXPECT_EQ(teamShortName("4 Oaks", false), "4OA");
+}
+
 } // namespace
 } // namespace yardmark

@@ -51,7 +51,7 @@ TEST_F(FlowTest, CancellingWhoKicksOffLeavesNothingDue)
 
 TEST_F(FlowTest, OpeningKickoffAcceptedGivesTheReceiverTheBall)
 {
-    ui.time = RecordTimeForm{"15", "0"};
+    ui.time = RecordTimeForm{"15", "0", {}, {}};
     openWithHomeKickoff();
     ASSERT_EQ(game.playCount(), 1);
     const PlayRecord &kickoff = game.plays[0];

@@ -99,8 +99,12 @@ public:
     void runRecordTime(RecordTimeForm &form) override
     {
         log.push_back("Record Time");
-        form = time;
+        timeAsked = form;
+        form.minutes = time.minutes;
+        form.seconds = time.seconds;
     }
+
+    RecordTimeForm timeAsked; ///< what Record Time showed
 
     void playSound(int soundNumber) override
     {

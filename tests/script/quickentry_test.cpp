@@ -67,6 +67,26 @@ Game league()
     return game;
 }
 
+// The hint lists every player whose number starts with the digits typed, and
+// says so when two players of one team wear the number: the line takes the first.
+TEST(QuickEntryTest, TheHintShowsBothPlayersOfOneNumber)
+{
+    Game game = league();
+    game.homeTeam.players.push_back({"Zeller", 22, 6, 0, 0});
+    const struct {
+        const char *digits;
+        const char *hint;
+    } cases[] = {
+        {"22", "#22 Baker, #22 Zeller \x97 2 Tigers players wear #22: the line records the first"},
+        {"2", "#22 Baker, #22 Zeller, #21 Ortiz"},
+        {"9", "#90 Nash"},
+        {"5", "#54 Moss"},
+        {"8", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(quickEntryPlayerHint(game, c.digits), c.hint) << c.digits;
+}
+
 // The same drive as full script lines and as quick lines records the same game.
 TEST(QuickEntryTest, ADriveByQuickLinesEqualsTheSameDriveByDialogFields)
 {

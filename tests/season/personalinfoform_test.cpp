@@ -164,6 +164,23 @@ TEST(PersonalInfoFormTest, UpdateNeedsASelectedPlayer)
     EXPECT_FALSE(updatePersonalInfo(form, empty, kToday));
 }
 
+// OK keeps boxes typed without Update Info, and only those: Baker's stored
+// birthday 0/0/0 shows as today and is not turned into today by OK.
+TEST(PersonalInfoFormTest, OkStoresBoxesTypedAndNothingElse)
+{
+    Team team = threePlayers();
+    const Team before = team;
+    PersonalInfoForm form;
+    selectAddressRow(form, team, 1, kToday);
+    EXPECT_FALSE(finishPersonalInfo(form, team, kToday));
+    EXPECT_EQ(team, before);
+    form.phone = "555-0199";
+    EXPECT_TRUE(finishPersonalInfo(form, team, kToday));
+    EXPECT_EQ(team.personalInfo[1].phone, "555-0199");
+    form.selected = -1;
+    EXPECT_FALSE(finishPersonalInfo(form, team, kToday));
+}
+
 TEST(PersonalInfoFormTest, ClearAndMailTo)
 {
     PersonalInfoForm form;

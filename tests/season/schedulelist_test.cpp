@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace yardmark {
 namespace {
 
@@ -83,13 +85,46 @@ TEST(ScheduleListTest, AGameMovedIntoTheWorkingDirectoryIsStillFound)
         ScheduleEntry entry = gameEvent(stored);
         RecordedGame found = RecordedGame::None;
         const ScheduleRow row = scheduleRow(entry, games.loader(), found);
-        EXPECT_EQ(found, RecordedGame::FoundInWorkingDirectory) << stored;
+        EXPECT_EQ(found, RecordedGame::FoundByName) << stored;
         EXPECT_EQ(games.asked, (std::vector<std::string>{stored, "week1.gam"}));
         EXPECT_EQ(row.home, "Eagles");
         EXPECT_EQ(row.gameFile, stored);
         EXPECT_EQ(entry.gameFile, stored);
         EXPECT_EQ(entry.homeTeamFile, "home.tem");
     }
+}
+
+// A season folder opened from anywhere finds its own files first: a relative
+// name beside the schedule, then the stored path, then the name alone beside
+// the schedule and in the working directory.
+TEST(ScheduleListTest, AnEventsFileIsLookedForBesideTheScheduleFirst)
+{
+    const std::string season = (std::filesystem::path("season") / "").string();
+    const struct {
+        const char *stored;
+        const char *schedule;
+        std::vector<std::string> candidates;
+    } cases[] = {
+        {"week1.gam", "season/season.sch", {season + "week1.gam", "week1.gam"}},
+        {"games/week1.gam", "season/season.sch", {season + "games/week1.gam", "games/week1.gam", season + "week1.gam", "week1.gam"}},
+        {"C:\\Old\\week1.gam", "season/season.sch", {"C:\\Old\\week1.gam", season + "week1.gam", "week1.gam"}},
+        {"/old/week1.gam", "season/season.sch", {"/old/week1.gam", season + "week1.gam", "week1.gam"}},
+        {"week1.gam", "season.sch", {"week1.gam"}},
+        {"week1.gam", "", {"week1.gam"}},
+        {"", "season/season.sch", {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(eventFileCandidates(c.stored, c.schedule), c.candidates) << c.stored << " in " << c.schedule;
+
+    // The schedule's folder wins over a file of the same name in the working directory.
+    FakeGames games;
+    games.games[season + "week1.gam"] = {"Season", "Game"};
+    games.games["week1.gam"] = {"Other", "Game"};
+    ScheduleEntry entry = gameEvent("week1.gam");
+    RecordedGame found = RecordedGame::None;
+    EXPECT_EQ(scheduleRow(entry, games.loader(), found, "season/season.sch").home, "Season");
+    EXPECT_EQ(found, RecordedGame::Found);
+    EXPECT_EQ(entry.gameFile, "week1.gam") << "the event keeps what it stores";
 }
 
 TEST(ScheduleListTest, AMissingGameClearsTheEntrysThreePaths)
@@ -150,15 +185,15 @@ TEST(ScheduleListTest, TheEditorsRowKeepsAMissingGamesEventWhole)
     EXPECT_EQ((std::vector<std::string>{row.home, row.visitor, row.gameFile}),
               (std::vector<std::string>{"Entry Home", "Entry Visitor", "C:\\Games\\lost.gam"}));
     EXPECT_EQ(missingFileText("team", "hawks.tem"),
-              "Can't load team!\n\nhawks.tem\n\nIt is not in the working directory either. The event keeps it: put "
-              "the file back and it is found again.");
+              "Can't load team!\n\nhawks.tem\n\nIt is not beside the schedule or in the working directory either. "
+              "The event keeps it: put the file back and it is found again.");
     const std::vector<std::string> lost{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
     EXPECT_EQ(missingFilesText("game", lost),
-              "Can't load game!\n\n1\n2\n3\n4\n5\n6\n7\n8\n... and 2 more\n\nThey are not in the working "
-              "directory either. The events keep them: put the files back and they are found again.");
+              "Can't load game!\n\n1\n2\n3\n4\n5\n6\n7\n8\n... and 2 more\n\nThey are not beside the schedule "
+              "or in the working directory either. The events keep them: put the files back and they are found again.");
     games.games["lost.gam"] = {"Game Home", "Game Visitor"};
     EXPECT_EQ(keptScheduleRow(entry, games.loader(), found).home, "Game Home");
-    EXPECT_EQ(found, RecordedGame::FoundInWorkingDirectory);
+    EXPECT_EQ(found, RecordedGame::FoundByName);
 }
 
 } // namespace

@@ -44,7 +44,7 @@ TEST_F(SeasonFilesTest, AGameFileMovedIntoTheWorkingDirectoryIsFound)
     moved.gameFile = "C:\\Season 2025\\games\\week1.gam";
     RecordedGame found = RecordedGame::None;
     const ScheduleRow row = scheduleRow(moved, gameFileLoader(), found);
-    EXPECT_EQ(found, RecordedGame::FoundInWorkingDirectory);
+    EXPECT_EQ(found, RecordedGame::FoundByName);
     EXPECT_EQ(row.home, "Eagles");
     EXPECT_EQ(row.visitor, "Hawks");
 
@@ -54,6 +54,32 @@ TEST_F(SeasonFilesTest, AGameFileMovedIntoTheWorkingDirectoryIsFound)
     scheduleRow(lost, gameFileLoader(), found);
     EXPECT_EQ(found, RecordedGame::Missing);
     EXPECT_EQ(lost.homeTeamFile, "");
+}
+
+TEST_F(SeasonFilesTest, ASeasonFolderOpenedFromElsewhereFindsItsGamesAndTeams)
+{
+    std::filesystem::create_directories("season");
+    Game game = newGame();
+    game.info.homeTeamName = "Eagles";
+    ASSERT_TRUE(saveGame(game, "season/week1.gam"));
+    Team eagles;
+    eagles.name = "Eagles";
+    ASSERT_TRUE(writeTeamFile(eagles, "season/eagles.tem"));
+
+    Schedule schedule;
+    schedule.fileName = (std::filesystem::path("season") / "season.sch").string();
+    ScheduleEntry event;
+    event.gameFile = "week1.gam";
+    event.homeTeamFile = "eagles.tem";
+    schedule.append(event);
+    std::vector<int> missing;
+    EXPECT_EQ(scheduleRows(schedule, gameFileLoader(), missing).front().home, "Eagles");
+    EXPECT_TRUE(missing.empty());
+    EXPECT_EQ(schedule.entries.front().gameFile, "week1.gam");
+    Team team;
+    EXPECT_TRUE(movedTeamLoader(teamFileLoader(), schedule.fileName)("eagles.tem", team));
+    EXPECT_EQ(team.name, "Eagles");
+    EXPECT_FALSE(movedTeamLoader(teamFileLoader())("eagles.tem", team)) << "not in the working directory";
 }
 
 TEST_F(SeasonFilesTest, AGameForAnEventReadsBothTeamFilesWithoutPersonalInfo)

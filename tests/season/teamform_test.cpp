@@ -142,6 +142,37 @@ TEST(GamePlayersTest, AddPlayerJoinsTheChosenTeamInNameOrder)
     EXPECT_TRUE(game.homeTeam.players.empty());
 }
 
+// A number another player of the team wears is asked about, naming him,
+// wherever a player gets one; "00" and a player keeping his own are not.
+TEST(GamePlayersTest, ANumberAlreadyWornIsAskedAboutNamingTheOtherPlayer)
+{
+    const char *question = "Number 34 is already worn by Payton.\n\nKeep both players with number 34?";
+    RosterEditor editor = rosterEditor(bears());
+    const struct {
+        const char *name;
+        const char *number;
+        int selected;
+        bool adding;
+        const char *asked;
+    } cases[] = {
+        {"Sayers", "34", -1, true, question}, {"Sayers", "35", -1, true, nullptr},
+        {"Sayers", "00", -1, true, nullptr},  {"Payton", "34", -1, true, nullptr}, // refused as a duplicate name
+        {"S", "34", -1, true, nullptr},       {"McMahon", "34", 1, false, question},
+        {"Payton", "34", 2, false, nullptr},  {"Nobody", "34", -1, false, nullptr},
+    };
+    for (const auto &c : cases) {
+        editor.fields.name = c.name;
+        editor.fields.number = c.number;
+        editor.selected = c.selected;
+        const std::optional<std::string> asked = rosterNumberQuestion(editor, c.adding);
+        EXPECT_EQ(asked.value_or(""), c.asked ? c.asked : "") << c.name << " " << c.number;
+    }
+    Game game;
+    game.visitorTeam = bears();
+    EXPECT_EQ(addPlayerNumberQuestion(AddPlayerForm{"Sayers", 0, "34", 0, false}, game).value_or(""), question);
+    EXPECT_FALSE(addPlayerNumberQuestion(AddPlayerForm{"Sayers", 0, "34", 0, true}, game)) << "the other team";
+}
+
 TEST(GamePlayersTest, ModifyPlayerCarriesARenameIntoEveryPlayOfEitherSide)
 {
     Game game;

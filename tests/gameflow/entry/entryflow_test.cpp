@@ -77,7 +77,7 @@ TEST_F(FlowTest, DriveTouchdownAndTryThroughTheEntryDialogs)
 TEST_F(FlowTest, TurnoverOnDownsHandsTheBallOverAfterRecordTime)
 {
     openWithHomeKickoff();
-    ui.time = RecordTimeForm{"4", "12"};
+    ui.time = RecordTimeForm{"4", "12", {}, {}};
     flow.downUp();
     flow.downUp();
     flow.downUp();
