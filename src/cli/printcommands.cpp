@@ -15,6 +15,7 @@
 #include "printouts/summaryout.h"
 #include "season/schedule.h"
 #include "stats/gamesummary.h"
+#include "stats/gameresult.h"
 #include "stats/gameteamstats.h"
 
 #include <memory>
@@ -135,7 +136,8 @@ void addPrintCommand(CLI::App &app, CliContext &context)
             chosen.allTeams = isAllTeams(players->team);
             chosen.gamePaths = players->files;
             const StatViews views = individualStatViews(chosen, context.settings.league);
-            TIndStatsOut printout(individualStatsTitle(chosen, StatView::Team), views.team, players->category);
+            TIndStatsOut printout(individualStatsTitle(chosen, StatView::Team), views.team, players->category,
+                                  gamesText(views.team.gameCount));
             writePdf(printout, context.outputPath);
         };
     });

@@ -100,7 +100,8 @@ std::string statPrintRow(int category, const StatRow &row)
     return fillRow(kSections[static_cast<std::size_t>(category)].row, number, row.name, row.values);
 }
 
-TIndStatsOut::TIndStatsOut(std::string title, const Stat &stat, int category) : Printout(std::move(title))
+TIndStatsOut::TIndStatsOut(std::string title, const Stat &stat, int category, std::string coverage)
+    : Printout(std::move(title)), m_coverage(std::move(coverage))
 {
     for (int c = 0; c < static_cast<int>(kSections.size()); ++c) {
         if (category != kAllStatCategories && category != c)
@@ -133,19 +134,24 @@ bool TIndStatsOut::drawPage(PageSurface &surface, int page)
         surface.drawText(left, y, t);
         y += line;
     };
+    if (page == 1 && !m_coverage.empty()) {
+        text(m_coverage);
+        y += line;
+    }
+    // Whether this page holds anything of a section yet: only a page that
+    // does may send a section on to the next one.
+    bool pageUsed = false;
 
     while (m_section < m_sections.size() && y < limit) {
         const Section &section = m_sections[m_section];
         const SectionFormat &format = kSections[static_cast<std::size_t>(section.category)];
         const std::string rule(format.ruleLength, '_');
-        if (!m_started) {
-            m_started = true;
-            text(" ");
-            const std::string stars = starLine(std::string(format.title).size());
-            text(stars);
-            text(format.title);
-            text(stars);
-            y += 2 * line;
+        int groupLines = 0;
+        for (const char *group : format.groups)
+            groupLines += group != nullptr ? 1 : 0;
+        // The group lines, the column titles, the rule and the gap below it.
+        const int headingsHeight = (groupLines + 4) * line;
+        const auto headings = [&] {
             for (const char *group : format.groups) {
                 if (group != nullptr)
                     text(group);
@@ -153,7 +159,25 @@ bool TIndStatsOut::drawPage(PageSurface &surface, int page)
             text(format.columns);
             surface.drawText(left, y, rule);
             y += 3 * line;
+        };
+        if (!m_started) {
+            // A section's box and column titles never end a page without a row under them.
+            const int boxHeight = 6 * line;
+            if (pageUsed && y + boxHeight + headingsHeight >= limit)
+                break;
+            m_started = true;
+            text(" ");
+            const std::string stars = starLine(std::string(format.title).size());
+            text(stars);
+            text(format.title);
+            text(stars);
+            y += 2 * line;
+            headings();
+        } else if (!pageUsed) {
+            // A section running on from the page before repeats its column titles.
+            headings();
         }
+        pageUsed = true;
         while (m_nextRow < section.rows.size() && y < limit) {
             if (section.totals && m_nextRow + 1 == section.rows.size())
                 text(rule);

@@ -3,6 +3,7 @@
 #include "calendardate.h"
 
 #include "records/gamefile.h"
+#include "stats/gameresult.h"
 
 #include <cstdio>
 
@@ -53,7 +54,8 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
     return RecordedGame::Missing;
 }
 
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found)
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                        const LeagueOptions &options)
 {
     ScheduleRow row;
     row.date = monthDayYearText(entry.month, entry.day, entry.year);
@@ -71,6 +73,7 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
         row.home = game.info.homeTeamName;
         row.visitor = game.info.visitorTeamName;
         row.gameFile = entry.gameFile;
+        row.result = resultText(game, options);
         break;
     case RecordedGame::Missing:
         entry.gameFile.clear();
@@ -83,10 +86,11 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
     return row;
 }
 
-ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found)
+ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                            const LeagueOptions &options)
 {
     ScheduleEntry copy = entry;
-    ScheduleRow row = scheduleRow(copy, load, found);
+    ScheduleRow row = scheduleRow(copy, load, found, options);
     if (found == RecordedGame::Missing) {
         row.home = entry.homeTeamName;
         row.visitor = entry.visitorTeamName;
@@ -117,14 +121,15 @@ std::string missingFileText(std::string_view what, const std::string &path)
     return missingFilesText(what, {path});
 }
 
-std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing)
+std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing,
+                                      const LeagueOptions &options)
 {
     std::vector<ScheduleRow> rows;
     rows.reserve(schedule.entries.size());
     missing.clear();
     for (int i = 0; i < schedule.count(); ++i) {
         RecordedGame found = RecordedGame::None;
-        rows.push_back(scheduleRow(schedule.entries[i], load, found));
+        rows.push_back(scheduleRow(schedule.entries[i], load, found, options));
         if (found == RecordedGame::Missing)
             missing.push_back(i);
     }

@@ -3,6 +3,7 @@
 #include "schedule.h"
 
 #include "records/game.h"
+#include "records/settings.h"
 
 #include <functional>
 #include <string>
@@ -31,6 +32,7 @@ struct ScheduleRow {
     std::string gameFile;
     std::string field;
     std::string note;
+    std::string result; ///< the recorded game's final score, "19\x9616 OT"; empty before a play is recorded
 
     bool operator==(const ScheduleRow &) const = default;
 };
@@ -59,13 +61,15 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
 /// The row of one entry. An entry whose game file is missing loses its game
 /// file and both team files and shows them empty; the caller then warns with
 /// sound 605 and kMissingGameText.
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                        const LeagueOptions &options);
 
 /// The row of one entry, the entry left whole: when its game file is found
 /// neither at its path nor in the working directory, the row shows the
 /// entry's own teams and the stored path, so that nothing is lost and a file
 /// put back is found again.
-ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found);
+ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+                            const LeagueOptions &options);
 
 /// The message about files events name that cannot be loaded, found neither
 /// at their paths nor in the working directory: "Can't load game!" (or
@@ -76,6 +80,7 @@ std::string missingFileText(std::string_view what, const std::string &path);
 
 /// Every row of the list; `missing` receives the indexes whose game file was
 /// cleared, one warning each.
-std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing);
+std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing,
+                                      const LeagueOptions &options);
 
 } // namespace yardmark

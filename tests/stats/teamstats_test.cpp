@@ -70,35 +70,45 @@ TEST(TeamStatsTest, OneReadingGivesEveryPeriodAsItsOwnReadingWould)
                     .cancelled);
 }
 
-TEST(TeamStatsTest, OvertimeNeverCounts)
+TEST(TeamStatsTest, TheWholeGameAddsUpWhatEachGamesOwnSummaryShows)
 {
+    // A touchdown in the fourth quarter, then five overtime periods with a score in the first and the last.
     const Game game = gameOf({
         Play(PlayType::Rush, true).clock(15, 0).from(20).to(100).score(ScoreType::Touchdown),
-        Play(PlayType::Rush, false).quarter(3).clock(1, 0).from(20).to(30),
+        Play(PlayType::Rush, false).quarter(3).clock(1, 0).from(20).to(100).score(ScoreType::Touchdown),
         Play(PlayType::Rush, true).quarter(4).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
-        Play(PlayType::Rush, true).quarter(5).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
+        Play(PlayType::Rush, false).quarter(5).clock(10, 0).from(20).to(30),
+        Play(PlayType::Rush, false).quarter(8).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
     });
-    const TeamStatsTotals totals = teamStatsOfOpenGame(game, "Home", SummaryPeriod::Game, LeagueOptions{});
-    EXPECT_EQ(totals.team.totalPoints, 6);
-    EXPECT_EQ(totals.team.rushingAttempts, 1);
-    EXPECT_EQ(totals.team.touchdowns, 1);
-    EXPECT_EQ(totals.opponents.rushingAttempts, 1);
-    EXPECT_EQ(totals.opponentsCaption, "Visitor");
-    EXPECT_EQ(teamStatsOfOpenGame(game, "Visitor", SummaryPeriod::Game, LeagueOptions{}).opponentsCaption, "Home");
-}
-
-TEST(TeamStatsTest, PeriodRangesStopAtTheFourthQuarter)
-{
+    const GameTeamStats summaryHome = computeGameTeamStats(game, true, 0, 8, LeagueOptions{});
+    const GameTeamStats summaryVisitor = computeGameTeamStats(game, false, 0, 8, LeagueOptions{});
+    ASSERT_EQ(summaryHome.totalPoints, 12);
+    ASSERT_EQ(summaryVisitor.totalPoints, 12);
     const struct {
         SummaryPeriod period;
-        QuarterRange range;
+        std::int32_t homePoints;
+        std::int32_t homeRushes;
     } cases[] = {
-        {SummaryPeriod::Game, {0, 3}},         {SummaryPeriod::FirstHalf, {0, 1}},
-        {SummaryPeriod::SecondHalf, {2, 3}},   {SummaryPeriod::FirstQuarter, {0, 0}},
-        {SummaryPeriod::FourthQuarter, {3, 3}},
+        {SummaryPeriod::Game, 12, 2},          {SummaryPeriod::FirstHalf, 6, 1},
+        {SummaryPeriod::SecondHalf, 0, 0},     {SummaryPeriod::FourthQuarter, 0, 0},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(teamStatsPeriodRange(c.period), c.range);
+    test::TempGames files;
+    const std::string path = files.save("ot.gam", game);
+    // The game's file read twice counts twice, all figures alike.
+    const TeamStatsByPeriod twice = teamStatsByPeriodOverFiles({path, path}, "Home", LeagueOptions{});
+    for (const auto &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.period));
+        const TeamStatsTotals open = teamStatsOfOpenGame(game, "Home", c.period, LeagueOptions{});
+        EXPECT_EQ(open.team.totalPoints, c.homePoints);
+        EXPECT_EQ(open.team.rushingAttempts, c.homeRushes);
+        EXPECT_EQ(twice.totals(c.period).team.totalPoints, 2 * c.homePoints);
+        EXPECT_EQ(twice.totals(c.period).gamesPlayed, 2);
+    }
+    const TeamStatsTotals whole = teamStatsOfOpenGame(game, "Home", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(whole.team, summaryHome);
+    EXPECT_EQ(whole.opponents, summaryVisitor);
+    EXPECT_EQ(whole.opponentsCaption, "Visitor");
+    EXPECT_EQ(teamStatsOfOpenGame(game, "Visitor", SummaryPeriod::Game, LeagueOptions{}).opponentsCaption, "Home");
 }
 
 TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
@@ -125,6 +135,7 @@ TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
     const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::Game, LeagueOptions{});
     EXPECT_EQ(totals.skipped, 1);
     EXPECT_EQ(totals.gameCount, 4);
+    EXPECT_EQ(totals.gamesPlayed, 3);
     EXPECT_EQ(totals.team.thirdDownsMade, 2);
     EXPECT_EQ(totals.team.thirdDownsAttempted, 4);
     EXPECT_FLOAT_EQ(totals.team.thirdDownEfficiency, 50.0F);
@@ -133,9 +144,41 @@ TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
     EXPECT_EQ(totals.opponents.thirdDownsAttempted, 1);
     EXPECT_FLOAT_EQ(totals.team.yardsPerRush, (10 + 2 + 2 + 50) / 4.0F);
 
-    const TeamStatsTotals allTeams = teamStatsOverFiles(paths, "All Teams", SummaryPeriod::Game, LeagueOptions{});
-    EXPECT_EQ(allTeams.team, initGameTeamStats());
-    EXPECT_EQ(allTeams.opponents, initGameTeamStats());
+    // "All Teams" names no team, unless one is called so.
+    EXPECT_FALSE(namesTeamOfGames("All Teams", paths));
+    EXPECT_FALSE(namesTeamOfGames("all teams", paths));
+    EXPECT_TRUE(namesTeamOfGames("Home", {}));
+    Game called = gameOf({});
+    called.info.homeTeamName = "All Teams";
+    EXPECT_TRUE(namesTeamOfGames("All Teams", {paths[4], files.save("6.gam", called)}));
+}
+
+TEST(TeamStatsTest, TheRecordCountsTheGamesPlayedThatHoldPlays)
+{
+    test::TempGames files;
+    const auto touchdown = [](bool home, int quarter) {
+        return PlayRecord(Play(PlayType::Rush, home).quarter(quarter).from(20).to(100).score(ScoreType::Touchdown));
+    };
+    Game won = gameOf({touchdown(true, 0)});
+    Game lostInOvertime = gameOf({touchdown(true, 0), touchdown(false, 2), touchdown(false, 4)});
+    Game tied = gameOf({touchdown(false, 1), touchdown(true, 3)});
+    Game notPlayed = gameOf({});
+    Game asVisitor = gameOf({touchdown(true, 0), touchdown(false, 1), touchdown(false, 3)});
+    asVisitor.info.visitorTeamName = "Home";
+    asVisitor.info.homeTeamName = "Other";
+    Game without = gameOf({touchdown(true, 0)});
+    without.info.homeTeamName = "Other";
+    const std::vector<std::string> paths{files.save("1.gam", won), files.save("2.gam", lostInOvertime),
+                                         files.save("3.gam", tied), files.save("4.gam", notPlayed),
+                                         files.save("5.gam", asVisitor), files.save("6.gam", without)};
+    const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::FirstQuarter, LeagueOptions{});
+    EXPECT_EQ(totals.gamesPlayed, 5);
+    EXPECT_EQ(totals.record, (TeamRecord{2, 1, 1}));
+    EXPECT_EQ(teamRecordHeading(totals), "Record 2\x96" "1\x96" "1 in 5 games");
+    const TeamStatsTotals nobody = teamStatsOverFiles(paths, "Nobody", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(teamRecordHeading(nobody), "Record 0\x96" "0\x96" "0 in 0 games");
+    EXPECT_EQ(nobody.team, initGameTeamStats());
+    EXPECT_EQ(gamesText(1), "1 game");
 }
 
 TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
@@ -161,7 +204,9 @@ TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
     std::ostringstream html;
     writeTeamStats(html, totals, true, false, HtmlOptions{}, kNow);
     const std::string text = html.str();
-    EXPECT_EQ(text.rfind("<HTML><HEAD><TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"
+    EXPECT_EQ(text.rfind("<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                         "<TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"
+                         "\n<p><tt><font color=000000 size=3>Record 0\x96" "0\x96" "0 in 0 games</font></tt></p>"
                          "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n\n\t<tr bgcolor=F9FAD6>",
                          0),
               0U);
