@@ -26,8 +26,8 @@ constexpr int kCategoryCount = 7;
 
 ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const StatsContext &context,
                                  const ShowStatsPlace &place, QWidget *parent)
-    : QDialog(parent), m_chosen(chosen), m_views(std::move(views)), m_context(context),
-      m_sortColumn(place.sortColumn), m_descending(place.descending)
+    : QDialog(parent), m_chosen(chosen), m_views(std::move(views)), m_context(context), m_sortColumn(place.sortColumn),
+      m_descending(place.descending)
 {
     setObjectName(QStringLiteral("showStats"));
     setWindowTitle(QStringLiteral("Statistics"));
@@ -144,7 +144,8 @@ void ShowStatsDialog::fillList()
             m_list->setColumnWidth(c, static_cast<int>(width * std::max(1.0, scale)));
     }
     std::vector<StatRow> rows = statRows(shown(), category);
-    if (m_sortColumn >= 0 && m_sortColumn < static_cast<int>(columns.size()) && columns[static_cast<std::size_t>(m_sortColumn)].width > 0) {
+    if (m_sortColumn >= 0 && m_sortColumn < static_cast<int>(columns.size()) &&
+        columns[static_cast<std::size_t>(m_sortColumn)].width > 0) {
         sortStatRows(rows, m_sortColumn, m_descending);
         m_list->header()->setSortIndicatorShown(true);
         m_list->header()->setSortIndicator(m_sortColumn, m_descending ? Qt::DescendingOrder : Qt::AscendingOrder);

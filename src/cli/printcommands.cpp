@@ -4,18 +4,18 @@
 #include "inputs.h"
 #include "offscreenqt.h"
 
-#include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "printouts/gamesumout.h"
+#include "printouts/indstatsout.h"
 #include "printouts/phoneout.h"
 #include "printouts/playbyplayout.h"
-#include "printouts/indstatsout.h"
 #include "printouts/rosterstartersout.h"
 #include "printouts/scheduleout.h"
 #include "printouts/summaryout.h"
+#include "qtprint/printing.h"
+#include "qtprint/qtext.h"
 #include "season/schedule.h"
-#include "stats/gamesummary.h"
 #include "stats/gameresult.h"
+#include "stats/gamesummary.h"
 #include "stats/gameteamstats.h"
 
 #include <memory>

@@ -6,7 +6,8 @@ namespace yardmark {
 
 TGameSumOut::TGameSumOut(std::string title, std::string firstTeamName, std::string secondTeamName,
                          const GameTeamStats &first, const GameTeamStats &second, std::string heading)
-    : Printout(std::move(title)), m_heading(std::move(heading)), m_names{std::move(firstTeamName), std::move(secondTeamName)},
+    : Printout(std::move(title)),
+      m_heading(std::move(heading)), m_names{std::move(firstTeamName), std::move(secondTeamName)},
       m_values{gameSummaryValues(first), gameSummaryValues(second)}
 {
 }

@@ -2,6 +2,8 @@
 
 #include "stats/formattext.h"
 
+#include <algorithm>
+
 namespace yardmark {
 
 namespace {
@@ -55,14 +57,29 @@ constexpr std::array<SectionFormat, 7> kSections{{
      64},
 }};
 
+/// The width a conversion asks for ("%-25s" 25, "%3d" 3).
+std::size_t conversionWidth(const std::string &conversion)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 1; i < conversion.size() && conversion[i] != '.'; ++i) {
+        if (conversion[i] >= '0' && conversion[i] <= '9')
+            width = width * 10 + static_cast<std::size_t>(conversion[i] - '0');
+    }
+    return width;
+}
+
 /// Fills a row format: its two text conversions take the number and the name,
 /// each later conversion the next value, a count for "d" and an average for "f".
+/// A count wider than its column (a season's TEAM TOTALS) takes room from the
+/// blanks before it, so that it still ends under its title and the columns
+/// after it stay in line.
 std::string fillRow(const char *format, const std::string &number, const std::string &name,
                     const std::vector<StatValue> &values)
 {
     std::string text;
     std::size_t texts = 0;
     std::size_t next = 0;
+    std::size_t ahead = 0; ///< characters the row runs past the columns of the titles
     for (const char *p = format; *p != '\0';) {
         if (*p != '%') {
             text += *p++;
@@ -79,8 +96,18 @@ std::string fillRow(const char *format, const std::string &number, const std::st
         } else {
             const StatValue value = next < values.size() ? values[next] : StatValue{};
             ++next;
-            text += *end == 'd' ? formatText(conversion.c_str(), static_cast<int>(value.count))
-                                : formatText(conversion.c_str(), static_cast<double>(value.average));
+            if (*end == 'd') {
+                const std::string count = formatText(conversion.c_str(), static_cast<int>(value.count));
+                ahead += count.size() - std::min(count.size(), conversionWidth(conversion));
+                // Keep one blank between two columns.
+                while (ahead > 0 && text.size() >= 2 && text.back() == ' ' && text[text.size() - 2] == ' ') {
+                    text.pop_back();
+                    --ahead;
+                }
+                text += count;
+            } else {
+                text += formatText(conversion.c_str(), static_cast<double>(value.average));
+            }
         }
         p = end + 1;
     }

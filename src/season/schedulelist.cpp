@@ -54,8 +54,7 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
     return RecordedGame::Missing;
 }
 
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
-                        const LeagueOptions &options)
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found, const LeagueOptions &options)
 {
     ScheduleRow row;
     row.date = monthDayYearText(entry.month, entry.day, entry.year);

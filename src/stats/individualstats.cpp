@@ -469,13 +469,16 @@ StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options,
 {
     StatViews views{emptyLike(chosen), emptyLike(chosen), emptyLike(chosen), 0, {}, false};
     std::int32_t played = 0;
-    GameFileReading reading = readGameFiles(chosen.gamePaths, [&](const Game &game) {
-        played += countsAsGame(chosen, game) ? 1 : 0;
-        accumulateGame(views.team, game, false, options);
-        // "All Teams" has no opponents of its own: both sides are in the team's lines.
-        if (!chosen.allTeams)
-            accumulateGame(views.opponents, game, true, options);
-    }, progress);
+    GameFileReading reading = readGameFiles(
+        chosen.gamePaths,
+        [&](const Game &game) {
+            played += countsAsGame(chosen, game) ? 1 : 0;
+            accumulateGame(views.team, game, false, options);
+            // "All Teams" has no opponents of its own: both sides are in the team's lines.
+            if (!chosen.allTeams)
+                accumulateGame(views.opponents, game, true, options);
+        },
+        progress);
     views.skipped = static_cast<int>(reading.unreadable.size());
     views.unreadable = std::move(reading.unreadable);
     views.cancelled = reading.cancelled;

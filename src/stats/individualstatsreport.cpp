@@ -83,8 +83,7 @@ constexpr ColumnSpec kReturnerColumns[] = {
 };
 constexpr ColumnSpec kDefenderColumns[] = {
     {"Tackles", 70, kCount, "Ta", "%2d"},
-    {"Tackles/Game", 90, "%2.0f", "TPG", "%2.0f",
-     "TPG: tackles per game, over the chosen games the team played"},
+    {"Tackles/Game", 90, "%2.0f", "TPG", "%2.0f", "TPG: tackles per game, over the chosen games the team played"},
     {"Assists", 70, kCount, "As", "%2d"},
     {"Sacks", 70, kCount, "Sa", "%2d"},
     {"Sacks/Game", 90, "%2.0f", "SPG", "%2.0f", "SPG: sacks per game, over the chosen games the team played"},

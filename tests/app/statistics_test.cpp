@@ -15,10 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewDialog>

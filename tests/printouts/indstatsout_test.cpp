@@ -169,6 +169,21 @@ TEST_F(IndStatsOutTest, RowFormatsOfEveryCategory)
     }
 }
 
+TEST_F(IndStatsOutTest, ASeasonsTotalsTooWideForAColumnStillEndUnderItsTitle)
+{
+    // 330 tackles are one digit more than the column holds; the blank before it gives way.
+    StatRow totals{"TEAM TOTALS", -1, true, {}};
+    for (const int count : {330, 0, 12, 41, 0, 3, 1, 4, 0, 0})
+        totals.values.push_back({false, count, 0.0F});
+    totals.values[1] = {true, 0, 47.1F};
+    totals.values[4] = {true, 0, 5.9F};
+    const std::string header = "No      Name                 Ta TPG As Sa SPG Int ITD FR BP BFG";
+    const std::string text = statPrintRow(6, totals);
+    EXPECT_EQ(text, "   TEAM TOTALS              330  47 12 41   6  3   1   4  0  0");
+    EXPECT_EQ(text.find("330") + 3, header.find("Ta") + 2);
+    EXPECT_EQ(text.size(), header.size() - 1);
+}
+
 TEST_F(IndStatsOutTest, SectionsFlowOnRepeatingTheirColumnHeader)
 {
     // A page of 1000 by 2600 has 120 lines from 112 up to 2500; the passers'

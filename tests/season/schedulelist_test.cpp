@@ -59,8 +59,8 @@ TEST(ScheduleListTest, AnEntryWithoutGameShowsItsOwnTeams)
     const ScheduleRow row = scheduleRow(entry, games.loader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::None);
     EXPECT_TRUE(games.asked.empty());
-    EXPECT_EQ(row,
-              (ScheduleRow{"9/5/2026", "9:05", "Game", "Entry Home", "Entry Visitor", "", "Memorial", "bring water", ""}));
+    EXPECT_EQ(row, (ScheduleRow{"9/5/2026", "9:05", "Game", "Entry Home", "Entry Visitor", "", "Memorial",
+                                "bring water", ""}));
 }
 
 TEST(ScheduleListTest, ARecordedGameShowsTheGamesTeams)
@@ -94,11 +94,16 @@ TEST(ScheduleListTest, ARecordedGameWithPlaysShowsItsFinalScore)
         const char *result;
     } cases[] = {
         {{}, ""}, // not played yet
-        {{scoring(true, 0, ScoreType::NoScore)}, "0\x96" "0"},
-        {{scoring(false, 1, ScoreType::FieldGoal), scoring(true, 3, ScoreType::Touchdown)}, "6\x96" "3"},
+        {{scoring(true, 0, ScoreType::NoScore)},
+         "0\x96"
+         "0"},
+        {{scoring(false, 1, ScoreType::FieldGoal), scoring(true, 3, ScoreType::Touchdown)},
+         "6\x96"
+         "3"},
         {{scoring(true, 0, ScoreType::FieldGoal), scoring(false, 2, ScoreType::FieldGoal),
           scoring(false, 6, ScoreType::Touchdown)},
-         "3\x96" "9 OT"},
+         "3\x96"
+         "9 OT"},
     };
     for (const auto &c : cases) {
         FakeGames games;

@@ -174,7 +174,8 @@ TEST(IndividualStatsReportTest, HtmlWritesTitleHeaderRowsAndPlayerAndTotalsRows)
     EXPECT_EQ(text.substr(text.size() - 22), "</font>\n</BODY></HTML>");
 
     const std::string appended = write(sampleStat(), StatView::Team, true, true);
-    EXPECT_EQ(appended.rfind("\n<p>" + b + "1 game" + e + "</p>\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n", 0), 0U);
+    EXPECT_EQ(appended.rfind("\n<p>" + b + "1 game" + e + "</p>\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n", 0),
+              0U);
 }
 
 TEST(IndividualStatsReportTest, TitlesFollowTheViewAndAllTeams)
@@ -249,11 +250,10 @@ TEST(IndividualStatsReportTest, RowsSortByAColumnWithTheTotalsLast)
         bool descending;
         std::vector<std::string> names;
     } cases[] = {
-        {0, false, {"Bo", "Cole", "Abel", "TEAM TOTALS"}},   // numbers as numbers: 00, 9, 12
-        {1, false, {"Abel", "Bo", "Cole", "TEAM TOTALS"}},
-        {1, true, {"Cole", "Bo", "Abel", "TEAM TOTALS"}},
-        {2, false, {"Bo", "Abel", "Cole", "TEAM TOTALS"}},   // 3, 20, 100: not as text
-        {3, true, {"Abel", "Cole", "Bo", "TEAM TOTALS"}},    // averages
+        {0, false, {"Bo", "Cole", "Abel", "TEAM TOTALS"}}, // numbers as numbers: 00, 9, 12
+        {1, false, {"Abel", "Bo", "Cole", "TEAM TOTALS"}}, {1, true, {"Cole", "Bo", "Abel", "TEAM TOTALS"}},
+        {2, false, {"Bo", "Abel", "Cole", "TEAM TOTALS"}}, // 3, 20, 100: not as text
+        {3, true, {"Abel", "Cole", "Bo", "TEAM TOTALS"}},  // averages
     };
     for (const auto &c : cases) {
         std::vector<StatRow> sorted = rows;

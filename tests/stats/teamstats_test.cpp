@@ -89,8 +89,10 @@ TEST(TeamStatsTest, TheWholeGameAddsUpWhatEachGamesOwnSummaryShows)
         std::int32_t homePoints;
         std::int32_t homeRushes;
     } cases[] = {
-        {SummaryPeriod::Game, 12, 2},          {SummaryPeriod::FirstHalf, 6, 1},
-        {SummaryPeriod::SecondHalf, 0, 0},     {SummaryPeriod::FourthQuarter, 0, 0},
+        {SummaryPeriod::Game, 12, 2},
+        {SummaryPeriod::FirstHalf, 6, 1},
+        {SummaryPeriod::SecondHalf, 0, 0},
+        {SummaryPeriod::FourthQuarter, 0, 0},
     };
     test::TempGames files;
     const std::string path = files.save("ot.gam", game);
@@ -168,15 +170,19 @@ TEST(TeamStatsTest, TheRecordCountsTheGamesPlayedThatHoldPlays)
     asVisitor.info.homeTeamName = "Other";
     Game without = gameOf({touchdown(true, 0)});
     without.info.homeTeamName = "Other";
-    const std::vector<std::string> paths{files.save("1.gam", won), files.save("2.gam", lostInOvertime),
-                                         files.save("3.gam", tied), files.save("4.gam", notPlayed),
+    const std::vector<std::string> paths{files.save("1.gam", won),       files.save("2.gam", lostInOvertime),
+                                         files.save("3.gam", tied),      files.save("4.gam", notPlayed),
                                          files.save("5.gam", asVisitor), files.save("6.gam", without)};
     const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::FirstQuarter, LeagueOptions{});
     EXPECT_EQ(totals.gamesPlayed, 5);
     EXPECT_EQ(totals.record, (TeamRecord{2, 1, 1}));
-    EXPECT_EQ(teamRecordHeading(totals), "Record 2\x96" "1\x96" "1 in 5 games");
+    EXPECT_EQ(teamRecordHeading(totals), "Record 2\x96"
+                                         "1\x96"
+                                         "1 in 5 games");
     const TeamStatsTotals nobody = teamStatsOverFiles(paths, "Nobody", SummaryPeriod::Game, LeagueOptions{});
-    EXPECT_EQ(teamRecordHeading(nobody), "Record 0\x96" "0\x96" "0 in 0 games");
+    EXPECT_EQ(teamRecordHeading(nobody), "Record 0\x96"
+                                         "0\x96"
+                                         "0 in 0 games");
     EXPECT_EQ(nobody.team, initGameTeamStats());
     EXPECT_EQ(gamesText(1), "1 game");
 }
@@ -206,7 +212,9 @@ TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
     const std::string text = html.str();
     EXPECT_EQ(text.rfind("<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
                          "<TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"
-                         "\n<p><tt><font color=000000 size=3>Record 0\x96" "0\x96" "0 in 0 games</font></tt></p>"
+                         "\n<p><tt><font color=000000 size=3>Record 0\x96"
+                         "0\x96"
+                         "0 in 0 games</font></tt></p>"
                          "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n\n\t<tr bgcolor=F9FAD6>",
                          0),
               0U);
