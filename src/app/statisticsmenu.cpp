@@ -225,6 +225,17 @@ void StatisticsMenu::reportUnreadable(const std::vector<std::string> &unreadable
     m_context.ui.message(unreadableFilesMessage(unreadable), "Statistics", MessageButtons::Ok, MessageIcon::Warning);
 }
 
+int StatisticsMenu::runStatsWindow(QDialog &window)
+{
+    // While one runs, neither statistics command starts another.
+    m_modalOpen = true;
+    updateEnabled();
+    const int result = m_context.run(window);
+    m_modalOpen = false;
+    updateEnabled();
+    return result;
+}
+
 void StatisticsMenu::individualStatistics()
 {
     m_context.ui.playSound(kClickSound);
@@ -255,13 +266,8 @@ void StatisticsMenu::individualStatistics()
     // After a print the window comes back as it stood, over the same games.
     ShowStatsPlace place;
     for (;;) {
-        m_modalOpen = true;
-        updateEnabled();
         ShowStatsDialog dialog(chosen, *views, m_context, place, &m_window);
-        const int result = m_context.run(dialog);
-        m_modalOpen = false;
-        updateEnabled();
-        if (result != ShowStatsDialog::kPrintResult)
+        if (runStatsWindow(dialog) != ShowStatsDialog::kPrintResult)
             return;
         place = dialog.place();
         m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
@@ -298,13 +304,8 @@ void StatisticsMenu::teamStatistics()
     // After a print the window comes back on the same period, over the same games.
     SummaryPeriod period = SummaryPeriod::Game;
     for (;;) {
-        m_modalOpen = true;
-        updateEnabled();
         TeamStatsWindow window(*totals, m_context, period, &m_window);
-        const int result = m_context.run(window);
-        m_modalOpen = false;
-        updateEnabled();
-        if (result != TeamStatsWindow::kPrintResult)
+        if (runStatsWindow(window) != TeamStatsWindow::kPrintResult)
             return;
         period = window.period();
         const TeamStatsTotals &shown = window.shown();

@@ -55,6 +55,8 @@ private:
     /// The game files and team chosen, when no game is open.
     std::optional<Stat> chooseGameFiles(TeamChoices choices);
     void reportUnreadable(const std::vector<std::string> &unreadable);
+    /// Runs an individual or team statistics window; returns how it ended.
+    int runStatsWindow(QDialog &window);
     bool gameOpen() const;
 
     MainWindow &m_window;
