@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace yardmark {
 namespace {
 
@@ -72,7 +74,11 @@ ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const Stat
 
     m_tabs->setCurrentIndex(std::clamp(place.category, 0, kCategoryCount - 1));
     m_statType->setCurrentIndex(std::clamp(static_cast<int>(place.view), 0, m_statType->count() - 1));
-    connect(m_tabs, &QTabBar::currentChanged, this, [this] { fillList(); });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] {
+        // Each category has columns of its own: it opens in the order read.
+        m_sortColumn = -1;
+        fillList();
+    });
     connect(m_list->header(), &QHeaderView::sectionClicked, this, [this](int column) { sortBy(column); });
     connect(m_statType, &QComboBox::currentIndexChanged, this, [this] { fillList(); });
     connect(ok, &QPushButton::clicked, this, [this] {

@@ -317,7 +317,10 @@ TEST_F(ScheduleWindowTest, OpensAGameOfTheSimulatedSeason)
     steps.push_back([&season](QDialog &editor) {
         EXPECT_EQ(columnTexts(editor, 6),
                   (QStringList{QString::fromStdString(season.games[0]), QString::fromStdString(season.games[1])}));
-        clickRow(editor, 5, QString::fromStdString(season.games[1]));
+        // Both games were played: each shows its final score.
+        for (const QString &result : columnTexts(editor, 5))
+            EXPECT_TRUE(result.contains(QChar(0x2013))) << result.toStdString();
+        clickRow(editor, 6, QString::fromStdString(season.games[1]));
         click(editor, "gameButton");
     });
     window.openFile(QString::fromStdString(season.schedule));
