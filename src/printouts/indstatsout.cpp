@@ -68,18 +68,24 @@ std::size_t conversionWidth(const std::string &conversion)
     return width;
 }
 
+/// The widths of a row's values as printed, in value order.
+using ValueWidths = std::vector<std::size_t>;
+
 /// Fills a row format: its two text conversions take the number and the name,
 /// each later conversion the next value, a count for "d" and an average for "f".
-/// A count wider than its column (a season's TEAM TOTALS) takes room from the
-/// blanks before it, so that it still ends under its title and the columns
-/// after it stay in line.
+/// A value wider than its column (a season's TEAM TOTALS) takes room from the
+/// blanks before it, so that it still ends where the column ends and the
+/// columns after it stay in line. A count's column is as wide as its
+/// conversion; an average's as the widest the players' rows print
+/// (`averageWidths`, none: as wide as it prints). `printed` receives the
+/// widths of the values.
 std::string fillRow(const char *format, const std::string &number, const std::string &name,
-                    const std::vector<StatValue> &values)
+                    const std::vector<StatValue> &values, const ValueWidths &averageWidths, ValueWidths *printed)
 {
     std::string text;
     std::size_t texts = 0;
     std::size_t next = 0;
-    std::size_t ahead = 0; ///< characters the row runs past the columns of the titles
+    std::size_t ahead = 0; ///< characters the row runs past the ends of the columns
     for (const char *p = format; *p != '\0';) {
         if (*p != '%') {
             text += *p++;
@@ -91,27 +97,39 @@ std::string fillRow(const char *format, const std::string &number, const std::st
         if (*end == '\0')
             break;
         const std::string conversion(p, end + 1);
+        p = end + 1;
         if (*end == 's') {
             text += formatText(conversion.c_str(), (texts++ == 0 ? number : name).c_str());
-        } else {
-            const StatValue value = next < values.size() ? values[next] : StatValue{};
-            ++next;
-            if (*end == 'd') {
-                const std::string count = formatText(conversion.c_str(), static_cast<int>(value.count));
-                ahead += count.size() - std::min(count.size(), conversionWidth(conversion));
-                // Keep one blank between two columns.
-                while (ahead > 0 && text.size() >= 2 && text.back() == ' ' && text[text.size() - 2] == ' ') {
-                    text.pop_back();
-                    --ahead;
-                }
-                text += count;
-            } else {
-                text += formatText(conversion.c_str(), static_cast<double>(value.average));
-            }
+            continue;
         }
-        p = end + 1;
+        const std::size_t index = next++;
+        const StatValue value = index < values.size() ? values[index] : StatValue{};
+        const bool count = *end == 'd';
+        const std::string shown = count ? formatText(conversion.c_str(), static_cast<int>(value.count))
+                                        : formatText(conversion.c_str(), static_cast<double>(value.average));
+        const std::size_t column = count                           ? conversionWidth(conversion)
+                                   : index < averageWidths.size() ? averageWidths[index]
+                                                                  : shown.size();
+        ahead += shown.size() - std::min(shown.size(), column);
+        // Keep one blank between two columns.
+        while (ahead > 0 && text.size() >= 2 && text.back() == ' ' && text[text.size() - 2] == ' ') {
+            text.pop_back();
+            --ahead;
+        }
+        text += shown;
+        if (printed != nullptr) {
+            printed->resize(std::max(printed->size(), index + 1));
+            (*printed)[index] = std::max((*printed)[index], shown.size());
+        }
     }
     return text;
+}
+
+std::string printRow(int category, const StatRow &row, const ValueWidths &averageWidths, ValueWidths *printed)
+{
+    const std::string number = row.teamTotals ? std::string() : statNumberText(row.number);
+    return fillRow(kSections[static_cast<std::size_t>(category)].row, number, row.name, row.values, averageWidths,
+                   printed);
 }
 
 std::string starLine(std::size_t length)
@@ -123,8 +141,7 @@ std::string starLine(std::size_t length)
 
 std::string statPrintRow(int category, const StatRow &row)
 {
-    const std::string number = row.teamTotals ? std::string() : statNumberText(row.number);
-    return fillRow(kSections[static_cast<std::size_t>(category)].row, number, row.name, row.values);
+    return printRow(category, row, {}, nullptr);
 }
 
 TIndStatsOut::TIndStatsOut(std::string title, const Stat &stat, int category, std::string coverage)
@@ -135,8 +152,16 @@ TIndStatsOut::TIndStatsOut(std::string title, const Stat &stat, int category, st
             continue;
         Section section{c, {}, false};
         const std::vector<StatRow> rows = statRows(stat, c);
-        for (const StatRow &row : rows)
-            section.rows.push_back(statPrintRow(c, row));
+        // The players' rows first: the totals line up with the columns they print.
+        ValueWidths playerWidths;
+        for (const StatRow &row : rows) {
+            if (!row.teamTotals)
+                section.rows.push_back(printRow(c, row, {}, &playerWidths));
+        }
+        for (const StatRow &row : rows) {
+            if (row.teamTotals)
+                section.rows.push_back(printRow(c, row, playerWidths, nullptr));
+        }
         section.totals = rows.size() > 1 && rows.back().teamTotals;
         m_sections.push_back(std::move(section));
     }

@@ -171,17 +171,26 @@ TEST_F(IndStatsOutTest, RowFormatsOfEveryCategory)
 
 TEST_F(IndStatsOutTest, ASeasonsTotalsTooWideForAColumnStillEndUnderItsTitle)
 {
-    // 330 tackles are one digit more than the column holds; the blank before it gives way.
-    StatRow totals{"TEAM TOTALS", -1, true, {}};
-    for (const int count : {330, 0, 12, 41, 0, 3, 1, 4, 0, 0})
-        totals.values.push_back({false, count, 0.0F});
-    totals.values[1] = {true, 0, 47.1F};
-    totals.values[4] = {true, 0, 5.9F};
-    const std::string header = "No      Name                 Ta TPG As Sa SPG Int ITD FR BP BFG";
-    const std::string text = statPrintRow(6, totals);
-    EXPECT_EQ(text, "   TEAM TOTALS              330  47 12 41   6  3   1   4  0  0");
-    EXPECT_EQ(text.find("330") + 3, header.find("Ta") + 2);
-    EXPECT_EQ(text.size(), header.size() - 1);
+    // 1249 tackles and 104 a game are wider than the players' columns; the blanks before them give way.
+    Stat stat;
+    stat.gameCount = 12;
+    for (const auto &[name, tackles] : {std::pair{"Al", 700}, {"Bo", 549}}) {
+        DefenderLine line;
+        line.name = name;
+        line.number = 5;
+        line.tackles = tackles;
+        line.sacks = 25;
+        stat.defenders.append(line);
+    }
+    finishIndividualStats(stat);
+    TIndStatsOut out("Individual Stats", stat, 6);
+    FakeSurface surface(1000, 1300);
+    printAllPages(out, surface);
+    const std::vector<std::string> texts = textsOf(surface.bodyOn(1));
+    ASSERT_EQ(texts.size(), 10U);
+    // Each ends under its title: "Ta" at 31, "TPG" at 35.
+    EXPECT_EQ(texts[6], " 5 Al                       700  58  0 25   2  0   0   0  0  0");
+    EXPECT_EQ(texts[9], "   TEAM TOTALS             1249 104  0 50   4  0   0   0  0  0");
 }
 
 TEST_F(IndStatsOutTest, SectionsFlowOnRepeatingTheirColumnHeader)
