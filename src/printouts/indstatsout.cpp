@@ -107,7 +107,7 @@ std::string fillRow(const char *format, const std::string &number, const std::st
         const bool count = *end == 'd';
         const std::string shown = count ? formatText(conversion.c_str(), static_cast<int>(value.count))
                                         : formatText(conversion.c_str(), static_cast<double>(value.average));
-        const std::size_t column = count                           ? conversionWidth(conversion)
+        const std::size_t column = count                          ? conversionWidth(conversion)
                                    : index < averageWidths.size() ? averageWidths[index]
                                                                   : shown.size();
         ahead += shown.size() - std::min(shown.size(), column);
