@@ -27,6 +27,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace yardmark {
 namespace {
 
@@ -34,20 +36,30 @@ constexpr const char *kScheduleFilters = "Schedule Files (*.sch)|*.sch|";
 constexpr const char *kTeamFilters = "Team Files (*.tem)|*.tem|";
 constexpr const char *kGameFilters = "Game Files (*.gam)|*.gam|";
 
-// The list's columns: title, width in dialog units, centred or left.
-constexpr struct {
+// The list's columns: title, width in dialog units, centred or left, the
+// row's text, and the column of the schedule a click on the title sorts by.
+// The result is the recorded game's and sorts nothing.
+struct ListColumn {
     const char *title;
     int width;
     bool centred;
-} kColumns[kScheduleColumnCount] = {
-    {"Date", 75, true},     {"Time", 60, true},       {"Event", 90, true}, {"Home", 90, false},
-    {"Visitor", 90, false}, {"Game File", 90, false}, {"Field", 50, true}, {"Note", 200, false},
+    std::string ScheduleRow::*text;
+    std::optional<ScheduleColumn> sorts;
 };
-
-std::string ScheduleRow::*const kRowTexts[kScheduleColumnCount] = {
-    &ScheduleRow::date,    &ScheduleRow::time,     &ScheduleRow::event, &ScheduleRow::home,
-    &ScheduleRow::visitor, &ScheduleRow::gameFile, &ScheduleRow::field, &ScheduleRow::note,
+constexpr int kListColumnCount = kScheduleColumnCount + 1;
+const ListColumn kColumns[kListColumnCount] = {
+    {"Date", 75, true, &ScheduleRow::date, ScheduleColumn::Date},
+    {"Time", 60, true, &ScheduleRow::time, ScheduleColumn::Time},
+    {"Event", 90, true, &ScheduleRow::event, ScheduleColumn::Event},
+    {"Home", 90, false, &ScheduleRow::home, ScheduleColumn::Home},
+    {"Visitor", 90, false, &ScheduleRow::visitor, ScheduleColumn::Visitor},
+    {"Result", 60, true, &ScheduleRow::result, std::nullopt},
+    {"Game File", 90, false, &ScheduleRow::gameFile, ScheduleColumn::GameFile},
+    {"Field", 50, true, &ScheduleRow::field, ScheduleColumn::Field},
+    {"Note", 200, false, &ScheduleRow::note, ScheduleColumn::Note},
 };
+constexpr int kGameFileListColumn = 6;
+constexpr int kNoteListColumn = 8;
 
 FileRequest fileRequest(const char *title, const char *filters, const char *extension)
 {
@@ -156,7 +168,7 @@ ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const StatsContext &conte
     m_list->setHeaderLabels(titles);
     // A dialog unit across is a quarter of the font's average character.
     const int unit = fontMetrics().averageCharWidth();
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
+    for (int i = 0; i < kListColumnCount; ++i) {
         m_list->setColumnWidth(i, kColumns[i].width * unit / 4);
         m_list->headerItem()->setTextAlignment(i, kColumns[i].centred ? Qt::AlignCenter : Qt::AlignLeft);
     }
@@ -262,14 +274,15 @@ void ScheduleWindow::showList()
         m_list->clear();
         for (const ScheduleEntry &entry : m_editor.schedule.entries) {
             RecordedGame found = RecordedGame::None;
-            const ScheduleRow row = keptScheduleRow(entry, load, found, m_editor.schedule.fileName);
+            const ScheduleRow row =
+                keptScheduleRow(entry, load, found, m_context.settings.league, m_editor.schedule.fileName);
             auto *item = new QTreeWidgetItem(m_list);
-            for (int i = 0; i < kScheduleColumnCount; ++i) {
-                item->setText(i, toQString(row.*kRowTexts[i]));
+            for (int i = 0; i < kListColumnCount; ++i) {
+                item->setText(i, toQString(row.*kColumns[i].text));
                 item->setTextAlignment(i, (kColumns[i].centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
             }
-            item->setToolTip(static_cast<int>(ScheduleColumn::GameFile), toQString(row.gameFile));
-            item->setToolTip(static_cast<int>(ScheduleColumn::Note), toQString(row.note));
+            item->setToolTip(kGameFileListColumn, toQString(row.gameFile));
+            item->setToolTip(kNoteListColumn, toQString(row.note));
             if (found == RecordedGame::Missing && m_warnedMissing.insert(entry.gameFile).second)
                 missing.push_back(entry.gameFile);
         }
@@ -293,10 +306,10 @@ void ScheduleWindow::rowChosen()
 
 void ScheduleWindow::sortBy(int column)
 {
-    if (column < 0 || column >= kScheduleColumnCount)
+    if (column < 0 || column >= kListColumnCount || !kColumns[column].sorts)
         return;
     m_ui.playSound(kClickSound);
-    const auto sorted = static_cast<ScheduleColumn>(column);
+    const ScheduleColumn sorted = *kColumns[column].sorts;
     const bool descending = m_editor.sortOrder.nextIsDescending(sorted);
     sortScheduleByColumn(m_editor, sorted);
     m_list->header()->setSortIndicatorShown(true);

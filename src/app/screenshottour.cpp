@@ -626,7 +626,7 @@ int main(int argc, char **argv)
         {"stat-files",
          showDialog<QDialog>(dialog,
                              [&] {
-                                 auto *files = new StatFilesDialog(program.ui(), season.path());
+                                 auto *files = new StatFilesDialog(program.ui(), season.path(), TeamChoices::WithAllTeams);
                                  files->findChild<QPushButton *>(QStringLiteral("selectAll"))->click();
                                  return files;
                              }),
@@ -634,8 +634,9 @@ int main(int argc, char **argv)
         {"show-stats",
          showDialog<QDialog>(dialog,
                              [&] {
-                                 return new ShowStatsDialog(
-                                     chosen, individualStatViews(chosen, program.settings().league), stats);
+                                 return new ShowStatsDialog(chosen,
+                                                            individualStatViews(chosen, program.settings().league),
+                                                            stats, ShowStatsPlace{});
                              }),
          [] {}},
         {"show-stats-returns",
@@ -650,7 +651,7 @@ int main(int argc, char **argv)
                                  return new TeamStatsWindow(
                                      teamStatsByPeriodOverFiles(seasonGames, chosen.teamName,
                                                                 program.settings().league),
-                                     stats);
+                                     stats, SummaryPeriod::Game);
                              }),
          [&] { dialog.reset(); }},
         {"print-preview-drives",

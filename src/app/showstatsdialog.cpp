@@ -3,6 +3,7 @@
 #include "qtprint/qtext.h"
 #include "records/datetime.h"
 #include "records/userinterface.h"
+#include "stats/gameresult.h"
 #include "stats/individualstatsreport.h"
 #include "vocabulary/vocabulary.h"
 
@@ -16,6 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace yardmark {
 namespace {
 
@@ -23,8 +26,10 @@ constexpr int kCategoryCount = 7;
 
 } // namespace
 
-ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const StatsContext &context, QWidget *parent)
-    : QDialog(parent), m_chosen(chosen), m_views(std::move(views)), m_context(context)
+ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const StatsContext &context,
+                                 const ShowStatsPlace &place, QWidget *parent)
+    : QDialog(parent), m_chosen(chosen), m_views(std::move(views)), m_context(context), m_sortColumn(place.sortColumn),
+      m_descending(place.descending)
 {
     setObjectName(QStringLiteral("showStats"));
     setWindowTitle(QStringLiteral("Statistics"));
@@ -45,6 +50,7 @@ ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const Stat
     m_list->setUniformRowHeights(true);
     m_list->setColumnCount(kShowStatsColumnCount);
     m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionsClickable(true);
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 18);
     layout->addWidget(m_list, 1);
 
@@ -58,11 +64,22 @@ ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const Stat
     typeRow->addWidget(typeLabel);
     typeRow->addWidget(m_statType);
     typeRow->addStretch(1);
+    // The games the figures cover, tackles and sacks per game among them.
+    m_games = new QLabel(toQString(gamesText(m_views.team.gameCount)));
+    m_games->setObjectName(QStringLiteral("games"));
+    typeRow->addWidget(m_games);
     layout->addLayout(typeRow);
 
     const auto [ok, print, exportButton] = addStatsButtons(*layout, m_context, this, "setupPrinter", "&Setup Printer");
 
-    connect(m_tabs, &QTabBar::currentChanged, this, [this] { fillList(); });
+    m_tabs->setCurrentIndex(std::clamp(place.category, 0, kCategoryCount - 1));
+    m_statType->setCurrentIndex(std::clamp(static_cast<int>(place.view), 0, m_statType->count() - 1));
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] {
+        // Each category has columns of its own: it opens in the order read.
+        m_sortColumn = -1;
+        fillList();
+    });
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, [this](int column) { sortBy(column); });
     connect(m_statType, &QComboBox::currentIndexChanged, this, [this] { fillList(); });
     connect(ok, &QPushButton::clicked, this, [this] {
         m_context.ui.playSound(kClickSound);
@@ -100,6 +117,19 @@ StatView ShowStatsDialog::shownView() const
     return static_cast<StatView>(std::max(0, m_statType->currentIndex()));
 }
 
+ShowStatsPlace ShowStatsDialog::place() const
+{
+    return {std::max(0, m_tabs->currentIndex()), shownView(), m_sortColumn, m_descending};
+}
+
+void ShowStatsDialog::sortBy(int column)
+{
+    // A second click on the same title turns the order round.
+    m_descending = column == m_sortColumn ? !m_descending : false;
+    m_sortColumn = column;
+    fillList();
+}
+
 void ShowStatsDialog::fillList()
 {
     const int category = std::max(0, m_tabs->currentIndex());
@@ -112,12 +142,23 @@ void ShowStatsDialog::fillList()
     m_list->clear();
     m_list->setHeaderLabels(titles);
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        const int width = columns[static_cast<std::size_t>(c)].width;
+        const StatColumn &column = columns[static_cast<std::size_t>(c)];
+        m_list->headerItem()->setToolTip(c, column.tip ? QString::fromLatin1(column.tip) : QString());
+        const int width = column.width;
         m_list->setColumnHidden(c, width == 0);
         if (width > 0)
             m_list->setColumnWidth(c, static_cast<int>(width * std::max(1.0, scale)));
     }
-    for (const StatRow &row : statRows(shown(), category)) {
+    std::vector<StatRow> rows = statRows(shown(), category);
+    if (m_sortColumn >= 0 && m_sortColumn < static_cast<int>(columns.size()) &&
+        columns[static_cast<std::size_t>(m_sortColumn)].width > 0) {
+        sortStatRows(rows, m_sortColumn, m_descending);
+        m_list->header()->setSortIndicatorShown(true);
+        m_list->header()->setSortIndicator(m_sortColumn, m_descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    } else {
+        m_list->header()->setSortIndicatorShown(false);
+    }
+    for (const StatRow &row : rows) {
         QStringList texts;
         for (const std::string &text : showStatsRowTexts(row, category))
             texts << toQString(text);

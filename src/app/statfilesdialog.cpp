@@ -29,8 +29,8 @@ QLabel *buddyLabel(const char *text, QWidget *buddy)
 
 } // namespace
 
-StatFilesDialog::StatFilesDialog(UserInterface &ui, const QString &folder, QWidget *parent)
-    : QDialog(parent), m_ui(ui), m_folder(folder)
+StatFilesDialog::StatFilesDialog(UserInterface &ui, const QString &folder, TeamChoices choices, QWidget *parent)
+    : QDialog(parent), m_ui(ui), m_folder(folder), m_files(choices)
 {
     setObjectName(QStringLiteral("statFiles"));
     setWindowTitle(QStringLiteral("Select Applicable Games To Analyze"));

@@ -19,7 +19,7 @@ class UserInterface;
 /// the team to analyse. The choices themselves live in `StatFiles`.
 class StatFilesDialog final : public QDialog {
 public:
-    StatFilesDialog(UserInterface &ui, const QString &folder, QWidget *parent = nullptr);
+    StatFilesDialog(UserInterface &ui, const QString &folder, TeamChoices choices, QWidget *parent = nullptr);
 
     /// The games and the team chosen, once the dialog was accepted.
     const Stat &chosen() const { return m_chosen; }

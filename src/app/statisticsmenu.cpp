@@ -13,6 +13,7 @@
 #include "printouts/indstatsout.h"
 #include "qtprint/qtext.h"
 #include "records/userinterface.h"
+#include "stats/gameresult.h"
 #include "stats/gameset.h"
 #include "stats/individualstatsreport.h"
 
@@ -205,10 +206,10 @@ std::optional<std::string> StatisticsMenu::pickTeam(const Game &shown)
     return std::nullopt;
 }
 
-std::optional<Stat> StatisticsMenu::chooseGameFiles()
+std::optional<Stat> StatisticsMenu::chooseGameFiles(TeamChoices choices)
 {
     // The first choice starts in the program's start folder, the next where the last one ended.
-    StatFilesDialog files(m_context.ui, m_folder.isEmpty() ? QDir::currentPath() : m_folder, &m_window);
+    StatFilesDialog files(m_context.ui, m_folder.isEmpty() ? QDir::currentPath() : m_folder, choices, &m_window);
     const int result = m_context.run(files);
     m_folder = files.folder();
     if (result != QDialog::Accepted)
@@ -222,6 +223,17 @@ void StatisticsMenu::reportUnreadable(const std::vector<std::string> &unreadable
         return;
     m_context.ui.playSound(kLoadFailedSound);
     m_context.ui.message(unreadableFilesMessage(unreadable), "Statistics", MessageButtons::Ok, MessageIcon::Warning);
+}
+
+int StatisticsMenu::runStatsWindow(QDialog &window)
+{
+    // While one runs, neither statistics command starts another.
+    m_modalOpen = true;
+    updateEnabled();
+    const int result = m_context.run(window);
+    m_modalOpen = false;
+    updateEnabled();
+    return result;
 }
 
 void StatisticsMenu::individualStatistics()
@@ -238,7 +250,7 @@ void StatisticsMenu::individualStatistics()
         chosen.gameCount = 1;
         views = individualStatViews(chosen, open, m_settings.league);
     } else {
-        std::optional<Stat> files = chooseGameFiles();
+        std::optional<Stat> files = chooseGameFiles(TeamChoices::WithAllTeams);
         if (!files)
             return;
         chosen = std::move(*files);
@@ -251,17 +263,18 @@ void StatisticsMenu::individualStatistics()
             return;
         reportUnreadable(views->unreadable);
     }
-    m_modalOpen = true;
-    updateEnabled();
-    ShowStatsDialog dialog(chosen, std::move(*views), m_context, &m_window);
-    const int result = m_context.run(dialog);
-    m_modalOpen = false;
-    updateEnabled();
-    if (result != ShowStatsDialog::kPrintResult)
-        return;
-    m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
-    TIndStatsOut printout(individualStatsTitle(chosen, dialog.shownView()), dialog.shown(), kAllStatCategories);
-    previewPrint(m_context, printout, &m_window);
+    // After a print the window comes back as it stood, over the same games.
+    ShowStatsPlace place;
+    for (;;) {
+        ShowStatsDialog dialog(chosen, *views, m_context, place, &m_window);
+        if (runStatsWindow(dialog) != ShowStatsDialog::kPrintResult)
+            return;
+        place = dialog.place();
+        m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
+        TIndStatsOut printout(individualStatsTitle(chosen, dialog.shownView()), dialog.shown(), kAllStatCategories,
+                              gamesText(dialog.shown().gameCount));
+        previewPrint(m_context, printout, &m_window);
+    }
 }
 
 void StatisticsMenu::teamStatistics()
@@ -275,7 +288,7 @@ void StatisticsMenu::teamStatistics()
             return;
         totals = teamStatsByPeriodOfOpenGame(open, *team, m_settings.league);
     } else {
-        const std::optional<Stat> chosen = chooseGameFiles();
+        const std::optional<Stat> chosen = chooseGameFiles(TeamChoices::TeamsOnly);
         if (!chosen)
             return;
         const LeagueOptions league = m_settings.league;
@@ -288,19 +301,19 @@ void StatisticsMenu::teamStatistics()
             return;
         reportUnreadable(totals->unreadable);
     }
-    m_modalOpen = true;
-    updateEnabled();
-    TeamStatsWindow window(std::move(*totals), m_context, &m_window);
-    const int result = m_context.run(window);
-    m_modalOpen = false;
-    updateEnabled();
-    if (result != TeamStatsWindow::kPrintResult)
-        return;
-    const TeamStatsTotals &shown = window.shown();
-    m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
-    TGameSumOut printout(teamStatsCaption(shown.teamName), shown.teamName, shown.opponentsCaption, shown.team,
-                         shown.opponents);
-    previewPrint(m_context, printout, &m_window);
+    // After a print the window comes back on the same period, over the same games.
+    SummaryPeriod period = SummaryPeriod::Game;
+    for (;;) {
+        TeamStatsWindow window(*totals, m_context, period, &m_window);
+        if (runStatsWindow(window) != TeamStatsWindow::kPrintResult)
+            return;
+        period = window.period();
+        const TeamStatsTotals &shown = window.shown();
+        m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
+        TGameSumOut printout(teamStatsCaption(shown.teamName), shown.teamName, shown.opponentsCaption, shown.team,
+                             shown.opponents, teamRecordHeading(shown));
+        previewPrint(m_context, printout, &m_window);
+    }
 }
 
 } // namespace yardmark

@@ -4,6 +4,7 @@
 #include "summarylistwindow.h"
 
 #include "stats/individualstats.h"
+#include "stats/statfiles.h"
 
 #include <QObject>
 #include <QPointer>
@@ -52,8 +53,10 @@ private:
     /// The team analysed in the open game: "Choose Team for Stats Calculation".
     std::optional<std::string> pickTeam(const Game &game);
     /// The game files and team chosen, when no game is open.
-    std::optional<Stat> chooseGameFiles();
+    std::optional<Stat> chooseGameFiles(TeamChoices choices);
     void reportUnreadable(const std::vector<std::string> &unreadable);
+    /// Runs an individual or team statistics window; returns how it ended.
+    int runStatsWindow(QDialog &window);
     bool gameOpen() const;
 
     MainWindow &m_window;

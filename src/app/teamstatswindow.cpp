@@ -6,18 +6,27 @@
 #include "records/datetime.h"
 #include "records/userinterface.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace yardmark {
 
-TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, QWidget *parent)
+TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, SummaryPeriod period,
+                                 QWidget *parent)
     : QDialog(parent), m_totals(std::move(totals)), m_context(context)
 {
     const TeamStatsTotals &game = m_totals.totals(SummaryPeriod::Game);
     setObjectName(QStringLiteral("teamStats"));
     setWindowTitle(toQString(teamStatsCaption(game.teamName)));
     auto *layout = new QVBoxLayout(this);
+    auto *record = new QLabel(toQString(teamRecordHeading(game)));
+    record->setObjectName(QStringLiteral("record"));
+    record->setAlignment(Qt::AlignCenter);
+    QFont bigger = record->font();
+    bigger.setBold(true);
+    record->setFont(bigger);
+    layout->addWidget(record);
     m_panel = new TeamColumnsPanel(kTeamStatsLabels, [this](SummaryPeriod period) { showPeriod(period); });
     m_panel->setCaptions(toQString(game.teamName), toQString(game.opponentsCaption));
     layout->addWidget(m_panel, 1);
@@ -37,7 +46,8 @@ TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &c
             writeTeamStats(out, shown(), html, appending, m_context.settings.app.html, currentDateTime());
         });
     });
-    showPeriod(SummaryPeriod::Game);
+    m_panel->checkPeriod(period);
+    showPeriod(period);
 }
 
 void TeamStatsWindow::showPeriod(SummaryPeriod period)

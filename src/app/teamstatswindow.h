@@ -10,17 +10,20 @@ namespace yardmark {
 
 class TeamColumnsPanel;
 
-/// "<team> Versus Opponents": a team's statistics and its opponents' added up
-/// over the chosen games, for the period of the radio buttons. Every
-/// period's totals come with the window, read once. Print ends the window
-/// with `kPrintResult`, and the caller prints the totals shown.
+/// "<team> Versus Opponents": the team's record over the chosen games, and its
+/// statistics and its opponents' added up over them, for the period of the
+/// radio buttons. Every period's totals come with the window, read once.
+/// Print ends the window with `kPrintResult`; the caller prints the totals
+/// shown and opens the window again on the same period.
 class TeamStatsWindow final : public QDialog {
 public:
     static constexpr int kPrintResult = 301;
 
-    TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, QWidget *parent = nullptr);
+    TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, SummaryPeriod period,
+                    QWidget *parent = nullptr);
 
     const TeamStatsTotals &shown() const { return m_totals.totals(m_period); }
+    SummaryPeriod period() const { return m_period; }
 
 private:
     void showPeriod(SummaryPeriod period);

@@ -86,7 +86,7 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
         }
     } catch (const CliError &e) {
         err << "yardmark-cli: " << e.what() << '\n';
-        return 1;
+        return dynamic_cast<const CliUsageError *>(&e) != nullptr ? 2 : 1;
     }
     return 0;
 }

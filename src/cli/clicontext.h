@@ -19,6 +19,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// A command line that asks for something the command cannot answer, found
+/// only once the inputs are looked at. Exit code 2, as for any usage error.
+class CliUsageError : public CliError {
+public:
+    using CliError::CliError;
+};
+
 /// What every sub-command shares: the settings in force, where its text
 /// output goes, and the work to do once the command line has been parsed.
 struct CliContext {

@@ -4,16 +4,17 @@
 #include "inputs.h"
 #include "offscreenqt.h"
 
-#include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "printouts/gamesumout.h"
+#include "printouts/indstatsout.h"
 #include "printouts/phoneout.h"
 #include "printouts/playbyplayout.h"
-#include "printouts/indstatsout.h"
 #include "printouts/rosterstartersout.h"
 #include "printouts/scheduleout.h"
 #include "printouts/summaryout.h"
+#include "qtprint/printing.h"
+#include "qtprint/qtext.h"
 #include "season/schedule.h"
+#include "stats/gameresult.h"
 #include "stats/gamesummary.h"
 #include "stats/gameteamstats.h"
 
@@ -135,7 +136,8 @@ void addPrintCommand(CLI::App &app, CliContext &context)
             chosen.allTeams = isAllTeams(players->team);
             chosen.gamePaths = players->files;
             const StatViews views = individualStatViews(chosen, context.settings.league);
-            TIndStatsOut printout(individualStatsTitle(chosen, StatView::Team), views.team, players->category);
+            TIndStatsOut printout(individualStatsTitle(chosen, StatView::Team), views.team, players->category,
+                                  gamesText(views.team.gameCount));
             writePdf(printout, context.outputPath);
         };
     });

@@ -15,9 +15,9 @@ namespace {
 const std::map<std::string, StatView> kViews = {
     {"team", StatView::Team}, {"opponents", StatView::Opponents}, {"combined", StatView::Combined}};
 
-void addGameSetOptions(CLI::App &command, CliContext &context)
+void addGameSetOptions(CLI::App &command, CliContext &context, const char *teamHelp)
 {
-    command.add_option("--team", context.team, "the team, or \"All Teams\"")->required();
+    command.add_option("--team", context.team, teamHelp)->required();
     addFormatOption(command, context);
     command.add_option("GAME", context.inputs, "game files (.gam)")->required();
 }
@@ -37,7 +37,7 @@ void failOnSkipped(int skipped, const std::vector<std::string> &paths)
 void addStatsCommands(CLI::App &app, CliContext &context)
 {
     auto *players = app.add_subcommand("players", "individual statistics over game files");
-    addGameSetOptions(*players, context);
+    addGameSetOptions(*players, context, "the team, or \"All Teams\" for every side of every game");
     players->add_option("--view", context.view, "team, opponents or combined (default team)")
         ->check(CLI::IsMember({"team", "opponents", "combined"}));
     players->callback([&context] {
@@ -51,10 +51,12 @@ void addStatsCommands(CLI::App &app, CliContext &context)
     });
 
     auto *team = app.add_subcommand("teamstats", "team statistics against the opponents over game files");
-    addGameSetOptions(*team, context);
+    addGameSetOptions(*team, context, "the team set against its opponents");
     addPeriodOption(*team, context);
     team->callback([&context] {
         context.run = [&context](std::ostream &out) {
+            if (!namesTeamOfGames(context.team, context.inputs))
+                throw CliUsageError(kTeamStatsNeedTeam);
             failOnSkipped(writeTeamStatsForFiles(out, context.inputs, context.team, chosenPeriod(context),
                                                  context.settings.league, chosenFormat(context) == ExportFormat::Html, false,
                                                  context.settings.app.html, currentDateTime()),

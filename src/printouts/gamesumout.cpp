@@ -5,8 +5,9 @@
 namespace yardmark {
 
 TGameSumOut::TGameSumOut(std::string title, std::string firstTeamName, std::string secondTeamName,
-                         const GameTeamStats &first, const GameTeamStats &second)
-    : Printout(std::move(title)), m_names{std::move(firstTeamName), std::move(secondTeamName)},
+                         const GameTeamStats &first, const GameTeamStats &second, std::string heading)
+    : Printout(std::move(title)),
+      m_heading(std::move(heading)), m_names{std::move(firstTeamName), std::move(secondTeamName)},
       m_values{gameSummaryValues(first), gameSummaryValues(second)}
 {
 }
@@ -17,7 +18,11 @@ bool TGameSumOut::drawPage(PageSurface &surface, int page)
     surface.setFont(fixedBodyFont(surface));
     const int line = surface.lineHeight();
     const int left = margin(surface);
-    const int top = headerBottom + 2 * line;
+    int top = headerBottom + 2 * line;
+    if (!m_heading.empty()) {
+        surface.drawText(left, top - line, m_heading);
+        top += 2 * line;
+    }
 
     int labelWidth = 0;
     for (std::size_t i = 0; i < kGameSummaryPrintLabels.size(); ++i) {

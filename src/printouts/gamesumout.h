@@ -10,16 +10,18 @@
 
 namespace yardmark {
 
-/// The game summary's team statistics, both teams side by side on one page.
+/// The game summary's team statistics, both teams side by side on one page,
+/// under `heading` when one is given (the team's record over its games).
 class TGameSumOut : public Printout {
 public:
     TGameSumOut(std::string title, std::string firstTeamName, std::string secondTeamName, const GameTeamStats &first,
-                const GameTeamStats &second);
+                const GameTeamStats &second, std::string heading = {});
 
 private:
     bool drawPage(PageSurface &surface, int page) override;
     void rewind() override {}
 
+    std::string m_heading;
     std::array<std::string, 2> m_names;
     std::array<std::array<std::string, kGameSummaryValueCount>, 2> m_values;
 };

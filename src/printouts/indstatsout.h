@@ -16,12 +16,13 @@ inline constexpr int kAllStatCategories = -1;
 
 /// The individual statistics: per category a star box with its title, the
 /// column header, a rule and the players' rows, the TEAM TOTALS row below a
-/// rule. With all categories a section starts when the one before it is done
-/// and runs on over the pages; a section that continues on a new page does not
-/// repeat its box and header.
+/// rule. With all categories a section starts when the one before it is done,
+/// unless its box and header would end the page with no row under them: then
+/// it starts on the next page. A section that runs on over a page repeats its
+/// column header there. `coverage` ("7 games"), when given, heads the first page.
 class TIndStatsOut : public Printout {
 public:
-    TIndStatsOut(std::string title, const Stat &stat, int category);
+    TIndStatsOut(std::string title, const Stat &stat, int category, std::string coverage = {});
 
 private:
     struct Section {
@@ -33,6 +34,7 @@ private:
     bool drawPage(PageSurface &surface, int page) override;
     void rewind() override;
 
+    std::string m_coverage;
     std::vector<Section> m_sections;
     std::size_t m_section = 0; ///< the section in progress
     std::size_t m_nextRow = 0; ///< its next row

@@ -50,7 +50,10 @@ std::string htmlEscape(std::string_view text)
 
 void writePageHead(std::ostream &out, std::string_view titleWord)
 {
-    out << "<HTML><HEAD><TITLE>Quillet Football Yardmark " << htmlEscape(titleWord) << "</TITLE></HEAD><BODY>";
+    // The pages hold the records' Windows-1252 bytes as they are; a server or
+    // browser told nothing would read an accented name as something else.
+    out << "<HTML><HEAD>" << kHtmlCharsetMeta << "<TITLE>Quillet Football Yardmark " << htmlEscape(titleWord)
+        << "</TITLE></HEAD><BODY>";
 }
 
 void writeFooter(std::ostream &out, const DateTime &now)

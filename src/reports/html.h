@@ -28,7 +28,12 @@ FontTags makeFontTags(const HtmlOptions &options);
 /// written as entities; every other byte stays as it is.
 std::string htmlEscape(std::string_view text);
 
-/// The page head of an export, with the report's title word (escaped).
+/// What every export's head says of its characters.
+inline constexpr const char *kHtmlCharsetMeta =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+
+/// The page head of an export, with its characters declared and the
+/// report's title word (escaped).
 void writePageHead(std::ostream &out, std::string_view titleWord);
 
 /// Closes the table and the page with the "created with" line dated `now`.

@@ -3,6 +3,7 @@
 #include "calendardate.h"
 
 #include "records/gamefile.h"
+#include "stats/gameresult.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -92,7 +93,7 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
     return RecordedGame::Missing;
 }
 
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found, const LeagueOptions &options,
                         const std::string &scheduleFile)
 {
     ScheduleRow row;
@@ -111,6 +112,7 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
         row.home = game.info.homeTeamName;
         row.visitor = game.info.visitorTeamName;
         row.gameFile = entry.gameFile;
+        row.result = resultText(game, options);
         break;
     case RecordedGame::Missing:
         entry.gameFile.clear();
@@ -124,10 +126,10 @@ ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGa
 }
 
 ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
-                            const std::string &scheduleFile)
+                            const LeagueOptions &options, const std::string &scheduleFile)
 {
     ScheduleEntry copy = entry;
-    ScheduleRow row = scheduleRow(copy, load, found, scheduleFile);
+    ScheduleRow row = scheduleRow(copy, load, found, options, scheduleFile);
     if (found == RecordedGame::Missing) {
         row.home = entry.homeTeamName;
         row.visitor = entry.visitorTeamName;
@@ -158,14 +160,15 @@ std::string missingFileText(std::string_view what, const std::string &path)
     return missingFilesText(what, {path});
 }
 
-std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing)
+std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing,
+                                      const LeagueOptions &options)
 {
     std::vector<ScheduleRow> rows;
     rows.reserve(schedule.entries.size());
     missing.clear();
     for (int i = 0; i < schedule.count(); ++i) {
         RecordedGame found = RecordedGame::None;
-        rows.push_back(scheduleRow(schedule.entries[i], load, found, schedule.fileName));
+        rows.push_back(scheduleRow(schedule.entries[i], load, found, options, schedule.fileName));
         if (found == RecordedGame::Missing)
             missing.push_back(i);
     }

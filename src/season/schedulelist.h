@@ -3,6 +3,7 @@
 #include "schedule.h"
 
 #include "records/game.h"
+#include "records/settings.h"
 
 #include <functional>
 #include <string>
@@ -31,6 +32,7 @@ struct ScheduleRow {
     std::string gameFile;
     std::string field;
     std::string note;
+    std::string result; ///< the recorded game's final score, "19\x9616 OT"; empty before a play is recorded
 
     bool operator==(const ScheduleRow &) const = default;
 };
@@ -69,14 +71,14 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
 /// file and both team files and shows them empty; the caller then warns with
 /// sound 605 and kMissingGameText.
 ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
-                        const std::string &scheduleFile = {});
+                        const LeagueOptions &options, const std::string &scheduleFile = {});
 
 /// The row of one entry, the entry left whole: when its game file is found
 /// at none of its candidates, the row shows the
 /// entry's own teams and the stored path, so that nothing is lost and a file
 /// put back is found again.
 ScheduleRow keptScheduleRow(const ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
-                            const std::string &scheduleFile = {});
+                            const LeagueOptions &options, const std::string &scheduleFile = {});
 
 /// The message about files events name that cannot be loaded, found neither
 /// anywhere they are looked for: "Can't load game!" (or
@@ -87,6 +89,7 @@ std::string missingFileText(std::string_view what, const std::string &path);
 
 /// Every row of the list; `missing` receives the indexes whose game file was
 /// cleared, one warning each.
-std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing);
+std::vector<ScheduleRow> scheduleRows(Schedule &schedule, const GameLoader &load, std::vector<int> &missing,
+                                      const LeagueOptions &options);
 
 } // namespace yardmark

@@ -375,6 +375,13 @@ Stat emptyLike(const Stat &chosen)
     return stat;
 }
 
+/// Whether a game counts towards the per-game figures: every game for "All
+/// Teams", otherwise the games the team played in.
+bool countsAsGame(const Stat &stat, const Game &game)
+{
+    return stat.allTeams || teamIsHome(game, stat.teamName).has_value();
+}
+
 void finishViews(StatViews &views)
 {
     finishIndividualStats(views.team);
@@ -421,7 +428,7 @@ int accumulateIndividualStats(Stat &stat, bool opponents, const LeagueOptions &o
 {
     stat.gameCount = 0;
     const int skipped = forEachGameFile(stat.gamePaths, [&](const Game &game) {
-        ++stat.gameCount;
+        stat.gameCount += countsAsGame(stat, game) ? 1 : 0;
         accumulateGame(stat, game, opponents, options);
     });
     finishIndividualStats(stat);
@@ -461,19 +468,22 @@ StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options,
                               const std::function<bool(std::size_t)> &progress)
 {
     StatViews views{emptyLike(chosen), emptyLike(chosen), emptyLike(chosen), 0, {}, false};
-    std::int32_t loaded = 0;
-    GameFileReading reading = readGameFiles(chosen.gamePaths, [&](const Game &game) {
-        ++loaded;
-        accumulateGame(views.team, game, false, options);
-        // "All Teams" has no opponents of its own: both sides are in the team's lines.
-        if (!chosen.allTeams)
-            accumulateGame(views.opponents, game, true, options);
-    }, progress);
+    std::int32_t played = 0;
+    GameFileReading reading = readGameFiles(
+        chosen.gamePaths,
+        [&](const Game &game) {
+            played += countsAsGame(chosen, game) ? 1 : 0;
+            accumulateGame(views.team, game, false, options);
+            // "All Teams" has no opponents of its own: both sides are in the team's lines.
+            if (!chosen.allTeams)
+                accumulateGame(views.opponents, game, true, options);
+        },
+        progress);
     views.skipped = static_cast<int>(reading.unreadable.size());
     views.unreadable = std::move(reading.unreadable);
     views.cancelled = reading.cancelled;
-    views.team.gameCount = loaded;
-    views.opponents.gameCount = loaded;
+    views.team.gameCount = played;
+    views.opponents.gameCount = played;
     if (chosen.allTeams)
         views.opponents = views.team;
     finishViews(views);

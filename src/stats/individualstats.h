@@ -153,7 +153,9 @@ private:
 /// seven categories in tab order.
 struct Stat {
     bool allTeams = false;
-    std::int32_t gameCount = 0; ///< games analysed, each file once
+    /// The games the per-game figures cover: the chosen games the team played
+    /// in, every game read for "All Teams", 1 for the open game.
+    std::int32_t gameCount = 0;
     std::string teamName;
     std::vector<std::string> gamePaths; ///< in the order chosen
 
@@ -179,8 +181,8 @@ void accumulateIndividualStats(Stat &stat, const Game &openGame, bool opponents,
 
 /// Every game path of the set, loaded one at a time and let go, so memory
 /// stays flat however many there are; then the set is finished. A file that
-/// cannot be loaded adds nothing and is not counted in `gameCount`. Returns
-/// how many files were skipped.
+/// cannot be loaded adds nothing and is not counted in `gameCount`, nor is a
+/// game the team did not play in. Returns how many files were skipped.
 int accumulateIndividualStats(Stat &stat, bool opponents, const LeagueOptions &options);
 
 /// Adds a TEAM TOTALS line to every category with two or more lines (or

@@ -1,12 +1,14 @@
 #include "individualstatsreport.h"
 
 #include "formattext.h"
+#include "gameresult.h"
 #include "statsexport.h"
 
 #include "reports/csv.h"
 #include "reports/html.h"
 #include "vocabulary/vocabulary.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <span>
@@ -23,6 +25,7 @@ struct ColumnSpec {
     const char *windowFormat;
     const char *exportTitle;
     const char *exportConversion;
+    const char *tip = nullptr; ///< what the window's tool tip tells of a short title
 };
 
 struct CategorySpec {
@@ -80,15 +83,15 @@ constexpr ColumnSpec kReturnerColumns[] = {
 };
 constexpr ColumnSpec kDefenderColumns[] = {
     {"Tackles", 70, kCount, "Ta", "%2d"},
-    {"Tackles/Game", 90, "%2.0f", "TPG", "%2.0f"},
+    {"Tackles/Game", 90, "%2.0f", "TPG", "%2.0f", "TPG: tackles per game, over the chosen games the team played"},
     {"Assists", 70, kCount, "As", "%2d"},
     {"Sacks", 70, kCount, "Sa", "%2d"},
-    {"Sacks/Game", 90, "%2.0f", "SPG", "%2.0f"},
+    {"Sacks/Game", 90, "%2.0f", "SPG", "%2.0f", "SPG: sacks per game, over the chosen games the team played"},
     {"Interceptions", 95, kCount, "Int", "%2d"},
-    {"Interceptions for TD", 105, kCount, "ITD", "%2d"},
+    {"Interceptions for TD", 105, kCount, "ITD", "%2d", "ITD: interceptions returned for a touchdown"},
     {"Fumble Recoveries", 95, kCount, "FR", "%2d"},
-    {"Blocked Punts", 95, kCount, "BP", "%2d"},
-    {"Blocked FG", 90, kCount, "BFG", "%2d"},
+    {"Blocked Punts", 95, kCount, "BP", "%2d", "BP: punts blocked (no play records who blocked one)"},
+    {"Blocked FG", 90, kCount, "BFG", "%2d", "BFG: field goals blocked (no play records who blocked one)"},
 };
 
 constexpr std::array<CategorySpec, kStatCategoryCount> kCategories{{
@@ -271,13 +274,34 @@ std::vector<StatRow> statRows(const Stat &stat, int category)
 
 std::vector<StatColumn> showStatsColumns(int category)
 {
-    std::vector<StatColumn> columns{{"No", 30, "%s"}, {"Name", 130, "%s"}};
+    std::vector<StatColumn> columns{{"No", 30, "%s", nullptr}, {"Name", 130, "%s", nullptr}};
     if (validCategory(category)) {
         for (const ColumnSpec &column : kCategories[static_cast<std::size_t>(category)].columns)
-            columns.push_back({column.windowTitle, column.width, column.windowFormat});
+            columns.push_back({column.windowTitle, column.width, column.windowFormat, column.tip});
     }
-    columns.resize(kShowStatsColumnCount, StatColumn{"", 0, "%s"});
+    columns.resize(kShowStatsColumnCount, StatColumn{"", 0, "%s", nullptr});
     return columns;
+}
+
+void sortStatRows(std::vector<StatRow> &rows, int column, bool descending)
+{
+    const auto key = [column](const StatRow &row) -> double {
+        if (column == 0)
+            return row.number;
+        const auto value = static_cast<std::size_t>(column - 2);
+        if (column < 2 || value >= row.values.size())
+            return 0.0;
+        const StatValue &v = row.values[value];
+        return v.isAverage ? static_cast<double>(v.average) : static_cast<double>(v.count);
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const StatRow &a, const StatRow &b) {
+        // The totals close the list whichever way it is sorted.
+        if (a.teamTotals != b.teamTotals)
+            return b.teamTotals;
+        if (column == 1)
+            return descending ? b.name < a.name : a.name < b.name;
+        return descending ? key(b) < key(a) : key(a) < key(b);
+    });
 }
 
 std::string statNumberText(std::int32_t number)
@@ -327,7 +351,7 @@ void writeIndividualStats(std::ostream &out, const Stat &shown, StatView view, b
         return;
     }
     const FontTags fonts = makeFontTags(htmlOptions);
-    beginStatsTable(out, "Individual Statistics", appending);
+    beginStatsTable(out, "Individual Statistics", appending, gamesText(shown.gameCount), fonts);
     out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << ">\n\t\t<th align=center colspan="
         << kHtmlColumns << '>' << fonts.header << htmlEscape(individualStatsTitle(shown, view)) << fonts.end
         << "</th></tr>";

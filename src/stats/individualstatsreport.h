@@ -35,11 +35,13 @@ struct StatRow {
 std::vector<StatRow> statRows(const Stat &stat, int category);
 
 /// A column of the statistics window's list: its title, its width in pixels,
-/// and the conversion of its values.
+/// the conversion of its values, and for the columns the printout and the
+/// exports title with an abbreviation, what that abbreviation stands for.
 struct StatColumn {
     const char *title;
     int width;
     const char *format;
+    const char *tip;
 };
 
 /// The window's list always has this many columns; the unused ones are empty and 0 wide.
@@ -48,6 +50,11 @@ inline constexpr int kShowStatsColumnCount = 20;
 /// The window's columns for a category: "No" and "Name", the category's own,
 /// then empty ones up to `kShowStatsColumnCount`.
 std::vector<StatColumn> showStatsColumns(int category);
+
+/// Orders a category's rows by a column of the window: the number and the
+/// values as numbers, the name as text, rows that tie keeping their order;
+/// the TEAM TOTALS row stays last either way.
+void sortStatRows(std::vector<StatRow> &rows, int column, bool descending);
 
 /// A player's number as the lists show it: "%2d", or "00" when he has none.
 std::string statNumberText(std::int32_t number);

@@ -1,5 +1,6 @@
 #include "scoregrid.h"
 
+#include "gameresult.h"
 #include "points.h"
 
 #include <algorithm>
@@ -12,13 +13,7 @@ ScoreGrid scoreByQuarter(const Game &game, const LeagueOptions &options)
     for (const PlayRecord &play : game.plays)
         highest = std::max(highest, play.quarter);
 
-    // The final score is the game's score recomputed from every play.
-    PlayPoints final;
-    for (const PlayRecord &play : game.plays) {
-        const PlayPoints points = pointsOfPlay(play, options);
-        final.home += points.home;
-        final.visitor += points.visitor;
-    }
+    const GameResult final = gameResult(game, options);
     ScoreGrid grid;
     for (bool home : {true, false}) {
         auto &row = home ? grid.home : grid.visitor;
@@ -26,7 +21,7 @@ ScoreGrid scoreByQuarter(const Game &game, const LeagueOptions &options)
         for (std::int32_t period = 0; period < ScoreGrid::kCells - 1; ++period)
             row[period] = period == 0 || highest >= period ? std::to_string(pointsInPeriod(game, period, home, options))
                                                            : std::string("-");
-        row[ScoreGrid::kCells - 1] = std::to_string(pointsFor(final, home));
+        row[ScoreGrid::kCells - 1] = std::to_string(home ? final.home : final.visitor);
     }
     return grid;
 }

@@ -26,7 +26,11 @@ std::string gamePreviewText(const std::string &path)
     return names ? names->visitor + "\nvs\n" + names->home : std::string();
 }
 
-StatFiles::StatFiles() : m_teamNames{kAllTeamsName} {}
+StatFiles::StatFiles(TeamChoices choices) : m_allTeamsFirst(choices == TeamChoices::WithAllTeams)
+{
+    if (m_allTeamsFirst)
+        m_teamNames.emplace_back(kAllTeamsName);
+}
 
 bool StatFiles::selectGame(const std::string &path, const GameTeamNames &names)
 {
@@ -69,8 +73,8 @@ void StatFiles::removeGame(std::size_t index)
     for (const std::string *name : {&removed.home, &removed.visitor}) {
         if (listedGameHas(*name))
             continue;
-        // The first entry is the "All Teams" choice, whatever a team is called.
-        const auto found = std::find(m_teamNames.begin() + 1, m_teamNames.end(), *name);
+        // The "All Teams" choice stays, whatever a team is called.
+        const auto found = std::find(m_teamNames.begin() + (m_allTeamsFirst ? 1 : 0), m_teamNames.end(), *name);
         if (found != m_teamNames.end())
             m_teamNames.erase(found);
     }
@@ -85,7 +89,7 @@ std::optional<StatFilesMessage> StatFiles::accept(int chosenTeam, Stat &stat) co
     const std::string &team = m_teamNames[static_cast<std::size_t>(chosenTeam)];
     stat.gamePaths = m_paths;
     stat.teamName = team;
-    stat.allTeams = chosenTeam == 0 && isAllTeams(team);
+    stat.allTeams = m_allTeamsFirst && chosenTeam == 0 && isAllTeams(team);
     return std::nullopt;
 }
 

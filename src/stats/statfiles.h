@@ -34,13 +34,17 @@ struct StatFilesMessage {
 inline constexpr StatFilesMessage kNoGameSelected{"Must Select at least one Game to Analyze", "No Game Selected"};
 inline constexpr StatFilesMessage kNoTeamSelected{"You Must Choose a Team Name or \"All Teams\"", "No Team Selected"};
 
+/// Whether the team choice offers "All Teams" first: individual statistics
+/// do, team statistics set one team against its opponents and do not.
+enum class TeamChoices { WithAllTeams, TeamsOnly };
+
 /// The choices of the game chooser: the games to analyse, each once, in the
-/// order chosen, and the team names offered, "All Teams" first and then every
-/// name of a listed game, kept in step as games come and go. Any number of
-/// games may be chosen.
+/// order chosen, and the team names offered, "All Teams" first when asked
+/// for and then every name of a listed game, kept in step as games come and
+/// go. Any number of games may be chosen.
 class StatFiles {
 public:
-    StatFiles();
+    explicit StatFiles(TeamChoices choices = TeamChoices::WithAllTeams);
 
     /// Lists a game with its team names unless its path is listed already;
     /// false when it was.
@@ -71,6 +75,7 @@ private:
     std::vector<std::string> m_paths;
     std::vector<GameTeamNames> m_names; ///< of each listed path
     std::vector<std::string> m_teamNames;
+    bool m_allTeamsFirst = true;
 };
 
 } // namespace yardmark

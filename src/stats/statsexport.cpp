@@ -8,10 +8,13 @@
 
 namespace yardmark {
 
-void beginStatsTable(std::ostream &out, std::string_view titleWord, bool appending)
+void beginStatsTable(std::ostream &out, std::string_view titleWord, bool appending, std::string_view line,
+                     const FontTags &fonts)
 {
     if (!appending)
         writePageHead(out, titleWord);
+    if (!line.empty())
+        out << "\n<p>" << fonts.body << htmlEscape(line) << fonts.end << "</p>";
     out << "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n";
 }
 

@@ -12,8 +12,11 @@
 
 namespace yardmark {
 
-/// The page head, unless appending, and the table start of a statistics export.
-void beginStatsTable(std::ostream &out, std::string_view titleWord, bool appending);
+/// The page head, unless appending, and the table start of a statistics
+/// export, with a line of text between them when `line` is given (what games
+/// the figures cover): a line outside the table leaves its columns as they are.
+void beginStatsTable(std::ostream &out, std::string_view titleWord, bool appending, std::string_view line = {},
+                     const FontTags &fonts = {});
 
 /// The title row of the drive and scoring summaries: bold titles in the header font.
 void writeBoldTitleRow(std::ostream &out, std::initializer_list<const char *> titles, const HtmlOptions &options,

@@ -1,6 +1,7 @@
 #include "teamstats.h"
 
 #include "gameset.h"
+#include "statfiles.h"
 #include "statsexport.h"
 
 #include "reports/html.h"
@@ -11,8 +12,6 @@
 namespace yardmark {
 
 namespace {
-
-constexpr std::int32_t kLastRegularQuarter = 3;
 
 constexpr const char *kCsvHeader =
     "Team Name,Points Scored,First Downs,By Rush/Pass/Penalty,3rd Downs Made/Att/Eff,4th Downs Made/Att/Eff,"
@@ -28,11 +27,14 @@ void finish(TeamStatsTotals &totals)
 
 } // namespace
 
-QuarterRange teamStatsPeriodRange(SummaryPeriod period)
+bool namesTeamOfGames(const std::string &teamName, const std::vector<std::string> &paths)
 {
-    // A game of no plays stands in for the summary's ranges: "&Game" reaches no overtime then.
-    const QuarterRange range = summaryPeriodRange(Game{}, period);
-    return {range.first, std::min(range.last, kLastRegularQuarter)};
+    if (!isAllTeams(teamName))
+        return true;
+    return std::any_of(paths.begin(), paths.end(), [&](const std::string &path) {
+        const std::optional<GameTeamNames> names = readGameTeamNames(path);
+        return names && (names->home == teamName || names->visitor == teamName);
+    });
 }
 
 std::string teamStatsCaption(const std::string &teamName)
@@ -40,12 +42,20 @@ std::string teamStatsCaption(const std::string &teamName)
     return teamName + " Versus Opponents";
 }
 
+std::string teamRecordHeading(const TeamStatsTotals &totals)
+{
+    return "Record " + recordText(totals.record) + " in " + gamesText(totals.gamesPlayed);
+}
+
 void addTeamGame(TeamStatsTotals &totals, const Game &game, SummaryPeriod period, const LeagueOptions &options)
 {
     const std::optional<bool> teamHome = teamIsHome(game, totals.teamName);
     if (!teamHome)
         return;
-    const QuarterRange range = teamStatsPeriodRange(period);
+    ++totals.gamesPlayed;
+    if (hasResult(game))
+        totals.record.add(gameResult(game, options), *teamHome);
+    const QuarterRange range = summaryPeriodRange(game, period);
     addGameTeamStats(totals.team, computeGameTeamStats(game, *teamHome, range.first, range.last, options));
     addGameTeamStats(totals.opponents, computeGameTeamStats(game, !*teamHome, range.first, range.last, options));
 }
@@ -119,7 +129,7 @@ void writeTeamStats(std::ostream &out, const TeamStatsTotals &totals, bool html,
         return;
     }
     const FontTags fonts = makeFontTags(htmlOptions);
-    beginStatsTable(out, "Team Statistics", appending);
+    beginStatsTable(out, "Team Statistics", appending, teamRecordHeading(totals), fonts);
     writeSummaryTitleRow(out, "Punt Returns/Yds/Avg", htmlOptions, fonts);
     const auto rowOpening = [](ColorValue color) { return "\n\t<tr bgcolor=" + colorText(color) + '>'; };
     writeSummaryRow(out, rowOpening(htmlOptions.htmlPrimaryRowColor), totals.teamName, totals.team, fonts);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameresult.h"
 #include "gamesummary.h"
 #include "gameteamstats.h"
 
@@ -25,9 +26,13 @@ inline constexpr const char *kTeamStatsLabels =
     "Total Turnovers\nPenalties/Yards\nSacks/Yards\nTouchdowns\nTDs Rush/Pass\nField Goal Att/Made\n"
     "Time Of Possession\n";
 
-/// The periods a choice covers in statistics across games: like the game
-/// summary's, but the whole game is always the four regular quarters.
-QuarterRange teamStatsPeriodRange(SummaryPeriod period);
+/// What `yardmark-cli teamstats` answers to "All Teams": the figures set
+/// one team against its opponents, and "All Teams" is both sides of every game.
+inline constexpr const char *kTeamStatsNeedTeam = "team statistics compare one team with its opponents: name a team";
+
+/// Whether a team choice names a team of the games: anything but "All Teams"
+/// does, and "All Teams" only when a game file has a team of that very name.
+bool namesTeamOfGames(const std::string &teamName, const std::vector<std::string> &paths);
 
 /// A team's statistics and its opponents' added up over games.
 struct TeamStatsTotals {
@@ -35,16 +40,23 @@ struct TeamStatsTotals {
     std::string opponentsCaption = "Opponents"; ///< the open game's opponent when one game is analysed
     GameTeamStats team = initGameTeamStats();
     GameTeamStats opponents = initGameTeamStats();
-    std::int32_t gameCount = 0; ///< games read, each once
+    std::int32_t gameCount = 0;   ///< games read, each once
+    std::int32_t gamesPlayed = 0; ///< of them, the games the team played in
+    TeamRecord record;            ///< won, lost and tied over the games played that hold plays
     int skipped = 0;            ///< game files that could not be loaded
 };
 
 /// The window's caption: "%s Versus Opponents".
 std::string teamStatsCaption(const std::string &teamName);
 
+/// The line over the figures: the team's record and the games it covers,
+/// "Record 4\x963\x960 in 7 games".
+std::string teamRecordHeading(const TeamStatsTotals &totals);
+
 /// Adds one game: the named team's record to the team total and the other
-/// side's to the opponents'. A game without the team adds nothing. Overtime
-/// never counts.
+/// side's to the opponents', each for the periods chosen in this game; the
+/// whole game reaches its last overtime period, as the game's own summary
+/// does. A game without the team adds nothing.
 void addTeamGame(TeamStatsTotals &totals, const Game &game, SummaryPeriod period, const LeagueOptions &options);
 
 /// The totals over game files read one at a time, averages derived from the sums.

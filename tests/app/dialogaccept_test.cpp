@@ -135,7 +135,7 @@ TEST(DialogAcceptTest, EveryInputHasANameAScreenReaderSays)
     const DialogContext context{k.ui, k.html, k.printer, nullptr};
     std::vector<std::unique_ptr<QDialog>> dialogs;
     dialogs.push_back(std::make_unique<GameInfoDialog>(k.game, context));
-    dialogs.push_back(std::make_unique<StatFilesDialog>(k.ui, QDir::currentPath()));
+    dialogs.push_back(std::make_unique<StatFilesDialog>(k.ui, QDir::currentPath(), TeamChoices::WithAllTeams));
     dialogs.push_back(std::make_unique<TeamDialog>(k.team, context));
     dialogs.push_back(std::make_unique<RosterDialog>(k.team, context));
     dialogs.push_back(std::make_unique<PersonalInfoDialog>(k.team, context));

@@ -248,7 +248,7 @@ TEST_F(ScheduleWindowTest, EditsTheSeasonAndCreatesAGameFromAnEvent)
 
     // The game window closes: the schedule comes back with the event's game.
     steps.push_back([this](QDialog &editor) {
-        EXPECT_EQ(columnTexts(editor, 5), (QStringList{"", QString::fromStdString(path("week1.gam"))}));
+        EXPECT_EQ(columnTexts(editor, 6), (QStringList{"", QString::fromStdString(path("week1.gam"))}));
         EXPECT_EQ(child<QPushButton>(editor, "gameButton")->text(), QStringLiteral("Edit"));
         EXPECT_EQ(child<QPushButton>(editor, "homeTeamEditor")->text(), QStringLiteral("N/A"));
         click(editor, "homeTeamEditor");
@@ -315,9 +315,12 @@ TEST_F(ScheduleWindowTest, OpensAGameOfTheSimulatedSeason)
         ~WorkingDirectory() { QDir::setCurrent(before); }
     } inSeason(folder.path()); // as `make run` starts the program in its season
     steps.push_back([&season](QDialog &editor) {
-        EXPECT_EQ(columnTexts(editor, 5),
+        EXPECT_EQ(columnTexts(editor, 6),
                   (QStringList{QString::fromStdString(season.games[0]), QString::fromStdString(season.games[1])}));
-        clickRow(editor, 5, QString::fromStdString(season.games[1]));
+        // Both games were played: each shows its final score.
+        for (const QString &result : columnTexts(editor, 5))
+            EXPECT_TRUE(result.contains(QChar(0x2013))) << result.toStdString();
+        clickRow(editor, 6, QString::fromStdString(season.games[1]));
         click(editor, "gameButton");
     });
     window.openFile(QString::fromStdString(season.schedule));

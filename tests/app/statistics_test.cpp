@@ -15,9 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
@@ -220,6 +221,7 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
     const std::string team = games[0].info.homeTeamName;
 
     QString listed;
+    bool individual = true; // team statistics offer no "All Teams"
     const QString startFolder = QDir::currentPath();
     QDir::setCurrent(QFileInfo(QString::fromStdString(damaged)).absolutePath());
     answers[QStringLiteral("statFiles")] = [&](QDialog &dialog) -> int {
@@ -246,7 +248,7 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
         ok->click();
         EXPECT_EQ(ui.messages.back().caption, "No Team Selected");
         auto *teams = dialog.findChild<QComboBox *>(QStringLiteral("team"));
-        EXPECT_EQ(teams->itemText(0), QStringLiteral("All Teams"));
+        EXPECT_EQ(teams->findText(QStringLiteral("All Teams")) == 0, individual);
         teams->setCurrentIndex(teams->findText(toQString(team)));
         ok->click();
         listed = dialog.findChild<QListWidget *>(QStringLiteral("games"))->item(0)->text();
@@ -279,6 +281,15 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
                         << category << " " << row << " " << c;
             }
         }
+        EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("games"))->text(), QStringLiteral("3 games"));
+        // The defenders sorted by tackles, most first, as numbers; the totals stay last.
+        EXPECT_FALSE(list->headerItem()->toolTip(3).isEmpty());
+        emit list->header()->sectionClicked(2);
+        emit list->header()->sectionClicked(2);
+        const int rows = list->topLevelItemCount();
+        EXPECT_EQ(list->topLevelItem(rows - 1)->text(1), QStringLiteral("TEAM TOTALS"));
+        for (int row = 1; row + 1 < rows; ++row)
+            EXPECT_GE(list->topLevelItem(row - 1)->text(2).toInt(), list->topLevelItem(row)->text(2).toInt()) << row;
         return int(QDialog::Accepted);
     };
     action("individualStatistics")->trigger();
@@ -287,9 +298,18 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
     EXPECT_EQ(listed.toStdString(), files.save("week1.gam", games[0]));
     EXPECT_EQ(ui.messages.back().text, "1 file could not be read:\n" + damaged);
 
-    // The team statistics start from the same folder and show what they export.
+    // The team statistics start from the same folder and show what they export;
+    // after a print the window comes back on the period it showed.
+    individual = false;
+    int teamStatsShown = 0;
     answers[QStringLiteral("teamStats")] = [&](QDialog &dialog) -> int {
         EXPECT_EQ(dialog.windowTitle(), toQString(team + " Versus Opponents"));
+        EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("record"))->text().endsWith(QStringLiteral(" in 3 games")),
+                  true);
+        if (++teamStatsShown == 2) {
+            EXPECT_TRUE(dialog.findChild<QRadioButton *>(QStringLiteral("firstHalf"))->isChecked());
+            return int(QDialog::Accepted);
+        }
         dialog.findChild<QRadioButton *>(QStringLiteral("firstHalf"))->click();
         const std::string csv = exported(&dialog);
         EXPECT_EQ(shownValues(&dialog, "firstValues"), csvValues(csv, team));
@@ -301,7 +321,8 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
         return int(QDialog::Accepted);
     };
     action("teamStatistics")->trigger();
-    EXPECT_EQ(dialogs.back(), QStringLiteral("printPreview"));
+    EXPECT_EQ(teamStatsShown, 2);
+    EXPECT_EQ(dialogs[dialogs.size() - 2], QStringLiteral("printPreview"));
     EXPECT_EQ(window.printer().docName(), QStringLiteral("Quillet Yardmark Stats"));
 }
 

@@ -110,6 +110,11 @@ TEST_F(StatsCommandsTest, AnUnreadableGameIsNamedAndNothingIsWritten)
     EXPECT_EQ(runCliBinary({"players", "one.gam"}, dir).exitCode, 2);                          // --team missing
     EXPECT_EQ(runCliBinary({"players", "--team", "Lions"}, dir).exitCode, 2);                  // no game
     EXPECT_EQ(runCliBinary({"players", "--team", "x", "--view", "all", "one.gam"}, dir).exitCode, 2);
+    // Team statistics set one team against its opponents: "All Teams" names none.
+    const CliRun all = runCliBinary({"teamstats", "--team", "All Teams", "one.gam", "-o", "out.csv"}, dir);
+    EXPECT_EQ(all.exitCode, 2);
+    EXPECT_EQ(all.err, "yardmark-cli: team statistics compare one team with its opponents: name a team\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
 }
 
 TEST(SeasonCommandsTest, ScheduleExport)

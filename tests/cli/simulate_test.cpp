@@ -7,6 +7,9 @@
 #include "reports/teamexport.h"
 #include "season/scheduleform.h"
 #include "stats/drivesummary.h"
+#include "stats/gameresult.h"
+#include "stats/gameset.h"
+#include "stats/gamesummary.h"
 #include "stats/gameteamstats.h"
 #include "stats/individualstats.h"
 #include "stats/points.h"
@@ -204,6 +207,56 @@ TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
     EXPECT_EQ(totals.skipped, 0);
     EXPECT_EQ(totals.gameCount, 200); // every file read, the team playing in a quarter of them
     EXPECT_GT(totals.team.totalPoints, 0);
+}
+
+TEST(SimulatedSeasonTest, EveryTeamsSeasonFiguresAreTheSumOfItsGames)
+{
+    const auto dir = freshDirectory("season-sums");
+    Settings settings;
+    const LeagueOptions &league = settings.league;
+    const cli::SeasonFiles files = cli::simulateSeason(32, 28, dir, settings);
+    std::vector<std::string> paths;
+    std::vector<Game> games;
+    for (const std::string &name : files.games) {
+        paths.push_back((dir / name).string());
+        ASSERT_TRUE(loadGame(games.emplace_back(), paths.back()));
+    }
+    std::set<std::string> teams;
+    for (const Game &game : games)
+        teams.insert({game.info.homeTeamName, game.info.visitorTeamName});
+    int overtimeGames = 0;
+    for (const std::string &team : teams) {
+        SCOPED_TRACE(team);
+        // Each game as its own summary shows it, for the whole game.
+        TeamStatsTotals expected;
+        std::int32_t finalsFor = 0;
+        std::int32_t finalsAgainst = 0;
+        for (const Game &game : games) {
+            const std::optional<bool> home = teamIsHome(game, team);
+            if (!home)
+                continue;
+            const QuarterRange whole = summaryPeriodRange(game, SummaryPeriod::Game);
+            addGameTeamStats(expected.team, computeGameTeamStats(game, *home, whole.first, whole.last, league));
+            addGameTeamStats(expected.opponents, computeGameTeamStats(game, !*home, whole.first, whole.last, league));
+            const GameResult result = gameResult(game, league);
+            finalsFor += *home ? result.home : result.visitor;
+            finalsAgainst += *home ? result.visitor : result.home;
+            expected.record.add(result, *home);
+            ++expected.gamesPlayed;
+            overtimeGames += result.overtime ? 1 : 0;
+        }
+        finishGameTeamStats(expected.team);
+        finishGameTeamStats(expected.opponents);
+        const TeamStatsTotals totals = teamStatsOverFiles(paths, team, SummaryPeriod::Game, league);
+        EXPECT_EQ(totals.team, expected.team);
+        EXPECT_EQ(totals.opponents, expected.opponents);
+        EXPECT_EQ(totals.team.totalPoints, finalsFor);
+        EXPECT_EQ(totals.opponents.totalPoints, finalsAgainst);
+        EXPECT_EQ(totals.gamesPlayed, expected.gamesPlayed);
+        EXPECT_EQ(totals.record, expected.record);
+    }
+    EXPECT_EQ(teams.size(), 8U);
+    EXPECT_GT(overtimeGames, 0); // the season tries the overtime rule
 }
 
 TEST(SimulateCommandTest, ASeedGivesTheSameSeasonEveryTime)

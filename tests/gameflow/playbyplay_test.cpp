@@ -44,7 +44,9 @@ TEST(PlayByPlayTest, HtmlAlternatesRowColoursAndEscapesNames)
 {
     const std::string title = "Play By Play, Tigers vs A&amp;M &lt;Bears&gt;, 9/7/2026";
     const std::string expected =
-        "<HTML><HEAD><TITLE>Quillet Football Yardmark " + title + "</TITLE></HEAD><BODY>" +
+        "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Quillet "
+        "Football Yardmark " +
+        title + "</TITLE></HEAD><BODY>" +
         "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n"
         "\n\t<tr bgcolor=F9FAD6>\n\t\t<th align=center><tt><font color=000000 size=3>" +
         title +

@@ -60,5 +60,23 @@ TEST(GameSumOutTest, LabelsAndBothTeamsColumnsOnOnePage)
     setFixedNow(std::nullopt);
 }
 
+TEST(GameSumOutTest, TheTeamsRecordHeadsTheColumns)
+{
+    TGameSumOut out("Otters Versus Opponents", "Otters", "Opponents", initGameTeamStats(), initGameTeamStats(),
+                    "Record 4\x96"
+                    "3\x96"
+                    "0 in 7 games");
+    FakeSurface surface(1000, 1300);
+    ASSERT_EQ(printAllPages(out, surface), 1);
+    const std::vector<FakeSurface::Text> body = surface.bodyOn(1);
+    ASSERT_FALSE(body.empty());
+    EXPECT_EQ(body.front().text, "Record 4\x96"
+                                 "3\x96"
+                                 "0 in 7 games");
+    EXPECT_LT(body.front().y, body[1].y);
+    EXPECT_EQ(body[1].text, kGameSummaryPrintLabels[0]);
+    EXPECT_GT(body[1].y, 86); // the labels move down under it
+}
+
 } // namespace
 } // namespace yardmark

@@ -169,11 +169,36 @@ TEST_F(IndStatsOutTest, RowFormatsOfEveryCategory)
     }
 }
 
-TEST_F(IndStatsOutTest, SectionsFlowOnWithoutRepeatingTheirBox)
+TEST_F(IndStatsOutTest, ASeasonsTotalsTooWideForAColumnStillEndUnderItsTitle)
+{
+    // 1249 tackles and 104 a game are wider than the players' columns; the blanks before them give way.
+    Stat stat;
+    stat.gameCount = 12;
+    for (const auto &[name, tackles] : {std::pair{"Al", 700}, {"Bo", 549}}) {
+        DefenderLine line;
+        line.name = name;
+        line.number = 5;
+        line.tackles = tackles;
+        line.sacks = 25;
+        stat.defenders.append(line);
+    }
+    finishIndividualStats(stat);
+    TIndStatsOut out("Individual Stats", stat, 6);
+    FakeSurface surface(1000, 1300);
+    printAllPages(out, surface);
+    const std::vector<std::string> texts = textsOf(surface.bodyOn(1));
+    ASSERT_EQ(texts.size(), 10U);
+    // Each ends under its title: "Ta" at 31, "TPG" at 35.
+    EXPECT_EQ(texts[6], " 5 Al                       700  58  0 25   2  0   0   0  0  0");
+    EXPECT_EQ(texts[9], "   TEAM TOTALS             1249 104  0 50   4  0   0   0  0  0");
+}
+
+TEST_F(IndStatsOutTest, SectionsFlowOnRepeatingTheirColumnHeader)
 {
     // A page of 1000 by 2600 has 120 lines from 112 up to 2500; the passers'
     // box, header and rule take 10 of them, so 110 of 150 passers fit on page 1
-    // and the rest, the totals and the six other sections fill page 2.
+    // and the rest under the header again, the totals and the six other
+    // sections fill page 2.
     Stat stat;
     for (int i = 0; i < 150; ++i)
         stat.passers.append(passer("Passer " + std::to_string(i), i % 100));
@@ -187,9 +212,12 @@ TEST_F(IndStatsOutTest, SectionsFlowOnWithoutRepeatingTheirBox)
     ASSERT_EQ(first.size(), 6U + 110U);
     EXPECT_EQ(first.back().text.substr(3, 11), "Passer 109 ");
     EXPECT_EQ(second[0].y, 112);
-    EXPECT_EQ(second[0].text.substr(3, 11), "Passer 110 ");
-    EXPECT_EQ(second[40].text, std::string(65, '_'));
-    EXPECT_EQ(second[41].text.substr(0, 14), "   TEAM TOTALS");
+    EXPECT_EQ(second[0].text, "No      Name                 Att Com Com% Int Yards Long TDs Avg ");
+    EXPECT_EQ(second[1].text, std::string(65, '_'));
+    EXPECT_EQ(second[2].y, 112 + 4 * kLine);
+    EXPECT_EQ(second[2].text.substr(3, 11), "Passer 110 ");
+    EXPECT_EQ(second[42].text, std::string(65, '_'));
+    EXPECT_EQ(second[43].text.substr(0, 14), "   TEAM TOTALS");
 
     std::vector<std::string> titles;
     for (const FakeSurface::Text &text : second) {
@@ -199,6 +227,27 @@ TEST_F(IndStatsOutTest, SectionsFlowOnWithoutRepeatingTheirBox)
     EXPECT_EQ(titles, (std::vector<std::string>{"* Rusher Stats *", "* Receiver Stats *", "* Punter Stats *",
                                                 "* Field Goal / Extra Point Stats *", "* Punt / Kickoff Returns *",
                                                 "* Defender Stats *"}));
+}
+
+TEST_F(IndStatsOutTest, ASectionThatWouldEndAPageWithItsHeaderStartsOnTheNext)
+{
+    // Rows run from 286 to 1200 on page 1: 39 passers, the rule and the totals
+    // end at 1106, where the rushers' box and header would fill the page.
+    Stat stat;
+    for (int i = 0; i < 39; ++i)
+        stat.passers.append(passer("Passer " + std::to_string(i), i));
+    stat.rushers.append(RusherLine{{"Runner", 22, false}, 3, 20, 0, 20, 9, 0, 0.0F});
+    finishIndividualStats(stat);
+    TIndStatsOut out("Individual Stats", stat, kAllStatCategories, "7 games");
+    FakeSurface surface(1000, 1300);
+    ASSERT_GE(printAllPages(out, surface), 2);
+    const std::vector<std::string> first = textsOf(surface.bodyOn(1));
+    EXPECT_EQ(first.front(), "7 games");
+    EXPECT_EQ(first.back().substr(0, 14), "   TEAM TOTALS");
+    const std::vector<std::string> second = textsOf(surface.bodyOn(2));
+    ASSERT_GE(second.size(), 7U);
+    EXPECT_EQ(second[2], "* Rusher Stats *");
+    EXPECT_EQ(second[6].substr(0, 10), "22 Runner ");
 }
 
 } // namespace

@@ -50,12 +50,14 @@ TEST(HtmlTest, PageHeadAndFooterAreExact)
     std::ostringstream out;
     writePageHead(out, "Game Summary");
     writeFooter(out, DateTime{2026, 3, 4, 9, 5, 7});
-    EXPECT_EQ(out.str(), std::string("<HTML><HEAD><TITLE>Quillet Football Yardmark Game Summary</TITLE></HEAD><BODY>"
-                                     "\n</TABLE>"
-                                     "\n<p><font size=-1>This file was created with <a href=\"") +
-                             kHomePageUrl +
-                             "\"><em>Quillet Football Yardmark\t</em></a> on 3/04/2026 at  9:05:07</font>\n"
-                             "</BODY></HTML>");
+    EXPECT_EQ(out.str(),
+              std::string("<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                          "charset=windows-1252\"><TITLE>Quillet Football Yardmark Game Summary</TITLE></HEAD><BODY>"
+                          "\n</TABLE>"
+                          "\n<p><font size=-1>This file was created with <a href=\"") +
+                  kHomePageUrl +
+                  "\"><em>Quillet Football Yardmark\t</em></a> on 3/04/2026 at  9:05:07</font>\n"
+                  "</BODY></HTML>");
 }
 
 } // namespace

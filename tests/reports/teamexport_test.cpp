@@ -224,7 +224,8 @@ TEST(TeamHtmlTest, PageWithoutPersonalInformationIsExact)
     const std::string h = "<tt><font color=000000 size=3>", b = h, e = "</font></tt>";
     std::ostringstream out;
     writeTeamHtml(out, smallTeam(), false, false, HtmlOptions{}, kNow);
-    std::string expected = "<HTML><HEAD><TITLE>Quillet Football Yardmark A&amp;M</TITLE></HEAD><BODY>"
+    std::string expected = "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                           "charset=windows-1252\"><TITLE>Quillet Football Yardmark A&amp;M</TITLE></HEAD><BODY>"
                            "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n"
                            "\n\t<th colspan=4 bgcolor=F9FAD6>" +
                            h + "A&amp;M" + e + "</th>\n";

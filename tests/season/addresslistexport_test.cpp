@@ -49,7 +49,8 @@ TEST(AddressListExportTest, HtmlIsExactWithPrimaryAlternatePrimaryRows)
     std::ostringstream footer;
     writeFooter(footer, kNow);
     const std::string expected =
-        "<HTML><HEAD><TITLE>Quillet Football Yardmark Address/Phone List</TITLE></HEAD><BODY>"
+        "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Quillet "
+        "Football Yardmark Address/Phone List</TITLE></HEAD><BODY>"
         "\n<TABLE CELLPADDING=2 CELLSPACING=0 BORDER=1>\n"
         "\n\t<th colspan=9 bgcolor=F9FAD6>" +
         tt + "Eagles &amp; Co" + end + "</th>" + "\n\t<tr bgcolor=F9FAD6>" + th("Name", 12) + th("Phone", 4) +

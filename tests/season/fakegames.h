@@ -12,6 +12,7 @@ namespace yardmark {
 /// remembers every path it was asked for.
 struct FakeGames {
     std::map<std::string, std::pair<std::string, std::string>> games; ///< path -> home, visitor
+    std::map<std::string, std::vector<PlayRecord>> plays;             ///< path -> the game's plays, when any
     std::vector<std::string> asked;
 
     GameLoader loader()
@@ -23,6 +24,8 @@ struct FakeGames {
                 return false;
             game.info.homeTeamName = found->second.first;
             game.info.visitorTeamName = found->second.second;
+            if (const auto recorded = plays.find(path); recorded != plays.end())
+                game.plays = recorded->second;
             return true;
         };
     }

@@ -91,7 +91,8 @@ TEST(ScheduleExportTest, HtmlIsExactWithAlternatingRows)
     Schedule s = twoEvents();
     s.append(entry(19, 45, EventType::TeamMeeting, "A&B", "C", "Gym", "<film>"));
     const std::string expected =
-        "<HTML><HEAD><TITLE>Quillet Football Yardmark Schedule</TITLE></HEAD><BODY>"
+        "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Quillet "
+        "Football Yardmark Schedule</TITLE></HEAD><BODY>"
         "\n<TABLE CELLPADDING=1 CELLSPACING=0 BORDER=1>\n"
         "\n\t<tr bgcolor=F9FAD6>" +
         th("Date", 5) + th("Time", 4) + th("Event", 4) + th("Home", 8) + th("Visitor", 8) + th("Field", 4) +

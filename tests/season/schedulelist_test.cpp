@@ -2,8 +2,11 @@
 
 #include "fakegames.h"
 
+#include "vocabulary/vocabulary.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace yardmark {
@@ -56,11 +59,11 @@ TEST(ScheduleListTest, AnEntryWithoutGameShowsItsOwnTeams)
     FakeGames games;
     ScheduleEntry entry = gameEvent("");
     RecordedGame found = RecordedGame::Missing;
-    const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+    const ScheduleRow row = scheduleRow(entry, games.loader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::None);
     EXPECT_TRUE(games.asked.empty());
-    EXPECT_EQ(row,
-              (ScheduleRow{"9/5/2026", "9:05", "Game", "Entry Home", "Entry Visitor", "", "Memorial", "bring water"}));
+    EXPECT_EQ(row, (ScheduleRow{"9/5/2026", "9:05", "Game", "Entry Home", "Entry Visitor", "", "Memorial",
+                                "bring water", ""}));
 }
 
 TEST(ScheduleListTest, ARecordedGameShowsTheGamesTeams)
@@ -69,12 +72,42 @@ TEST(ScheduleListTest, ARecordedGameShowsTheGamesTeams)
     games.games["C:\\Games\\week1.gam"] = {"Eagles", "Hawks"};
     ScheduleEntry entry = gameEvent("C:\\Games\\week1.gam");
     RecordedGame found = RecordedGame::None;
-    const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+    const ScheduleRow row = scheduleRow(entry, games.loader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::Found);
     EXPECT_EQ(row.home, "Eagles");
     EXPECT_EQ(row.visitor, "Hawks");
     EXPECT_EQ(row.gameFile, "C:\\Games\\week1.gam");
     EXPECT_EQ(entry, gameEvent("C:\\Games\\week1.gam"));
+}
+
+TEST(ScheduleListTest, ARecordedGameWithPlaysShowsItsFinalScore)
+{
+    const auto scoring = [](bool home, int quarter, ScoreType score) {
+        PlayRecord play;
+        play.homeHasBall = home;
+        play.playType = code(score == ScoreType::FieldGoal ? PlayType::FieldGoal : PlayType::Rush);
+        play.quarter = quarter;
+        play.scoreType = code(score);
+        play.initialSpot = {20, home}; // a field goal from the own half counts 3 on any field
+        return play;
+    };
+    const struct {
+        std::vector<PlayRecord> plays;
+        std::string result; ///< "-" for the en dash
+    } cases[] = {
+        {{}, ""}, // not played yet
+        {{scoring(false, 1, ScoreType::FieldGoal), scoring(true, 3, ScoreType::Touchdown)}, "6-3"},
+        {{scoring(true, 0, ScoreType::FieldGoal), scoring(false, 6, ScoreType::Touchdown)}, "3-6 OT"},
+    };
+    for (auto c : cases) {
+        FakeGames games;
+        games.games["week1.gam"] = {"Eagles", "Hawks"};
+        games.plays["week1.gam"] = c.plays;
+        RecordedGame found = RecordedGame::None;
+        std::replace(c.result.begin(), c.result.end(), '-', '\x96');
+        EXPECT_EQ(keptScheduleRow(gameEvent("week1.gam"), games.loader(), found, LeagueOptions{}).result, c.result);
+        EXPECT_EQ(games.asked.size(), 1U); // the list's one reading of the file gives the result too
+    }
 }
 
 TEST(ScheduleListTest, AGameMovedIntoTheWorkingDirectoryIsStillFound)
@@ -84,7 +117,7 @@ TEST(ScheduleListTest, AGameMovedIntoTheWorkingDirectoryIsStillFound)
         games.games["week1.gam"] = {"Eagles", "Hawks"};
         ScheduleEntry entry = gameEvent(stored);
         RecordedGame found = RecordedGame::None;
-        const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+        const ScheduleRow row = scheduleRow(entry, games.loader(), found, LeagueOptions{});
         EXPECT_EQ(found, RecordedGame::FoundByName) << stored;
         EXPECT_EQ(games.asked, (std::vector<std::string>{stored, "week1.gam"}));
         EXPECT_EQ(row.home, "Eagles");
@@ -122,7 +155,7 @@ TEST(ScheduleListTest, AnEventsFileIsLookedForBesideTheScheduleFirst)
     games.games["week1.gam"] = {"Other", "Game"};
     ScheduleEntry entry = gameEvent("week1.gam");
     RecordedGame found = RecordedGame::None;
-    EXPECT_EQ(scheduleRow(entry, games.loader(), found, "season/season.sch").home, "Season");
+    EXPECT_EQ(scheduleRow(entry, games.loader(), found, LeagueOptions{}, "season/season.sch").home, "Season");
     EXPECT_EQ(found, RecordedGame::Found);
     EXPECT_EQ(entry.gameFile, "week1.gam") << "the event keeps what it stores";
 }
@@ -132,12 +165,13 @@ TEST(ScheduleListTest, AMissingGameClearsTheEntrysThreePaths)
     FakeGames games;
     ScheduleEntry entry = gameEvent("C:\\Games\\lost.gam");
     RecordedGame found = RecordedGame::None;
-    const ScheduleRow row = scheduleRow(entry, games.loader(), found);
+    const ScheduleRow row = scheduleRow(entry, games.loader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::Missing);
     EXPECT_EQ(games.asked, (std::vector<std::string>{"C:\\Games\\lost.gam", "lost.gam"}));
     EXPECT_EQ(row.home, "");
     EXPECT_EQ(row.visitor, "");
     EXPECT_EQ(row.gameFile, "");
+    EXPECT_EQ(row.result, "");
     EXPECT_EQ(row.field, "Memorial");
     EXPECT_EQ(entry.gameFile, "");
     EXPECT_EQ(entry.homeTeamFile, "");
@@ -150,7 +184,7 @@ TEST(ScheduleListTest, ABareFileNameIsNotTriedTwice)
     FakeGames games;
     ScheduleEntry entry = gameEvent("lost.gam");
     RecordedGame found = RecordedGame::None;
-    scheduleRow(entry, games.loader(), found);
+    scheduleRow(entry, games.loader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::Missing);
     EXPECT_EQ(games.asked, (std::vector<std::string>{"lost.gam"}));
 }
@@ -165,13 +199,13 @@ TEST(ScheduleListTest, RowsListEveryMissingGameOnce)
     schedule.append(gameEvent(""));
     schedule.append(gameEvent("x\\lost2.gam"));
     std::vector<int> missing{99};
-    const std::vector<ScheduleRow> rows = scheduleRows(schedule, games.loader(), missing);
+    const std::vector<ScheduleRow> rows = scheduleRows(schedule, games.loader(), missing, LeagueOptions{});
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(missing, (std::vector<int>{0, 3}));
     EXPECT_EQ(rows[1].home, "A");
 
     // The cleared entries do not warn again on the next refresh.
-    scheduleRows(schedule, games.loader(), missing);
+    scheduleRows(schedule, games.loader(), missing, LeagueOptions{});
     EXPECT_TRUE(missing.empty());
 }
 
@@ -180,7 +214,7 @@ TEST(ScheduleListTest, TheEditorsRowKeepsAMissingGamesEventWhole)
     FakeGames games;
     const ScheduleEntry entry = gameEvent("C:\\Games\\lost.gam");
     RecordedGame found = RecordedGame::None;
-    const ScheduleRow row = keptScheduleRow(entry, games.loader(), found);
+    const ScheduleRow row = keptScheduleRow(entry, games.loader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::Missing);
     EXPECT_EQ((std::vector<std::string>{row.home, row.visitor, row.gameFile}),
               (std::vector<std::string>{"Entry Home", "Entry Visitor", "C:\\Games\\lost.gam"}));
@@ -192,7 +226,7 @@ TEST(ScheduleListTest, TheEditorsRowKeepsAMissingGamesEventWhole)
               "Can't load game!\n\n1\n2\n3\n4\n5\n6\n7\n8\n... and 2 more\n\nThey are not beside the schedule "
               "or in the working directory either. The events keep them: put the files back and they are found again.");
     games.games["lost.gam"] = {"Game Home", "Game Visitor"};
-    EXPECT_EQ(keptScheduleRow(entry, games.loader(), found).home, "Game Home");
+    EXPECT_EQ(keptScheduleRow(entry, games.loader(), found, LeagueOptions{}).home, "Game Home");
     EXPECT_EQ(found, RecordedGame::FoundByName);
 }
 

@@ -43,7 +43,7 @@ TEST_F(SeasonFilesTest, AGameFileMovedIntoTheWorkingDirectoryIsFound)
     ScheduleEntry moved;
     moved.gameFile = "C:\\Season 2025\\games\\week1.gam";
     RecordedGame found = RecordedGame::None;
-    const ScheduleRow row = scheduleRow(moved, gameFileLoader(), found);
+    const ScheduleRow row = scheduleRow(moved, gameFileLoader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::FoundByName);
     EXPECT_EQ(row.home, "Eagles");
     EXPECT_EQ(row.visitor, "Hawks");
@@ -51,7 +51,7 @@ TEST_F(SeasonFilesTest, AGameFileMovedIntoTheWorkingDirectoryIsFound)
     ScheduleEntry lost;
     lost.gameFile = "C:\\Season 2025\\games\\week2.gam";
     lost.homeTeamFile = "eagles.tem";
-    scheduleRow(lost, gameFileLoader(), found);
+    scheduleRow(lost, gameFileLoader(), found, LeagueOptions{});
     EXPECT_EQ(found, RecordedGame::Missing);
     EXPECT_EQ(lost.homeTeamFile, "");
 }
@@ -73,7 +73,7 @@ TEST_F(SeasonFilesTest, ASeasonFolderOpenedFromElsewhereFindsItsGamesAndTeams)
     event.homeTeamFile = "eagles.tem";
     schedule.append(event);
     std::vector<int> missing;
-    EXPECT_EQ(scheduleRows(schedule, gameFileLoader(), missing).front().home, "Eagles");
+    EXPECT_EQ(scheduleRows(schedule, gameFileLoader(), missing, LeagueOptions{}).front().home, "Eagles");
     EXPECT_TRUE(missing.empty());
     EXPECT_EQ(schedule.entries.front().gameFile, "week1.gam");
     Team team;

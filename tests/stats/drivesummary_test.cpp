@@ -223,7 +223,9 @@ TEST(DriveSummaryTest, HtmlExport)
         "\n\t\t</tr>\n" +
         footer.str();
     EXPECT_EQ(exportOf(game, true, false, options),
-              "<HTML><HEAD><TITLE>Quillet Football Yardmark Drive Summary</TITLE></HEAD><BODY>" + table);
+              "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+              "charset=windows-1252\"><TITLE>Quillet Football Yardmark Drive Summary</TITLE></HEAD><BODY>" +
+                  table);
     EXPECT_EQ(exportOf(game, true, true, options), table);
 }
 

@@ -115,7 +115,8 @@ TEST(GameSummaryTest, HtmlTable)
     std::ostringstream footer;
     writeFooter(footer, kNow);
 
-    const std::string head = "<HTML><HEAD><TITLE>Quillet Football Yardmark Game Summary</TITLE></HEAD><BODY>"
+    const std::string head = "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                             "charset=windows-1252\"><TITLE>Quillet Football Yardmark Game Summary</TITLE></HEAD><BODY>"
                              "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n"
                              "\n\t<tr bgcolor=F9FAD6>"
                              "\n\t\t<th align=center><font color=000000 size=4>Team Name</font></th>"

@@ -419,6 +419,58 @@ TEST(IndividualStatsTest, ViewsOverFilesCountEachLoadedFileOnceAndSkipUnloadable
     EXPECT_EQ(single.rushers.lines()[0].attempts, 4);
 }
 
+TEST(IndividualStatsTest, PerGameFiguresCoverTheChosenGamesTheTeamPlayed)
+{
+    test::TempGames files;
+    // Kim sacks the visitor's passer for Home twice a game.
+    const auto sack = [] {
+        return PlayRecord(
+            Play(PlayType::Pass, false).pass(PassResult::Sack).from(30).to(25).player(TacklerSlot, "Kim"));
+    };
+    const Game played = gameOf({sack(), sack()});
+    Game others = played;
+    others.info.homeTeamName = "Other";
+    const std::string once = files.save("1.gam", played);
+    const std::vector<std::string> season{once,
+                                          files.save("2.gam", played),
+                                          files.save("3.gam", others),
+                                          files.save("4.gam", others),
+                                          files.save("5.gam", gameOf({})),
+                                          once,
+                                          files.garbage("6.gam")};
+    const struct {
+        const char *team;
+        std::int32_t games;
+        float tacklesPerGame; ///< Kim's, where he has a line
+    } cases[] = {
+        {"Home", 4, 6.0F / 4},       // two games, one of them read twice, and one with no plays yet
+        {"All Teams", 6, 10.0F / 6}, // one count per file read, both sides of each
+        {"Nobody", 0, 0.0F},         // no games: no lines
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.team);
+        Stat chosen;
+        chosen.teamName = c.team;
+        chosen.allTeams = isAllTeams(c.team);
+        chosen.gamePaths = season;
+        const StatViews views = individualStatViews(chosen, LeagueOptions{});
+        for (const Stat *view : {&views.team, &views.opponents, &views.combined})
+            EXPECT_EQ(view->gameCount, c.games);
+        Stat single = chosen;
+        accumulateIndividualStats(single, false, LeagueOptions{});
+        EXPECT_EQ(single.gameCount, c.games);
+        if (c.games == 0) {
+            EXPECT_EQ(views.team.defenders.size(), 0U);
+            continue;
+        }
+        ASSERT_EQ(views.team.defenders.size(), 1U);
+        EXPECT_FLOAT_EQ(views.team.defenders.lines()[0].tacklesPerGame, c.tacklesPerGame);
+        EXPECT_FLOAT_EQ(views.team.defenders.lines()[0].sacksPerGame, c.tacklesPerGame);
+    }
+    // The open game counts one, whatever it holds.
+    EXPECT_FLOAT_EQ(homeStats(played).defenders.lines()[0].tacklesPerGame, 2.0F);
+}
+
 TEST(IndividualStatsTest, CombinedViewKeepsBothSidesLinesWithTotalsOfItsOwn)
 {
     test::TempGames files;

@@ -139,7 +139,11 @@ TEST(IndividualStatsReportTest, HtmlWritesTitleHeaderRowsAndPlayerAndTotalsRows)
     const auto value = [&](const char *text) { return "\n\t\t<td align=center>" + b + text + e + "</td>"; };
 
     const std::string text = write(sampleStat(), StatView::Team, true, false);
-    const std::string head = "<HTML><HEAD><TITLE>Quillet Football Yardmark Individual Statistics</TITLE></HEAD><BODY>"
+    const std::string head = "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                             "charset=windows-1252\"><TITLE>Quillet Football Yardmark Individual Statistics</TITLE>"
+                             "</HEAD><BODY>\n<p>" +
+                             b + "1 game" + e +
+                             "</p>"
                              "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n"
                              "\n\t<tr bgcolor=F9FAD6>\n\t\t<th align=center colspan=12>" +
                              b + "Individual Stats for A&amp;B" + e + "</th></tr>";
@@ -170,7 +174,8 @@ TEST(IndividualStatsReportTest, HtmlWritesTitleHeaderRowsAndPlayerAndTotalsRows)
     EXPECT_EQ(text.substr(text.size() - 22), "</font>\n</BODY></HTML>");
 
     const std::string appended = write(sampleStat(), StatView::Team, true, true);
-    EXPECT_EQ(appended.rfind("\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n", 0), 0U);
+    EXPECT_EQ(appended.rfind("\n<p>" + b + "1 game" + e + "</p>\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n", 0),
+              0U);
 }
 
 TEST(IndividualStatsReportTest, TitlesFollowTheViewAndAllTeams)
@@ -225,6 +230,36 @@ TEST(IndividualStatsReportTest, WindowColumnsAndRowTexts)
     EXPECT_EQ(showStatsRowTexts(rushers[2], 1)[0], "");
     EXPECT_EQ(statNumberText(5), " 5");
     EXPECT_EQ(statNumberText(-1), "00");
+
+    // The defenders' short export titles are told in the window's tool tips.
+    EXPECT_STREQ(showStatsColumns(6)[3].tip, "TPG: tackles per game, over the chosen games the team played");
+}
+
+TEST(IndividualStatsReportTest, RowsSortByAColumnWithTheTotalsLast)
+{
+    const auto row = [](const char *name, int number, int yards, float average) {
+        return StatRow{name, number, false, {{false, yards, 0.0F}, {true, 0, average}}};
+    };
+    const std::vector<StatRow> rows{row("Cole", 9, 100, 4.5F), row("Abel", 12, 20, 10.0F), row("Bo", -1, 3, 0.5F),
+                                    StatRow{"TEAM TOTALS", -1, true, {{false, 123, 0.0F}, {true, 0, 4.1F}}}};
+    const struct {
+        int column;
+        bool descending;
+        std::vector<std::string> names;
+    } cases[] = {
+        {0, false, {"Bo", "Cole", "Abel", "TEAM TOTALS"}}, // numbers as numbers: 00, 9, 12
+        {1, false, {"Abel", "Bo", "Cole", "TEAM TOTALS"}}, {1, true, {"Cole", "Bo", "Abel", "TEAM TOTALS"}},
+        {2, false, {"Bo", "Abel", "Cole", "TEAM TOTALS"}}, // 3, 20, 100: not as text
+        {3, true, {"Abel", "Cole", "Bo", "TEAM TOTALS"}},  // averages
+    };
+    for (const auto &c : cases) {
+        std::vector<StatRow> sorted = rows;
+        sortStatRows(sorted, c.column, c.descending);
+        std::vector<std::string> names;
+        for (const StatRow &r : sorted)
+            names.push_back(r.name);
+        EXPECT_EQ(names, c.names) << c.column << c.descending;
+    }
 }
 
 } // namespace

@@ -35,6 +35,20 @@ TEST(StatFilesTest, GamesAreListedOnceAndTeamNamesFollowThem)
     EXPECT_EQ(files.teamNames(), Names{"All Teams"});
 }
 
+TEST(StatFilesTest, TeamStatisticsOfferOnlyTheTeamsOfTheGames)
+{
+    StatFiles files(TeamChoices::TeamsOnly);
+    EXPECT_TRUE(files.teamNames().empty());
+    files.selectGame("/g/1.gam", {"All Teams", "Hawks"});
+    files.selectGame("/g/2.gam", {"Otters", "Bears"});
+    EXPECT_EQ(files.teamNames(), (Names{"All Teams", "Hawks", "Otters", "Bears"}));
+    Stat stat;
+    EXPECT_EQ(files.accept(0, stat), std::nullopt);
+    EXPECT_FALSE(stat.allTeams); // a team of that name, set against its opponents
+    files.removeGame(0);
+    EXPECT_EQ(files.teamNames(), (Names{"Otters", "Bears"}));
+}
+
 TEST(StatFilesTest, OkNeedsAGameAndATeam)
 {
     StatFiles files;

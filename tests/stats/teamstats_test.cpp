@@ -70,35 +70,31 @@ TEST(TeamStatsTest, OneReadingGivesEveryPeriodAsItsOwnReadingWould)
                     .cancelled);
 }
 
-TEST(TeamStatsTest, OvertimeNeverCounts)
+TEST(TeamStatsTest, TheWholeGameAddsUpWhatEachGamesOwnSummaryShows)
 {
+    // A touchdown in the fourth quarter, then five overtime periods with a score in the first and the last.
     const Game game = gameOf({
         Play(PlayType::Rush, true).clock(15, 0).from(20).to(100).score(ScoreType::Touchdown),
-        Play(PlayType::Rush, false).quarter(3).clock(1, 0).from(20).to(30),
+        Play(PlayType::Rush, false).quarter(3).clock(1, 0).from(20).to(100).score(ScoreType::Touchdown),
         Play(PlayType::Rush, true).quarter(4).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
-        Play(PlayType::Rush, true).quarter(5).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
+        Play(PlayType::Rush, false).quarter(5).clock(10, 0).from(20).to(30),
+        Play(PlayType::Rush, false).quarter(8).clock(10, 0).from(20).to(100).score(ScoreType::Touchdown),
     });
-    const TeamStatsTotals totals = teamStatsOfOpenGame(game, "Home", SummaryPeriod::Game, LeagueOptions{});
-    EXPECT_EQ(totals.team.totalPoints, 6);
-    EXPECT_EQ(totals.team.rushingAttempts, 1);
-    EXPECT_EQ(totals.team.touchdowns, 1);
-    EXPECT_EQ(totals.opponents.rushingAttempts, 1);
-    EXPECT_EQ(totals.opponentsCaption, "Visitor");
+    const TeamStatsTotals whole = teamStatsOfOpenGame(game, "Home", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(whole.team, computeGameTeamStats(game, true, 0, 8, LeagueOptions{}));
+    EXPECT_EQ(whole.opponents, computeGameTeamStats(game, false, 0, 8, LeagueOptions{}));
+    EXPECT_EQ(whole.team.totalPoints, 12);
+    EXPECT_EQ(whole.opponents.totalPoints, 12);
+    // The halves and quarters stay regulation.
+    EXPECT_EQ(teamStatsOfOpenGame(game, "Home", SummaryPeriod::SecondHalf, LeagueOptions{}).team.totalPoints, 0);
+    // The game's file read twice counts twice, every figure alike.
+    test::TempGames files;
+    const std::string path = files.save("ot.gam", game);
+    const TeamStatsTotals twice = teamStatsOverFiles({path, path}, "Home", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(twice.team.totalPoints, 24);
+    EXPECT_EQ(twice.gamesPlayed, 2);
+    EXPECT_EQ(whole.opponentsCaption, "Visitor");
     EXPECT_EQ(teamStatsOfOpenGame(game, "Visitor", SummaryPeriod::Game, LeagueOptions{}).opponentsCaption, "Home");
-}
-
-TEST(TeamStatsTest, PeriodRangesStopAtTheFourthQuarter)
-{
-    const struct {
-        SummaryPeriod period;
-        QuarterRange range;
-    } cases[] = {
-        {SummaryPeriod::Game, {0, 3}},         {SummaryPeriod::FirstHalf, {0, 1}},
-        {SummaryPeriod::SecondHalf, {2, 3}},   {SummaryPeriod::FirstQuarter, {0, 0}},
-        {SummaryPeriod::FourthQuarter, {3, 3}},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(teamStatsPeriodRange(c.period), c.range);
 }
 
 TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
@@ -125,6 +121,7 @@ TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
     const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::Game, LeagueOptions{});
     EXPECT_EQ(totals.skipped, 1);
     EXPECT_EQ(totals.gameCount, 4);
+    EXPECT_EQ(totals.gamesPlayed, 3);
     EXPECT_EQ(totals.team.thirdDownsMade, 2);
     EXPECT_EQ(totals.team.thirdDownsAttempted, 4);
     EXPECT_FLOAT_EQ(totals.team.thirdDownEfficiency, 50.0F);
@@ -133,9 +130,45 @@ TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
     EXPECT_EQ(totals.opponents.thirdDownsAttempted, 1);
     EXPECT_FLOAT_EQ(totals.team.yardsPerRush, (10 + 2 + 2 + 50) / 4.0F);
 
-    const TeamStatsTotals allTeams = teamStatsOverFiles(paths, "All Teams", SummaryPeriod::Game, LeagueOptions{});
-    EXPECT_EQ(allTeams.team, initGameTeamStats());
-    EXPECT_EQ(allTeams.opponents, initGameTeamStats());
+    // "All Teams" names no team, unless one is called so.
+    EXPECT_FALSE(namesTeamOfGames("All Teams", paths));
+    EXPECT_FALSE(namesTeamOfGames("all teams", paths));
+    EXPECT_TRUE(namesTeamOfGames("Home", {}));
+    Game called = gameOf({});
+    called.info.homeTeamName = "All Teams";
+    EXPECT_TRUE(namesTeamOfGames("All Teams", {paths[4], files.save("6.gam", called)}));
+}
+
+TEST(TeamStatsTest, TheRecordCountsTheGamesPlayedThatHoldPlays)
+{
+    test::TempGames files;
+    const auto touchdown = [](bool home, int quarter) {
+        return PlayRecord(Play(PlayType::Rush, home).quarter(quarter).from(20).to(100).score(ScoreType::Touchdown));
+    };
+    Game won = gameOf({touchdown(true, 0)});
+    Game lostInOvertime = gameOf({touchdown(true, 0), touchdown(false, 2), touchdown(false, 4)});
+    Game tied = gameOf({touchdown(false, 1), touchdown(true, 3)});
+    Game notPlayed = gameOf({});
+    Game asVisitor = gameOf({touchdown(true, 0), touchdown(false, 1), touchdown(false, 3)});
+    asVisitor.info.visitorTeamName = "Home";
+    asVisitor.info.homeTeamName = "Other";
+    Game without = gameOf({touchdown(true, 0)});
+    without.info.homeTeamName = "Other";
+    const std::vector<std::string> paths{files.save("1.gam", won),       files.save("2.gam", lostInOvertime),
+                                         files.save("3.gam", tied),      files.save("4.gam", notPlayed),
+                                         files.save("5.gam", asVisitor), files.save("6.gam", without)};
+    const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::FirstQuarter, LeagueOptions{});
+    EXPECT_EQ(totals.gamesPlayed, 5);
+    EXPECT_EQ(totals.record, (TeamRecord{2, 1, 1}));
+    EXPECT_EQ(teamRecordHeading(totals), "Record 2\x96"
+                                         "1\x96"
+                                         "1 in 5 games");
+    const TeamStatsTotals nobody = teamStatsOverFiles(paths, "Nobody", SummaryPeriod::Game, LeagueOptions{});
+    EXPECT_EQ(teamRecordHeading(nobody), "Record 0\x96"
+                                         "0\x96"
+                                         "0 in 0 games");
+    EXPECT_EQ(nobody.team, initGameTeamStats());
+    EXPECT_EQ(gamesText(1), "1 game");
 }
 
 TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
@@ -161,7 +194,11 @@ TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
     std::ostringstream html;
     writeTeamStats(html, totals, true, false, HtmlOptions{}, kNow);
     const std::string text = html.str();
-    EXPECT_EQ(text.rfind("<HTML><HEAD><TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"
+    EXPECT_EQ(text.rfind("<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                         "<TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"
+                         "\n<p><tt><font color=000000 size=3>Record 0\x96"
+                         "0\x96"
+                         "0 in 0 games</font></tt></p>"
                          "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n\n\t<tr bgcolor=F9FAD6>",
                          0),
               0U);
