@@ -288,6 +288,11 @@ void ScheduleWindow::showList()
         }
         if (QTreeWidgetItem *selected = m_list->topLevelItem(m_editor.selected))
             m_list->setCurrentItem(selected);
+        // A game file's name reads whole.
+        m_list->resizeColumnToContents(kGameFileListColumn);
+        m_list->setColumnWidth(kGameFileListColumn,
+                               std::max(kColumns[kGameFileListColumn].width * fontMetrics().averageCharWidth() / 4,
+                                        m_list->columnWidth(kGameFileListColumn)));
     }
     // Each game file that cannot be found is named once, all in one message.
     if (!missing.empty()) {

@@ -138,16 +138,15 @@ void ShowStatsDialog::fillList()
     const std::vector<StatColumn> columns = showStatsColumns(category);
     QStringList titles;
     for (const StatColumn &column : columns)
-        titles << QString::fromLatin1(column.title);
+        titles << twoLineTitle(column.title);
     m_list->clear();
     m_list->setHeaderLabels(titles);
+    std::vector<int> widths;
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const StatColumn &column = columns[static_cast<std::size_t>(c)];
         m_list->headerItem()->setToolTip(c, column.tip ? QString::fromLatin1(column.tip) : QString());
-        const int width = column.width;
-        m_list->setColumnHidden(c, width == 0);
-        if (width > 0)
-            m_list->setColumnWidth(c, static_cast<int>(width * std::max(1.0, scale)));
+        m_list->setColumnHidden(c, column.width == 0);
+        widths.push_back(static_cast<int>(column.width * std::max(1.0, scale)));
     }
     std::vector<StatRow> rows = statRows(shown(), category);
     if (m_sortColumn >= 0 && m_sortColumn < static_cast<int>(columns.size()) &&
@@ -167,6 +166,8 @@ void ShowStatsDialog::fillList()
             item->setTextAlignment(c, c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         m_list->addTopLevelItem(item);
     }
+    // Every title and every figure reads whole.
+    fitColumns(*m_list, widths);
 }
 
 } // namespace yardmark

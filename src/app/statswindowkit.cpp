@@ -9,6 +9,7 @@
 #include "reports/exportreport.h"
 
 #include <QDialog>
+#include <QTreeWidget>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -20,6 +21,33 @@ namespace yardmark {
 int StatsContext::defaultRun(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+QString twoLineTitle(const char *title)
+{
+    QString text = QString::fromLatin1(title);
+    constexpr int kOneLine = 10;
+    if (text.size() <= kOneLine)
+        return text;
+    const int middle = static_cast<int>(text.size() / 2);
+    const int before = text.lastIndexOf(QLatin1Char(' '), middle);
+    const int after = text.indexOf(QLatin1Char(' '), middle);
+    const int at = before < 0 ? after : after < 0 ? before : (middle - before <= after - middle ? before : after);
+    if (at > 0)
+        text[at] = QLatin1Char('\n');
+    return text;
+}
+
+void fitColumns(QTreeWidget &list, const std::vector<int> &widths)
+{
+    for (int c = 0; c < list.columnCount(); ++c) {
+        if (list.isColumnHidden(c))
+            continue;
+        // Sized to the title and the widest value first.
+        list.resizeColumnToContents(c);
+        const int asked = c < static_cast<int>(widths.size()) ? widths[static_cast<std::size_t>(c)] : 0;
+        list.setColumnWidth(c, std::max(asked, list.columnWidth(c)));
+    }
 }
 
 QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)

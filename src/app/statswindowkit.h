@@ -6,12 +6,15 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 class QBoxLayout;
 class QDialog;
 class QHBoxLayout;
 class QPrinter;
 class QPushButton;
+class QString;
+class QTreeWidget;
 class QWidget;
 
 namespace yardmark {
@@ -36,6 +39,14 @@ private:
 
 /// The row of a window's buttons, left to right in the order given.
 QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons);
+
+/// A long column title in two lines, broken at the space nearest its middle
+/// ("Punt Returns\nfor Touchdown"), so that its column need not be wide.
+QString twoLineTitle(const char *title);
+
+/// Every shown column of `list` at least as wide as its title and its widest
+/// value, and no narrower than `widths` asks (pixels; a missing one is 0).
+void fitColumns(QTreeWidget &list, const std::vector<int> &widths = {});
 
 /// The buttons along the foot of a statistics window, centred: "&OK" (the
 /// default), "&Print", the printer setup (named `setupName`, which opens the

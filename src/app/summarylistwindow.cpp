@@ -56,6 +56,12 @@ SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const StatsCon
     m_list->setObjectName(QStringLiteral("lines"));
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 100);
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 14);
+    if (m_kind == Kind::Scoring) {
+        // A scoring line reads whole, wrapped at the window's width.
+        m_list->setWordWrap(true);
+        m_list->setResizeMode(QListView::Adjust);
+        m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     layout->addWidget(m_list, 1);
 
     const auto [ok, print, exportButton] = addStatsButtons(*layout, m_context, this);
