@@ -54,7 +54,9 @@ void clickRow(const QWidget &dialog, int column, const QString &value)
     QTreeWidget &rows = list(dialog);
     const QList<QTreeWidgetItem *> found = rows.findItems(value, Qt::MatchExactly, column);
     ASSERT_EQ(found.size(), 1) << value.toStdString();
-    QTest::mouseClick(rows.viewport(), Qt::LeftButton, {}, rows.visualItemRect(found.front()).center());
+    // Near the row's left end: a wide row reaches beyond the list's view.
+    const QRect row = rows.visualItemRect(found.front());
+    QTest::mouseClick(rows.viewport(), Qt::LeftButton, {}, QPoint(row.left() + 4, row.center().y()));
 }
 
 void clickHeader(const QWidget &dialog, int column)
