@@ -16,7 +16,12 @@ namespace yardmark::cli {
 /// be read or is damaged, or an output that cannot be written. Exit code 1.
 class CliError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CliError(const std::string &what, int exitCode = 1) : std::runtime_error(what), m_exitCode(exitCode) {}
+
+    int exitCode() const { return m_exitCode; }
+
+private:
+    int m_exitCode;
 };
 
 /// What every sub-command shares: the settings in force, where its text
@@ -35,7 +40,9 @@ struct CliContext {
     bool personal = false;           ///< --personal
     std::string team;                ///< --team
     std::string view;                ///< --view; empty for the team's own
+    int from = 0;                    ///< --from: the play a re-flow starts at
     std::function<void(std::ostream &)> run;
+    int exitCode = 0; ///< what a command that succeeded reports (check: 1 when a play does not follow)
 };
 
 /// Adds the -o option of a sub-command.
@@ -57,5 +64,7 @@ void addChartCommand(CLI::App &app, CliContext &context);
 void addRecordCommand(CLI::App &app, CliContext &context);
 void addSimulateCommand(CLI::App &app, CliContext &context);
 void addLiveCommand(CLI::App &app, CliContext &context);
+void addCheckCommand(CLI::App &app, CliContext &context);
+void addReflowCommand(CLI::App &app, CliContext &context);
 
 } // namespace yardmark::cli
