@@ -82,7 +82,10 @@ void GameFlow::deletePlay(int index)
         return;
     }
     m_ui.playSound(kClickSound);
-    if (ask("Are you sure you want to delete play?", "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
+    // The question names the play, as the play list shows it.
+    const std::string question =
+        "Are you sure you want to delete play?\n" + m_playList[static_cast<std::size_t>(index)];
+    if (ask(question, "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
     // Taking back the last score or try takes back what it made due.
