@@ -267,8 +267,10 @@ QWidget *GameWindow::buildScoreboard()
 QWidget *GameWindow::buildPlayList()
 {
     auto *group = new QGroupBox(QStringLiteral("Play By Play"));
-    auto *column = new QVBoxLayout(group);
-    auto *layout = new QHBoxLayout;
+    // The compact layout puts the buttons beside the one-line list, the full
+    // one beside the list of the last plays, one above the other.
+    auto *row = new QHBoxLayout(group);
+    QBoxLayout *layout = m_compact ? static_cast<QBoxLayout *>(row) : new QVBoxLayout;
     if (m_compact) {
         // Small screens keep the one-line list beside the buttons.
         m_playList = new QComboBox;
@@ -287,12 +289,13 @@ QWidget *GameWindow::buildPlayList()
         m_playListView->setUniformItemSizes(true);
         m_playListView->setSelectionMode(QAbstractItemView::SingleSelection);
         const int rowHeight = std::max(m_playListView->fontMetrics().height(), m_playListView->iconSize().height());
-        m_playListView->setMinimumHeight((rowHeight + 2) * kVisiblePlays + 2 * m_playListView->frameWidth());
-        connect(m_playListView, &QListWidget::currentRowChanged, this, [this](int row) { m_flow->selectPlay(row); });
-        column->addWidget(m_playListView);
-        layout->addStretch(1);
+        m_playListView->setMinimumHeight(rowHeight * kVisiblePlays + 2 * m_playListView->frameWidth());
+        // Eight lines to start with; more as the window is made taller.
+        m_playListView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+        connect(m_playListView, &QListWidget::currentRowChanged, this, [this](int line) { m_flow->selectPlay(line); });
+        row->addWidget(m_playListView, 1);
+        row->addLayout(layout);
     }
-    column->addLayout(layout);
     layout->addWidget(
         button("editPlay", QStringLiteral("&Edit Play"), [this] { m_flow->editPlay(selectedLine()); }));
     layout->addWidget(
@@ -309,6 +312,8 @@ QWidget *GameWindow::buildPlayList()
     m_redo->setToolTip(QStringLiteral("Redo what was undone (Ctrl+Y)"));
     layout->addWidget(m_undo);
     layout->addWidget(m_redo);
+    if (!m_compact)
+        layout->addStretch(1);
     return group;
 }
 

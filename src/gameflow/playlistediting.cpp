@@ -4,6 +4,7 @@
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/insertplay.h"
+#include "vocabulary/narration.h"
 #include "vocabulary/vocabulary.h"
 
 #include <algorithm>
@@ -84,7 +85,8 @@ void GameFlow::deletePlay(int index)
     m_ui.playSound(kClickSound);
     // The question names the play, as the play list shows it.
     const std::string question =
-        "Are you sure you want to delete play?\n" + m_playList[static_cast<std::size_t>(index)];
+        "Are you sure you want to delete play?\n" +
+        narratePlay(m_game.plays[static_cast<std::size_t>(index)], m_game.info, league());
     if (ask(question, "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
