@@ -191,17 +191,27 @@ void GameFlow::insertPlay(int index)
 
 void GameFlow::offerReflow(int from)
 {
+    auto choice = static_cast<ReflowChoice>(m_settings.app.reflowAfterCorrection);
+    if (choice == ReflowChoice::Keep)
+        return;
     Game trial = m_game;
     const PlayRecord *before = m_lastEdit && m_lastEdit->index == from ? &m_lastEdit->before : nullptr;
     const int changed = reflowPlays(trial, from, league(), before).changed;
     if (changed == 0)
         return;
-    auto choice = static_cast<ReflowChoice>(m_settings.app.reflowAfterCorrection);
-    if (choice != ReflowChoice::Reflow && choice != ReflowChoice::Keep)
+    if (choice != ReflowChoice::Reflow)
         choice = m_ui.askReflow(std::to_string(changed) +
                                 " later plays no longer follow from this change. Re-flow them?");
-    if (choice == ReflowChoice::Reflow)
-        reflow(from);
+    if (choice != ReflowChoice::Reflow)
+        return;
+    const ReflowResult result = reflow(from);
+    // What could not be worked out again is listed, never guessed.
+    if (!result.kept.empty()) {
+        std::string text = "Left as recorded:";
+        for (const ReflowNote &note : result.kept)
+            text += "\n" + reflowNoteLine(note);
+        ask(text, "Re-flow", MessageButtons::Ok);
+    }
 }
 
 ReflowResult GameFlow::reflow(int index)

@@ -389,7 +389,20 @@ void ScriptInteraction::playSound(int soundNumber)
 
 // The runner ------------------------------------------------------------------
 
-ScriptRunner::ScriptRunner(Game &game, const Settings &settings) : m_game(game), m_flow(game, settings, m_ui) {}
+namespace {
+
+Settings withoutReflowAfterCorrections(Settings settings)
+{
+    settings.app.reflowAfterCorrection = static_cast<int>(ReflowChoice::Keep);
+    return settings;
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(Game &game, const Settings &settings)
+    : m_game(game), m_settings(withoutReflowAfterCorrections(settings)), m_flow(game, m_settings, m_ui)
+{
+}
 
 Json ScriptRunner::runLine(const Json &line)
 {

@@ -90,6 +90,8 @@ private:
 
     Game &m_game;
     ScriptInteraction m_ui;
+    /// The settings the script runs with: a script re-flows with its own line only.
+    Settings m_settings;
     GameFlow m_flow;
     bool m_opened = false;
     bool m_lastWasQuit = false;
