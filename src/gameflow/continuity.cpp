@@ -122,10 +122,11 @@ PlayWalker::Start PlayWalker::startOf(const PlayRecord &next, const PlayRecord &
         start.quarterGoesBack = true;
     } else {
         // Each press of the quarter arrow up to the next play's quarter; a
-        // damaged quarter is not walked.
+        // damaged quarter is not walked beyond the periods a game has.
+        const std::int32_t first = std::max(previous.quarter, -1) + 1;
         const std::int32_t last = std::min(next.quarter, kPeriodCount);
         PeriodStart chosen = PeriodStart::Carries;
-        for (std::int32_t quarter = previous.quarter + 1; quarter <= last; ++quarter) {
+        for (std::int32_t quarter = first; quarter <= last; ++quarter) {
             s.quarter = quarter;
             const PeriodStart period = enterPeriod(s, m_game, m_league);
             if (period != PeriodStart::Carries)

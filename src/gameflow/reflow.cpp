@@ -358,6 +358,10 @@ ReflowResult reflowPlays(Game &game, int from, const LeagueOptions &league, cons
     for (int index = from; index < count; ++index) {
         const auto i = static_cast<std::size_t>(index);
         const PlayRecord stored = game.plays[i];
+        if (const std::string damage = playDamage(stored, league); !damage.empty()) {
+            keep(index, damage + "; left as recorded");
+            continue;
+        }
         GameSituation start = storedStart(stored);
         if (index > from) {
             const PlayWalker::Start next = walker.startOf(stored, game.plays[i - 1]);
@@ -369,10 +373,6 @@ ReflowResult reflowPlays(Game &game, int from, const LeagueOptions &league, cons
             } else {
                 start = next.situation;
             }
-        }
-        if (const std::string damage = playDamage(stored, league); !damage.empty()) {
-            keep(index, damage + "; left as recorded");
-            continue;
         }
         if (!entryKindOfPlay(stored)) {
             game.plays[i] = timeOutAt(stored, start, index > 0 ? &game.plays[i - 1] : nullptr);

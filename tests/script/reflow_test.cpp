@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -109,7 +110,7 @@ TEST(ReflowTest, DamagedPlaysAndHandJumpsAreListedAndLeftAsRecorded)
     const LeagueOptions league;
     Game game = record(kDrive);
     game.plays[1].finalSpot.yardLine += 2; // the first rush corrected by hand, nothing else
-    game.plays[4].downBefore = 9;          // damaged
+    game.plays[4].quarter = std::numeric_limits<std::int32_t>::min(); // damaged
     game.plays[6].initialSpot.yardLine += 1; // Ball On moved by the scorer before the rush
     game.plays[6].finalSpot.yardLine += 1;
     game.plays[7].initialSpot.yardLine += 1;
@@ -123,7 +124,7 @@ TEST(ReflowTest, DamagedPlaysAndHandJumpsAreListedAndLeftAsRecorded)
     const std::vector<PlayRecord> recorded = game.plays;
     const ReflowResult result = reflowPlays(game, 1, league);
     ASSERT_EQ(result.kept.size(), 2u);
-    EXPECT_EQ(reflowNoteLine(result.kept[0]), "play 5: damaged: down out of range; left as recorded");
+    EXPECT_EQ(reflowNoteLine(result.kept[0]), "play 5: damaged: quarter -2147483648 out of range; left as recorded");
     EXPECT_EQ(result.kept[1].index, 6);
     EXPECT_EQ(game.plays[4], recorded[4]);
     EXPECT_EQ(game.plays[6].initialSpot, recorded[6].initialSpot);
