@@ -142,8 +142,9 @@ void MainWindow::createOptionsMenu()
     QMenu *reflow = m_optionsMenu->addMenu(QStringLiteral("&Re-flow After Corrections"));
     reflow->setObjectName(QStringLiteral("reflowMenu"));
     auto *reflowChoices = new QActionGroup(reflow);
-    const std::pair<const char *, const char *> choices[] = {
-        {"reflowAsk", "&Ask Each Time"}, {"reflowAlways", "Always &Re-flow"}, {"reflowNever", "Always &Keep as Recorded"}};
+    const std::pair<const char *, const char *> choices[] = {{"reflowAsk", "&Ask Each Time"},
+                                                             {"reflowAlways", "Always &Re-flow"},
+                                                             {"reflowNever", "Always &Keep as Recorded"}};
     for (int choice = 0; choice < 3; ++choice) {
         QAction *item = addAction(reflow, choices[choice].first, choices[choice].second, nullptr);
         item->setCheckable(true);

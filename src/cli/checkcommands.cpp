@@ -2,10 +2,10 @@
 // one before it?) and reflow (re-derive the plays after a corrected one).
 
 #include "clicontext.h"
-#include "inputs.h"
 #include "gameflow/continuity.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/reflow.h"
+#include "inputs.h"
 #include "records/gamefile.h"
 #include "records/text.h"
 

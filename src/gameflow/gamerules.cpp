@@ -169,20 +169,27 @@ std::optional<PlayKind> entryKindOfPlay(const PlayRecord &play)
 {
     switch (play.playType) {
     case code(PlayType::Rush):
-    case code(PlayType::TryByRush): return PlayKind::Rush;
+    case code(PlayType::TryByRush):
+        return PlayKind::Rush;
     case code(PlayType::Pass):
-    case code(PlayType::TryByPass): return PlayKind::Pass;
-    case code(PlayType::Punt): return PlayKind::Punt;
+    case code(PlayType::TryByPass):
+        return PlayKind::Pass;
+    case code(PlayType::Punt):
+        return PlayKind::Punt;
     case code(PlayType::KickOff):
-    case code(PlayType::OnsideKick): return PlayKind::KickOff;
+    case code(PlayType::OnsideKick):
+        return PlayKind::KickOff;
     case code(PlayType::FieldGoal):
-    case code(PlayType::ExtraPoint): return PlayKind::FieldGoal;
+    case code(PlayType::ExtraPoint):
+        return PlayKind::FieldGoal;
     case code(PlayType::OffensivePenalty):
         if (play.offensivePenalty == code(OffensivePenalty::KickOffOutOfBounds))
             return PlayKind::KickOff;
         return PlayKind::OffensivePenalty;
-    case code(PlayType::DefensivePenalty): return PlayKind::DefensivePenalty;
-    default: return std::nullopt;
+    case code(PlayType::DefensivePenalty):
+        return PlayKind::DefensivePenalty;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -84,9 +84,8 @@ void GameFlow::deletePlay(int index)
     }
     m_ui.playSound(kClickSound);
     // The question names the play, as the play list shows it.
-    const std::string question =
-        "Are you sure you want to delete play?\n" +
-        narratePlay(m_game.plays[static_cast<std::size_t>(index)], m_game.info, league());
+    const std::string question = "Are you sure you want to delete play?\n" +
+                                 narratePlay(m_game.plays[static_cast<std::size_t>(index)], m_game.info, league());
     if (ask(question, "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
@@ -200,8 +199,8 @@ void GameFlow::offerReflow(int from)
     if (changed == 0)
         return;
     if (choice != ReflowChoice::Reflow)
-        choice = m_ui.askReflow(std::to_string(changed) +
-                                " later plays no longer follow from this change. Re-flow them?");
+        choice =
+            m_ui.askReflow(std::to_string(changed) + " later plays no longer follow from this change. Re-flow them?");
     if (choice != ReflowChoice::Reflow)
         return;
     const ReflowResult result = reflow(from);

@@ -40,8 +40,7 @@ public:
 
     bool refused() const { return m_refused; }
 
-    MessageAnswer message(std::string_view, std::string_view caption, MessageButtons buttons,
-                          MessageIcon) override
+    MessageAnswer message(std::string_view, std::string_view caption, MessageButtons buttons, MessageIcon) override
     {
         if (caption == "First Down?")
             return m_stored.firstDown != code(FirstDownKind::NoFirstDown) ? MessageAnswer::Yes : MessageAnswer::No;
@@ -142,11 +141,20 @@ public:
             return;
         }
         switch (m_stored.kickResult) {
-        case code(KickResult::Runback): entry.chooseResult(KickOffResult::Returned); break;
-        case code(KickResult::Touchback): entry.chooseResult(KickOffResult::TouchBack); break;
-        case code(KickResult::OutOfBounds): entry.chooseResult(KickOffResult::OutOfBounds); break;
-        case code(KickResult::FairCatch): entry.chooseResult(KickOffResult::FairCatch); break;
-        default: break;
+        case code(KickResult::Runback):
+            entry.chooseResult(KickOffResult::Returned);
+            break;
+        case code(KickResult::Touchback):
+            entry.chooseResult(KickOffResult::TouchBack);
+            break;
+        case code(KickResult::OutOfBounds):
+            entry.chooseResult(KickOffResult::OutOfBounds);
+            break;
+        case code(KickResult::FairCatch):
+            entry.chooseResult(KickOffResult::FairCatch);
+            break;
+        default:
+            break;
         }
         entry.setKickedTo(showSpotEntry(m_stored.receivedAt));
         entry.setFinalSpot(showSpotEntry(m_stored.finalSpot));
@@ -162,13 +170,26 @@ public:
     {
         clearRows(entry);
         switch (m_stored.kickResult) {
-        case code(KickResult::Runback): entry.chooseResult(PuntResult::Returned); break;
-        case code(KickResult::Touchback): entry.chooseResult(PuntResult::TouchBack); break;
-        case code(KickResult::DownedByKickingTeam): entry.chooseResult(PuntResult::Downed); break;
-        case code(KickResult::OutOfBounds): entry.chooseResult(PuntResult::OutOfBounds); break;
-        case code(KickResult::FairCatch): entry.chooseResult(PuntResult::FairCatch); break;
-        case code(KickResult::BlockedPunt): entry.chooseResult(PuntResult::Blocked); break;
-        default: break;
+        case code(KickResult::Runback):
+            entry.chooseResult(PuntResult::Returned);
+            break;
+        case code(KickResult::Touchback):
+            entry.chooseResult(PuntResult::TouchBack);
+            break;
+        case code(KickResult::DownedByKickingTeam):
+            entry.chooseResult(PuntResult::Downed);
+            break;
+        case code(KickResult::OutOfBounds):
+            entry.chooseResult(PuntResult::OutOfBounds);
+            break;
+        case code(KickResult::FairCatch):
+            entry.chooseResult(PuntResult::FairCatch);
+            break;
+        case code(KickResult::BlockedPunt):
+            entry.chooseResult(PuntResult::Blocked);
+            break;
+        default:
+            break;
         }
         entry.setPuntedTo(showSpotEntry(m_stored.receivedAt));
         entry.setFinalSpot(showSpotEntry(m_stored.finalSpot));
@@ -180,13 +201,26 @@ public:
     {
         clearRows(entry);
         switch (m_stored.kickResult) {
-        case code(KickResult::FieldGoalGood): entry.chooseResult(FieldGoalResult::Good); break;
-        case code(KickResult::BlockedFieldGoal): entry.chooseResult(FieldGoalResult::Blocked); break;
-        case code(KickResult::NoKick): entry.chooseResult(FieldGoalResult::NoKick); break;
-        case code(KickResult::FieldGoalWideLeft): entry.chooseResult(FieldGoalResult::WideLeft); break;
-        case code(KickResult::FieldGoalWideRight): entry.chooseResult(FieldGoalResult::WideRight); break;
-        case code(KickResult::FieldGoalShort): entry.chooseResult(FieldGoalResult::Short); break;
-        default: break;
+        case code(KickResult::FieldGoalGood):
+            entry.chooseResult(FieldGoalResult::Good);
+            break;
+        case code(KickResult::BlockedFieldGoal):
+            entry.chooseResult(FieldGoalResult::Blocked);
+            break;
+        case code(KickResult::NoKick):
+            entry.chooseResult(FieldGoalResult::NoKick);
+            break;
+        case code(KickResult::FieldGoalWideLeft):
+            entry.chooseResult(FieldGoalResult::WideLeft);
+            break;
+        case code(KickResult::FieldGoalWideRight):
+            entry.chooseResult(FieldGoalResult::WideRight);
+            break;
+        case code(KickResult::FieldGoalShort):
+            entry.chooseResult(FieldGoalResult::Short);
+            break;
+        default:
+            break;
         }
         // A miss left where it was snapped (brought out to the touchback line)
         // stays with the line of scrimmage; a spot typed is where the ball went.
@@ -230,9 +264,7 @@ private:
             if (!entry.selectFumble(i))
                 return false;
             entry.setRecoveredBy(m_stored.fumbleRecoveredByHome[slot]);
-            const auto place = [&](const FieldSpot &spot) {
-                return withScrimmage ? moved(spot) : showSpotEntry(spot);
-            };
+            const auto place = [&](const FieldSpot &spot) { return withScrimmage ? moved(spot) : showSpotEntry(spot); };
             entry.setRecoveredAt(place(m_stored.fumbleRecoveredAt[slot]));
             entry.setReturnedTo(place(m_stored.fumbleReturnedTo[slot]));
         }
@@ -270,8 +302,8 @@ std::optional<PlayRecord> recordAgain(const PlayRecord &stored, const GameSituat
     PlayRecord play = newPlayFromSituation(start, stored.penaltySpot);
     GameSituation situation = start;
     const bool offense = stored.homeHasBall;
-    const std::int32_t shift = distanceFromOwnGoal(start.ballSpot, offense, league) -
-                               distanceFromOwnGoal(stored.initialSpot, offense, league);
+    const std::int32_t shift =
+        distanceFromOwnGoal(start.ballSpot, offense, league) - distanceFromOwnGoal(stored.initialSpot, offense, league);
     ReplayInteraction ui(stored);
     PlayEntryContext context(play, situation, game, league, ui);
     ReplayWorker worker(stored, shift, league, resulting);
@@ -389,8 +421,8 @@ ReflowResult reflowPlays(Game &game, int from, const LeagueOptions &league, cons
             continue;
         }
         if (index == from && asFirstRecorded && isPenalty(stored)) {
-            const bool typed = stored.downAfter != asFirstRecorded->downAfter ||
-                               stored.toGoAfter != asFirstRecorded->toGoAfter;
+            const bool typed =
+                stored.downAfter != asFirstRecorded->downAfter || stored.toGoAfter != asFirstRecorded->toGoAfter;
             resulting = typed ? std::optional<Resulting>(Resulting{stored.downAfter, stored.toGoAfter}) : std::nullopt;
         }
         std::optional<PlayRecord> again = recordAgain(stored, start, working, league, resulting);

@@ -109,9 +109,9 @@ TEST(ReflowTest, DamagedPlaysAndHandJumpsAreListedAndLeftAsRecorded)
 {
     const LeagueOptions league;
     Game game = record(kDrive);
-    game.plays[1].finalSpot.yardLine += 2; // the first rush corrected by hand, nothing else
+    game.plays[1].finalSpot.yardLine += 2;                            // the first rush corrected by hand, nothing else
     game.plays[4].quarter = std::numeric_limits<std::int32_t>::min(); // damaged
-    game.plays[6].initialSpot.yardLine += 1; // Ball On moved by the scorer before the rush
+    game.plays[6].initialSpot.yardLine += 1;                          // Ball On moved by the scorer before the rush
     game.plays[6].finalSpot.yardLine += 1;
     game.plays[7].initialSpot.yardLine += 1;
     const std::vector<ContinuityBreak> breaks = checkContinuity(game, league);
