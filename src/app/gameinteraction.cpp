@@ -5,7 +5,12 @@
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/entry/runplayentry.h"
 #include "playdialogs.h"
+#include "qtprint/qtext.h"
 #include "script/quickentry.h"
+
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace yardmark {
 
@@ -65,6 +70,31 @@ MessageAnswer GameInteraction::message(std::string_view text, std::string_view c
     if (m_messageRunner)
         return m_messageRunner(text, caption, buttons);
     return QtUserInterface::message(text, caption, buttons, icon);
+}
+
+ReflowChoice GameInteraction::askReflow(std::string_view text)
+{
+    constexpr std::string_view caption = "Re-flow Plays?";
+    if (m_messageRunner)
+        return m_messageRunner(text, caption, MessageButtons::YesNo) == MessageAnswer::Yes ? ReflowChoice::Reflow
+                                                                                            : ReflowChoice::Keep;
+    QMessageBox box(QMessageBox::Question, toQString(caption), toQString(text), QMessageBox::NoButton,
+                    parentWindow());
+    box.setObjectName(QStringLiteral("reflowQuestion"));
+    QPushButton *reflow = box.addButton(QStringLiteral("&Re-flow"), QMessageBox::AcceptRole);
+    reflow->setObjectName(QStringLiteral("reflow"));
+    QPushButton *keep = box.addButton(QStringLiteral("&Keep as recorded"), QMessageBox::RejectRole);
+    keep->setObjectName(QStringLiteral("keepAsRecorded"));
+    box.setDefaultButton(reflow);
+    box.setEscapeButton(keep);
+    auto *remember = new QCheckBox(QStringLiteral("Re&member my choice"));
+    remember->setObjectName(QStringLiteral("rememberChoice"));
+    box.setCheckBox(remember);
+    box.exec();
+    const ReflowChoice choice = box.clickedButton() == reflow ? ReflowChoice::Reflow : ReflowChoice::Keep;
+    if (remember->isChecked() && m_rememberReflow)
+        m_rememberReflow(choice);
+    return choice;
 }
 
 TeamChoice GameInteraction::chooseTeam(std::string_view title, std::string_view homeName,

@@ -50,8 +50,14 @@ public:
     using MessageRunner = std::function<MessageAnswer(std::string_view text, std::string_view caption, MessageButtons)>;
     void setMessageRunner(MessageRunner runner) { m_messageRunner = std::move(runner); }
 
+    /// Where "Remember my choice" of the re-flow question keeps the answer.
+    void setReflowRemembered(std::function<void(ReflowChoice)> remember) { m_rememberReflow = std::move(remember); }
+
     MessageAnswer message(std::string_view text, std::string_view caption, MessageButtons buttons,
                           MessageIcon icon) override;
+    /// "Re-flow Plays?" with "Re-flow", "Keep as recorded" and "Remember my
+    /// choice"; a message runner (tests) answers it as a Yes/No question.
+    ReflowChoice askReflow(std::string_view text) override;
     TeamChoice chooseTeam(std::string_view title, std::string_view homeName, std::string_view visitorName,
                           bool homeChecked) override;
     bool runPlayDialog(PlayKind kind, PlayEntryContext &context) override;
@@ -66,6 +72,7 @@ private:
     PlayDialogs m_playDialogs;
     std::function<int(QDialog &)> m_dialogRunner;
     MessageRunner m_messageRunner;
+    std::function<void(ReflowChoice)> m_rememberReflow;
     const QuickEntryRunner *m_quickEntry = nullptr;
 };
 

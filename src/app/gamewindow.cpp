@@ -3,6 +3,7 @@
 #include "fieldview.h"
 #include "gameflow/fielddisplay.h"
 #include "bitmaps.h"
+#include "checkgamedialog.h"
 #include "mainwindow.h"
 #include "printouts/playbyplayout.h"
 #include "qtprint/printing.h"
@@ -19,9 +20,11 @@
 #include <QHBoxLayout>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,6 +35,8 @@ namespace {
 
 /// Screens lower than this get the compact layout.
 constexpr int kFullLayoutScreenHeight = 600;
+/// The full layout's play list shows at least this many of the last plays.
+constexpr int kVisiblePlays = 8;
 
 QLCDNumber *digits(const char *name, int count, const QString &accessibleName)
 {
@@ -83,6 +88,8 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     m_ui = std::make_unique<GameInteraction>(*main.currentGame(), settings, sounds, std::move(playDialogs));
     m_ui->setParentWindow(this);
     m_flow = std::make_unique<GameFlow>(*main.currentGame(), settings, *m_ui);
+    m_ui->setReflowRemembered(
+        [&main](ReflowChoice choice) { main.settings().app.reflowAfterCorrection = static_cast<int>(choice); });
     const QScreen *screen = main.screen();
     m_compact = screen && screen->availableGeometry().height() < kFullLayoutScreenHeight;
 
@@ -286,20 +293,41 @@ QWidget *GameWindow::buildScoreboard()
 QWidget *GameWindow::buildPlayList()
 {
     auto *group = new QGroupBox(QStringLiteral("Play By Play"));
-    auto *layout = new QHBoxLayout(group);
-    m_playList = new QComboBox;
-    m_playList->setObjectName(QStringLiteral("playList"));
-    m_playList->setAccessibleName(QStringLiteral("Play By Play"));
-    m_playList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_playList->setMinimumContentsLength(40);
-    m_playList->setMaxVisibleItems(20);
-    layout->addWidget(m_playList, 1);
-    layout->addWidget(button("editPlay", QStringLiteral("&Edit Play"),
-                             [this] { m_flow->editPlay(m_playList->currentIndex()); }));
-    layout->addWidget(button("deletePlay", QStringLiteral("De&lete Play"),
-                             [this] { m_flow->deletePlay(m_playList->currentIndex()); }));
-    layout->addWidget(button("insertPlay", QStringLiteral("&Insert Play"),
-                             [this] { m_flow->insertPlay(m_playList->currentIndex()); }));
+    // The compact layout puts the buttons beside the one-line list, the full
+    // one beside the list of the last plays, one above the other.
+    auto *row = new QHBoxLayout(group);
+    QBoxLayout *layout = m_compact ? static_cast<QBoxLayout *>(row) : new QVBoxLayout;
+    if (m_compact) {
+        // Small screens keep the one-line list beside the buttons.
+        m_playList = new QComboBox;
+        m_playList->setObjectName(QStringLiteral("playList"));
+        m_playList->setAccessibleName(QStringLiteral("Play By Play"));
+        m_playList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        m_playList->setMinimumContentsLength(40);
+        m_playList->setMaxVisibleItems(20);
+        layout->addWidget(m_playList, 1);
+    } else {
+        // The last plays in view, newest at the bottom; the selected line is
+        // the play Edit, Delete and Insert act on.
+        m_playListView = new QListWidget;
+        m_playListView->setObjectName(QStringLiteral("playList"));
+        m_playListView->setAccessibleName(QStringLiteral("Play By Play"));
+        m_playListView->setUniformItemSizes(true);
+        m_playListView->setSelectionMode(QAbstractItemView::SingleSelection);
+        const int rowHeight = std::max(m_playListView->fontMetrics().height(), m_playListView->iconSize().height());
+        m_playListView->setMinimumHeight(rowHeight * kVisiblePlays + 2 * m_playListView->frameWidth());
+        // Eight lines to start with; more as the window is made taller.
+        m_playListView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+        connect(m_playListView, &QListWidget::currentRowChanged, this, [this](int line) { m_flow->selectPlay(line); });
+        row->addWidget(m_playListView, 1);
+        row->addLayout(layout);
+    }
+    layout->addWidget(
+        button("editPlay", QStringLiteral("&Edit Play"), [this] { m_flow->editPlay(selectedLine()); }));
+    layout->addWidget(
+        button("deletePlay", QStringLiteral("De&lete Play"), [this] { m_flow->deletePlay(selectedLine()); }));
+    layout->addWidget(
+        button("insertPlay", QStringLiteral("&Insert Play"), [this] { m_flow->insertPlay(selectedLine()); }));
     // Taking back the last change of the play list, and doing it again.
     m_undo = button("undo", QStringLiteral("Undo"), [this] { m_flow->undo(); });
     m_undo->setShortcut(QKeySequence::Undo);
@@ -310,6 +338,8 @@ QWidget *GameWindow::buildPlayList()
     m_redo->setToolTip(QStringLiteral("Redo what was undone (Ctrl+Y)"));
     layout->addWidget(m_undo);
     layout->addWidget(m_redo);
+    if (!m_compact)
+        layout->addStretch(1);
     return group;
 }
 
@@ -408,22 +438,68 @@ void GameWindow::refresh()
         m_chartQuarter->addItem(toQString(quarter));
     m_chartQuarter->setCurrentIndex(m_flow->situation().quarter);
 
-    QStringList lines;
-    lines.reserve(static_cast<int>(m_flow->playList().size()));
-    for (const std::string &line : m_flow->playList())
-        lines.append(toQString(line));
-    const bool changed = lines.size() != m_playList->count() || [&] {
-        for (int i = 0; i < lines.size(); ++i) {
-            if (m_playList->itemText(i) != lines[i])
-                return true;
+    refreshPlayList();
+}
+
+void GameWindow::refreshPlayList()
+{
+    const std::vector<std::string> &plays = m_flow->playList();
+    const int count = static_cast<int>(plays.size());
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    // A play that does not follow from the one before it is marked, its
+    // reason in the tool tip (and read by a screen reader with the line).
+    const auto line = [&](int i) { return toQString(plays[static_cast<std::size_t>(i)]); };
+    const auto reason = [&](int i) { return toQString(m_flow->breakReason(i)); };
+    if (m_playList) {
+        const QSignalBlocker quiet(m_playList);
+        while (m_playList->count() > count)
+            m_playList->removeItem(m_playList->count() - 1);
+        for (int i = 0; i < count; ++i) {
+            if (i == m_playList->count())
+                m_playList->addItem(QString());
+            const QString why = reason(i);
+            m_playList->setItemText(i, line(i));
+            m_playList->setItemIcon(i, why.isEmpty() ? QIcon() : warning);
+            m_playList->setItemData(i, why.isEmpty() ? QVariant() : QVariant(why), Qt::ToolTipRole);
         }
-        return false;
-    }();
-    if (changed) {
-        m_playList->clear();
-        m_playList->addItems(lines);
+        m_playList->setCurrentIndex(m_flow->selectedPlay());
+        return;
     }
-    m_playList->setCurrentIndex(m_flow->selectedPlay());
+    const QSignalBlocker quiet(m_playListView);
+    while (m_playListView->count() > count)
+        delete m_playListView->takeItem(m_playListView->count() - 1);
+    for (int i = 0; i < count; ++i) {
+        if (i == m_playListView->count())
+            m_playListView->addItem(QString());
+        QListWidgetItem *item = m_playListView->item(i);
+        const QString text = line(i);
+        const QString why = reason(i);
+        item->setText(text);
+        item->setIcon(why.isEmpty() ? QIcon() : warning);
+        item->setToolTip(why);
+        item->setData(Qt::AccessibleTextRole, why.isEmpty() ? text : text + QStringLiteral(" - ") + why);
+    }
+    m_playListView->setCurrentRow(m_flow->selectedPlay());
+    if (QListWidgetItem *current = m_playListView->currentItem())
+        m_playListView->scrollToItem(current);
+    else
+        m_playListView->scrollToBottom();
+}
+
+int GameWindow::selectedLine() const
+{
+    return m_playList ? m_playList->currentIndex() : m_playListView->currentRow();
+}
+
+void GameWindow::checkGame()
+{
+    m_ui->playSound(kClickSound);
+    const std::vector<ContinuityBreak> breaks = m_flow->breaks();
+    CheckGameDialog dialog(breaks, this);
+    if (m_ui->runDialog(dialog) == QDialog::Accepted && dialog.chosenPlay() >= 0) {
+        m_flow->selectPlay(dialog.chosenPlay());
+        refreshPlayList();
+    }
 }
 
 void GameWindow::showChart(int quarter)
@@ -523,6 +599,8 @@ QMenu *GameWindow::makePopupMenu()
         }
     }
     menu->addSeparator();
+    QAction *check = menu->addAction(QStringLiteral("&Check Game ..."), this, [this] { checkGame(); });
+    check->setObjectName(QStringLiteral("checkGame"));
     QAction *exportItem = menu->addAction(QStringLiteral("E&xport Play By Play ..."), this, [this] { exportPlayByPlay(); });
     exportItem->setObjectName(QStringLiteral("exportPlayByPlay"));
     return menu;
@@ -552,6 +630,16 @@ GameWindow *openGameWindow(MainWindow &main, const Settings &settings, SoundPlay
 void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &sounds)
 {
     main.setGameStarter([&main, &settings, &sounds] { openGameWindow(main, settings, sounds); });
+
+    // File > Game > Check Game: the same command as in the game window's pop-up menu.
+    QAction *check = main.fileSubmenu(QStringLiteral("&Game"), "gameMenu")->addAction(QStringLiteral("&Check Game ..."));
+    check->setObjectName(QStringLiteral("checkGame"));
+    check->setEnabled(main.gameInProgress());
+    QObject::connect(&main, &MainWindow::gameInProgressChanged, check, &QAction::setEnabled);
+    QObject::connect(check, &QAction::triggered, &main, [&main] {
+        if (auto *window = main.findChild<QDialog *>(QStringLiteral("gameWindow")))
+            static_cast<GameWindow *>(window)->checkGame();
+    });
 
     QAction *print = main.printMenu()->addAction(QStringLiteral("&Play By Play"));
     print->setObjectName(QStringLiteral("printPlayByPlay"));

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QComboBox;
+class QListWidget;
 class QLabel;
 class QLCDNumber;
 class QPushButton;
@@ -53,6 +54,9 @@ public:
     /// program has.
     QMenu *makePopupMenu();
 
+    /// "Check Game": lists the plays that do not follow and selects the one chosen.
+    void checkGame();
+
 protected:
     void reject() override; ///< Esc does not close the window
     void closeEvent(QCloseEvent *event) override;
@@ -71,6 +75,9 @@ private:
     void showChart(int quarter);
     /// Keeps the recovery copy beside the game's file (again after Save As).
     void keepRecoveryCopy();
+    void refreshPlayList();
+    /// The play list's selected line: the one Edit, Delete and Insert act on.
+    int selectedLine() const;
     void finish();
     void exportPlayByPlay();
 
@@ -109,7 +116,8 @@ private:
     QComboBox *m_chartQuarter = nullptr;
     QLCDNumber *m_toGo = nullptr;
     FieldView *m_field = nullptr;
-    QComboBox *m_playList = nullptr;
+    QComboBox *m_playList = nullptr;          ///< the compact layout's one-line list
+    QListWidget *m_playListView = nullptr;    ///< the full layout's list of the last plays
     QPushButton *m_fieldGoal = nullptr;
     QPushButton *m_rush = nullptr;
     QPushButton *m_pass = nullptr;

@@ -138,6 +138,22 @@ void MainWindow::createOptionsMenu()
     swap->setChecked(m_settings.app.swapSidesEachQuarter);
     connect(swap, &QAction::toggled, this, [this](bool on) { m_settings.app.swapSidesEachQuarter = on; });
 
+    // What the game window does when a correction leaves later plays behind.
+    QMenu *reflow = m_optionsMenu->addMenu(QStringLiteral("&Re-flow After Corrections"));
+    reflow->setObjectName(QStringLiteral("reflowMenu"));
+    auto *reflowChoices = new QActionGroup(reflow);
+    const std::pair<const char *, const char *> choices[] = {{"reflowAsk", "&Ask Each Time"},
+                                                             {"reflowAlways", "Always &Re-flow"},
+                                                             {"reflowNever", "Always &Keep as Recorded"}};
+    for (int choice = 0; choice < 3; ++choice) {
+        QAction *item = addAction(reflow, choices[choice].first, choices[choice].second, nullptr);
+        item->setCheckable(true);
+        item->setActionGroup(reflowChoices);
+        connect(reflow, &QMenu::aboutToShow, item,
+                [this, item, choice] { item->setChecked(m_settings.app.reflowAfterCorrection == choice); });
+        connect(item, &QAction::triggered, this, [this, choice] { m_settings.app.reflowAfterCorrection = choice; });
+    }
+
     m_optionsMenu->addSeparator();
     addAction(m_optionsMenu, "leagueOptions", "&League Options", [this] { showLeagueOptions(); });
     addAction(m_optionsMenu, "htmlOptions", "&HTML Options", [this] { showHtmlOptions(); });

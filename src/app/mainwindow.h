@@ -80,6 +80,9 @@ public:
     /// "gameMenu"), created before the printer commands when missing.
     QMenu *fileSubmenu(const QString &title, const char *objectName);
 
+    /// The program's settings, which the Options menu edits.
+    Settings &settings() { return m_settings; }
+
     /// The printer chosen in "Printer &Setup...", used by every printout.
     QPrinter &printer() { return m_printer; }
 

@@ -54,6 +54,7 @@
 #include <QFile>
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
@@ -68,8 +69,9 @@
 
 #include <algorithm>
 #include <functional>
-#include <set>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <vector>
 
 using namespace yardmark;
@@ -220,6 +222,23 @@ Game sampleGame(bool indoor)
                   play(PlayType::Rush, true, {38, true}, {40, false}, scale),
                   play(PlayType::Rush, true, {40, false}, {22, false}, scale),
                   fieldGoal};
+    // Downs and distances as recording left them, so that every play follows
+    // from the one before it (the indoor field's halved spots gain less).
+    struct Downs {
+        int downBefore, toGoBefore, downAfter, toGoAfter;
+    };
+    constexpr Downs outdoor[] = {{0, 10, 0, 10}, {0, 10, 1, 3}, {1, 3, 0, 10}, {0, 10, 0, 10}, {0, 10, 1, 13},
+                                 {1, 13, 1, 13}, {0, 10, 0, 10}, {0, 10, 0, 10}, {0, 10, 0, 10}};
+    constexpr Downs indoors[] = {{0, 10, 0, 10}, {0, 10, 1, 7}, {1, 7, 0, 10}, {0, 10, 0, 10}, {0, 10, 1, 11},
+                                 {1, 11, 1, 11}, {0, 10, 0, 10}, {0, 10, 1, 1}, {1, 1, 1, 1}};
+    for (std::size_t i = 0; i < game.plays.size(); ++i) {
+        const Downs &d = (indoor ? indoors : outdoor)[i];
+        PlayRecord &p = game.plays[i];
+        std::tie(p.downBefore, p.toGoBefore, p.downAfter, p.toGoAfter) =
+            std::tie(d.downBefore, d.toGoBefore, d.downAfter, d.toGoAfter);
+        if (p.playType == code(PlayType::Rush) || p.playType == code(PlayType::Pass))
+            p.firstDown = code(d.downAfter == 0 && !p.turnover ? FirstDownKind::FirstDown : FirstDownKind::NoFirstDown);
+    }
     game.homeScore = 3;
     game.savedQuarter = 1;
     game.kickoffPending = true;
@@ -571,6 +590,19 @@ int main(int argc, char **argv)
          [&] { dialog.reset(); }},
         {"game-window", openGame(false, true), closeGame},
         {"game-window-home-right", openGame(false, false), closeGame},
+        // A play that does not follow: the Tigers' rush snapped three yards
+        // beyond where the punt return ended, marked in the play list.
+        {"game-window-break",
+         [&] {
+             openGame(false, true)();
+             Game broken = sampleGame(false);
+             broken.plays[6].initialSpot.yardLine += 3;
+             game->flow().game().plays = broken.plays;
+             game->flow().swapSides(); // any command shows the play list again
+             game->flow().swapSides();
+             game->findChild<QListWidget *>(QStringLiteral("playList"))->setCurrentRow(6);
+         },
+         closeGame},
         {"game-window-indoor", openGame(true, true), closeGame},
         {"game-popup-menu",
          [&] {

@@ -50,6 +50,8 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
 
     addNarrateCommand(app, context);
     addShowCommand(app, context);
+    addCheckCommand(app, context);
+    addReflowCommand(app, context);
     addUpgradeCommand(app, context);
     addExportCommand(app, context);
     addTeamCommand(app, context);
@@ -86,9 +88,9 @@ int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &e
         }
     } catch (const CliError &e) {
         err << "yardmark-cli: " << e.what() << '\n';
-        return dynamic_cast<const CliUsageError *>(&e) != nullptr ? 2 : 1;
+        return e.exitCode();
     }
-    return 0;
+    return context.exitCode;
 }
 
 } // namespace yardmark::cli

@@ -16,14 +16,19 @@ namespace yardmark::cli {
 /// be read or is damaged, or an output that cannot be written. Exit code 1.
 class CliError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CliError(const std::string &what, int exitCode = 1) : std::runtime_error(what), m_exitCode(exitCode) {}
+
+    int exitCode() const { return m_exitCode; }
+
+private:
+    int m_exitCode;
 };
 
 /// A command line that asks for something the command cannot answer, found
 /// only once the inputs are looked at. Exit code 2, as for any usage error.
 class CliUsageError : public CliError {
 public:
-    using CliError::CliError;
+    explicit CliUsageError(const std::string &what) : CliError(what, 2) {}
 };
 
 /// What every sub-command shares: the settings in force, where its text
@@ -42,7 +47,9 @@ struct CliContext {
     bool personal = false;           ///< --personal
     std::string team;                ///< --team
     std::string view;                ///< --view; empty for the team's own
+    int from = 0;                    ///< --from: the play a re-flow starts at
     std::function<void(std::ostream &)> run;
+    int exitCode = 0; ///< what a command that succeeded reports (check: 1 when a play does not follow)
 };
 
 /// Adds the -o option of a sub-command.
@@ -64,5 +71,7 @@ void addChartCommand(CLI::App &app, CliContext &context);
 void addRecordCommand(CLI::App &app, CliContext &context);
 void addSimulateCommand(CLI::App &app, CliContext &context);
 void addLiveCommand(CLI::App &app, CliContext &context);
+void addCheckCommand(CLI::App &app, CliContext &context);
+void addReflowCommand(CLI::App &app, CliContext &context);
 
 } // namespace yardmark::cli

@@ -54,6 +54,23 @@ void GameFlow::fillPlayList()
     for (const PlayRecord &play : m_game.plays)
         m_playList.push_back(narratePlay(play, m_game.info, league()));
     m_selectedPlay = static_cast<int>(m_playList.size()) - 1;
+    m_breaks = checkContinuity(m_game, league());
+}
+
+std::string GameFlow::breakReason(int index) const
+{
+    std::string reason;
+    for (const ContinuityBreak &found : m_breaks) {
+        if (found.index == index)
+            reason += (reason.empty() ? "" : "\n") + breakLine(found);
+    }
+    return reason;
+}
+
+void GameFlow::selectPlay(int index)
+{
+    if (index >= -1 && index < m_game.playCount())
+        m_selectedPlay = index;
 }
 
 void GameFlow::refresh()
@@ -121,26 +138,22 @@ void GameFlow::askWhoKicksOff(std::string_view title, bool homeChecked)
         m_game.kickoffPending = false;
         return;
     }
-    const bool home = choice == TeamChoice::Home;
-    m_situation.ballSpot.homeSide = home;
-    m_situation.homeHasBall = home;
-    m_game.kickoffPending = true;
+    chooseKickingTeam(m_situation, m_game, choice == TeamChoice::Home);
     recordPlay(PlayKind::KickOff);
 }
 
 bool GameFlow::pendingQuestionAllows(PlayKind kind)
 {
-    if (kind == PlayKind::KickOff && m_game.tryPending) {
-        if (ask("Select <OK> to Complete Point After Touchdown\n or <Cancel> Point After Touchdown",
-                "Point After Touchdown Incomplete", MessageButtons::OkCancel) != MessageAnswer::Cancel)
-            return false;
-        m_game.tryPending = false;
-    } else if ((kind == PlayKind::Rush || kind == PlayKind::Pass) && m_game.kickoffPending) {
-        if (ask("Select <OK> to Complete Kick Off\n or <Cancel> Kick Off", "Kick Off Incomplete",
-                MessageButtons::OkCancel) != MessageAnswer::Cancel)
-            return false;
-        m_game.kickoffPending = false;
-    }
+    const PendingKick pending = pendingKickLeftUndone(kind, m_game);
+    if (pending == PendingKick::Try &&
+        ask("Select <OK> to Complete Point After Touchdown\n or <Cancel> Point After Touchdown",
+            "Point After Touchdown Incomplete", MessageButtons::OkCancel) != MessageAnswer::Cancel)
+        return false;
+    if (pending == PendingKick::KickOff &&
+        ask("Select <OK> to Complete Kick Off\n or <Cancel> Kick Off", "Kick Off Incomplete",
+            MessageButtons::OkCancel) != MessageAnswer::Cancel)
+        return false;
+    giveUpPendingKick(pending, m_game);
     return true;
 }
 
@@ -189,28 +202,13 @@ void GameFlow::giveBall(Column column)
     refresh();
 }
 
-void GameFlow::startOvertimePeriod()
-{
-    m_situation.down = 0;
-    m_situation.toGo = 10;
-    m_situation.ballSpot = FieldSpot{league().kickoffYardLine, true};
-    m_situation.homeHasBall = true;
-    m_game.kickoffPending = false;
-    m_game.tryPending = false;
-}
-
 void GameFlow::quarterUp()
 {
     m_ui.playSound(kClickSound);
     ++m_situation.quarter;
     const int quarter = m_situation.quarter;
     const bool newPeriod = !m_game.plays.empty() && noPlayFromQuarter(m_game, quarter);
-    if (quarter >= kRegularQuarters && newPeriod)
-        startOvertimePeriod();
-    if (quarter == 2 && newPeriod) {
-        m_situation.down = 0;
-        m_situation.toGo = 10;
-        m_situation.ballSpot.yardLine = league().kickoffYardLine;
+    if (newPeriod && enterPeriod(m_situation, m_game, league()) == PeriodStart::SecondHalf) {
         // The team that received the opening kickoff kicks off the second half.
         askWhoKicksOff("Who Kicks Off in Second Half?", !m_game.plays.front().homeHasBall);
     }
@@ -343,6 +341,7 @@ void GameFlow::closeByOwner()
 
 bool GameFlow::reload()
 {
+    m_lastEdit.reset();
     m_undo.clear();
     m_redo.clear();
     if (!reloadGame(m_game)) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "gameflow/continuity.h"
 #include "gameflow/gamesituation.h"
 #include "gameflow/interaction.h"
+#include "gameflow/reflow.h"
 #include "records/game.h"
 #include "records/settings.h"
 
 #include <functional>
+#include <optional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -48,6 +51,10 @@ public:
     const std::vector<std::string> &playList() const { return m_playList; }
     /// The selected line of the play list, -1 for none.
     int selectedPlay() const { return m_selectedPlay; }
+    /// Where the game does not add up, as it stands (see `checkContinuity`).
+    const std::vector<ContinuityBreak> &breaks() const { return m_breaks; }
+    /// Why a play does not follow from the one before it; empty when it does.
+    std::string breakReason(int index) const;
     /// False once the window has closed.
     bool isOpen() const { return m_open; }
 
@@ -65,6 +72,12 @@ public:
     void editPlay(int index);
     void deletePlay(int index);
     void insertPlay(int index);
+    /// Selects a line of the play list (a break chosen in "Check Game").
+    void selectPlay(int index);
+    /// Re-derives the situation after play `index` and every later play
+    /// (`reflowPlays`) as one undo step. The corrected play's results that the
+    /// last Edit Play of it changed stay as the scorer set them.
+    ReflowResult reflow(int index);
     void swapSides();
     /// "&Quit Game": true when the window closes.
     bool quitGame();
@@ -136,7 +149,9 @@ private:
     bool pendingQuestionAllows(PlayKind kind);
     bool runEntryDialog(PlayKind kind);
     void rederive(bool takeQuarter);
-    void startOvertimePeriod();
+    /// After a correction: when later plays no longer follow, re-flows them as
+    /// the setting says or the scorer answers.
+    void offerReflow(int from);
     bool saveReportingFailure();
     void close();
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons);
@@ -149,6 +164,13 @@ private:
     PlayRecord m_currentPlay;
     std::vector<std::string> m_playList;
     int m_selectedPlay = -1;
+    std::vector<ContinuityBreak> m_breaks;
+    /// The play the last Edit Play changed, as it was before.
+    struct EditedPlay {
+        int index;
+        PlayRecord before;
+    };
+    std::optional<EditedPlay> m_lastEdit;
     bool m_open = true;
     bool m_lastSaveFailed = false;
     struct Subscription {

@@ -103,6 +103,96 @@ void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &ga
     }
 }
 
+GameSituation situationAfterPlay(const PlayRecord &play, Game &game, const LeagueOptions &league)
+{
+    GameSituation s;
+    s.homeHasBall = play.homeHasBall;
+    s.quarter = play.quarter;
+    s.down = play.downBefore;
+    s.toGo = play.toGoBefore;
+    s.ballSpot = play.initialSpot;
+    if (!entryKindOfPlay(play))
+        return s;
+    s.down = play.downAfter;
+    s.toGo = play.toGoAfter;
+    s.ballSpot = play.finalSpot;
+    applyPlayOutcome(play, s, game, league);
+    return s;
+}
+
+PeriodStart enterPeriod(GameSituation &situation, Game &game, const LeagueOptions &league)
+{
+    const int quarter = situation.quarter;
+    if (quarter >= kRegularQuarters) {
+        situation.down = 0;
+        situation.toGo = 10;
+        situation.ballSpot = FieldSpot{league.kickoffYardLine, true};
+        situation.homeHasBall = true;
+        game.kickoffPending = false;
+        game.tryPending = false;
+        return PeriodStart::Overtime;
+    }
+    if (quarter != 2)
+        return PeriodStart::Carries;
+    situation.down = 0;
+    situation.toGo = 10;
+    situation.ballSpot.yardLine = league.kickoffYardLine;
+    return PeriodStart::SecondHalf;
+}
+
+void chooseKickingTeam(GameSituation &situation, Game &game, bool home)
+{
+    situation.ballSpot.homeSide = home;
+    situation.homeHasBall = home;
+    game.tryPending = false;
+    game.kickoffPending = true;
+}
+
+PendingKick pendingKickLeftUndone(PlayKind kind, const Game &game)
+{
+    if (kind == PlayKind::KickOff && game.tryPending)
+        return PendingKick::Try;
+    if ((kind == PlayKind::Rush || kind == PlayKind::Pass) && game.kickoffPending)
+        return PendingKick::KickOff;
+    return PendingKick::None;
+}
+
+void giveUpPendingKick(PendingKick kick, Game &game)
+{
+    if (kick == PendingKick::Try)
+        game.tryPending = false;
+    else if (kick == PendingKick::KickOff)
+        game.kickoffPending = false;
+}
+
+std::optional<PlayKind> entryKindOfPlay(const PlayRecord &play)
+{
+    switch (play.playType) {
+    case code(PlayType::Rush):
+    case code(PlayType::TryByRush):
+        return PlayKind::Rush;
+    case code(PlayType::Pass):
+    case code(PlayType::TryByPass):
+        return PlayKind::Pass;
+    case code(PlayType::Punt):
+        return PlayKind::Punt;
+    case code(PlayType::KickOff):
+    case code(PlayType::OnsideKick):
+        return PlayKind::KickOff;
+    case code(PlayType::FieldGoal):
+    case code(PlayType::ExtraPoint):
+        return PlayKind::FieldGoal;
+    case code(PlayType::OffensivePenalty):
+        if (play.offensivePenalty == code(OffensivePenalty::KickOffOutOfBounds))
+            return PlayKind::KickOff;
+        return PlayKind::OffensivePenalty;
+    case code(PlayType::DefensivePenalty):
+        return PlayKind::DefensivePenalty;
+    default:
+        return std::nullopt;
+    }
+}
+
 GameSituation situationOnOpening(Game &game, const LeagueOptions &league, bool &kickoffNeeded)
 {
     GameSituation s;

@@ -16,6 +16,10 @@ struct ToGoForm;
 /// The answer of the choose-a-team dialog.
 enum class TeamChoice { Home, Visitor, Cancelled };
 
+/// What to do with later plays that no longer follow from a correction: ask
+/// each time, re-flow them, or keep them as recorded. The setting's values.
+enum class ReflowChoice : int { Ask = 0, Reflow = 1, Keep = 2 };
+
 /// The seven play buttons.
 enum class PlayKind { KickOff, Punt, FieldGoal, Rush, Pass, OffensivePenalty, DefensivePenalty };
 
@@ -50,6 +54,13 @@ public:
 
     /// "Record Time" has only an OK button: the user fills the two fields.
     virtual void runRecordTime(RecordTimeForm &form) = 0;
+
+    /// After a correction: `text` asks whether to re-flow the later plays,
+    /// with the buttons "Re-flow" and "Keep as recorded"; the answer is
+    /// Reflow or Keep. The desktop program may also remember the answer in
+    /// the settings. Without a person to ask (a script re-flows with its own
+    /// line) the plays are kept as recorded.
+    virtual ReflowChoice askReflow(std::string_view /*text*/) { return ReflowChoice::Keep; }
 };
 
 } // namespace yardmark

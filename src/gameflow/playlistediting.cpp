@@ -4,7 +4,10 @@
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/insertplay.h"
+#include "vocabulary/narration.h"
 #include "vocabulary/vocabulary.h"
+
+#include <algorithm>
 
 namespace yardmark {
 
@@ -43,13 +46,12 @@ void GameFlow::rederive(bool takeQuarter)
 {
     if (m_game.plays.empty())
         return;
-    const PlayRecord &last = m_game.plays.back();
-    m_situation.down = last.downAfter;
-    m_situation.ballSpot = last.finalSpot;
-    m_situation.toGo = last.toGoAfter;
-    applyPlayOutcome(last, m_situation, m_game, league());
-    if (takeQuarter)
-        m_situation.quarter = last.quarter;
+    const std::int32_t quarter = m_situation.quarter;
+    const bool homeOnLeft = m_situation.homeOnLeft;
+    m_situation = situationAfterPlay(m_game.plays.back(), m_game, league());
+    m_situation.homeOnLeft = homeOnLeft;
+    if (!takeQuarter)
+        m_situation.quarter = quarter;
 }
 
 void GameFlow::editPlay(int index)
@@ -63,9 +65,12 @@ void GameFlow::editPlay(int index)
     EditPlayEntry dialog(m_currentPlay, m_game, league(), m_ui);
     m_ui.runEditPlay(dialog);
     if (dialog.accepted()) {
-        m_game.plays[static_cast<std::size_t>(index)] = m_currentPlay;
+        PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
+        m_lastEdit = EditedPlay{index, play};
+        play = m_currentPlay;
         rederive(false);
         refresh();
+        offerReflow(index);
     }
     m_selectedPlay = index;
 }
@@ -78,7 +83,10 @@ void GameFlow::deletePlay(int index)
         return;
     }
     m_ui.playSound(kClickSound);
-    if (ask("Are you sure you want to delete play?", "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
+    // The question names the play, as the play list shows it.
+    const std::string question = "Are you sure you want to delete play?\n" +
+                                 narratePlay(m_game.plays[static_cast<std::size_t>(index)], m_game.info, league());
+    if (ask(question, "Delete Play?", MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     PlayRecord &play = m_game.plays[static_cast<std::size_t>(index)];
     // Taking back the last score or try takes back what it made due.
@@ -88,8 +96,11 @@ void GameFlow::deletePlay(int index)
     }
     play.playType = code(PlayType::NoPlay);
     m_game.removeNoPlays();
+    m_lastEdit.reset();
     rederive(false);
     refresh();
+    // The play before the one taken out now leads straight to the one after it.
+    offerReflow(std::max(index - 1, 0));
 }
 
 void GameFlow::insertPlay(int index)
@@ -114,12 +125,8 @@ void GameFlow::insertPlay(int index)
     const bool endTryPending = m_game.tryPending;
     const bool endKickoffPending = m_game.kickoffPending;
     if (after >= 0) {
-        const PlayRecord &previous = m_game.plays[static_cast<std::size_t>(after)];
-        m_situation.down = previous.downAfter;
-        m_situation.toGo = previous.toGoAfter;
-        m_situation.ballSpot = previous.finalSpot;
-        m_situation.quarter = previous.quarter;
-        applyPlayOutcome(previous, m_situation, m_game, league());
+        m_situation = situationAfterPlay(m_game.plays[static_cast<std::size_t>(after)], m_game, league());
+        m_situation.homeOnLeft = endSituation.homeOnLeft;
     } else {
         // Before the first play: the game's opening situation.
         m_situation.quarter = 0;
@@ -166,15 +173,60 @@ void GameFlow::insertPlay(int index)
             break;
         }
     }
-    if (accepted)
+    if (accepted) {
         m_game.plays.insert(m_game.plays.begin() + (after + 1), m_currentPlay);
+        m_lastEdit.reset();
+    }
 
     m_situation = endSituation;
     m_game.tryPending = endTryPending;
     m_game.kickoffPending = endKickoffPending;
     rederive(true);
     refresh();
+    if (accepted)
+        offerReflow(after + 1);
     m_selectedPlay = after + 1;
+}
+
+void GameFlow::offerReflow(int from)
+{
+    auto choice = static_cast<ReflowChoice>(m_settings.app.reflowAfterCorrection);
+    if (choice == ReflowChoice::Keep)
+        return;
+    Game trial = m_game;
+    const PlayRecord *before = m_lastEdit && m_lastEdit->index == from ? &m_lastEdit->before : nullptr;
+    const int changed = reflowPlays(trial, from, league(), before).changed;
+    if (changed == 0)
+        return;
+    if (choice != ReflowChoice::Reflow)
+        choice =
+            m_ui.askReflow(std::to_string(changed) + " later plays no longer follow from this change. Re-flow them?");
+    if (choice != ReflowChoice::Reflow)
+        return;
+    const ReflowResult result = reflow(from);
+    // What could not be worked out again is listed, never guessed.
+    if (!result.kept.empty()) {
+        std::string text = "Left as recorded:";
+        for (const ReflowNote &note : result.kept)
+            text += "\n" + reflowNoteLine(note);
+        ask(text, "Re-flow", MessageButtons::Ok);
+    }
+}
+
+ReflowResult GameFlow::reflow(int index)
+{
+    const UndoStep step(*this);
+    const PlayRecord *before = m_lastEdit && m_lastEdit->index == index ? &m_lastEdit->before : nullptr;
+    const std::optional<PlayRecord> last =
+        m_game.plays.empty() ? std::nullopt : std::optional<PlayRecord>(m_game.plays.back());
+    ReflowResult result = reflowPlays(m_game, index, league(), before);
+    // The situation the window holds moves only when the last play changed:
+    // what the scorer set by hand after it stays.
+    if (last && m_game.plays.back() != *last)
+        rederive(true);
+    refresh();
+    m_selectedPlay = std::clamp(index, -1, m_game.playCount() - 1);
+    return result;
 }
 
 } // namespace yardmark

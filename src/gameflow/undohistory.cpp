@@ -34,6 +34,7 @@ GameFlow::PlayListState GameFlow::capture() const
 
 void GameFlow::putBack(const PlayListState &state)
 {
+    m_lastEdit.reset();
     m_game.plays = state.plays;
     m_game.tryPending = state.tryPending;
     m_game.kickoffPending = state.kickoffPending;

@@ -92,6 +92,9 @@ struct AppSettings {
     ColorValue visitorColor = colorValue(255, 0, 0);
     HtmlOptions html;
     LiveOutputSettings live;
+    /// After a correction that later plays no longer follow: 0 asks, 1
+    /// re-flows them, 2 keeps them as recorded.
+    std::int32_t reflowAfterCorrection = 0;
 
     bool operator==(const AppSettings &) const = default;
 };

@@ -1,7 +1,9 @@
 #include "settingsfile.h"
 
 #include "atomicfile.h"
+#include "text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -21,6 +23,8 @@ constexpr std::size_t kFontFaceColumn = 34;
 constexpr std::size_t kLiveLinesWidth = 299;
 constexpr const char *kLiveFolderLabel = "Live Output Folder:               ";
 constexpr const char *kLiveTitleLabel = "Live Output Title:                ";
+// What to do after a correction; written only once it is not "ask".
+constexpr const char *kReflowLabel = "Re-flow After Corrections:        ";
 
 bool nextLine(std::istream &in, std::string &line, std::size_t width)
 {
@@ -142,11 +146,15 @@ void readSettings(std::istream &in, Settings &settings)
     htmlSize("HTML Body Font Size:              %d", html.htmlBodyFontSize);
     htmlSize("HTML Header Font Size:            %d", html.htmlHeaderFontSize);
 
-    // Written only once live output has been set up.
-    for (const auto &[label, target] :
-         {std::pair{kLiveFolderLabel, &app.live.folder}, std::pair{kLiveTitleLabel, &app.live.title}}) {
-        if (next(kLiveLinesWidth) && line.starts_with(label))
-            *target = line.substr(kFontFaceColumn);
+    // Written only once live output has been set up, or the re-flow answer
+    // remembered; each line names what it holds.
+    while (next(kLiveLinesWidth)) {
+        if (line.starts_with(kLiveFolderLabel))
+            app.live.folder = line.substr(kFontFaceColumn);
+        else if (line.starts_with(kLiveTitleLabel))
+            app.live.title = line.substr(kFontFaceColumn);
+        else if (line.starts_with(kReflowLabel))
+            app.reflowAfterCorrection = std::clamp(leadingInt(line.substr(kFontFaceColumn)), 0, 2);
     }
 
     league.midfieldYardLine = midfieldFor(league.indoorField);
@@ -204,6 +212,8 @@ void writeSettings(std::ostream &out, const Settings &settings)
     line("HTML Header Font Size:            %d", html.htmlHeaderFontSize);
     if (app.live != LiveOutputSettings{})
         out << '\n' << kLiveFolderLabel << app.live.folder << '\n' << kLiveTitleLabel << app.live.title;
+    if (app.reflowAfterCorrection != 0)
+        out << '\n' << kReflowLabel << app.reflowAfterCorrection;
 }
 
 bool writeSettings(const std::filesystem::path &path, const Settings &settings)

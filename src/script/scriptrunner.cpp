@@ -27,7 +27,8 @@ std::string quotedKey(std::string_view key)
 }
 
 // The keys a script line may carry besides "op".
-constexpr std::array kLineKeys{"op", "answers", "time", "cancel", "fields", "kickoff", "side", "index", "kind"};
+constexpr std::array kLineKeys{"op",   "answers", "time",  "cancel", "fields",
+                               "kickoff", "side", "index", "kind", "from"};
 
 void checkLineKeys(const Json &line)
 {
@@ -388,7 +389,20 @@ void ScriptInteraction::playSound(int soundNumber)
 
 // The runner ------------------------------------------------------------------
 
-ScriptRunner::ScriptRunner(Game &game, const Settings &settings) : m_game(game), m_flow(game, settings, m_ui) {}
+namespace {
+
+Settings withoutReflowAfterCorrections(Settings settings)
+{
+    settings.app.reflowAfterCorrection = static_cast<int>(ReflowChoice::Keep);
+    return settings;
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(Game &game, const Settings &settings)
+    : m_game(game), m_settings(withoutReflowAfterCorrections(settings)), m_flow(game, m_settings, m_ui)
+{
+}
 
 Json ScriptRunner::runLine(const Json &line)
 {
@@ -416,9 +430,13 @@ Json ScriptRunner::runLine(const Json &line)
     const bool opensKickoff = op == "quarter_up" || op == "reload";
     const char *fieldsKey = opensKickoff ? "kickoff" : "fields";
     m_ui.beginLine(line, line.contains(fieldsKey) ? &line[fieldsKey] : nullptr);
+    m_reflowed = nullptr;
     runOp(op, line);
     m_lastWasQuit = op == "quit";
-    return situation();
+    Json result = situation();
+    if (!m_reflowed.is_null())
+        result["reflow"] = m_reflowed;
+    return result;
 }
 
 void ScriptRunner::runOp(const std::string &op, const Json &line)
@@ -451,12 +469,29 @@ void ScriptRunner::runOp(const std::string &op, const Json &line)
         m_flow.deletePlay(playIndex(line));
     else if (op == "insert")
         m_flow.insertPlay(playIndex(line));
+    else if (op == "reflow")
+        runReflow(line);
     else if (op == "reload")
         m_flow.reload();
     else if (op == "quit")
         m_flow.quitGame();
     else
         throw ScriptError("unknown op \"" + op + "\"");
+}
+
+void ScriptRunner::runReflow(const Json &line)
+{
+    const auto it = line.find("from");
+    if (it == line.end() || !it->is_number_integer())
+        throw ScriptError("\"from\" must be a whole number (the play counted from 0)");
+    const auto from = it->get<std::int64_t>();
+    if (from < 0 || from >= m_game.playCount())
+        throw ScriptError("\"from\" names no play of the game");
+    const ReflowResult result = m_flow.reflow(static_cast<int>(from));
+    Json kept = Json::array();
+    for (const ReflowNote &note : result.kept)
+        kept.push_back(cp1252ToUtf8(reflowNoteLine(note)));
+    m_reflowed = Json{{"changed", result.changed}, {"kept", kept}};
 }
 
 Json ScriptRunner::situation() const

@@ -86,12 +86,16 @@ public:
 private:
     void runOp(const std::string &op, const Json &line);
     Json situation() const;
+    void runReflow(const Json &line);
 
     Game &m_game;
     ScriptInteraction m_ui;
+    /// The settings the script runs with: a script re-flows with its own line only.
+    Settings m_settings;
     GameFlow m_flow;
     bool m_opened = false;
     bool m_lastWasQuit = false;
+    Json m_reflowed; ///< what the line's re-flow did, null for other lines
 };
 
 /// The play button a line's op presses; nothing for the other ops.

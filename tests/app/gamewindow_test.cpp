@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "records/gamefile.h"
+#include "records/game.h"
 #include "records/recoverycopy.h"
 #include "script/scriptrunner.h"
 #include "scripteduserinterface.h"
@@ -17,6 +18,7 @@
 #include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -229,9 +231,9 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     QTest::keyClicks(quick, QStringLiteral("r 22 3"));
     QTest::keyClick(quick, Qt::Key_Return);
     click(*window, "leftTimeOut");
-    auto *list = window->findChild<QComboBox *>(QStringLiteral("playList"));
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("playList"));
     ASSERT_EQ(list->count(), 4);
-    list->setCurrentIndex(1);
+    list->setCurrentRow(1);
     steps.push_back([](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Edit Play"));
         type(d, "minutes", "14");
@@ -272,7 +274,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     delete menu;
     EXPECT_EQ(items.join(QLatin1Char('|')).toStdString(),
-              "Print &Play By Play|Printer &Setup ...|-|E&xport Play By Play ...");
+              "Print &Play By Play|Printer &Setup ...|-|&Check Game ...|E&xport Play By Play ...");
 
     QTest::keyClick(window, Qt::Key_Escape); // the window closes only through Quit Game
     EXPECT_TRUE(window->isVisible());
@@ -323,7 +325,7 @@ TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
     for (const char *name : {"kickOff", "punt", "fieldGoal", "rush", "pass", "offensivePenalty", "defensivePenalty"})
         EXPECT_FALSE(window->findChild<QWidget *>(QString::fromLatin1(name))->isVisible()) << name;
     click(*window, "rightTimeOut");
-    window->findChild<QComboBox *>(QStringLiteral("playList"))->setCurrentIndex(-1);
+    window->findChild<QListWidget *>(QStringLiteral("playList"))->setCurrentRow(-1);
     click(*window, "insertPlay");
     EXPECT_EQ(asked.back(), "No Play Selected: Select play that new play will be inserted after");
     // The close box asks as "Quit Game" does: Cancel stays, No leaves without saving.
@@ -334,6 +336,65 @@ TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(main.gameInProgress());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A correction that later plays no longer follow: the window asks, re-flows
+// them as one undo step, and marks the plays that do not follow.
+TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
+{
+    GameWindow *window = openAfterATouchback(); // the Tigers first and ten on their 20
+    for (const char *yards : {"3", "6", "2"}) {
+        plays.push_back(Json{{"rusher", "22"}, {"yards_made", yards}});
+        click(*window, "rush");
+    }
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("playList"));
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_GE(list->minimumHeight(), 8 * list->fontMetrics().height()); // the last eight plays in view
+    const Game &game = window->flow().game();
+    const std::vector<std::uint8_t> recorded = encodeGame(game);
+
+    list->setCurrentRow(1);
+    answers.push_back(MessageAnswer::No);
+    click(*window, "deletePlay");
+    EXPECT_EQ(asked.back(), "Delete Play?: Are you sure you want to delete play?\n" + window->flow().playList()[1]);
+
+    list->setCurrentRow(1);
+    steps.push_back([](QDialog &d) {
+        type(d, "finalSpotYard", "28"); // the first rush went 8 yards, not 3
+        click(d, "ok");
+    });
+    answers.push_back(MessageAnswer::Yes);
+    click(*window, "editPlay");
+    EXPECT_EQ(asked.back(), "Re-flow Plays?: 2 later plays no longer follow from this change. Re-flow them?");
+    EXPECT_EQ(game.plays[2].initialSpot, (FieldSpot{28, true}));
+    EXPECT_EQ(std::tie(game.plays[2].downBefore, game.plays[2].toGoBefore), std::make_tuple(1, 2));
+    EXPECT_EQ(game.plays[3].initialSpot, (FieldSpot{34, true}));
+    EXPECT_EQ(std::tie(game.plays[3].downBefore, game.plays[3].toGoBefore), std::make_tuple(0, 10));
+    steps.push_back([](QDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Check Game"));
+        EXPECT_EQ(d.findChild<QListWidget *>(QStringLiteral("breakList"))->count(), 0);
+        click(d, "close");
+    });
+    main.findChild<QAction *>(QStringLiteral("checkGame"))->trigger();
+
+    // Undo takes back the re-flow: the edit alone leaves the next play marked.
+    click(*window, "undo");
+    EXPECT_FALSE(list->item(2)->icon().isNull());
+    EXPECT_EQ(list->item(2)->toolTip().toStdString(), window->flow().breakReason(2));
+    EXPECT_TRUE(list->item(3)->toolTip().isEmpty());
+    steps.push_back([](QDialog &d) {
+        auto *breaks = d.findChild<QListWidget *>(QStringLiteral("breakList"));
+        EXPECT_EQ(breaks->count(), 1); // the spot the next play was snapped at
+        QTest::keyClick(breaks, Qt::Key_Return);
+    });
+    list->setCurrentRow(0);
+    window->checkGame();
+    EXPECT_EQ(list->currentRow(), 2);
+    click(*window, "undo");
+    EXPECT_TRUE(encodeGame(game) == recorded);
+    steps.push_back([](QDialog &d) { click(d, "close"); });
+    window->checkGame();
+    EXPECT_TRUE(steps.empty());
 }
 
 // A quick line records through the same entries as the dialogs; undo takes

@@ -69,8 +69,10 @@ TEST_F(MainWindowTest, HasItsTitleAndMenus)
     EXPECT_EQ(texts(window.fileMenu()),
               (QStringList{"&Team", "&Game", "&Print", "-", "Printer &Setup...", "-", "E&xit"}));
     EXPECT_EQ(texts(window.optionsMenu()),
-              (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "-", "&League Options",
-                           "&HTML Options", "Li&ve Output...", "&Colors", "&Wallpaper"}));
+              (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "&Re-flow After Corrections", "-",
+                           "&League Options", "&HTML Options", "Li&ve Output...", "&Colors", "&Wallpaper"}));
+    EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("reflowMenu"))),
+              (QStringList{"&Ask Each Time", "Always &Re-flow", "Always &Keep as Recorded"}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("colorsMenu"))),
               (QStringList{"&Home Color ...", "&Visitor Color ..."}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("wallpaperMenu"))),

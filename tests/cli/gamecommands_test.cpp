@@ -155,5 +155,44 @@ TEST_F(GameCommandsTest, DamagedOrMissingGameExitsWithOneAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(dir / "new.gam"));
 }
 
+TEST_F(GameCommandsTest, CheckListsWhatReflowMendsAndTellsByItsExitCode)
+{
+    Game game = sampleGame();
+    PlayRecord pass; // an incompletion snapped at the Bears' 30, where the rush had left the ball at the 26
+    pass.playType = 2;
+    pass.passResult = 2;
+    pass.homeHasBall = false;
+    pass.initialSpot = pass.finalSpot = {30, false};
+    pass.receivedAt = {0, false};
+    pass.downBefore = 1;
+    pass.downAfter = 2;
+    pass.toGoBefore = pass.toGoAfter = 4;
+    game.plays.push_back(pass);
+    ASSERT_TRUE(saveGame(game, (dir / "broken.gam").string()));
+
+    const CliRun text = runCliBinary({"check", "broken.gam"}, dir);
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_EQ(text.out, "play 3: spot is Bears 30, Bears 26 follows - does not follow from play 2 "
+                        "(Ball On set by hand, or a play changed before it)\n");
+    const CliRun json = runCliBinary({"check", "broken.gam", "--format", "json"}, dir);
+    EXPECT_EQ(json.exitCode, 1);
+    const nlohmann::json list = nlohmann::json::parse(json.out);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]["index"], 2);
+    EXPECT_EQ(list[0]["field"], "spot");
+    EXPECT_EQ(list[0]["expected"], "Bears 26");
+
+    const CliRun reflow = runCliBinary({"reflow", "broken.gam", "--from", "1", "-o", "mended.gam"}, dir);
+    EXPECT_EQ(reflow.exitCode, 0) << reflow.err;
+    EXPECT_EQ(reflow.out, "1 later plays re-flowed\n");
+    EXPECT_EQ(runCliBinary({"check", "mended.gam"}, dir).exitCode, 0);
+    EXPECT_EQ(runCliBinary({"check", "broken.gam"}, dir).exitCode, 1); // -o leaves the game as it was
+    EXPECT_EQ(runCliBinary({"reflow", "broken.gam", "--from", "3"}, dir).exitCode, 2);
+
+    std::ofstream(dir / "cut.gam", std::ios::binary) << readText(dir / "broken.gam").substr(0, 40);
+    EXPECT_EQ(runCliBinary({"check", "cut.gam"}, dir).exitCode, 2);
+    EXPECT_EQ(runCliBinary({"check", "missing.gam", "--format", "json"}, dir).exitCode, 2);
+}
+
 } // namespace
 } // namespace yardmark::testing

@@ -1,6 +1,8 @@
 #include "cli/simulator.h"
 #include "clirunner.h"
+#include "gameflow/continuity.h"
 #include "gameflow/gamerules.h"
+#include "gameflow/reflow.h"
 #include "records/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
@@ -127,6 +129,17 @@ void checkSavedGame(const std::filesystem::path &path, const LeagueOptions &leag
         EXPECT_FALSE(narratePlay(play, game.info, league).empty());
     }
 
+    // A game recorded without hand corrections adds up play by play, and
+    // re-flowing it from its first play records every play again unchanged.
+    for (const ContinuityBreak &found : checkContinuity(game, league))
+        ADD_FAILURE() << path << " " << breakLine(found);
+    Game reflowed = game;
+    const ReflowResult result = reflowPlays(reflowed, 0, league);
+    for (const ReflowNote &note : result.kept)
+        ADD_FAILURE() << path << " " << reflowNoteLine(note);
+    EXPECT_EQ(result.changed, 0) << path;
+    EXPECT_TRUE(reflowed.plays == game.plays) << path;
+
     // The game's statistics and summaries finish on every game.
     GameTeamStats stats = computeGameTeamStats(game, true, 0, highestPlayQuarter(game), league);
     addGameTeamStats(seasonHome, stats);
@@ -136,7 +149,7 @@ void checkSavedGame(const std::filesystem::path &path, const LeagueOptions &leag
     EXPECT_FALSE(scoringLines(game, league).empty() && game.homeScore + game.visitorScore > 0) << path;
 }
 
-TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
+TEST(SimulatedSeasonTest, ThreeHundredGamesKeepEveryInvariant)
 {
     const auto dir = freshDirectory("simulated-season");
     Settings settings;
@@ -155,14 +168,14 @@ TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
         if (after["quarter"].get<int>() >= 4 && line["op"] == "quarter_up")
             ++overtimeGames;
     };
-    const cli::SeasonFiles files = cli::simulateSeason(2026, 200, dir, settings, observe);
-    ASSERT_EQ(files.games.size(), 200u);
+    const cli::SeasonFiles files = cli::simulateSeason(2026, 300, dir, settings, observe);
+    ASSERT_EQ(files.games.size(), 300u);
     ASSERT_EQ(files.teams.size(), 8u);
     // The schedule holds an event for each game, naming its files as written.
     Schedule schedule;
     ASSERT_EQ(loadSchedule((dir / files.schedule).string(), schedule), ScheduleLoadResult::Loaded);
-    ASSERT_EQ(schedule.count(), 200);
-    for (int i : {0, 199}) {
+    ASSERT_EQ(schedule.count(), 300);
+    for (int i : {0, 299}) {
         const ScheduleEntry &event = schedule.entries[static_cast<std::size_t>(i)];
         Game game;
         ASSERT_TRUE(loadGame(game, (dir / event.gameFile).string()));
@@ -172,7 +185,7 @@ TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
         ASSERT_TRUE(loadTeamFile(home, (dir / event.homeTeamFile).string()));
         EXPECT_EQ(home.name, game.info.homeTeamName);
     }
-    EXPECT_GT(lines, 200 * 100);
+    EXPECT_GT(lines, 300 * 100);
     for (const char *op : {"open", "kickoff", "rush", "pass", "punt", "fieldgoal", "offensive_penalty",
                            "defensive_penalty", "timeout", "quarter_up", "quit"})
         EXPECT_TRUE(ops.count(op)) << op;
@@ -200,12 +213,12 @@ TEST(SimulatedSeasonTest, TwoHundredGamesKeepEveryInvariant)
     chosen.gamePaths = paths;
     const StatViews views = individualStatViews(chosen, league);
     EXPECT_EQ(views.skipped, 0);
-    EXPECT_EQ(views.team.gameCount, 200);
+    EXPECT_EQ(views.team.gameCount, 300);
     EXPECT_GT(views.team.passers.size(), 8u);
     EXPECT_GT(views.team.returners.size(), 8u);
     const TeamStatsTotals totals = teamStatsOverFiles(paths, "Riverton Tigers", SummaryPeriod::Game, league);
     EXPECT_EQ(totals.skipped, 0);
-    EXPECT_EQ(totals.gameCount, 200); // every file read, the team playing in a quarter of them
+    EXPECT_EQ(totals.gameCount, 300); // every file read, the team playing in a quarter of them
     EXPECT_GT(totals.team.totalPoints, 0);
 }
 

@@ -112,7 +112,7 @@ TEST_F(PlayListTest, DeleteAsksAndNoKeepsThePlay)
 {
     ui.replies = {MessageAnswer::No};
     flow.deletePlay(1);
-    EXPECT_EQ(ui.log, (Log{"sound 601", "Delete Play?: Are you sure you want to delete play?"}));
+    EXPECT_EQ(ui.log, (Log{"sound 601", "Delete Play?: Are you sure you want to delete play?\n" + flow.playList()[1]}));
     EXPECT_EQ(game.playCount(), 3);
 }
 

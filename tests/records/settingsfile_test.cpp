@@ -44,6 +44,7 @@ Settings changedSettings()
     s.app.html.htmlBodyFontSize = 2;
     s.app.html.htmlHeaderFontSize = 20;
     s.app.live = {"/media/press box/live", "Tigers & Bears \x96 Homecoming"};
+    s.app.reflowAfterCorrection = 2;
     return s;
 }
 
@@ -122,6 +123,7 @@ TEST(SettingsFileTest, AnOlderFileOfTwentyLinesKeepsTheHtmlDefaults)
     const Settings read = readBack(text.substr(0, cut));
     changed.app.html = HtmlOptions{};
     changed.app.live = LiveOutputSettings{};
+    changed.app.reflowAfterCorrection = 0;
     EXPECT_EQ(read, changed);
 }
 

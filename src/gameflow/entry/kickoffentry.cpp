@@ -110,6 +110,10 @@ bool KickOffEntry::kickOverAfterOutOfBounds()
     play.offensivePenalty = code(OffensivePenalty::KickOffOutOfBounds);
     ballSpot = advanceSpot(ballSpot, m_context.situation().homeHasBall, -kKickOverYards, m_context.league());
     play.finalSpot = ballSpot;
+    // The kick is taken again on the same down and distance; stored with the
+    // play so that the game reopens, and the next play follows, as it stands.
+    play.downAfter = m_context.situation().down;
+    play.toGoAfter = m_context.situation().toGo;
     return true;
 }
 
