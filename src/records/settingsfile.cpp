@@ -33,6 +33,15 @@ bool nextLine(std::istream &in, std::string &line, std::size_t width)
     return true;
 }
 
+// The live output dialog lets no control character into the folder or the
+// title; one in the file (a carriage return of a file edited elsewhere, say)
+// is dropped, so that what is read is what a save writes back.
+std::string withoutControlCharacters(std::string text)
+{
+    std::erase_if(text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
+    return text;
+}
+
 // Reads the numbers of one line into `values` when the line matches `format`;
 // as with scanf, numbers read before a mismatch are kept.
 template <typename... T>
@@ -146,7 +155,7 @@ void readSettings(std::istream &in, Settings &settings)
     for (const auto &[label, target] :
          {std::pair{kLiveFolderLabel, &app.live.folder}, std::pair{kLiveTitleLabel, &app.live.title}}) {
         if (next(kLiveLinesWidth) && line.starts_with(label))
-            *target = line.substr(kFontFaceColumn);
+            *target = withoutControlCharacters(line.substr(kFontFaceColumn));
     }
 
     league.midfieldYardLine = midfieldFor(league.indoorField);
