@@ -184,17 +184,19 @@ TEST(CrashTest, AScorerKilledAtAnyMomentLosesNoRecordedPlay)
         // The next saves of the game and of its copy clear what the kill left.
         std::vector<fs::path> leftovers;
         for (const auto &entry : fs::recursive_directory_iterator(dir)) {
-            if (entry.is_regular_file() && !ownFiles.contains(entry.path()) && entry.path().filename() != "last-game")
+            if (entry.is_regular_file() && !ownFiles.contains(entry.path()) && entry.path() != stateDir / "last-game")
                 leftovers.push_back(entry.path());
         }
-        leftBehind += leftovers.size() > 1 || (leftovers.size() == 1 && !leftovers[0].string().ends_with(".recovery"));
+        leftBehind += std::any_of(leftovers.begin(), leftovers.end(),
+                                  [](const fs::path &file) { return !file.string().ends_with(".recovery"); });
         ASSERT_TRUE(saveGame(start, gameFile));
         RecoveryCopy copy(gameFile, stateDir);
         ASSERT_TRUE(copy.write(start));
         copy.remove();
+        rememberLastGame(stateDir, gameFile);
         for (const auto &entry : fs::recursive_directory_iterator(dir)) {
             EXPECT_TRUE(!entry.is_regular_file() || ownFiles.contains(entry.path()) ||
-                        entry.path().filename() == "last-game")
+                        entry.path() == stateDir / "last-game")
                 << entry.path() << " is left behind";
         }
     }
