@@ -91,7 +91,9 @@ fuzz-corpus: fuzz-build
 
 # ThreadSanitizer on the libraries and the tests whose code runs threads,
 # repeated TSAN_REPEAT times in two runs side by side, so that the threads
-# meet under load. Races inside Qt itself are listed in tests/tsan.supp.
+# meet under load. Qt is not built with ThreadSanitizer: what its own code
+# does is not checked (ignore_noninstrumented_modules), so our threads hand
+# work over through the standard library, where every lock is seen.
 BUILD_TSAN  ?= build/tsan
 TSAN_REPEAT ?= 5
 TSAN_TESTS  := GameSetTest.*:RecoveryWriterTest.*:StatsReadingTest.*:SoundPlayerTest.*:FullDiskTest.*:$\
@@ -102,7 +104,7 @@ tsan: bootstrap
 	cmake --build $(BUILD_TSAN) -j $(JOBS) --target test_threads
 	@pids=; for run in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 \
-	        suppressions=$(abspath tests/tsan.supp)" $(BUILD_TSAN)/tests/app/test_threads --gtest_brief=1 \
+	        ignore_noninstrumented_modules=1" $(BUILD_TSAN)/tests/app/test_threads --gtest_brief=1 \
 	        --gtest_filter='$(TSAN_TESTS)' --gtest_repeat=$(TSAN_REPEAT) --gtest_shuffle --gtest_random_seed=$$run & \
 	    pids="$$pids $$!"; \
 	done; failed=0; for pid in $$pids; do wait $$pid || failed=1; done; exit $$failed
