@@ -93,14 +93,15 @@ bool isAlphanumeric(std::string_view text)
     });
 }
 
-// The name of a temporary file that a write of `name` makes: "NAME.XXXXXX"
-// (six letters or digits) here, "NAME.PROCESS-COUNT.tmp" on Windows.
+// The name of a temporary file that a write of `name` makes:
+// "NAME.tmp-XXXXXX" (six letters or digits) here, "NAME.PROCESS-COUNT.tmp" on
+// Windows. Nothing else is taken for one: "NAME.backup" is the user's.
 bool isTemporaryOf(std::string_view candidate, std::string_view name)
 {
     if (candidate.size() <= name.size() + 1 || !candidate.starts_with(name) || candidate[name.size()] != '.')
         return false;
     std::string_view rest = candidate.substr(name.size() + 1);
-    if (rest.size() == 6 && isAlphanumeric(rest))
+    if (rest.size() == 10 && rest.starts_with("tmp-") && isAlphanumeric(rest.substr(4)))
         return true;
     if (!rest.ends_with(".tmp"))
         return false;
@@ -251,7 +252,7 @@ bool removeIfNobodyWrites(const std::filesystem::path &temp)
 
 bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
-    std::string temp = path.string() + ".XXXXXX";
+    std::string temp = path.string() + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;

@@ -68,8 +68,9 @@ TEST(AtomicFileTest, TheNextWriteClearsTemporariesThatAKilledWriteLeftBeside)
 {
     const TempDir dir;
     const auto path = dir.path() / "week 1.gam";
-    const std::vector<std::string> leftovers{"week 1.gam.a1B2c3", "week 1.gam.4711-3.tmp"};
-    const std::vector<std::string> kept{"week 1.gam.bak", "week 1.gam.a1B2c", "week 10.gam.a1B2c3", "week 1.gam.x-1.tmp"};
+    const std::vector<std::string> leftovers{"week 1.gam.tmp-a1B2c3", "week 1.gam.4711-3.tmp"};
+    const std::vector<std::string> kept{"week 1.gam.backup", "week 1.gam.tmp-a1B2c", "week 10.gam.tmp-a1B2c3",
+                                        "week 1.gam.x-1.tmp"};
     for (const auto &names : {leftovers, kept}) {
         for (const std::string &name : names)
             ASSERT_TRUE(writeFileAtomically(dir.path() / name, name));
