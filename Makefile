@@ -8,7 +8,8 @@ JOBS        ?= $(shell nproc)
 SAMPLE_DIR  ?= build/sample-season
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap configure-test configure-release test run bench fuzz screenshots clean windows-test package
+.PHONY: all bootstrap configure-test configure-release test run bench fuzz fuzz-build fuzz-corpus tsan screenshots \
+        clean windows-test package
 
 all: run-build
 
@@ -62,19 +63,56 @@ screenshots: bootstrap
 	@bash scripts/screenshots
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS on a
-# corpus that starts from good files.
+# corpus that starts from good files (written by fuzz_seeds) and from the
+# minimised corpus kept in fuzz/corpus/<target>. What a run finds stays in
+# build/fuzz/corpus; `make fuzz-corpus` folds it, minimised, into fuzz/corpus.
+# The long run before a release: make fuzz FUZZ_SECONDS=3600.
 BUILD_FUZZ   ?= build/fuzz
 FUZZ_SECONDS ?= 60
-fuzz: bootstrap
+FUZZ_TARGETS := fuzz_game fuzz_team fuzz_settings fuzz_teamcsv fuzz_schedule \
+                fuzz_quickentry fuzz_script fuzz_statsreader fuzz_bitmap
+FUZZ_FLAGS   := -max_len=65536 -rss_limit_mb=2048
+fuzz-build: bootstrap
 	@cmake -S . -B $(BUILD_FUZZ) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DYARDMARK_FUZZ=ON -DYARDMARK_SANITIZE=ON -DYARDMARK_BUILD_APP=OFF -DYARDMARK_BUILD_TESTS=OFF >/dev/null
-	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_seeds fuzz_game fuzz_team fuzz_settings fuzz_teamcsv fuzz_schedule
+	    -DYARDMARK_FUZZ=ON -DYARDMARK_SANITIZE=ON -DYARDMARK_BUILD_APP=OFF -DYARDMARK_BUILD_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_seeds $(FUZZ_TARGETS)
 	$(BUILD_FUZZ)/fuzz/fuzz_seeds $(BUILD_FUZZ)/corpus
-	@for t in fuzz_game fuzz_team fuzz_settings fuzz_teamcsv fuzz_schedule; do \
-	    echo "== $$t"; \
-	    $(BUILD_FUZZ)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
-	        -artifact_prefix=$(BUILD_FUZZ)/$$t- $(BUILD_FUZZ)/corpus/$$t || exit 1; \
+
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	    echo "== $$t"; mkdir -p fuzz/corpus/$$t; \
+	    QT_QPA_PLATFORM=offscreen $(BUILD_FUZZ)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) \
+	        -artifact_prefix=$(BUILD_FUZZ)/$$t- $(BUILD_FUZZ)/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
+
+fuzz-corpus: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	    rm -rf $(BUILD_FUZZ)/merged && mkdir -p $(BUILD_FUZZ)/merged fuzz/corpus/$$t; \
+	    QT_QPA_PLATFORM=offscreen $(BUILD_FUZZ)/fuzz/$$t -merge=1 $(FUZZ_FLAGS) $(BUILD_FUZZ)/merged \
+	        fuzz/corpus/$$t $(BUILD_FUZZ)/corpus/$$t 2>/dev/null || exit 1; \
+	    rm -rf fuzz/corpus/$$t && mv $(BUILD_FUZZ)/merged fuzz/corpus/$$t; \
+	    echo "$$t: $$(ls fuzz/corpus/$$t | wc -l) inputs, $$(du -sk fuzz/corpus/$$t | cut -f1) KiB"; \
+	done
+
+# ThreadSanitizer on the libraries and the tests whose code runs threads,
+# repeated TSAN_REPEAT times in two runs side by side, so that the threads
+# meet under load. Qt is not built with ThreadSanitizer: what its own code
+# does is not checked (ignore_noninstrumented_modules), so our threads hand
+# work over through the standard library, where every lock is seen.
+BUILD_TSAN  ?= build/tsan
+TSAN_REPEAT ?= 5
+TSAN_TESTS  := GameSetTest.*:RecoveryWriterTest.*:StatsReadingTest.*:SoundPlayerTest.*:FullDiskTest.*:$\
+               StatisticsTest.IndividualAndTeam*:GameWindowTest.Publishes*:GameWindowTest.QuickLines*
+tsan: bootstrap
+	@cmake -S . -B $(BUILD_TSAN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DYARDMARK_TSAN=ON -DYARDMARK_WERROR=ON \
+	    $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_TSAN) -j $(JOBS) --target test_threads
+	@pids=; for run in 1 2; do \
+	    QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 \
+	        ignore_noninstrumented_modules=1" $(BUILD_TSAN)/tests/app/test_threads --gtest_brief=1 \
+	        --gtest_filter='$(TSAN_TESTS)' --gtest_repeat=$(TSAN_REPEAT) --gtest_shuffle --gtest_random_seed=$$run & \
+	    pids="$$pids $$!"; \
+	done; failed=0; for pid in $$pids; do wait $$pid || failed=1; done; exit $$failed
 
 clean:
 	rm -rf build

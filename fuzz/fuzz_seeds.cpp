@@ -73,6 +73,34 @@ std::string oldGame(std::int32_t version, int plays)
     return asText(out.take());
 }
 
+// A Windows bitmap of `width` x 2 pixels at `bits` per pixel (1, 8 or 24),
+// with a palette below 24 bits: the header layout logos and wallpapers use.
+std::string bitmap(int width, int bits)
+{
+    const int colors = bits < 24 ? 1 << bits : 0;
+    const int rowBytes = (width * bits + 31) / 32 * 4;
+    const int offset = 14 + 40 + 4 * colors;
+    ByteWriter out;
+    out.uint8('B');
+    out.uint8('M');
+    out.int32(offset + 2 * rowBytes);
+    out.int32(0);
+    out.int32(offset);
+    for (const std::int32_t value : {40, width, 2})
+        out.int32(value);
+    out.uint8(1); // planes
+    out.uint8(0);
+    out.uint8(static_cast<std::uint8_t>(bits));
+    out.uint8(0);
+    for (const std::int32_t value : {0, 2 * rowBytes, 2835, 2835, colors, 0})
+        out.int32(value);
+    for (int i = 0; i < colors; ++i)
+        out.int32(i * 0x010101);
+    for (int i = 0; i < 2 * rowBytes; ++i)
+        out.uint8(static_cast<std::uint8_t>(i * 37));
+    return asText(out.take());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -97,6 +125,21 @@ int main(int argc, char **argv)
     writeSeed(root / "fuzz_game", "empty.gam", asText(encodeGame(Game{})));
     writeSeed(root / "fuzz_game", "version11.gam", oldGame(kOldestFileVersion, 2));
     writeSeed(root / "fuzz_game", "version12.gam", oldGame(kVersion12, 2));
+    writeSeed(root / "fuzz_statsreader", "current.gam", asText(encodeGame(game)));
+    writeSeed(root / "fuzz_statsreader", "version11.gam", oldGame(kOldestFileVersion, 2));
+    // Lines of the play notation against the rosters of the fuzzers' game.
+    const std::string quickLines = "r 22 7 t54\np 22 3\np inc 22\ndp 7 on90\ntimeout v\nr 33 at hg\n"
+                                   "p 7>22 12 t21 a54\np sack -7 t90\np int 21 at h30\npu 4 to v30 fc\n"
+                                   "fg 4 good\nfg 4 blocked b90\nop 13\nko 4 to v5 21 at v30\nko onside+\n";
+    writeSeed(root / "fuzz_quickentry", "drive.txt", quickLines);
+    writeSeed(root / "fuzz_script", "drive.jsonl",
+              std::string(R"({"op":"open","answers":["home"],"kickoff":{"kicker":"4","result":"touchback"}})") +
+                  "\n" + R"({"op":"rush","fields":{"rusher":"22","yards_made":"7","tackler":"54"}})" + "\n" +
+                  R"({"op":"pass","answers":["yes"],"fields":{"receiver":"22","yards_made":"3"}})" + "\n" +
+                  R"({"op":"defensive_penalty","fields":{"penalty":7,"penalty_on":"90"}})" + "\n" + quickLines +
+                  R"({"op":"quit","answers":["yes"]})" + "\n");
+    for (const int bits : {1, 8, 24})
+        writeSeed(root / "fuzz_bitmap", "logo" + std::to_string(bits) + ".bmp", bitmap(3, bits));
 
     writeSeed(root / "fuzz_team", "full.tem", asText(encodeTeamFile(seedTeam(3, false))));
     writeSeed(root / "fuzz_team", "empty.tem", asText(encodeTeamFile(seedTeam(0, false))));

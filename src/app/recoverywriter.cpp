@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace yardmark {
 
@@ -17,6 +16,8 @@ RecoveryWriter::RecoveryWriter(std::filesystem::path gameFile, std::filesystem::
 RecoveryWriter::~RecoveryWriter()
 {
     wait();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 void RecoveryWriter::changed(const Game &game)
@@ -27,7 +28,10 @@ void RecoveryWriter::changed(const Game &game)
     if (m_running)
         return;
     m_running = true;
-    m_worker = QtConcurrent::run([this] { writeLoop(); });
+    // The worker of the last burst of changes has said it is done; it ends at once.
+    if (m_worker.joinable())
+        m_worker.join();
+    m_worker = std::thread([this] { writeLoop(); });
 }
 
 void RecoveryWriter::writeLoop()
@@ -38,6 +42,7 @@ void RecoveryWriter::writeLoop()
             const std::lock_guard lock(m_mutex);
             if (!m_next) {
                 m_running = false;
+                m_idle.notify_all();
                 return;
             }
             bytes = std::move(*m_next);
@@ -56,7 +61,8 @@ void RecoveryWriter::writeLoop()
 
 void RecoveryWriter::wait()
 {
-    m_worker.waitForFinished();
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return !m_running; });
 }
 
 void RecoveryWriter::discard()

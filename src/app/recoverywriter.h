@@ -2,12 +2,12 @@
 
 #include "records/recoverycopy.h"
 
-#include <QFuture>
-
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace yardmark {
@@ -38,9 +38,10 @@ private:
     std::function<void()> m_warn;
     std::mutex m_mutex;
     std::optional<std::vector<std::uint8_t>> m_next; ///< the newest game not yet written
+    std::condition_variable m_idle;
     bool m_running = false;
     bool m_warned = false;
-    QFuture<void> m_worker;
+    std::thread m_worker;
 };
 
 } // namespace yardmark

@@ -1,14 +1,14 @@
 #include "statsreading.h"
 
 #include <QEventLoop>
-#include <QFutureWatcher>
 #include <QProgressDialog>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <exception>
+#include <thread>
 
 namespace yardmark {
 namespace {
@@ -42,8 +42,6 @@ bool runReading(QWidget *parent, std::size_t files, const std::function<void(con
     dialog.setValue(0);
 
     QEventLoop loop;
-    QFutureWatcher<void> watcher;
-    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
     // The bar follows the reader, and Cancel reaches it, from the window's own thread.
     QTimer poll;
     poll.setInterval(50);
@@ -54,9 +52,21 @@ bool runReading(QWidget *parent, std::size_t files, const std::function<void(con
             dialog.setValue(static_cast<int>(std::min<std::size_t>(done.load(), INT_MAX)));
     });
     poll.start();
-    watcher.setFuture(QtConcurrent::run([&job, &progress] { job(progress); }));
+    // A thread of its own, joined here, so that what the job leaves is handed
+    // to this thread by the join itself.
+    std::exception_ptr failure;
+    std::thread reader([&] {
+        try {
+            job(progress);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
     loop.exec();
-    watcher.waitForFinished();
+    reader.join();
+    if (failure)
+        std::rethrow_exception(failure);
     return !stop.load() && !dialog.wasCanceled();
 }
 

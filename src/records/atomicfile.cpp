@@ -1,6 +1,8 @@
 #include "atomicfile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <mutex>
 #include <string>
 
 #ifdef _WIN32
@@ -15,6 +17,7 @@
 #else
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -58,7 +61,76 @@ std::optional<std::size_t> readToEnd(std::optional<std::uint64_t> knownSize, std
     return got;
 }
 
+struct InjectedFault {
+    WriteStep step = WriteStep::Write;
+    int error = 0;
+    int count = 0;
+};
+
+std::mutex g_faultMutex;
+InjectedFault g_fault;
+
+// True, with errno set, when a test has made this step of the write fail.
+bool injectedFailure(WriteStep step)
+{
+    const std::lock_guard lock(g_faultMutex);
+    if (g_fault.count == 0 || g_fault.step != step)
+        return false;
+    --g_fault.count;
+    errno = g_fault.error;
+    return true;
+}
+
+bool isDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isAlphanumeric(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+// The name of a temporary file that a write of `name` makes:
+// "NAME.tmp-XXXXXX" (six letters or digits) here, "NAME.PROCESS-COUNT.tmp" on
+// Windows. Nothing else is taken for one: "NAME.backup" is the user's.
+bool isTemporaryOf(std::string_view candidate, std::string_view name)
+{
+    if (candidate.size() <= name.size() + 1 || !candidate.starts_with(name) || candidate[name.size()] != '.')
+        return false;
+    std::string_view rest = candidate.substr(name.size() + 1);
+    if (rest.size() == 10 && rest.starts_with("tmp-") && isAlphanumeric(rest.substr(4)))
+        return true;
+    if (!rest.ends_with(".tmp"))
+        return false;
+    rest.remove_suffix(4);
+    const std::size_t dash = rest.find('-');
+    return dash != std::string_view::npos && isDigits(rest.substr(0, dash)) && isDigits(rest.substr(dash + 1));
+}
+
+bool removeIfNobodyWrites(const std::filesystem::path &temp);
+
+// Clears what killed writes of `path` left beside it.
+void removeLeftoverTemporaries(const std::filesystem::path &path)
+{
+    const std::string name = path.filename().string();
+    std::error_code error;
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (isTemporaryOf(it->path().filename().string(), name))
+            removeIfNobodyWrites(it->path());
+    }
+}
+
 } // namespace
+
+void injectWriteFault(WriteStep step, int error, int count)
+{
+    const std::lock_guard lock(g_faultMutex);
+    g_fault = {step, error, count};
+}
 
 #ifdef _WIN32
 
@@ -100,15 +172,29 @@ bool writeFileAtomically(const std::filesystem::path &path, std::string_view byt
     const HANDLE file = createTemporaryBeside(path, temp);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
+    const bool written = !injectedFailure(WriteStep::Write) && writeAll(file, bytes) &&
+                         !injectedFailure(WriteStep::Flush) && FlushFileBuffers(file);
     const bool closed = CloseHandle(file);
     // Replaces the old file in one step; the rename reaches the disk before it returns.
-    if (written && closed &&
-        MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written && closed && !injectedFailure(WriteStep::Rename) &&
+        MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        removeLeftoverTemporaries(path);
         return true;
+    }
     DeleteFileW(temp.c_str());
     return false;
 }
+
+namespace {
+
+// A file still open for writing by another program cannot be deleted: its
+// temporary is opened without sharing.
+bool removeIfNobodyWrites(const std::filesystem::path &temp)
+{
+    return DeleteFileW(temp.c_str());
+}
+
+} // namespace
 
 std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::vector<std::uint8_t> &buffer,
                                         std::size_t maxSize)
@@ -148,25 +234,47 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// A temporary is locked while it is written, so that a leftover is told
+// from the file of another program saving the same file at this moment.
+bool removeIfNobodyWrites(const std::filesystem::path &temp)
+{
+    const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool leftover = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    std::error_code error;
+    const bool removed = leftover && std::filesystem::remove(temp, error);
+    ::close(fd);
+    return removed;
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
-    std::string temp = path.string() + ".XXXXXX";
+    std::string temp = path.string() + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;
+    ::flock(fd, LOCK_EX);
     // mkstemp creates the file private to its owner; give it the usual mode.
     ::fchmod(fd, 0644);
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
+    const bool written = !injectedFailure(WriteStep::Write) && writeAll(fd, bytes) &&
+                         !injectedFailure(WriteStep::Flush) && ::fsync(fd) == 0;
     std::error_code error;
-    if (written && closed) {
+    if (written && !injectedFailure(WriteStep::Rename)) {
+        // Renamed while still locked: the name is never free of its lock before it is gone.
         std::filesystem::rename(temp, path, error);
-        if (!error)
+        if (!error) {
+            ::close(fd);
+            removeLeftoverTemporaries(path);
             return true;
+        }
     }
+    const int failure = errno;
     std::filesystem::remove(temp, error);
+    ::close(fd);
+    errno = failure;
     return false;
 }
 

@@ -13,8 +13,20 @@ namespace yardmark {
 /// data goes to a temporary file in the same folder, is flushed to disk and
 /// only then renamed over the old file. False, with the old file untouched
 /// and no temporary left behind, when any step fails.
+/// A temporary file that an earlier write of the same file left behind when
+/// the program was killed in the middle is removed by the next write that
+/// succeeds, unless another program is still writing it.
 bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
 bool writeFileAtomically(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes);
+
+/// The step of an atomic write at which a full or failing disk shows.
+enum class WriteStep { Write, Flush, Rename };
+
+/// Makes the next `count` atomic writes (in any thread) fail at `step`, with
+/// errno set to `error` (ENOSPC for a full disk, EIO for a failing one), so
+/// that tests can show every writer keeps the old file and says so. Replaces
+/// the fault set before; `count` 0 clears it.
+void injectWriteFault(WriteStep step, int error, int count = 1);
 
 /// The whole content of a file, or false when it cannot be read or holds more
 /// than `maxSize` bytes (`bytes` is then unchanged).

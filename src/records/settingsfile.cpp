@@ -37,6 +37,15 @@ bool nextLine(std::istream &in, std::string &line, std::size_t width)
     return true;
 }
 
+// The live output dialog lets no control character into the folder or the
+// title; one in the file (a carriage return of a file edited elsewhere, say)
+// is dropped, so that what is read is what a save writes back.
+std::string withoutControlCharacters(std::string text)
+{
+    std::erase_if(text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
+    return text;
+}
+
 // Reads the numbers of one line into `values` when the line matches `format`;
 // as with scanf, numbers read before a mismatch are kept.
 template <typename... T>
@@ -150,9 +159,9 @@ void readSettings(std::istream &in, Settings &settings)
     // remembered; each line names what it holds.
     while (next(kLiveLinesWidth)) {
         if (line.starts_with(kLiveFolderLabel))
-            app.live.folder = line.substr(kFontFaceColumn);
+            app.live.folder = withoutControlCharacters(line.substr(kFontFaceColumn));
         else if (line.starts_with(kLiveTitleLabel))
-            app.live.title = line.substr(kFontFaceColumn);
+            app.live.title = withoutControlCharacters(line.substr(kFontFaceColumn));
         else if (line.starts_with(kReflowLabel))
             app.reflowAfterCorrection = std::clamp(leadingInt(line.substr(kFontFaceColumn)), 0, 2);
     }

@@ -1,7 +1,8 @@
 // A scorer at the real game window who never quits: opens GAME, answers every
 // question as a closed box would, types each LINE on the quick-entry line,
-// says "ready" and waits, to be killed by the crash test.
-//   crashscorer GAME LINE...
+// says "ready" and waits, to be killed by the crash test. With --save he
+// saves the game after every line and says "recorded N" once it is saved.
+//   crashscorer [--save] GAME LINE...
 
 #include "app/gamewindow.h"
 #include "app/mainwindow.h"
@@ -11,12 +12,15 @@
 #include "records/settingsfile.h"
 #include "scripteduserinterface.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <iostream>
+#include <string_view>
 
 using namespace yardmark;
 
@@ -25,6 +29,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool saveEach = argc > 1 && std::string_view(argv[1]) == "--save";
+    if (saveEach) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2)
         return 2;
     QTemporaryDir folder;
@@ -44,13 +53,25 @@ int main(int argc, char **argv)
                : buttons == MessageButtons::YesNo ? MessageAnswer::No
                                                   : MessageAnswer::Cancel;
     });
+    QAction *save = main.findChild<QAction *>(QStringLiteral("saveGame"));
+    // One line a turn of the event loop, as a scorer types them.
+    int next = 2;
+    std::function<void()> typeNext = [&] {
+        if (next == argc) {
+            std::cout << "ready " << main.currentGame()->playCount() << std::endl;
+            return;
+        }
+        window->quickEntry().line()->setText(QString::fromLocal8Bit(argv[next++]));
+        window->quickEntry().enter();
+        if (saveEach) {
+            save->trigger();
+            std::cout << "recorded " << main.currentGame()->playCount() << std::endl;
+        }
+        QTimer::singleShot(0, typeNext);
+    };
     QTimer::singleShot(0, [&] {
         window->start();
-        for (int i = 2; i < argc; ++i) {
-            window->quickEntry().line()->setText(QString::fromLocal8Bit(argv[i]));
-            window->quickEntry().enter();
-        }
-        std::cout << "ready " << main.currentGame()->playCount() << std::endl;
+        typeNext();
     });
     return QApplication::exec();
 }

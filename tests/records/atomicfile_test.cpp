@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <iterator>
 
@@ -41,6 +42,44 @@ TEST(AtomicFileTest, AFolderThatIsNotThereFailsAndCreatesNothing)
     const TempDir dir;
     EXPECT_FALSE(writeFileAtomically(dir.path() / "missing" / "game.gam", std::string("x")));
     EXPECT_EQ(filesIn(dir.path()), 0);
+}
+
+TEST(AtomicFileTest, AFaultAtAnyStepKeepsTheOldFileAndLeavesNothingBeside)
+{
+    const TempDir dir;
+    const auto path = dir.path() / "week 1.gam";
+    ASSERT_TRUE(writeFileAtomically(path, std::string("the old game")));
+    for (const WriteStep step : {WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        for (const int error : {ENOSPC, EIO}) {
+            injectWriteFault(step, error);
+            errno = 0;
+            EXPECT_FALSE(writeFileAtomically(path, std::string("the new game")));
+            EXPECT_EQ(errno, error);
+            EXPECT_EQ(contentOf(path), "the old game");
+            EXPECT_EQ(filesIn(dir.path()), 1);
+        }
+    }
+    // The fault was for one write only.
+    EXPECT_TRUE(writeFileAtomically(path, std::string("the new game")));
+    EXPECT_EQ(contentOf(path), "the new game");
+}
+
+TEST(AtomicFileTest, TheNextWriteClearsTemporariesThatAKilledWriteLeftBeside)
+{
+    const TempDir dir;
+    const auto path = dir.path() / "week 1.gam";
+    const std::vector<std::string> leftovers{"week 1.gam.tmp-a1B2c3", "week 1.gam.4711-3.tmp"};
+    const std::vector<std::string> kept{"week 1.gam.backup", "week 1.gam.tmp-a1B2c", "week 10.gam.tmp-a1B2c3",
+                                        "week 1.gam.x-1.tmp"};
+    for (const auto &names : {leftovers, kept}) {
+        for (const std::string &name : names)
+            ASSERT_TRUE(writeFileAtomically(dir.path() / name, name));
+    }
+    ASSERT_TRUE(writeFileAtomically(path, std::string("the game")));
+    for (const std::string &name : leftovers)
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / name)) << name;
+    for (const std::string &name : kept)
+        EXPECT_TRUE(std::filesystem::exists(dir.path() / name)) << name;
 }
 
 } // namespace

@@ -113,6 +113,17 @@ TEST(SettingsFileTest, WindowsLineEndsReadLikeLineFeeds)
     EXPECT_EQ(readBack(crlf), changedSettings());
 }
 
+TEST(SettingsFileTest, ControlCharactersInTheLiveLinesAreDroppedSoASaveWritesBackWhatWasRead)
+{
+    std::string text = written(changedSettings());
+    text.insert(text.find('\n', text.find("Live Output Folder")), "\r\r\r");
+    text.replace(text.find("press box"), 5, "pr\x01" "e\tss");
+    text += "\x7f\r\r";
+    const Settings read = readBack(text);
+    EXPECT_EQ(read, changedSettings());
+    EXPECT_EQ(readBack(written(read)), read);
+}
+
 TEST(SettingsFileTest, AnOlderFileOfTwentyLinesKeepsTheHtmlDefaults)
 {
     Settings changed = changedSettings();
