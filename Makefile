@@ -70,7 +70,7 @@ screenshots: bootstrap
 BUILD_FUZZ   ?= build/fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_game fuzz_team fuzz_settings fuzz_teamcsv fuzz_schedule \
-                fuzz_quickentry fuzz_script fuzz_statsreader fuzz_bitmap
+                fuzz_quickentry fuzz_script fuzz_statsreader fuzz_bitmap fuzz_corrections
 FUZZ_FLAGS   := -max_len=65536 -rss_limit_mb=2048
 fuzz-build: bootstrap
 	@cmake -S . -B $(BUILD_FUZZ) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -126,6 +126,9 @@ int main(int argc, char **argv)
     writeSeed(root / "fuzz_game", "version11.gam", oldGame(kOldestFileVersion, 2));
     writeSeed(root / "fuzz_game", "version12.gam", oldGame(kVersion12, 2));
     writeSeed(root / "fuzz_statsreader", "current.gam", asText(encodeGame(game)));
+    // The corrections' target reads a byte of its own before the game.
+    writeSeed(root / "fuzz_corrections", "current.gam", "\x01" + asText(encodeGame(game)));
+    writeSeed(root / "fuzz_corrections", "indoor.gam", "\x81" + asText(encodeGame(game)));
     writeSeed(root / "fuzz_statsreader", "version11.gam", oldGame(kOldestFileVersion, 2));
     // Lines of the play notation against the rosters of the fuzzers' game.
     const std::string quickLines = "r 22 7 t54\np 22 3\np inc 22\ndp 7 on90\ntimeout v\nr 33 at hg\n"
