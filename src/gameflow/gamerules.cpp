@@ -103,7 +103,7 @@ void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &ga
     }
 }
 
-GameSituation situationAfterPlay(const PlayRecord &play, Game &game, const LeagueOptions &league)
+GameSituation situationBeforePlay(const PlayRecord &play)
 {
     GameSituation s;
     s.homeHasBall = play.homeHasBall;
@@ -111,6 +111,12 @@ GameSituation situationAfterPlay(const PlayRecord &play, Game &game, const Leagu
     s.down = play.downBefore;
     s.toGo = play.toGoBefore;
     s.ballSpot = play.initialSpot;
+    return s;
+}
+
+GameSituation situationAfterPlay(const PlayRecord &play, Game &game, const LeagueOptions &league)
+{
+    GameSituation s = situationBeforePlay(play);
     if (!entryKindOfPlay(play))
         return s;
     s.down = play.downAfter;

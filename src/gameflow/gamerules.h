@@ -15,6 +15,10 @@ namespace yardmark {
 /// is the one thing carried over from the play entered before.
 PlayRecord newPlayFromSituation(const GameSituation &situation, const FieldSpot &previousPenaltySpot);
 
+/// The situation a stored play started from, as newPlayFromSituation put it
+/// in the play: its team, quarter, down, distance and spot.
+GameSituation situationBeforePlay(const PlayRecord &play);
+
 /// What a recorded play means for the next one: who has the ball, a try or a
 /// kickoff due, and where the ball is put after a score. The entry dialog has
 /// already left the spot, down and distance of a scrimmage play in the

@@ -277,17 +277,6 @@ private:
     std::optional<Resulting> m_resulting;
 };
 
-GameSituation storedStart(const PlayRecord &play)
-{
-    GameSituation s;
-    s.quarter = play.quarter;
-    s.down = play.downBefore;
-    s.toGo = play.toGoBefore;
-    s.homeHasBall = play.homeHasBall;
-    s.ballSpot = play.initialSpot;
-    return s;
-}
-
 /// The play recorded again from `start`; nothing when its dialog would not
 /// take what is stored. The game's pending flags move on as recording moves them.
 std::optional<PlayRecord> recordAgain(const PlayRecord &stored, const GameSituation &start, Game &game,
@@ -332,10 +321,10 @@ std::optional<PlayRecord> recordAgainInPlace(const PlayRecord &stored, Game &gam
 {
     const bool tryPending = game.tryPending;
     const bool kickoffPending = game.kickoffPending;
-    std::optional<PlayRecord> again = recordAgain(stored, storedStart(stored), game, league, std::nullopt);
+    std::optional<PlayRecord> again = recordAgain(stored, situationBeforePlay(stored), game, league, std::nullopt);
     if (isPenalty(stored) && again != stored) {
         resulting = Resulting{stored.downAfter, stored.toGoAfter};
-        again = recordAgain(stored, storedStart(stored), game, league, resulting);
+        again = recordAgain(stored, situationBeforePlay(stored), game, league, resulting);
     }
     game.tryPending = tryPending;
     game.kickoffPending = kickoffPending;
@@ -394,7 +383,7 @@ ReflowResult reflowPlays(Game &game, int from, const LeagueOptions &league, cons
             keep(index, damage + "; left as recorded");
             continue;
         }
-        GameSituation start = storedStart(stored);
+        GameSituation start = situationBeforePlay(stored);
         if (index > from) {
             const PlayWalker::Start next = walker.startOf(stored, game.plays[i - 1]);
             if (jumps.count(index)) {
