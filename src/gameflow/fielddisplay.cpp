@@ -347,6 +347,20 @@ DriveChart currentDriveChart(const GameFlow &flow, ChartColors colors)
     return driveChart(flow.game(), situation.quarter, situation.ballSpot, situation.homeOnLeft, flow.league(), colors);
 }
 
+namespace {
+
+/// Where the last play of `quarter` left the ball, `otherwise` without one.
+FieldSpot endOfQuarter(const Game &game, int quarter, FieldSpot otherwise)
+{
+    for (const PlayRecord &play : game.plays) {
+        if (play.quarter == quarter && play.playType != code(PlayType::NoPlay))
+            otherwise = play.finalSpot;
+    }
+    return otherwise;
+}
+
+} // namespace
+
 std::vector<std::string> chartQuarterTexts(const GameFlow &flow)
 {
     const int last = std::max(flow.situation().quarter, lastRecordedQuarter(flow.game()));
@@ -361,12 +375,8 @@ DriveChart quarterDriveChart(const GameFlow &flow, int quarter, ChartColors colo
     const GameSituation &situation = flow.situation();
     if (quarter == situation.quarter)
         return currentDriveChart(flow, colors);
-    FieldSpot ball = situation.ballSpot;
-    for (const PlayRecord &play : flow.game().plays) {
-        if (play.quarter == quarter && play.playType != code(PlayType::NoPlay))
-            ball = play.finalSpot;
-    }
-    return driveChart(flow.game(), quarter, ball, situation.homeOnLeft, flow.league(), colors);
+    return driveChart(flow.game(), quarter, endOfQuarter(flow.game(), quarter, situation.ballSpot),
+                      situation.homeOnLeft, flow.league(), colors);
 }
 
 int lastRecordedQuarter(const Game &game)
@@ -376,13 +386,8 @@ int lastRecordedQuarter(const Game &game)
 
 DriveChart savedGameChart(const Game &game, int quarter, const LeagueOptions &league, ChartColors colors)
 {
-    FieldSpot ball = game.savedBallSpot;
-    if (quarter != game.savedQuarter) {
-        for (const PlayRecord &play : game.plays) {
-            if (play.quarter == quarter && play.playType != code(PlayType::NoPlay))
-                ball = play.finalSpot;
-        }
-    }
+    const FieldSpot ball =
+        quarter == game.savedQuarter ? game.savedBallSpot : endOfQuarter(game, quarter, game.savedBallSpot);
     return driveChart(game, quarter, ball, true, league, colors);
 }
 

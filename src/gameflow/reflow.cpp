@@ -140,22 +140,8 @@ public:
             entry.ok();
             return;
         }
-        switch (m_stored.kickResult) {
-        case code(KickResult::Runback):
-            entry.chooseResult(KickOffResult::Returned);
-            break;
-        case code(KickResult::Touchback):
-            entry.chooseResult(KickOffResult::TouchBack);
-            break;
-        case code(KickResult::OutOfBounds):
-            entry.chooseResult(KickOffResult::OutOfBounds);
-            break;
-        case code(KickResult::FairCatch):
-            entry.chooseResult(KickOffResult::FairCatch);
-            break;
-        default:
-            break;
-        }
+        if (const auto result = kickOffResultOf(m_stored.kickResult))
+            entry.chooseResult(*result);
         entry.setKickedTo(showSpotEntry(m_stored.receivedAt));
         entry.setFinalSpot(showSpotEntry(m_stored.finalSpot));
         if (m_stored.kickResult == code(KickResult::OnsideSuccessful))
@@ -169,28 +155,8 @@ public:
     void work(PuntEntry &entry) override
     {
         clearRows(entry);
-        switch (m_stored.kickResult) {
-        case code(KickResult::Runback):
-            entry.chooseResult(PuntResult::Returned);
-            break;
-        case code(KickResult::Touchback):
-            entry.chooseResult(PuntResult::TouchBack);
-            break;
-        case code(KickResult::DownedByKickingTeam):
-            entry.chooseResult(PuntResult::Downed);
-            break;
-        case code(KickResult::OutOfBounds):
-            entry.chooseResult(PuntResult::OutOfBounds);
-            break;
-        case code(KickResult::FairCatch):
-            entry.chooseResult(PuntResult::FairCatch);
-            break;
-        case code(KickResult::BlockedPunt):
-            entry.chooseResult(PuntResult::Blocked);
-            break;
-        default:
-            break;
-        }
+        if (const auto result = puntResultOf(m_stored.kickResult))
+            entry.chooseResult(*result);
         entry.setPuntedTo(showSpotEntry(m_stored.receivedAt));
         entry.setFinalSpot(showSpotEntry(m_stored.finalSpot));
         if (enterFumbles(entry, false))
@@ -200,28 +166,8 @@ public:
     void work(FieldGoalEntry &entry) override
     {
         clearRows(entry);
-        switch (m_stored.kickResult) {
-        case code(KickResult::FieldGoalGood):
-            entry.chooseResult(FieldGoalResult::Good);
-            break;
-        case code(KickResult::BlockedFieldGoal):
-            entry.chooseResult(FieldGoalResult::Blocked);
-            break;
-        case code(KickResult::NoKick):
-            entry.chooseResult(FieldGoalResult::NoKick);
-            break;
-        case code(KickResult::FieldGoalWideLeft):
-            entry.chooseResult(FieldGoalResult::WideLeft);
-            break;
-        case code(KickResult::FieldGoalWideRight):
-            entry.chooseResult(FieldGoalResult::WideRight);
-            break;
-        case code(KickResult::FieldGoalShort):
-            entry.chooseResult(FieldGoalResult::Short);
-            break;
-        default:
-            break;
-        }
+        if (const auto result = fieldGoalResultOf(m_stored.kickResult))
+            entry.chooseResult(*result);
         // A miss left where it was snapped (brought out to the touchback line)
         // stays with the line of scrimmage; a spot typed is where the ball went.
         FieldSpot brought = m_stored.initialSpot;

@@ -11,15 +11,21 @@ namespace yardmark {
 
 namespace {
 
+constexpr KickResults<FieldGoalResult, 6> kResults{
+    {KickResult::FieldGoalGood, KickResult::BlockedFieldGoal, KickResult::NoKick, KickResult::FieldGoalWideLeft,
+     KickResult::FieldGoalWideRight, KickResult::FieldGoalShort}};
+
 std::int32_t kickResultOf(FieldGoalResult result)
 {
-    constexpr std::array results{
-        KickResult::FieldGoalGood,     KickResult::BlockedFieldGoal,   KickResult::NoKick,
-        KickResult::FieldGoalWideLeft, KickResult::FieldGoalWideRight, KickResult::FieldGoalShort};
-    return code(results[static_cast<std::size_t>(result)]);
+    return kResults.codeOf(result);
 }
 
 } // namespace
+
+std::optional<FieldGoalResult> fieldGoalResultOf(std::int32_t kickResult)
+{
+    return kResults.resultOf(kickResult);
+}
 
 FieldGoalEntry::FieldGoalEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {

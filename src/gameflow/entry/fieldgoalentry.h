@@ -3,12 +3,17 @@
 #include "gameflow/entry/playentry.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace yardmark {
 
 /// The result radios of the "Field Goal Attempt" dialog.
 enum class FieldGoalResult { Good, Blocked, NoKick, WideLeft, WideRight, Short };
+
+/// The radio that records a stored play's kick result; none for a code this
+/// dialog never writes.
+std::optional<FieldGoalResult> fieldGoalResultOf(std::int32_t kickResult);
 
 /// What the "Field Goal Attempt" dialog's controls hold.
 struct FieldGoalForm {

@@ -4,8 +4,11 @@
 #include "gameflow/playentrycontext.h"
 #include "gameflow/playerentry.h"
 #include "gameflow/spotentry.h"
+#include "vocabulary/vocabulary.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +16,25 @@
 // What the kickoff, punt and field goal dialogs share.
 
 namespace yardmark {
+
+/// The result radios of a kick dialog with the kick result each records, in
+/// radio order; read both ways, so a stored play is shown on the radio that
+/// recorded it.
+template <typename Result, std::size_t N>
+struct KickResults {
+    std::array<KickResult, N> codes;
+
+    std::int32_t codeOf(Result result) const { return code(codes[static_cast<std::size_t>(result)]); }
+    /// The radio that records `kickResult`; none for a code the dialog never writes.
+    std::optional<Result> resultOf(std::int32_t kickResult) const
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (code(codes[i]) == kickResult)
+                return static_cast<Result>(i);
+        }
+        return std::nullopt;
+    }
+};
 
 /// The yard line a touchback puts the ball on, which is also where a missed
 /// field goal comes out to: the 20, or the 15 on the indoor field.

@@ -14,14 +14,20 @@ namespace {
 
 constexpr std::int32_t kKickOverYards = 5;
 
+constexpr KickResults<KickOffResult, 4> kResults{
+    {KickResult::Runback, KickResult::Touchback, KickResult::OutOfBounds, KickResult::FairCatch}};
+
 std::int32_t kickResultOf(KickOffResult result)
 {
-    constexpr std::array results{KickResult::Runback, KickResult::Touchback, KickResult::OutOfBounds,
-                                 KickResult::FairCatch};
-    return code(results[static_cast<std::size_t>(result)]);
+    return kResults.codeOf(result);
 }
 
 } // namespace
+
+std::optional<KickOffResult> kickOffResultOf(std::int32_t kickResult)
+{
+    return kResults.resultOf(kickResult);
+}
 
 KickOffEntry::KickOffEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {

@@ -3,12 +3,17 @@
 #include "gameflow/entry/playentry.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace yardmark {
 
 /// The result radios of the "Kick Off" dialog.
 enum class KickOffResult { Returned, TouchBack, OutOfBounds, FairCatch };
+
+/// The radio that records a stored play's kick result; none for a code this
+/// dialog never writes.
+std::optional<KickOffResult> kickOffResultOf(std::int32_t kickResult);
 
 /// What the "Kick Off" dialog's controls hold.
 struct KickOffForm {

@@ -11,14 +11,21 @@ namespace yardmark {
 
 namespace {
 
+constexpr KickResults<PuntResult, 6> kResults{{KickResult::Runback, KickResult::Touchback,
+                                               KickResult::DownedByKickingTeam, KickResult::OutOfBounds,
+                                               KickResult::FairCatch, KickResult::BlockedPunt}};
+
 std::int32_t kickResultOf(PuntResult result)
 {
-    constexpr std::array results{KickResult::Runback,     KickResult::Touchback, KickResult::DownedByKickingTeam,
-                                 KickResult::OutOfBounds, KickResult::FairCatch, KickResult::BlockedPunt};
-    return code(results[static_cast<std::size_t>(result)]);
+    return kResults.codeOf(result);
 }
 
 } // namespace
+
+std::optional<PuntResult> puntResultOf(std::int32_t kickResult)
+{
+    return kResults.resultOf(kickResult);
+}
 
 PuntEntry::PuntEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)
 {

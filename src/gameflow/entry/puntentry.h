@@ -3,12 +3,17 @@
 #include "gameflow/entry/playentry.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace yardmark {
 
 /// The result radios of the "Punt" dialog.
 enum class PuntResult { Returned, TouchBack, Downed, OutOfBounds, FairCatch, Blocked };
+
+/// The radio that records a stored play's kick result; none for a code this
+/// dialog never writes.
+std::optional<PuntResult> puntResultOf(std::int32_t kickResult);
 
 /// What the "Punt" dialog's controls hold.
 struct PuntForm {
