@@ -9,7 +9,7 @@ SAMPLE_DIR  ?= build/sample-season
 CMAKE_FLAGS ?=
 
 .PHONY: all bootstrap configure-test configure-release test run bench fuzz fuzz-build fuzz-corpus tsan screenshots \
-        clean windows-test package
+        clean windows-test package format format-check
 
 all: run-build
 
@@ -58,6 +58,14 @@ package: run-build
 
 bench: run-build
 	@for b in $(BUILD_REL)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+# One layout for every C++ source, kept by clang-format and checked in CI.
+FORMAT_FILES = git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 'tools/*.cpp' 'tools/*.h'
+format: bootstrap
+	@$(FORMAT_FILES) | xargs clang-format -i
+
+format-check: bootstrap
+	@$(FORMAT_FILES) | xargs clang-format --dry-run --Werror
 
 screenshots: bootstrap
 	@bash scripts/screenshots

@@ -2,8 +2,8 @@
 // and on every repaint, so even a long tournament file must chart in well
 // under a millisecond.
 
-#include "gamegenerator.h"
 #include "gameflow/fielddisplay.h"
+#include "gamegenerator.h"
 
 #include <benchmark/benchmark.h>
 

@@ -100,10 +100,7 @@ private:
             play.turnover = code(TurnoverKind::Fumble);
     }
 
-    void add(PlayRecord &play)
-    {
-        m_game.plays.push_back(play);
-    }
+    void add(PlayRecord &play) { m_game.plays.push_back(play); }
 
     void kickoff()
     {
@@ -148,9 +145,10 @@ private:
     bool snap()
     {
         const int kind = m_dice.below(100);
-        PlayRecord play = startPlay(kind < 45 ? PlayType::Rush : kind < 94 ? PlayType::Pass
-                                                              : kind < 97 ? PlayType::OffensivePenalty
-                                                                          : PlayType::DefensivePenalty);
+        PlayRecord play = startPlay(kind < 45   ? PlayType::Rush
+                                    : kind < 94 ? PlayType::Pass
+                                    : kind < 97 ? PlayType::OffensivePenalty
+                                                : PlayType::DefensivePenalty);
         int gain = 0;
         bool lost = false;
         if (kind < 45) {
@@ -233,7 +231,7 @@ private:
         PlayRecord play = startPlay(PlayType::FieldGoal);
         play.players[QuarterbackSlot] = player(m_home, 41, 1);
         const bool good = m_dice.chance(75);
-        play.kickResult = code(good               ? KickResult::FieldGoalGood
+        play.kickResult = code(good                ? KickResult::FieldGoalGood
                                : m_dice.chance(10) ? KickResult::BlockedFieldGoal
                                                    : KickResult::FieldGoalShort);
         play.scoreType = good ? code(ScoreType::FieldGoal) : 0;

@@ -136,8 +136,8 @@ int main(int argc, char **argv)
                                    "fg 4 good\nfg 4 blocked b90\nop 13\nko 4 to v5 21 at v30\nko onside+\n";
     writeSeed(root / "fuzz_quickentry", "drive.txt", quickLines);
     writeSeed(root / "fuzz_script", "drive.jsonl",
-              std::string(R"({"op":"open","answers":["home"],"kickoff":{"kicker":"4","result":"touchback"}})") +
-                  "\n" + R"({"op":"rush","fields":{"rusher":"22","yards_made":"7","tackler":"54"}})" + "\n" +
+              std::string(R"({"op":"open","answers":["home"],"kickoff":{"kicker":"4","result":"touchback"}})") + "\n" +
+                  R"({"op":"rush","fields":{"rusher":"22","yards_made":"7","tackler":"54"}})" + "\n" +
                   R"({"op":"pass","answers":["yes"],"fields":{"receiver":"22","yards_made":"3"}})" + "\n" +
                   R"({"op":"defensive_penalty","fields":{"penalty":7,"penalty_on":"90"}})" + "\n" + quickLines +
                   R"({"op":"quit","answers":["yes"]})" + "\n");

@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Between good files, so that what one file left in a reused game shows.
     const std::vector<std::string> paths{good, input, good, input, good};
     std::vector<BothSides> read;
-    const GameFileReading reading = readGameFiles(paths, [&](const Game &game) { read.push_back(statisticsOf(game)); }, {});
+    const GameFileReading reading =
+        readGameFiles(paths, [&](const Game &game) { read.push_back(statisticsOf(game)); }, {});
     FUZZ_CHECK(!reading.cancelled);
     FUZZ_CHECK(reading.unreadable.size() == (loads ? 0U : 2U));
     FUZZ_CHECK(read.size() == (loads ? 5U : 3U));

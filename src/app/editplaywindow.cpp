@@ -94,7 +94,8 @@ QWidget *EditPlayWindow::buildPlayColumn(EditPlayEntry &entry)
     addLabelled(grid, 3, QStringLiteral("Turnover"), turnover);
     addLabelled(grid, 4, QStringLiteral("First Down"), firstDown);
     layout->addLayout(grid);
-    connect(playType, &QComboBox::activated, this, [this, &entry](int type) { fire([&] { entry.setPlayType(type); }); });
+    connect(playType, &QComboBox::activated, this,
+            [this, &entry](int type) { fire([&] { entry.setPlayType(type); }); });
     connect(secondList, &QComboBox::activated, this,
             [this, &entry](int index) { fire([&] { entry.form().secondList = index; }); });
     connect(scoreType, &QComboBox::activated, this,
@@ -104,15 +105,15 @@ QWidget *EditPlayWindow::buildPlayColumn(EditPlayEntry &entry)
     connect(firstDown, &QComboBox::activated, this,
             [this, &entry](int index) { fire([&] { entry.form().firstDown = index; }); });
 
-    QGroupBox *initialSpot =
-        spotGroup("initialSpot", QStringLiteral("Initial Spot"), [&entry] { return entry.form().initialSpot; },
-                  [&entry](const SpotEntry &spot) { entry.form().initialSpot = spot; });
-    QGroupBox *middleSpot =
-        spotGroup("middleSpot", QStringLiteral("Kicked To"), [&entry] { return entry.form().middleSpot; },
-                  [&entry](const SpotEntry &spot) { entry.form().middleSpot = spot; });
-    QGroupBox *finalSpot =
-        spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                  [&entry](const SpotEntry &spot) { entry.form().finalSpot = spot; });
+    QGroupBox *initialSpot = spotGroup(
+        "initialSpot", QStringLiteral("Initial Spot"), [&entry] { return entry.form().initialSpot; },
+        [&entry](const SpotEntry &spot) { entry.form().initialSpot = spot; });
+    QGroupBox *middleSpot = spotGroup(
+        "middleSpot", QStringLiteral("Kicked To"), [&entry] { return entry.form().middleSpot; },
+        [&entry](const SpotEntry &spot) { entry.form().middleSpot = spot; });
+    QGroupBox *finalSpot = spotGroup(
+        "finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
+        [&entry](const SpotEntry &spot) { entry.form().finalSpot = spot; });
     layout->addWidget(initialSpot);
     layout->addWidget(middleSpot);
     layout->addWidget(finalSpot);

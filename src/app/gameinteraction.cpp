@@ -77,9 +77,8 @@ ReflowChoice GameInteraction::askReflow(std::string_view text)
     constexpr std::string_view caption = "Re-flow Plays?";
     if (m_messageRunner)
         return m_messageRunner(text, caption, MessageButtons::YesNo) == MessageAnswer::Yes ? ReflowChoice::Reflow
-                                                                                            : ReflowChoice::Keep;
-    QMessageBox box(QMessageBox::Question, toQString(caption), toQString(text), QMessageBox::NoButton,
-                    parentWindow());
+                                                                                           : ReflowChoice::Keep;
+    QMessageBox box(QMessageBox::Question, toQString(caption), toQString(text), QMessageBox::NoButton, parentWindow());
     box.setObjectName(QStringLiteral("reflowQuestion"));
     QPushButton *reflow = box.addButton(QStringLiteral("&Re-flow"), QMessageBox::AcceptRole);
     reflow->setObjectName(QStringLiteral("reflow"));
@@ -97,8 +96,8 @@ ReflowChoice GameInteraction::askReflow(std::string_view text)
     return choice;
 }
 
-TeamChoice GameInteraction::chooseTeam(std::string_view title, std::string_view homeName,
-                                       std::string_view visitorName, bool homeChecked)
+TeamChoice GameInteraction::chooseTeam(std::string_view title, std::string_view homeName, std::string_view visitorName,
+                                       bool homeChecked)
 {
     PickTeamDialog dialog(title, homeName, visitorName, homeChecked, parentWindow());
     dialog.setResult(runDialog(dialog));
@@ -123,7 +122,8 @@ void GameInteraction::runEditPlay(EditPlayEntry &entry)
 
 bool GameInteraction::runInsertPlay(InsertPlayForm &form)
 {
-    InsertPlayDialog dialog(form, [this](InsertKind kind) { return offers(kind); }, parentWindow());
+    InsertPlayDialog dialog(
+        form, [this](InsertKind kind) { return offers(kind); }, parentWindow());
     return runDialog(dialog) == QDialog::Accepted;
 }
 

@@ -1,9 +1,9 @@
 #include "gamewindow.h"
 
-#include "fieldview.h"
-#include "gameflow/fielddisplay.h"
 #include "bitmaps.h"
 #include "checkgamedialog.h"
+#include "fieldview.h"
+#include "gameflow/fielddisplay.h"
 #include "mainwindow.h"
 #include "printouts/playbyplayout.h"
 #include "qtprint/printing.h"
@@ -185,8 +185,7 @@ QWidget *GameWindow::buildScoreboard()
     grid->setContentsMargins(0, 0, 0, 0);
     const Column sides[2] = {Column::Left, Column::Right};
     const char *names[2][5] = {{"leftTeamName", "leftTeamButton", "leftScore", "leftTimeOut", "leftTimeOutsLeft"},
-                               {"rightTeamName", "rightTeamButton", "rightScore", "rightTimeOut",
-                                "rightTimeOutsLeft"}};
+                               {"rightTeamName", "rightTeamButton", "rightScore", "rightTimeOut", "rightTimeOutsLeft"}};
     QFont nameFont(QStringLiteral("Arial"));
     nameFont.setBold(true);
     nameFont.setPointSizeF(font().pointSizeF() * 1.3);
@@ -243,12 +242,13 @@ QWidget *GameWindow::buildScoreboard()
     };
     auto *quarterRow = new QHBoxLayout;
     quarterRow->addWidget(m_quarter);
-    quarterRow->addLayout(arrows("quarterUp", "quarterDown", QStringLiteral("Quarter"),
-                                 [this] { m_flow->quarterUp(); }, [this] { m_flow->quarterDown(); }));
+    quarterRow->addLayout(arrows(
+        "quarterUp", "quarterDown", QStringLiteral("Quarter"), [this] { m_flow->quarterUp(); },
+        [this] { m_flow->quarterDown(); }));
     auto *downRow = new QHBoxLayout;
     downRow->addWidget(m_down);
-    downRow->addLayout(arrows("downUp", "downDown", QStringLiteral("Down"), [this] { m_flow->downUp(); },
-                              [this] { m_flow->downDown(); }));
+    downRow->addLayout(arrows(
+        "downUp", "downDown", QStringLiteral("Down"), [this] { m_flow->downUp(); }, [this] { m_flow->downDown(); }));
     grid->addWidget(m_quarterLabel, 0, 1);
     grid->addLayout(quarterRow, 1, 1, 2, 1);
     grid->addWidget(downLabel, 0, 3);
@@ -322,8 +322,7 @@ QWidget *GameWindow::buildPlayList()
         row->addWidget(m_playListView, 1);
         row->addLayout(layout);
     }
-    layout->addWidget(
-        button("editPlay", QStringLiteral("&Edit Play"), [this] { m_flow->editPlay(selectedLine()); }));
+    layout->addWidget(button("editPlay", QStringLiteral("&Edit Play"), [this] { m_flow->editPlay(selectedLine()); }));
     layout->addWidget(
         button("deletePlay", QStringLiteral("De&lete Play"), [this] { m_flow->deletePlay(selectedLine()); }));
     layout->addWidget(
@@ -601,7 +600,8 @@ QMenu *GameWindow::makePopupMenu()
     menu->addSeparator();
     QAction *check = menu->addAction(QStringLiteral("&Check Game ..."), this, [this] { checkGame(); });
     check->setObjectName(QStringLiteral("checkGame"));
-    QAction *exportItem = menu->addAction(QStringLiteral("E&xport Play By Play ..."), this, [this] { exportPlayByPlay(); });
+    QAction *exportItem =
+        menu->addAction(QStringLiteral("E&xport Play By Play ..."), this, [this] { exportPlayByPlay(); });
     exportItem->setObjectName(QStringLiteral("exportPlayByPlay"));
     return menu;
 }
@@ -632,7 +632,8 @@ void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &so
     main.setGameStarter([&main, &settings, &sounds] { openGameWindow(main, settings, sounds); });
 
     // File > Game > Check Game: the same command as in the game window's pop-up menu.
-    QAction *check = main.fileSubmenu(QStringLiteral("&Game"), "gameMenu")->addAction(QStringLiteral("&Check Game ..."));
+    QAction *check =
+        main.fileSubmenu(QStringLiteral("&Game"), "gameMenu")->addAction(QStringLiteral("&Check Game ..."));
     check->setObjectName(QStringLiteral("checkGame"));
     check->setEnabled(main.gameInProgress());
     QObject::connect(&main, &MainWindow::gameInProgressChanged, check, &QAction::setEnabled);

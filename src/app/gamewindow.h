@@ -116,8 +116,8 @@ private:
     QComboBox *m_chartQuarter = nullptr;
     QLCDNumber *m_toGo = nullptr;
     FieldView *m_field = nullptr;
-    QComboBox *m_playList = nullptr;          ///< the compact layout's one-line list
-    QListWidget *m_playListView = nullptr;    ///< the full layout's list of the last plays
+    QComboBox *m_playList = nullptr;       ///< the compact layout's one-line list
+    QListWidget *m_playListView = nullptr; ///< the full layout's list of the last plays
     QPushButton *m_fieldGoal = nullptr;
     QPushButton *m_rush = nullptr;
     QPushButton *m_pass = nullptr;

@@ -127,7 +127,8 @@ QLineEdit *PlayDialog::addPlayerRow(QGridLayout &grid, const char *name, const Q
     commitText(
         number, [this, row] { return m_entry.playerRow(row).numberText; },
         [this, row](const std::string &text) { m_entry.typePlayerNumber(row, text); });
-    connect(list, &QComboBox::activated, this, [this, row](int index) { fire([&] { m_entry.choosePlayer(row, index); }); });
+    connect(list, &QComboBox::activated, this,
+            [this, row](int index) { fire([&] { m_entry.choosePlayer(row, index); }); });
     connect(clear, &QCheckBox::toggled, this, [this, row](bool on) {
         if (on)
             fire([&] { m_entry.clearPlayer(row); });
@@ -268,7 +269,8 @@ QGroupBox *PlayDialog::fumbleGroup(FumblePlayEntry &entry)
         [&entry](const SpotEntry &spot) { entry.setReturnedTo(spot); }));
     layout->addLayout(spots, 3, 0, 1, 4);
 
-    connect(selector, &QComboBox::activated, this, [this, &entry](int slot) { fire([&] { entry.selectFumble(slot); }); });
+    connect(selector, &QComboBox::activated, this,
+            [this, &entry](int slot) { fire([&] { entry.selectFumble(slot); }); });
     connect(sectionClear, &QCheckBox::toggled, this, [this, &entry](bool on) {
         if (on)
             fire([&] { entry.clearFumble(); });

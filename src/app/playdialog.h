@@ -49,8 +49,7 @@ protected:
     QGroupBox *spotGroup(const char *name, const QString &title, std::function<SpotEntry()> get,
                          std::function<void(const SpotEntry &)> set);
     /// A text field whose `set` runs when the scorer leaves it.
-    QLineEdit *textField(const char *name, std::function<std::string()> get,
-                         std::function<void(std::string_view)> set);
+    QLineEdit *textField(const char *name, std::function<std::string()> get, std::function<void(std::string_view)> set);
     /// Radio buttons, one per caption; `choose` gets the index clicked.
     QGroupBox *radioGroup(const char *name, const QString &title, const std::vector<QString> &captions,
                           std::function<int()> get, std::function<void(int)> choose);
@@ -60,24 +59,23 @@ protected:
     QWidget *buttons(std::function<bool()> ok, const QString &cancelCaption = QStringLiteral("Cancel"));
 
     /// The "Final Spot" group of every play that ends with the ball somewhere.
-    template <typename Entry>
-    QGroupBox *finalSpotGroup(Entry &entry)
+    template <typename Entry> QGroupBox *finalSpotGroup(Entry &entry)
     {
-        return spotGroup("finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
-                         [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
+        return spotGroup(
+            "finalSpot", QStringLiteral("Final Spot"), [&entry] { return entry.form().finalSpot; },
+            [&entry](const SpotEntry &spot) { entry.setFinalSpot(spot); });
     }
     /// The "Result" radios of a kick, one per value of its result enumeration.
     template <typename Result, typename Entry>
     QGroupBox *resultGroup(Entry &entry, const std::vector<QString> &captions)
     {
-        return radioGroup("result", QStringLiteral("Result"), captions,
-                          [&entry] { return static_cast<int>(entry.form().result); },
-                          [&entry](int index) { entry.chooseResult(static_cast<Result>(index)); });
+        return radioGroup(
+            "result", QStringLiteral("Result"), captions, [&entry] { return static_cast<int>(entry.form().result); },
+            [&entry](int index) { entry.chooseResult(static_cast<Result>(index)); });
     }
     /// The last rows of a play that can be fumbled: the fumble section, then
     /// OK and Cancel. Gives the fumble section for the tab order.
-    template <typename Entry>
-    QGroupBox *addFumblesAndButtons(QBoxLayout &layout, Entry &entry)
+    template <typename Entry> QGroupBox *addFumblesAndButtons(QBoxLayout &layout, Entry &entry)
     {
         QGroupBox *fumbles = fumbleGroup(entry);
         layout.addWidget(fumbles);

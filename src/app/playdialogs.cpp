@@ -67,20 +67,23 @@ RushClass::RushClass(RushEntry &entry, const Game &game, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     auto *players = new QGridLayout;
-    QLineEdit *quarterback = addPlayerRow(*players, "quarterback", QStringLiteral("QuarterBack"), RushEntry::Quarterback);
+    QLineEdit *quarterback =
+        addPlayerRow(*players, "quarterback", QStringLiteral("QuarterBack"), RushEntry::Quarterback);
     QLineEdit *rusher = addPlayerRow(*players, "rusher", QStringLiteral("Rusher"), RushEntry::Rusher);
     QLineEdit *tackler = addPlayerRow(*players, "tackler", QStringLiteral("Tackler"), RushEntry::Tackler);
     QLineEdit *assist = addPlayerRow(*players, "assist", QStringLiteral("Assist"), RushEntry::Assist);
     layout->addLayout(players);
 
     QComboBox *rushType = codeList("rushType", rushTypeNames());
-    connect(rushType, &QComboBox::activated, this, [this, &entry](int index) { fire([&] { entry.setRushType(index); }); });
+    connect(rushType, &QComboBox::activated, this,
+            [this, &entry](int index) { fire([&] { entry.setRushType(index); }); });
     onReload([rushType, &entry] {
         const QSignalBlocker block(rushType);
         rushType->setCurrentIndex(entry.form().rushType);
     });
-    QLineEdit *yards = textField("yardsMade", [&entry] { return entry.form().yardsMade; },
-                                 [&entry](std::string_view text) { entry.setYardsMade(text); });
+    QLineEdit *yards = textField(
+        "yardsMade", [&entry] { return entry.form().yardsMade; },
+        [&entry](std::string_view text) { entry.setYardsMade(text); });
     auto *details = new QHBoxLayout;
     details->addWidget(labelled(QStringLiteral("Rush Description"), rushType));
     details->addWidget(labelled(QStringLiteral("Yards Made"), yards));
@@ -99,7 +102,8 @@ PassClass::PassClass(PassEntry &entry, const Game &game, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     auto *players = new QGridLayout;
-    QLineEdit *quarterback = addPlayerRow(*players, "quarterback", QStringLiteral("QuarterBack"), PassEntry::Quarterback);
+    QLineEdit *quarterback =
+        addPlayerRow(*players, "quarterback", QStringLiteral("QuarterBack"), PassEntry::Quarterback);
     QLineEdit *receiver = addPlayerRow(*players, "receiver", QStringLiteral("Receiver"), PassEntry::Receiver);
     QLineEdit *tackler = addPlayerRow(*players, "tackler", QStringLiteral("Tackler"), PassEntry::Tackler);
     QLineEdit *assist = addPlayerRow(*players, "assist", QStringLiteral("Assist"), PassEntry::Assist);
@@ -115,12 +119,13 @@ PassClass::PassClass(PassEntry &entry, const Game &game, QWidget *parent)
         [&entry] { return entry.form().result - 1; }, [&entry](int index) { entry.setResult(index + 1); });
     middle->addWidget(result);
     QGroupBox *reception = spotGroup(
-        "receptionSpot", QStringLiteral("Reception / Interception At"),
-        [&entry] { return entry.form().receptionSpot; }, [&entry](const SpotEntry &spot) { entry.setReceptionSpot(spot); });
+        "receptionSpot", QStringLiteral("Reception / Interception At"), [&entry] { return entry.form().receptionSpot; },
+        [&entry](const SpotEntry &spot) { entry.setReceptionSpot(spot); });
     middle->addWidget(reception);
     layout->addLayout(middle);
-    QLineEdit *yards = textField("yardsMade", [&entry] { return entry.form().yardsMade; },
-                                 [&entry](std::string_view text) { entry.setYardsMade(text); });
+    QLineEdit *yards = textField(
+        "yardsMade", [&entry] { return entry.form().yardsMade; },
+        [&entry](std::string_view text) { entry.setYardsMade(text); });
     layout->addWidget(labelled(QStringLiteral("Yards Made"), yards));
     QGroupBox *finalSpot = finalSpotGroup(entry);
     layout->addWidget(finalSpot);
@@ -143,9 +148,9 @@ KickOffClass::KickOffClass(KickOffEntry &entry, const Game &game, QWidget *paren
     layout->addLayout(players);
 
     auto *middle = new QHBoxLayout;
-    QGroupBox *result = resultGroup<KickOffResult>(
-        entry, {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"), QStringLiteral("&Kicked Out Of Bounds"),
-                QStringLiteral("&Fair Catch")});
+    QGroupBox *result =
+        resultGroup<KickOffResult>(entry, {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"),
+                                           QStringLiteral("&Kicked Out Of Bounds"), QStringLiteral("&Fair Catch")});
     middle->addWidget(result);
     auto *onside = new QGroupBox(QStringLiteral("Onside Kick"));
     auto *onsideLayout = new QVBoxLayout(onside);
@@ -166,9 +171,9 @@ KickOffClass::KickOffClass(KickOffEntry &entry, const Game &game, QWidget *paren
     middle->addWidget(onside);
     layout->addLayout(middle);
     auto *spots = new QHBoxLayout;
-    QGroupBox *kickedTo =
-        spotGroup("kickedTo", QStringLiteral("Kicked To"), [&entry] { return entry.form().kickedTo; },
-                  [&entry](const SpotEntry &spot) { entry.setKickedTo(spot); });
+    QGroupBox *kickedTo = spotGroup(
+        "kickedTo", QStringLiteral("Kicked To"), [&entry] { return entry.form().kickedTo; },
+        [&entry](const SpotEntry &spot) { entry.setKickedTo(spot); });
     QGroupBox *finalSpot = finalSpotGroup(entry);
     spots->addWidget(kickedTo);
     spots->addWidget(finalSpot);
@@ -193,15 +198,15 @@ PuntClass::PuntClass(PuntEntry &entry, const Game &game, QWidget *parent)
     layout->addLayout(players);
 
     auto *middle = new QHBoxLayout;
-    QGroupBox *result = resultGroup<PuntResult>(
-        entry, {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"), QStringLiteral("&Downed By Kicking Team"),
-                QStringLiteral("&Kicked Out Of Bounds"), QStringLiteral("&Fair Catch"),
-                QStringLiteral("&Blocked By:")});
+    QGroupBox *result = resultGroup<PuntResult>(entry, {QStringLiteral("&Returned"), QStringLiteral("&Touch Back"),
+                                                        QStringLiteral("&Downed By Kicking Team"),
+                                                        QStringLiteral("&Kicked Out Of Bounds"),
+                                                        QStringLiteral("&Fair Catch"), QStringLiteral("&Blocked By:")});
     middle->addWidget(result);
     auto *spots = new QVBoxLayout;
-    QGroupBox *puntedTo =
-        spotGroup("puntedTo", QStringLiteral("Punted To"), [&entry] { return entry.form().puntedTo; },
-                  [&entry](const SpotEntry &spot) { entry.setPuntedTo(spot); });
+    QGroupBox *puntedTo = spotGroup(
+        "puntedTo", QStringLiteral("Punted To"), [&entry] { return entry.form().puntedTo; },
+        [&entry](const SpotEntry &spot) { entry.setPuntedTo(spot); });
     QGroupBox *finalSpot = finalSpotGroup(entry);
     spots->addWidget(puntedTo);
     spots->addWidget(finalSpot);
@@ -220,13 +225,14 @@ FieldGoalClass::FieldGoalClass(FieldGoalEntry &entry, const Game &game, QWidget 
     auto *layout = new QVBoxLayout(this);
     auto *players = new QGridLayout;
     QLineEdit *kicker = addPlayerRow(*players, "kicker", QStringLiteral("Placekicker"), FieldGoalEntry::Kicker);
-    QLineEdit *blockedBy = addPlayerRow(*players, "blockedBy", QStringLiteral("Blocked By:"), FieldGoalEntry::BlockedBy);
+    QLineEdit *blockedBy =
+        addPlayerRow(*players, "blockedBy", QStringLiteral("Blocked By:"), FieldGoalEntry::BlockedBy);
     layout->addLayout(players);
 
     auto *middle = new QHBoxLayout;
-    QGroupBox *result = resultGroup<FieldGoalResult>(
-        entry, {QStringLiteral("&Good"), QStringLiteral("&Blocked"), QStringLiteral("&No Kick"),
-                QStringLiteral("Wide &Left"), QStringLiteral("Wide &Right"), QStringLiteral("&Short")});
+    QGroupBox *result = resultGroup<FieldGoalResult>(entry, {QStringLiteral("&Good"), QStringLiteral("&Blocked"),
+                                                             QStringLiteral("&No Kick"), QStringLiteral("Wide &Left"),
+                                                             QStringLiteral("Wide &Right"), QStringLiteral("&Short")});
     middle->addWidget(result);
     QGroupBox *finalSpot = finalSpotGroup(entry);
     middle->addWidget(finalSpot);
@@ -242,8 +248,7 @@ PenaltyDialog::PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *par
     : PlayDialog(entry, game, entry.form().caption, parent)
 {
     auto *layout = new QVBoxLayout(this);
-    QComboBox *penalty =
-        codeList("penalty", entry.defensive() ? defensivePenaltyNames() : offensivePenaltyNames());
+    QComboBox *penalty = codeList("penalty", entry.defensive() ? defensivePenaltyNames() : offensivePenaltyNames());
     connect(penalty, &QComboBox::activated, this,
             [this, &entry](int index) { fire([&] { entry.choosePenalty(index); }); });
     onReload([penalty, &entry] {
@@ -256,20 +261,23 @@ PenaltyDialog::PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *par
     layout->addLayout(players);
 
     auto *numbers = new QHBoxLayout;
-    QLineEdit *yards = textField("yardsPenalized", [&entry] { return entry.form().yardsPenalized; },
-                                 [&entry](std::string_view text) { entry.setYardsPenalized(text); });
-    QLineEdit *down = textField("resultingDown", [&entry] { return entry.form().resultingDown; },
-                                [&entry](std::string_view text) { entry.setResultingDown(text); });
-    QLineEdit *toGo = textField("resultingToGo", [&entry] { return entry.form().resultingToGo; },
-                                [&entry](std::string_view text) { entry.setResultingToGo(text); });
+    QLineEdit *yards = textField(
+        "yardsPenalized", [&entry] { return entry.form().yardsPenalized; },
+        [&entry](std::string_view text) { entry.setYardsPenalized(text); });
+    QLineEdit *down = textField(
+        "resultingDown", [&entry] { return entry.form().resultingDown; },
+        [&entry](std::string_view text) { entry.setResultingDown(text); });
+    QLineEdit *toGo = textField(
+        "resultingToGo", [&entry] { return entry.form().resultingToGo; },
+        [&entry](std::string_view text) { entry.setResultingToGo(text); });
     numbers->addWidget(labelled(QStringLiteral("Yards\nPenalized"), yards));
     numbers->addWidget(labelled(QStringLiteral("Resulting\nDown"), down));
     numbers->addWidget(labelled(QStringLiteral("Resulting\nTo Go"), toGo));
     layout->addLayout(numbers);
     auto *spots = new QHBoxLayout;
-    QGroupBox *penaltySpot =
-        spotGroup("penaltySpot", QStringLiteral("Spot of Penalty"), [&entry] { return entry.form().penaltySpot; },
-                  [&entry](const SpotEntry &spot) { entry.setPenaltySpot(spot); });
+    QGroupBox *penaltySpot = spotGroup(
+        "penaltySpot", QStringLiteral("Spot of Penalty"), [&entry] { return entry.form().penaltySpot; },
+        [&entry](const SpotEntry &spot) { entry.setPenaltySpot(spot); });
     QGroupBox *finalSpot = finalSpotGroup(entry);
     spots->addWidget(penaltySpot);
     spots->addWidget(finalSpot);
@@ -281,8 +289,7 @@ PenaltyDialog::PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *par
     penalty->setFocus();
 }
 
-template <typename Dialog, typename Entry>
-void QtPlayEntryWorker::show(Entry &entry)
+template <typename Dialog, typename Entry> void QtPlayEntryWorker::show(Entry &entry)
 {
     Dialog dialog(entry, m_game, m_parent);
     if (m_runner)
@@ -291,11 +298,26 @@ void QtPlayEntryWorker::show(Entry &entry)
         dialog.exec();
 }
 
-void QtPlayEntryWorker::work(RushEntry &entry) { show<RushClass>(entry); }
-void QtPlayEntryWorker::work(PassEntry &entry) { show<PassClass>(entry); }
-void QtPlayEntryWorker::work(KickOffEntry &entry) { show<KickOffClass>(entry); }
-void QtPlayEntryWorker::work(PuntEntry &entry) { show<PuntClass>(entry); }
-void QtPlayEntryWorker::work(FieldGoalEntry &entry) { show<FieldGoalClass>(entry); }
+void QtPlayEntryWorker::work(RushEntry &entry)
+{
+    show<RushClass>(entry);
+}
+void QtPlayEntryWorker::work(PassEntry &entry)
+{
+    show<PassClass>(entry);
+}
+void QtPlayEntryWorker::work(KickOffEntry &entry)
+{
+    show<KickOffClass>(entry);
+}
+void QtPlayEntryWorker::work(PuntEntry &entry)
+{
+    show<PuntClass>(entry);
+}
+void QtPlayEntryWorker::work(FieldGoalEntry &entry)
+{
+    show<FieldGoalClass>(entry);
+}
 
 void QtPlayEntryWorker::work(PenaltyEntry &entry)
 {

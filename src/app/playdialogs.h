@@ -76,8 +76,7 @@ public:
 
 private:
     /// Shows a `Dialog` over `entry`, through the runner when a test set one.
-    template <typename Dialog, typename Entry>
-    void show(Entry &entry);
+    template <typename Dialog, typename Entry> void show(Entry &entry);
 
     const Game &m_game;
     QWidget *m_parent;

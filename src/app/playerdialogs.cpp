@@ -102,8 +102,8 @@ void AddPlayerDialog::add()
 {
     const AddPlayerForm typed = form();
     if (const std::optional<std::string> question = addPlayerNumberQuestion(typed, m_game);
-        question && m_ui.message(*question, kNumberWornCaption, MessageButtons::YesNo, MessageIcon::Question) !=
-                        MessageAnswer::Yes)
+        question &&
+        m_ui.message(*question, kNumberWornCaption, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
         return;
     if (const std::optional<Notice> refusal = addGamePlayer(typed, m_game)) {
         warn(m_ui, *refusal);

@@ -1,11 +1,11 @@
 #include "program.h"
 
 #include "gamewindow.h"
+#include "records/recoverycopy.h"
+#include "records/settingsfile.h"
 #include "recoveryoffer.h"
 #include "schedulecommands.h"
 #include "startpanel.h"
-#include "records/recoverycopy.h"
-#include "records/settingsfile.h"
 #include "statisticsmenu.h"
 
 #include <QApplication>

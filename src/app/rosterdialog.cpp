@@ -254,8 +254,8 @@ void RosterDialog::selectByName(const QString &text, bool offense)
 bool RosterDialog::numberMayBeShared(bool adding)
 {
     const std::optional<std::string> question = rosterNumberQuestion(m_editor, adding);
-    return !question ||
-           m_ui.message(*question, kNumberWornCaption, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    return !question || m_ui.message(*question, kNumberWornCaption, MessageButtons::YesNo, MessageIcon::Question) ==
+                            MessageAnswer::Yes;
 }
 
 void RosterDialog::add()

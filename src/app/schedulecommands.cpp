@@ -147,7 +147,8 @@ void ScheduleCommands::runEditor()
 void ScheduleCommands::createGame()
 {
     ScheduleEditor &editor = *m_editor;
-    std::optional<Game> game = gameForScheduleEvent(editor, movedTeamLoader(teamFileLoader(), editor.schedule.fileName), currentDateTime());
+    std::optional<Game> game =
+        gameForScheduleEvent(editor, movedTeamLoader(teamFileLoader(), editor.schedule.fileName), currentDateTime());
     if (!game) {
         runEditor(); // the editor named the missing team file; it may have gone since
         return;

@@ -437,7 +437,8 @@ void ScheduleWindow::launchGame()
         return;
     case ScheduleGameAction::CreateGame:
         // A team file that is gone is named before the editor closes.
-        if (const std::string missing = missingEventTeamFile(m_editor, movedTeamLoader(teamFileLoader(), m_editor.schedule.fileName));
+        if (const std::string missing =
+                missingEventTeamFile(m_editor, movedTeamLoader(teamFileLoader(), m_editor.schedule.fileName));
             !missing.empty()) {
             m_ui.playSound(kLoadFailedSound);
             m_ui.message(missingFileText("team", missing), kMissingGameCaption, MessageButtons::Ok,

@@ -8,7 +8,6 @@
 #include "datepickerdialog.h"
 #include "editplaywindow.h"
 #include "gameflow/entry/editplayentry.h"
-#include "gamesummarywindow.h"
 #include "gameflow/entry/fieldgoalentry.h"
 #include "gameflow/entry/kickoffentry.h"
 #include "gameflow/entry/passentry.h"
@@ -17,6 +16,7 @@
 #include "gameflow/entry/rushentry.h"
 #include "gameflow/gamerules.h"
 #include "gameinfodialog.h"
+#include "gamesummarywindow.h"
 #include "gamewindow.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
@@ -32,9 +32,9 @@
 #include "qtuserinterface.h"
 #include "records/game.h"
 #include "records/gamefile.h"
-#include "records/roster.h"
 #include "records/recentfiles.h"
 #include "records/recoverycopy.h"
+#include "records/roster.h"
 #include "records/settingsfile.h"
 #include "rosterdialog.h"
 #include "schedulewindow.h"
@@ -48,11 +48,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTabBar>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QDateTime>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
@@ -62,7 +60,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -227,9 +227,9 @@ Game sampleGame(bool indoor)
     struct Downs {
         int downBefore, toGoBefore, downAfter, toGoAfter;
     };
-    constexpr Downs outdoor[] = {{0, 10, 0, 10}, {0, 10, 1, 3}, {1, 3, 0, 10}, {0, 10, 0, 10}, {0, 10, 1, 13},
+    constexpr Downs outdoor[] = {{0, 10, 0, 10}, {0, 10, 1, 3},  {1, 3, 0, 10},  {0, 10, 0, 10}, {0, 10, 1, 13},
                                  {1, 13, 1, 13}, {0, 10, 0, 10}, {0, 10, 0, 10}, {0, 10, 0, 10}};
-    constexpr Downs indoors[] = {{0, 10, 0, 10}, {0, 10, 1, 7}, {1, 7, 0, 10}, {0, 10, 0, 10}, {0, 10, 1, 11},
+    constexpr Downs indoors[] = {{0, 10, 0, 10}, {0, 10, 1, 7},  {1, 7, 0, 10}, {0, 10, 0, 10}, {0, 10, 1, 11},
                                  {1, 11, 1, 11}, {0, 10, 0, 10}, {0, 10, 1, 1}, {1, 1, 1, 1}};
     for (std::size_t i = 0; i < game.plays.size(); ++i) {
         const Downs &d = (indoor ? indoors : outdoor)[i];

@@ -8,11 +8,11 @@
 #include "printrosterdialog.h"
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
-#include "recoveryoffer.h"
 #include "records/gamefile.h"
 #include "records/settings.h"
 #include "records/teamfile.h"
 #include "records/userinterface.h"
+#include "recoveryoffer.h"
 #include "reports/teamexport.h"
 #include "teamdialog.h"
 

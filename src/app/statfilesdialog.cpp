@@ -111,8 +111,8 @@ void StatFilesDialog::listFolder()
         auto *item = new QListWidgetItem(QLatin1Char('[') + info.fileName() + QLatin1Char(']'), m_listing);
         item->setData(kFolderRole, info.absoluteFilePath());
     }
-    const QFileInfoList games = m_folder.entryInfoList({QStringLiteral("*.gam"), QStringLiteral("*.GAM")},
-                                                       QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList games = m_folder.entryInfoList({QStringLiteral("*.gam"), QStringLiteral("*.GAM")}, QDir::Files,
+                                                       QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &info : games) {
         auto *item = new QListWidgetItem(info.fileName(), m_listing);
         item->setData(Qt::UserRole, info.absoluteFilePath());
@@ -189,7 +189,8 @@ void StatFilesDialog::fillTeams()
     m_team->clear();
     for (const std::string &name : m_files.teamNames())
         m_team->addItem(toQString(name));
-    m_team->setCurrentIndex(chosen.isEmpty() ? -1 : m_team->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_team->setCurrentIndex(chosen.isEmpty() ? -1
+                                             : m_team->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void StatFilesDialog::accept()

@@ -38,8 +38,9 @@ QAction *addItem(QMenu *menu, const char *name, const char *text, QObject *owner
 } // namespace
 
 StatisticsMenu::StatisticsMenu(MainWindow &window, const Settings &settings, UserInterface &ui)
-    : QObject(&window), m_window(window), m_settings(settings),
-      m_context{settings, ui, window.printer(), [&window](QDialog &dialog) { return window.runDialog(dialog); }}
+    : QObject(&window), m_window(window),
+      m_settings(settings), m_context{settings, ui, window.printer(),
+                                      [&window](QDialog &dialog) { return window.runDialog(dialog); }}
 {
     createMenus();
     connect(&window, &MainWindow::gameInProgressChanged, this, [this] { updateEnabled(); });
@@ -292,11 +293,10 @@ void StatisticsMenu::teamStatistics()
         if (!chosen)
             return;
         const LeagueOptions league = m_settings.league;
-        totals = readWithProgress<TeamStatsByPeriod>(&m_window, chosen->gamePaths.size(),
-                                                     [&chosen, league](const ReadingProgress &progress) {
-                                                         return teamStatsByPeriodOverFiles(
-                                                             chosen->gamePaths, chosen->teamName, league, progress);
-                                                     });
+        totals = readWithProgress<TeamStatsByPeriod>(
+            &m_window, chosen->gamePaths.size(), [&chosen, league](const ReadingProgress &progress) {
+                return teamStatsByPeriodOverFiles(chosen->gamePaths, chosen->teamName, league, progress);
+            });
         if (!totals)
             return;
         reportUnreadable(totals->unreadable);

@@ -9,12 +9,12 @@
 #include "reports/exportreport.h"
 
 #include <QDialog>
-#include <QTreeWidget>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace yardmark {
 
@@ -60,8 +60,8 @@ QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
     return row;
 }
 
-StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window,
-                             const char *setupName, const char *setupCaption)
+StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window, const char *setupName,
+                             const char *setupCaption)
 {
     const StatsButtons buttons{namedButton("ok", "&OK"), namedButton("print", "&Print"),
                                namedButton("export", "&Export")};

@@ -54,8 +54,8 @@ void SummaryChartView::paintEvent(QPaintEvent *)
     const int barRoom = std::max(1, area.width() - labelWidth - metrics.horizontalAdvance(QStringLiteral(" 0000")));
     for (std::size_t t = 0; t < m_chart.teams.size(); ++t) {
         const SummaryChart::TeamBars &team = m_chart.teams[t];
-        painter.drawText(area.left(), y + metrics.ascent(), metrics.elidedText(toQString(team.name), Qt::ElideRight,
-                                                                               area.width()));
+        painter.drawText(area.left(), y + metrics.ascent(),
+                         metrics.elidedText(toQString(team.name), Qt::ElideRight, area.width()));
         y += line;
         const std::pair<const char *, std::int32_t> bars[2] = {{"Rushing", team.rushingYards},
                                                                {"Passing", team.passingYards}};

@@ -11,9 +11,8 @@
 namespace yardmark {
 namespace {
 
-constexpr const char *kPeriodNames[kSummaryPeriodCount] = {"game",          "firstHalf",    "secondHalf",
-                                                           "firstQuarter",  "secondQuarter", "thirdQuarter",
-                                                           "fourthQuarter"};
+constexpr const char *kPeriodNames[kSummaryPeriodCount] = {
+    "game", "firstHalf", "secondHalf", "firstQuarter", "secondQuarter", "thirdQuarter", "fourthQuarter"};
 
 QLabel *columnLabel(const char *name, Qt::Alignment alignment)
 {
@@ -26,8 +25,7 @@ QLabel *columnLabel(const char *name, Qt::Alignment alignment)
 
 } // namespace
 
-TeamColumnsPanel::TeamColumnsPanel(const char *labels, std::function<void(SummaryPeriod)> periodChosen,
-                                   QWidget *parent)
+TeamColumnsPanel::TeamColumnsPanel(const char *labels, std::function<void(SummaryPeriod)> periodChosen, QWidget *parent)
     : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);

@@ -36,7 +36,7 @@ public:
 struct CliContext {
     std::string settingsFile;
     Settings settings;
-    std::string outputPath; ///< -o; empty for standard output
+    std::string outputPath;       ///< -o; empty for standard output
     bool writesOwnOutput = false; ///< the command writes -o itself (binary files)
 
     // The arguments of the one sub-command that runs.

@@ -2,8 +2,8 @@
 // them into a new file.
 
 #include "clicontext.h"
-#include "inputs.h"
 #include "gameflow/playbyplay.h"
+#include "inputs.h"
 #include "records/datetime.h"
 #include "stats/drivesummary.h"
 #include "stats/gamesummary.h"
@@ -37,8 +37,8 @@ void addExportCommand(CLI::App &app, CliContext &context)
     auto *exportCommand = app.add_subcommand("export", "export a game's report as a new file would hold it");
     exportCommand->require_subcommand(1);
 
-    auto *summary = addGameReport(*exportCommand, context, "summary", "the game summary of both teams",
-                                  {"csv", "html"});
+    auto *summary =
+        addGameReport(*exportCommand, context, "summary", "the game summary of both teams", {"csv", "html"});
     addPeriodOption(*summary, context);
     summary->callback([&context] {
         context.run = [&context](std::ostream &out) {

@@ -30,7 +30,9 @@ void addShowCommand(CLI::App &app, CliContext &context)
     command->add_option("GAME", context.input, "game file (.gam)")->required();
     addOutputOption(*command, context);
     command->callback([&context] {
-        context.run = [&context](std::ostream &out) { out << gameToJson(loadGameOrFail(context.input)).dump(2) << '\n'; };
+        context.run = [&context](std::ostream &out) {
+            out << gameToJson(loadGameOrFail(context.input)).dump(2) << '\n';
+        };
     });
 }
 

@@ -72,8 +72,7 @@ Json teamJson(const Team &team)
                 {"players", players}};
 }
 
-template <typename T, typename F>
-Json arrayJson(const T &values, F each)
+template <typename T, typename F> Json arrayJson(const T &values, F each)
 {
     Json list = Json::array();
     for (const auto &value : values)

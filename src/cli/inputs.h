@@ -29,8 +29,7 @@ SummaryPeriod chosenPeriod(const CliContext &context);
 
 /// The --format option with its choices, the first the default, and the
 /// --output option every command that writes a report has beside it.
-void addFormatOption(CLI::App &command, CliContext &context,
-                     const std::vector<std::string> &formats = {"csv", "html"});
+void addFormatOption(CLI::App &command, CliContext &context, const std::vector<std::string> &formats = {"csv", "html"});
 /// HTML when --format chose it; otherwise the command's plain format.
 ExportFormat chosenFormat(const CliContext &context);
 

@@ -104,15 +104,17 @@ void addPrintCommand(CLI::App &app, CliContext &context)
             command->add_option("--status", options->status, "only the players of this starter status (0 all)")
                 ->check(CLI::Range(0, 3));
         }
-        command->add_option("-o,--output", context.outputPath, "the PDF file to write")->required()->option_text("FILE");
+        command->add_option("-o,--output", context.outputPath, "the PDF file to write")
+            ->required()
+            ->option_text("FILE");
         command->callback([&context, options, starters] {
             context.writesOwnOutput = true;
             context.run = [&context, options, starters](std::ostream &) {
                 const Team first = loadTeamOrFail(options->files[0]);
                 const bool both = options->files.size() > 1;
                 const Team second = both ? loadTeamOrFail(options->files[1]) : Team{};
-                TRosterStartersOut printout(starters ? "Starters" : "Roster", both ? 0 : kFirstTeamOnly, first,
-                                            second, options->status);
+                TRosterStartersOut printout(starters ? "Starters" : "Roster", both ? 0 : kFirstTeamOnly, first, second,
+                                            options->status);
                 writePdf(printout, context.outputPath);
             };
         });

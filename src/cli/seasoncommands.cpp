@@ -25,9 +25,12 @@ void addScheduleCommand(CLI::App &app, CliContext &context)
         context.run = [&context](std::ostream &out) {
             Schedule loaded;
             switch (loadSchedule(context.input, loaded)) {
-            case ScheduleLoadResult::Loaded: break;
-            case ScheduleLoadResult::CannotOpen: throw CliError("cannot read schedule file " + context.input);
-            case ScheduleLoadResult::Damaged: throw CliError("schedule file " + context.input + " is damaged");
+            case ScheduleLoadResult::Loaded:
+                break;
+            case ScheduleLoadResult::CannotOpen:
+                throw CliError("cannot read schedule file " + context.input);
+            case ScheduleLoadResult::Damaged:
+                throw CliError("schedule file " + context.input + " is damaged");
             }
             writeSchedule(out, loaded, chosenFormat(context), false, context.settings.app.html, currentDateTime());
         };

@@ -43,16 +43,45 @@ int Pcg32::below(int bound)
 
 namespace {
 
-constexpr std::array kTeamNames{"Riverton Tigers", "Lakeside Bears", "Harbor City Lions", "Pine Valley Eagles",
+constexpr std::array kTeamNames{"Riverton Tigers",    "Lakeside Bears",  "Harbor City Lions",  "Pine Valley Eagles",
                                 "Granite Falls Rams", "Westfield Hawks", "Cedar Creek Wolves", "Ironwood Falcons"};
 constexpr std::array kFirstNames{"Aaron", "Ben",   "Carlos", "Darius", "Eli",    "Frank", "Gabe",    "Hector",
                                  "Isaac", "Jamal", "Kevin",  "Luis",   "Marcus", "Nate",  "Omar",    "Pete",
                                  "Quinn", "Ray",   "Sam",    "Tyler",  "Umar",   "Vince", "Wes",     "Xavier",
                                  "Yusuf", "Zach",  "Andre",  "Brett",  "Cody",   "Derek", "Ren\xE9", "Jos\xE9"};
-constexpr std::array kLastNames{"Adams",  "Baker",  "Carter",  "Diaz",   "Evans",   "Foster", "Garcia", "Hughes",
-                                "Irving", "Jensen", "Kim",     "Lopez",  "Morgan",  "Nguyen", "Owens",  "Parker",
-                                "Reyes",  "Shaw",   "Turner",  "Usher",  "Vaughn",  "Walsh",  "Young",  "Zimmer",
-                                "Brooks", "Coleman", "Dawson", "Ellis",  "Fischer", "Grant",  "Hayes",  "Ib\xE1\xF1" "ez"};
+constexpr std::array kLastNames{"Adams",
+                                "Baker",
+                                "Carter",
+                                "Diaz",
+                                "Evans",
+                                "Foster",
+                                "Garcia",
+                                "Hughes",
+                                "Irving",
+                                "Jensen",
+                                "Kim",
+                                "Lopez",
+                                "Morgan",
+                                "Nguyen",
+                                "Owens",
+                                "Parker",
+                                "Reyes",
+                                "Shaw",
+                                "Turner",
+                                "Usher",
+                                "Vaughn",
+                                "Walsh",
+                                "Young",
+                                "Zimmer",
+                                "Brooks",
+                                "Coleman",
+                                "Dawson",
+                                "Ellis",
+                                "Fischer",
+                                "Grant",
+                                "Hayes",
+                                "Ib\xE1\xF1"
+                                "ez"};
 
 struct PositionGroup {
     Position position;
@@ -77,8 +106,7 @@ constexpr std::array<PositionGroup, 12> kRosterShape{{
     {Position::Safety, 4, 2, StarterStatus::DefensiveStarter},
 }};
 
-template <typename List>
-std::string pick(Pcg32 &rng, const List &list)
+template <typename List> std::string pick(Pcg32 &rng, const List &list)
 {
     return list[static_cast<std::size_t>(rng.below(static_cast<int>(list.size())))];
 }
@@ -136,9 +164,8 @@ std::vector<Team> makeLeague(Pcg32 &rng, int teamCount)
     std::vector<Team> league;
     std::set<std::string> usedNames;
     for (int i = 0; i < teamCount; ++i) {
-        const std::string name = i < static_cast<int>(kTeamNames.size())
-                                     ? kTeamNames[static_cast<std::size_t>(i)]
-                                     : "Team " + std::to_string(i + 1);
+        const std::string name = i < static_cast<int>(kTeamNames.size()) ? kTeamNames[static_cast<std::size_t>(i)]
+                                                                         : "Team " + std::to_string(i + 1);
         league.push_back(makeTeam(rng, name, usedNames));
     }
     return league;
@@ -170,9 +197,15 @@ private:
 
     /// A player's number of the team, among the positions (any player when none plays them).
     std::string number(bool home, std::initializer_list<Position> positions);
-    std::string offense(std::initializer_list<Position> positions) { return number(situation().homeHasBall, positions); }
-    std::string defense() { return number(!situation().homeHasBall, {Position::Linebacker, Position::Safety,
-                                                                      Position::Cornerback, Position::DefensiveLine}); }
+    std::string offense(std::initializer_list<Position> positions)
+    {
+        return number(situation().homeHasBall, positions);
+    }
+    std::string defense()
+    {
+        return number(!situation().homeHasBall,
+                      {Position::Linebacker, Position::Safety, Position::Cornerback, Position::DefensiveLine});
+    }
     /// The ball's distance from the goal line the offense defends.
     int ownDistance();
     /// The spot `distance` yards from the goal line the team `home` defends.
@@ -407,11 +440,11 @@ void GameScripter::rush()
     if (end > 0 && end < 2 * m_midfield && m_rng.chance(2)) {
         const bool offenseKeeps = m_rng.chance(45);
         const bool recoveredByHome = situation().homeHasBall == offenseKeeps;
-        fields["fumbles"] = Json::array({Json{{"recovered_by", recoveredByHome ? "home" : "visitor"},
-                                              {"recoverer", number(recoveredByHome, {Position::Linebacker,
-                                                                                     Position::RunningBack})},
-                                              {"recovered_at", offenseSpot(end)},
-                                              {"returned_to", offenseSpot(end)}}});
+        fields["fumbles"] =
+            Json::array({Json{{"recovered_by", recoveredByHome ? "home" : "visitor"},
+                              {"recoverer", number(recoveredByHome, {Position::Linebacker, Position::RunningBack})},
+                              {"recovered_at", offenseSpot(end)},
+                              {"returned_to", offenseSpot(end)}}});
     }
     tick(25, 42);
     run(Json{{"op", "rush"}, {"answers", {"yes"}}, {"fields", fields}});
@@ -499,8 +532,9 @@ void GameScripter::penalty()
     tick(0, 8);
     run(Json{{"op", offensive ? "offensive_penalty" : "defensive_penalty"},
              {"answers", {"yes"}},
-             {"fields", {{"penalty", penaltyCode}, {"penalty_on", number(home, {Position::OffensiveLine,
-                                                                                 Position::DefensiveLine})}}}});
+             {"fields",
+              {{"penalty", penaltyCode},
+               {"penalty_on", number(home, {Position::OffensiveLine, Position::DefensiveLine})}}}});
 }
 
 void GameScripter::timeOut()

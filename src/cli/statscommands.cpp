@@ -43,8 +43,8 @@ void addStatsCommands(CLI::App &app, CliContext &context)
     players->callback([&context] {
         context.run = [&context](std::ostream &out) {
             const StatView view = kViews.at(context.view.empty() ? "team" : context.view);
-            failOnSkipped(writeIndividualStatsForFiles(out, context.inputs, context.team, view,
-                                                       context.settings.league, chosenFormat(context) == ExportFormat::Html, false,
+            failOnSkipped(writeIndividualStatsForFiles(out, context.inputs, context.team, view, context.settings.league,
+                                                       chosenFormat(context) == ExportFormat::Html, false,
                                                        context.settings.app.html, currentDateTime()),
                           context.inputs);
         };
@@ -58,8 +58,8 @@ void addStatsCommands(CLI::App &app, CliContext &context)
             if (!namesTeamOfGames(context.team, context.inputs))
                 throw CliUsageError(kTeamStatsNeedTeam);
             failOnSkipped(writeTeamStatsForFiles(out, context.inputs, context.team, chosenPeriod(context),
-                                                 context.settings.league, chosenFormat(context) == ExportFormat::Html, false,
-                                                 context.settings.app.html, currentDateTime()),
+                                                 context.settings.league, chosenFormat(context) == ExportFormat::Html,
+                                                 false, context.settings.app.html, currentDateTime()),
                           context.inputs);
         };
     });

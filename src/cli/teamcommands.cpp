@@ -37,12 +37,12 @@ void addTeamCommand(CLI::App &app, CliContext &context)
     import->add_option("-o,--output", context.outputPath, "the team file to write")->required()->option_text("FILE");
     import->callback([&context] {
         context.writesOwnOutput = true;
-        context.run = [&context](std::ostream &) {
-            Team imported = loadTeamOrFail(context.input);
-            if (!writeTeamFile(imported, context.outputPath))
-                throw CliError("cannot write " + context.outputPath);
-        };
-    });
-}
+    context.run = [&context](std::ostream &) {
+        Team imported = loadTeamOrFail(context.input);
+        if (!writeTeamFile(imported, context.outputPath))
+            throw CliError("cannot write " + context.outputPath);
+    };
+});
+} // namespace yardmark::cli
 
 } // namespace yardmark::cli

@@ -86,8 +86,8 @@ void recordTime(Interaction &ui, const LeagueOptions &league, PlayRecord &play, 
 {
     RecordTimeForm form;
     form.play = narratePlay(play, info, league);
-    form.explanation = "Clock at the change of possession, minutes and seconds left in the " + periodText(play.quarter) +
-                       ". Leave both empty when the time was not taken.";
+    form.explanation = "Clock at the change of possession, minutes and seconds left in the " +
+                       periodText(play.quarter) + ". Leave both empty when the time was not taken.";
     ui.runRecordTime(form);
     applyRecordTime(form, league, play);
 }

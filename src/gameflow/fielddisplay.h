@@ -144,9 +144,9 @@ struct Scoreboard {
     std::string quarterLabel;
     std::string down;
     std::string ballOn;
-    std::string ballSide;          ///< whose half the ball is in (teamShortName); empty at midfield
-    ColorValue ballSideColor = 0;  ///< that team's colour
-    std::string lastClock;         ///< lastClockText of the game
+    std::string ballSide;         ///< whose half the ball is in (teamShortName); empty at midfield
+    ColorValue ballSideColor = 0; ///< that team's colour
+    std::string lastClock;        ///< lastClockText of the game
     std::string toGo;
     ButtonLabels labels;
 };

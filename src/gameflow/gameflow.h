@@ -8,8 +8,8 @@
 #include "records/settings.h"
 
 #include <functional>
-#include <optional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -27,12 +27,28 @@ private:
 };
 
 /// The labels of the printed game summary, in the order of its values.
-inline constexpr std::array<const char *, kGameSummaryValueCount> kGameSummaryPrintLabels{
-    "Points Scored",           "First Downs",          "By Rush/Pass/Penalty",   "3rd Downs Made/Att/Eff",
-    "4th Downs Made/Att/Eff",  "Total Yards/Avg Per Play", "Total Yards Rushing", "Rushing Att/Avg",
-    "Total Yards Passing",     "Pass Att/Comp/Int",    "Average Yards Per Pass", "Punts/Avg",
-    "Punt Returns/Yds/Avg",    "Punts Blocked",        "Kickoff Returns/Yds/Avg", "Fumbles/Lost",
-    "Total Turnovers",         "Penalties/Yards",      "Sacks/Yards",            "Touchdowns",
-    "TDs Rush/Pass",           "Field Goal Att/Made",  "Time Of Possession"};
+inline constexpr std::array<const char *, kGameSummaryValueCount> kGameSummaryPrintLabels{"Points Scored",
+                                                                                          "First Downs",
+                                                                                          "By Rush/Pass/Penalty",
+                                                                                          "3rd Downs Made/Att/Eff",
+                                                                                          "4th Downs Made/Att/Eff",
+                                                                                          "Total Yards/Avg Per Play",
+                                                                                          "Total Yards Rushing",
+                                                                                          "Rushing Att/Avg",
+                                                                                          "Total Yards Passing",
+                                                                                          "Pass Att/Comp/Int",
+                                                                                          "Average Yards Per Pass",
+                                                                                          "Punts/Avg",
+                                                                                          "Punt Returns/Yds/Avg",
+                                                                                          "Punts Blocked",
+                                                                                          "Kickoff Returns/Yds/Avg",
+                                                                                          "Fumbles/Lost",
+                                                                                          "Total Turnovers",
+                                                                                          "Penalties/Yards",
+                                                                                          "Sacks/Yards",
+                                                                                          "Touchdowns",
+                                                                                          "TDs Rush/Pass",
+                                                                                          "Field Goal Att/Made",
+                                                                                          "Time Of Possession"};
 
 } // namespace yardmark

@@ -8,8 +8,8 @@ namespace yardmark {
 /// A font as a printout asks for it; the surface picks the closest it has.
 struct FontRequest {
     std::string family;
-    int height = 0;    ///< character height in device pixels
-    int weight = 400;  ///< 400 normal, 700 bold
+    int height = 0;   ///< character height in device pixels
+    int weight = 400; ///< 400 normal, 700 bold
     bool fixedPitch = false;
 
     bool operator==(const FontRequest &) const = default;

@@ -29,8 +29,8 @@ std::vector<std::string> phoneBlock(const PlayerRecord &player, const PersonalIn
 TPhoneOut::TPhoneOut(std::string title, const Team &team) : Printout(std::move(title))
 {
     for (std::size_t i = 0; i < team.players.size(); ++i)
-        m_blocks.push_back(phoneBlock(team.players[i], i < team.personalInfo.size() ? team.personalInfo[i]
-                                                                                     : PersonalInfo{}));
+        m_blocks.push_back(
+            phoneBlock(team.players[i], i < team.personalInfo.size() ? team.personalInfo[i] : PersonalInfo{}));
 }
 
 bool TPhoneOut::drawPage(PageSurface &surface, int page)

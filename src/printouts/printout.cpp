@@ -6,7 +6,9 @@
 
 namespace yardmark {
 
-Printout::Printout(std::string title) : m_title(std::move(title)) {}
+Printout::Printout(std::string title) : m_title(std::move(title))
+{
+}
 
 bool Printout::hasPage(int page) const
 {

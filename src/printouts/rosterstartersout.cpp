@@ -14,7 +14,8 @@ bool listed(const PlayerRecord &player, std::int32_t status)
     if (status == 0)
         return true;
     const bool bothWays = player.starterStatus == code(StarterStatus::StartsBoth);
-    const bool oneWay = status == code(StarterStatus::OffensiveStarter) || status == code(StarterStatus::DefensiveStarter);
+    const bool oneWay =
+        status == code(StarterStatus::OffensiveStarter) || status == code(StarterStatus::DefensiveStarter);
     return player.starterStatus == status || (oneWay && bothWays);
 }
 

@@ -12,9 +12,9 @@ std::string schedulePrintLine(const ScheduleEntry &entry)
     const std::string time = exportTimeText(entry.hour, entry.minute);
     const bool bothTeams = !entry.homeTeamName.empty() && !entry.visitorTeamName.empty();
     const std::string field = entry.field.empty() ? std::string() : "at " + entry.field;
-    std::string line = formatText("%15s, %7s:  %s %s %s %s %s", date.c_str(), time.c_str(),
-                                  eventTypeText(entry.eventType), entry.homeTeamName.c_str(), bothTeams ? "vs." : "",
-                                  entry.visitorTeamName.c_str(), field.c_str());
+    std::string line =
+        formatText("%15s, %7s:  %s %s %s %s %s", date.c_str(), time.c_str(), eventTypeText(entry.eventType),
+                   entry.homeTeamName.c_str(), bothTeams ? "vs." : "", entry.visitorTeamName.c_str(), field.c_str());
     if (!entry.note.empty())
         line += " Note:" + entry.note;
     return line;

@@ -70,8 +70,9 @@ bool TSummaryOut::drawPage(PageSurface &surface, int page)
 
     // The lines were found by one scan over the whole game, so a drive that
     // runs across a page break keeps the plays and yards it had counted.
-    auto next = std::lower_bound(m_lines.begin(), m_lines.end(), m_nextPlay,
-                                 [](const Line &l, std::size_t play) { return static_cast<std::size_t>(l.playIndex) < play; });
+    auto next = std::lower_bound(m_lines.begin(), m_lines.end(), m_nextPlay, [](const Line &l, std::size_t play) {
+        return static_cast<std::size_t>(l.playIndex) < play;
+    });
     while (m_nextPlay < m_playCount && y < surface.pageHeight() - 5 * line) {
         for (; next != m_lines.end() && static_cast<std::size_t>(next->playIndex) == m_nextPlay; ++next) {
             surface.drawText(left, y, next->text);

@@ -1,7 +1,7 @@
 #include "printing.h"
 
-#include "qtprint/qtext.h"
 #include "qtpagesurface.h"
+#include "qtprint/qtext.h"
 
 #include "printouts/printout.h"
 

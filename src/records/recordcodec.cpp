@@ -28,9 +28,9 @@ void encode(ByteWriter &out, const PlayerRecord &player)
 void encode(ByteWriter &out, const PlayRecord &play)
 {
     encodeFlag(out, play.homeHasBall);
-    for (std::int32_t value : {play.playType, play.quarter, play.clockMinutes, play.clockSeconds, play.downBefore,
-                               play.downAfter, play.toGoBefore, play.toGoAfter, play.rushType, play.passResult,
-                               play.scoreType, play.turnover})
+    for (std::int32_t value :
+         {play.playType, play.quarter, play.clockMinutes, play.clockSeconds, play.downBefore, play.downAfter,
+          play.toGoBefore, play.toGoAfter, play.rushType, play.passResult, play.scoreType, play.turnover})
         out.int32(value);
     for (std::int32_t fumble : play.fumbles)
         out.int32(fumble);
@@ -56,9 +56,9 @@ void encode(ByteWriter &out, const PlayRecord &play)
 
 void encode(ByteWriter &out, const GameInfo &info)
 {
-    for (const std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
-                                     &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
-                                     &info.visitorTeamName})
+    for (const std::string *text :
+         {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge, &info.fieldJudge,
+          &info.sideJudge, &info.backJudge, &info.homeTeamName, &info.visitorTeamName})
         out.text(*text, kNameWidth);
     out.int32(info.reserved1);
     out.int32(info.reserved2);
@@ -116,9 +116,9 @@ void decodePlayRecord(const std::uint8_t *bytes, PlayRecord &play)
 {
     play.homeHasBall = bytes[0] != 0;
     std::size_t at = 1;
-    for (std::int32_t *value : {&play.playType, &play.quarter, &play.clockMinutes, &play.clockSeconds,
-                                &play.downBefore, &play.downAfter, &play.toGoBefore, &play.toGoAfter, &play.rushType,
-                                &play.passResult, &play.scoreType, &play.turnover}) {
+    for (std::int32_t *value :
+         {&play.playType, &play.quarter, &play.clockMinutes, &play.clockSeconds, &play.downBefore, &play.downAfter,
+          &play.toGoBefore, &play.toGoAfter, &play.rushType, &play.passResult, &play.scoreType, &play.turnover}) {
         *value = loadInt32(bytes + at);
         at += 4;
     }
@@ -178,9 +178,9 @@ GameInfo decodeGameInfo(ByteReader &in)
 
 void decodeGameInfo(ByteReader &in, GameInfo &info)
 {
-    for (std::string *text : {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge,
-                              &info.fieldJudge, &info.sideJudge, &info.backJudge, &info.homeTeamName,
-                              &info.visitorTeamName})
+    for (std::string *text :
+         {&info.fieldName, &info.referee, &info.umpire, &info.headLinesman, &info.lineJudge, &info.fieldJudge,
+          &info.sideJudge, &info.backJudge, &info.homeTeamName, &info.visitorTeamName})
         in.text(kNameWidth, *text);
     info.reserved1 = in.int32();
     info.reserved2 = in.int32();

@@ -2,8 +2,8 @@
 
 #include "game.h"
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -16,7 +16,8 @@ std::filesystem::path recoveryPathFor(const std::filesystem::path &gameFile);
 
 /// The copy kept in the per-user state folder when nothing can be written
 /// beside the game: the game's full path flattened into one file name.
-std::filesystem::path stateRecoveryPathFor(const std::filesystem::path &gameFile, const std::filesystem::path &stateDir);
+std::filesystem::path stateRecoveryPathFor(const std::filesystem::path &gameFile,
+                                           const std::filesystem::path &stateDir);
 
 /// The per-user state folder: $XDG_STATE_HOME/yardmark, else
 /// ~/.local/state/yardmark (%LOCALAPPDATA%\yardmark on Windows); empty when
@@ -55,7 +56,7 @@ std::optional<std::filesystem::path> lastGame(const std::filesystem::path &state
 /// A recovery copy newer than its game file (or of a game never saved).
 struct RecoveryOffer {
     std::filesystem::path path;
-    Game recovered; ///< the copy, loaded; its `fileName` is the game file's
+    Game recovered;     ///< the copy, loaded; its `fileName` is the game file's
     int savedPlays = 0; ///< plays of the saved game; -1 when it cannot be read
 };
 

@@ -48,8 +48,7 @@ std::string withoutControlCharacters(std::string text)
 
 // Reads the numbers of one line into `values` when the line matches `format`;
 // as with scanf, numbers read before a mismatch are kept.
-template <typename... T>
-void scan(const std::string &line, bool present, const char *format, T *...values)
+template <typename... T> void scan(const std::string &line, bool present, const char *format, T *...values)
 {
     if (present)
         std::sscanf(line.c_str(), format, values...);
@@ -209,8 +208,7 @@ void writeSettings(std::ostream &out, const Settings &settings)
     line("Wallpaper Orient: %d\n", app.wallpaperMode);
     out << "Wallpaper BMP   : " << app.wallpaperFile << '\n';
     line("Home Color      : %d,%d,%d\n", redOf(app.homeColor), greenOf(app.homeColor), blueOf(app.homeColor));
-    line("Visitor Color   : %d,%d,%d\n", redOf(app.visitorColor), greenOf(app.visitorColor),
-         blueOf(app.visitorColor));
+    line("Visitor Color   : %d,%d,%d\n", redOf(app.visitorColor), greenOf(app.visitorColor), blueOf(app.visitorColor));
     line("HTML Header Color:                %u\n", html.htmlHeaderColor);
     line("HTML Primary Row Color:           %u\n", html.htmlPrimaryRowColor);
     line("HTML Alternate Row Color:         %u\n", html.htmlAlternateRowColor);

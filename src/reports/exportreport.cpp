@@ -26,8 +26,8 @@ ExportResult exportReport(UserInterface &ui, const ExportWriter &writer, const s
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
         ui.playSound(kClickSound);
-        appending = ui.message(kAppendQuestion, path, MessageButtons::YesNo, MessageIcon::Question) ==
-                    MessageAnswer::Yes;
+        appending =
+            ui.message(kAppendQuestion, path, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
         if (!appending) {
             ui.playSound(kClickSound);
             if (ui.message(kOverwriteQuestion, path, MessageButtons::YesNo, MessageIcon::Question) !=

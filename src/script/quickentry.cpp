@@ -121,7 +121,8 @@ struct Parsed {
 std::vector<std::string_view> bareOrder(const Parsed &p)
 {
     switch (p.play) {
-    case Play::Rush: return {"rusher", "yards"};
+    case Play::Rush:
+        return {"rusher", "yards"};
     case Play::Pass:
         if (p.result == "interception")
             return {"interceptor"};
@@ -130,12 +131,17 @@ std::vector<std::string_view> bareOrder(const Parsed &p)
         if (p.result == "incomplete")
             return {"receiver"};
         return {"receiver", "yards"};
-    case Play::KickOff: return {"kicker", "returner"};
-    case Play::Punt: return {"punter", "returner"};
-    case Play::FieldGoal: return {"kicker"};
+    case Play::KickOff:
+        return {"kicker", "returner"};
+    case Play::Punt:
+        return {"punter", "returner"};
+    case Play::FieldGoal:
+        return {"kicker"};
     case Play::OffensivePenalty:
-    case Play::DefensivePenalty: return {"penalty", "penalty_on"};
-    case Play::TimeOut: return {};
+    case Play::DefensivePenalty:
+        return {"penalty", "penalty_on"};
+    case Play::TimeOut:
+        return {};
     }
     return {};
 }
@@ -344,8 +350,8 @@ std::variant<Json, QuickEntryError> readQuickEntry(std::string_view line)
         tokens.push_back(token);
     if (tokens.empty())
         return QuickEntryError{"type a play, e.g. \"r 22 7\" for a rush by 22 for 7 yards"};
-    const auto word = std::find_if(kPlayWords.begin(), kPlayWords.end(),
-                                   [&](const PlayWord &w) { return w.word == tokens.front(); });
+    const auto word =
+        std::find_if(kPlayWords.begin(), kPlayWords.end(), [&](const PlayWord &w) { return w.word == tokens.front(); });
     if (word == kPlayWords.end())
         return QuickEntryError{"\"" + tokens.front() + "\" is not a play: r, p, ko, pu, fg, op, dp or timeout"};
     Parsed parsed;
@@ -446,8 +452,8 @@ std::string quickEntryPlayerHint(const Game &game, std::string_view digits)
             exact += number == digits ? 1 : 0;
         }
         if (exact > 1)
-            shared += " \x97 " + std::to_string(exact) + " " + teamName(game, team == &game.homeTeam) + " players wear #" +
-                      std::string(digits) + ": the line records the first";
+            shared += " \x97 " + std::to_string(exact) + " " + teamName(game, team == &game.homeTeam) +
+                      " players wear #" + std::string(digits) + ": the line records the first";
     }
     std::string hint;
     for (std::size_t i = 0; i < found.size() && i < kShown; ++i)

@@ -8,8 +8,8 @@
 #include "gameflow/entry/passentry.h"
 #include "gameflow/entry/penaltyentry.h"
 #include "gameflow/entry/puntentry.h"
-#include "gameflow/entry/rushentry.h"
 #include "gameflow/entry/runplayentry.h"
+#include "gameflow/entry/rushentry.h"
 #include "records/text.h"
 
 #include <functional>
@@ -28,10 +28,8 @@ std::string quotedKey(std::string_view key)
 }
 
 /// What one field key does to a dialog.
-template <typename Dialog>
-using Handler = std::function<void(Dialog &, const Json &, std::string_view)>;
-template <typename Dialog>
-using Handlers = std::vector<std::pair<std::string_view, Handler<Dialog>>>;
+template <typename Dialog> using Handler = std::function<void(Dialog &, const Json &, std::string_view)>;
+template <typename Dialog> using Handlers = std::vector<std::pair<std::string_view, Handler<Dialog>>>;
 
 /// A choice among named radio buttons.
 template <typename Value>
@@ -49,8 +47,7 @@ Value choice(const Json &value, std::string_view key, std::initializer_list<std:
     throw ScriptError(quotedKey(key) + " must be one of: " + known);
 }
 
-template <typename Dialog>
-Handler<Dialog> playerRow(int row)
+template <typename Dialog> Handler<Dialog> playerRow(int row)
 {
     return [row](Dialog &dialog, const Json &value, std::string_view key) { enterPlayer(dialog, row, value, key); };
 }
@@ -117,8 +114,7 @@ namespace {
 
 /// Works a dialog's fields in order; false when the dialog must be cancelled
 /// because a handler kept it from going on.
-template <typename Dialog>
-bool enterFields(Dialog &dialog, const Json &fields, const Handlers<Dialog> &handlers)
+template <typename Dialog> bool enterFields(Dialog &dialog, const Json &fields, const Handlers<Dialog> &handlers)
 {
     for (const auto &[key, value] : fields.items()) {
         if constexpr (std::is_base_of_v<FumblePlayEntry, Dialog>) {
@@ -180,9 +176,7 @@ const Handlers<PassEntry> &handlersOf(const PassEntry &)
                                                   {"interception", PassResult::Interception}})));
          }},
         {"reception_spot",
-         [](D &d, const Json &v, std::string_view k) {
-             d.setReceptionSpot(fieldSpot(v, k, d.form().receptionSpot));
-         }},
+         [](D &d, const Json &v, std::string_view k) { d.setReceptionSpot(fieldSpot(v, k, d.form().receptionSpot)); }},
         {"yards_made", [](D &d, const Json &v, std::string_view k) { d.setYardsMade(fieldText(v, k)); }},
         {"final_spot",
          [](D &d, const Json &v, std::string_view k) { d.setFinalSpot(fieldSpot(v, k, d.form().finalSpot)); }},
@@ -305,8 +299,7 @@ public:
     void work(FieldGoalEntry &entry) override { fill(entry); }
 
 private:
-    template <typename Entry>
-    void fill(Entry &entry)
+    template <typename Entry> void fill(Entry &entry)
     {
         if (enterFields(entry, m_fields, handlersOf(entry)) && !m_cancel && entry.ok())
             return;

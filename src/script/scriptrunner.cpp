@@ -27,8 +27,7 @@ std::string quotedKey(std::string_view key)
 }
 
 // The keys a script line may carry besides "op".
-constexpr std::array kLineKeys{"op",   "answers", "time",  "cancel", "fields",
-                               "kickoff", "side", "index", "kind", "from"};
+constexpr std::array kLineKeys{"op", "answers", "time", "cancel", "fields", "kickoff", "side", "index", "kind", "from"};
 
 void checkLineKeys(const Json &line)
 {
@@ -285,8 +284,8 @@ void ScriptInteraction::beginLine(const Json &line, const Json *dialogFields)
     m_insertsEntry = false;
     if (line.value("op", "") == "insert") {
         m_insertKind = insertKindOf(line);
-        m_insertsEntry = m_insertKind && *m_insertKind != InsertKind::HomeTimeOut &&
-                         *m_insertKind != InsertKind::VisitorTimeOut;
+        m_insertsEntry =
+            m_insertKind && *m_insertKind != InsertKind::HomeTimeOut && *m_insertKind != InsertKind::VisitorTimeOut;
     }
     m_asked = Json::array();
     m_sounds = Json::array();
@@ -338,8 +337,8 @@ TeamChoice ScriptInteraction::chooseTeam(std::string_view title, std::string_vie
         return TeamChoice::Home;
     if (*answer == "visitor")
         return TeamChoice::Visitor;
-    throw ScriptError("the answer \"" + *answer + "\" does not fit the question \"" +
-                      cp1252ToUtf8(std::string(title)) + "\" (home, visitor or cancel)");
+    throw ScriptError("the answer \"" + *answer + "\" does not fit the question \"" + cp1252ToUtf8(std::string(title)) +
+                      "\" (home, visitor or cancel)");
 }
 
 bool ScriptInteraction::runPlayDialog(PlayKind kind, PlayEntryContext &context)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "gameflow/corrections.h"
-#include "gameflow/insertplay.h"
 #include "gameflow/gameflow.h"
+#include "gameflow/insertplay.h"
 #include "gameflow/interaction.h"
 
 #include <nlohmann/json.hpp>

@@ -135,8 +135,8 @@ std::string missingEventTeamFile(const ScheduleEditor &editor, const TeamLoader 
 
 /// The event of a recorded game: the game's date, start time, field and team
 /// names, with the team files and the game file given.
-ScheduleEntry recordedGameEvent(const Game &game, const std::string &homeTeamFile,
-                                const std::string &visitorTeamFile, const std::string &gameFile);
+ScheduleEntry recordedGameEvent(const Game &game, const std::string &homeTeamFile, const std::string &visitorTeamFile,
+                                const std::string &gameFile);
 
 /// The game saved for an event is remembered as its game file.
 void setEventGameFile(Schedule &schedule, int index, const std::string &path);

@@ -70,8 +70,8 @@ RecordedGame loadRecordedGame(const ScheduleEntry &entry, const GameLoader &load
 /// The row of one entry. An entry whose game file is missing loses its game
 /// file and both team files and shows them empty; the caller then warns with
 /// sound 605 and kMissingGameText.
-ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found,
-                        const LeagueOptions &options, const std::string &scheduleFile = {});
+ScheduleRow scheduleRow(ScheduleEntry &entry, const GameLoader &load, RecordedGame &found, const LeagueOptions &options,
+                        const std::string &scheduleFile = {});
 
 /// The row of one entry, the entry left whole: when its game file is found
 /// at none of its candidates, the row shows the

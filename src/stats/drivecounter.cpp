@@ -54,5 +54,4 @@ std::vector<int> nextClockedPlays(const std::vector<PlayRecord> &plays)
     return next;
 }
 
-
 } // namespace yardmark

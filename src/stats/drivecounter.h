@@ -39,7 +39,6 @@ private:
 /// ball for its own scores and for plays without a score, else the other team.
 bool lineTeamIsHome(const PlayRecord &play);
 
-
 /// For each play, the index of the first play at or after it with a recorded
 /// clock (minutes or seconds above 0), or -1 when there is none.
 std::vector<int> nextClockedPlays(const std::vector<PlayRecord> &plays);

@@ -19,8 +19,8 @@ struct DriveLine {
     std::string team;
     std::int32_t plays = 0;
     std::int32_t yards = 0;
-    std::string duration; ///< "m:ss", or "N/A" in overtime
-    std::string result;   ///< "TD at 3:05 of 1st Quarter", "End of Half", ...
+    std::string duration;       ///< "m:ss", or "N/A" in overtime
+    std::string result;         ///< "TD at 3:05 of 1st Quarter", "End of Half", ...
     std::int32_t playIndex = 0; ///< the play that ended the drive
 
     bool operator==(const DriveLine &) const = default;

@@ -182,8 +182,8 @@ std::string unreadableFilesMessage(const std::vector<std::string> &unreadable)
 {
     if (unreadable.empty())
         return {};
-    std::string text = std::to_string(unreadable.size()) + (unreadable.size() == 1 ? " file" : " files") +
-                       " could not be read:";
+    std::string text =
+        std::to_string(unreadable.size()) + (unreadable.size() == 1 ? " file" : " files") + " could not be read:";
     for (const std::string &path : unreadable)
         text += "\n" + path;
     return text;

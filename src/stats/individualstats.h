@@ -204,7 +204,7 @@ struct StatViews {
     Stat team;
     Stat opponents;
     Stat combined;
-    int skipped = 0; ///< game files that could not be loaded
+    int skipped = 0;                     ///< game files that could not be loaded
     std::vector<std::string> unreadable; ///< their paths
     bool cancelled = false;              ///< the reading was stopped: the views are incomplete
 

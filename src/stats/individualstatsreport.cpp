@@ -46,9 +46,9 @@ constexpr ColumnSpec kPasserColumns[] = {
     {"Average", 67, "%3.0f", "YPP", "%2.1f"},
 };
 constexpr ColumnSpec kRusherColumns[] = {
-    {"Attempts", 67, kCount, "Att", "%3d"}, {"Yards", 57, kCount, "Yds", "%4d"},
-    {"Lost", 45, kCount, "Lost", "%3d"},    {"Net", 40, kCount, "Net", "%4d"},
-    {"Longest", 60, kCount, "Long", "%3d"}, {"TDs", 40, kCount, "TDs", "%2d"},
+    {"Attempts", 67, kCount, "Att", "%3d"},   {"Yards", 57, kCount, "Yds", "%4d"},
+    {"Lost", 45, kCount, "Lost", "%3d"},      {"Net", 40, kCount, "Net", "%4d"},
+    {"Longest", 60, kCount, "Long", "%3d"},   {"TDs", 40, kCount, "TDs", "%2d"},
     {"Average", 60, "%2.1f", "Avg", "%2.1f"},
 };
 constexpr ColumnSpec kReceiverColumns[] = {
@@ -57,9 +57,9 @@ constexpr ColumnSpec kReceiverColumns[] = {
     {"Average", 60, "%2.1f", "Avg", "%2.1f"},
 };
 constexpr ColumnSpec kPunterColumns[] = {
-    {"Punts", 57, kCount, "Punts", "%3d"},   {"Yards", 57, kCount, "Yds", "%4d"},
-    {"Longest", 67, kCount, "Long", "%2d"},  {"Average", 60, "%2.1f", "Avg", "%2.1f"},
-    {"TBs", 40, kCount, "TBs", "%2d"},       {"Inside 20", 67, kCount, "20", "%2d"},
+    {"Punts", 57, kCount, "Punts", "%3d"},  {"Yards", 57, kCount, "Yds", "%4d"},
+    {"Longest", 67, kCount, "Long", "%2d"}, {"Average", 60, "%2.1f", "Avg", "%2.1f"},
+    {"TBs", 40, kCount, "TBs", "%2d"},      {"Inside 20", 67, kCount, "20", "%2d"},
     {"Blocked", 65, kCount, "Blkd", "%2d"},
 };
 constexpr ColumnSpec kKickerColumns[] = {
@@ -70,16 +70,11 @@ constexpr ColumnSpec kKickerColumns[] = {
     {"EP %", 50, "%2.1f", "EP%", "%3.0f"},
 };
 constexpr ColumnSpec kReturnerColumns[] = {
-    {"Punt Returns", 80, kCount, "P Rets", "%2d"},
-    {"Punt Return Yards", 90, kCount, "Yds", "%4d"},
-    {"Longest Punt Return", 90, kCount, "Long", "%2d"},
-    {"Avg Punt Return", 80, "%3.0f", "Avg", "%3.0f"},
-    {"Punt Returns for TD", 90, kCount, "TDs", "%2d"},
-    {"Kickoff Returns", 80, kCount, "K Rets", "%2d"},
-    {"Kickoff Return Yards", 90, kCount, "Yds", "%4d"},
-    {"Longest Kickoff Return", 90, kCount, "Long", "%2d"},
-    {"Avg Kickoff Return", 90, "%3.0f", "Avg", "%3.0f"},
-    {"Kickoff Returns for TD", 90, kCount, "TDs", "%2d"},
+    {"Punt Returns", 80, kCount, "P Rets", "%2d"},       {"Punt Return Yards", 90, kCount, "Yds", "%4d"},
+    {"Longest Punt Return", 90, kCount, "Long", "%2d"},  {"Avg Punt Return", 80, "%3.0f", "Avg", "%3.0f"},
+    {"Punt Returns for TD", 90, kCount, "TDs", "%2d"},   {"Kickoff Returns", 80, kCount, "K Rets", "%2d"},
+    {"Kickoff Return Yards", 90, kCount, "Yds", "%4d"},  {"Longest Kickoff Return", 90, kCount, "Long", "%2d"},
+    {"Avg Kickoff Return", 90, "%3.0f", "Avg", "%3.0f"}, {"Kickoff Returns for TD", 90, kCount, "TDs", "%2d"},
 };
 constexpr ColumnSpec kDefenderColumns[] = {
     {"Tackles", 70, kCount, "Ta", "%2d"},
@@ -120,12 +115,12 @@ StatValue average(float value)
 std::vector<StatValue> valuesOf(const PasserLine &l)
 {
     return {count(l.attempts), count(l.completions), average(l.completionPercent), count(l.interceptions),
-            count(l.yards),    count(l.longest),     count(l.touchdowns),         average(l.average)};
+            count(l.yards),    count(l.longest),     count(l.touchdowns),          average(l.average)};
 }
 
 std::vector<StatValue> valuesOf(const RusherLine &l)
 {
-    return {count(l.attempts), count(l.yards),      count(l.lost),    count(l.net),
+    return {count(l.attempts), count(l.yards),      count(l.lost),     count(l.net),
             count(l.longest),  count(l.touchdowns), average(l.average)};
 }
 
@@ -142,24 +137,36 @@ std::vector<StatValue> valuesOf(const PunterLine &l)
 
 std::vector<StatValue> valuesOf(const KickerLine &l)
 {
-    return {count(l.fieldGoalAttempts),  count(l.fieldGoalsGood),     count(l.longestFieldGoal),
-            count(l.fieldGoalsBlocked),  average(l.fieldGoalPercent), count(l.extraPointAttempts),
-            count(l.extraPointsGood),    count(l.extraPointsBlocked), average(l.extraPointPercent)};
+    return {count(l.fieldGoalAttempts), count(l.fieldGoalsGood),     count(l.longestFieldGoal),
+            count(l.fieldGoalsBlocked), average(l.fieldGoalPercent), count(l.extraPointAttempts),
+            count(l.extraPointsGood),   count(l.extraPointsBlocked), average(l.extraPointPercent)};
 }
 
 std::vector<StatValue> valuesOf(const ReturnerLine &l)
 {
-    return {count(l.puntReturns),        count(l.puntReturnYards),     count(l.longestPuntReturn),
-            average(l.puntReturnAverage), count(l.puntReturnTouchdowns), count(l.kickoffReturns),
-            count(l.kickoffReturnYards), count(l.longestKickoffReturn), average(l.kickoffReturnAverage),
+    return {count(l.puntReturns),
+            count(l.puntReturnYards),
+            count(l.longestPuntReturn),
+            average(l.puntReturnAverage),
+            count(l.puntReturnTouchdowns),
+            count(l.kickoffReturns),
+            count(l.kickoffReturnYards),
+            count(l.longestKickoffReturn),
+            average(l.kickoffReturnAverage),
             count(l.kickoffReturnTouchdowns)};
 }
 
 std::vector<StatValue> valuesOf(const DefenderLine &l)
 {
-    return {count(l.tackles),       average(l.tacklesPerGame),       count(l.assists),
-            count(l.sacks),         average(l.sacksPerGame),         count(l.interceptions),
-            count(l.interceptionTouchdowns), count(l.fumbleRecoveries), count(l.blockedPunts),
+    return {count(l.tackles),
+            average(l.tacklesPerGame),
+            count(l.assists),
+            count(l.sacks),
+            average(l.sacksPerGame),
+            count(l.interceptions),
+            count(l.interceptionTouchdowns),
+            count(l.fumbleRecoveries),
+            count(l.blockedPunts),
             count(l.blockedFieldGoals)};
 }
 
@@ -352,17 +359,17 @@ void writeIndividualStats(std::ostream &out, const Stat &shown, StatView view, b
     }
     const FontTags fonts = makeFontTags(htmlOptions);
     beginStatsTable(out, "Individual Statistics", appending, gamesText(shown.gameCount), fonts);
-    out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor) << ">\n\t\t<th align=center colspan="
-        << kHtmlColumns << '>' << fonts.header << htmlEscape(individualStatsTitle(shown, view)) << fonts.end
-        << "</th></tr>";
+    out << "\n\t<tr bgcolor=" << colorText(htmlOptions.htmlHeaderColor)
+        << ">\n\t\t<th align=center colspan=" << kHtmlColumns << '>' << fonts.header
+        << htmlEscape(individualStatsTitle(shown, view)) << fonts.end << "</th></tr>";
     for (int category = 0; category < kStatCategoryCount; ++category)
         writeHtmlCategory(out, category, statRows(shown, category), htmlOptions, fonts);
     writeFooter(out, now);
 }
 
-int writeIndividualStatsForFiles(std::ostream &out, const std::vector<std::string> &paths,
-                                 const std::string &teamName, StatView view, const LeagueOptions &options, bool html,
-                                 bool appending, const HtmlOptions &htmlOptions, const DateTime &now)
+int writeIndividualStatsForFiles(std::ostream &out, const std::vector<std::string> &paths, const std::string &teamName,
+                                 StatView view, const LeagueOptions &options, bool html, bool appending,
+                                 const HtmlOptions &htmlOptions, const DateTime &now)
 {
     Stat chosen;
     chosen.teamName = teamName;

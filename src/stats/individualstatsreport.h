@@ -80,8 +80,8 @@ void writeIndividualStats(std::ostream &out, const Stat &shown, StatView view, b
 /// The whole export over game files: the chosen team ("All Teams" in any case
 /// for every side), the view, and the format. Files are read one at a time;
 /// returns how many could not be loaded.
-int writeIndividualStatsForFiles(std::ostream &out, const std::vector<std::string> &paths,
-                                 const std::string &teamName, StatView view, const LeagueOptions &options, bool html,
-                                 bool appending, const HtmlOptions &htmlOptions, const DateTime &now);
+int writeIndividualStatsForFiles(std::ostream &out, const std::vector<std::string> &paths, const std::string &teamName,
+                                 StatView view, const LeagueOptions &options, bool html, bool appending,
+                                 const HtmlOptions &htmlOptions, const DateTime &now);
 
 } // namespace yardmark

@@ -18,8 +18,8 @@ struct ScoringLine {
     bool isTry = false;
     std::int32_t plays = 0; ///< of the possession that led to the score; not shown for a try
     std::int32_t yards = 0;
-    std::string narration;   ///< the play's play-by-play line
-    std::string description; ///< "at 3:05 <narration>" or "in <narration>"; a try's is its narration
+    std::string narration;      ///< the play's play-by-play line
+    std::string description;    ///< "at 3:05 <narration>" or "in <narration>"; a try's is its narration
     std::int32_t playIndex = 0; ///< the play the line reports
 
     bool operator==(const ScoringLine &) const = default;

@@ -52,9 +52,8 @@ bool StatFiles::selectGame(const std::string &path)
 
 int StatFiles::selectAll(const std::vector<std::string> &paths)
 {
-    return static_cast<int>(std::count_if(paths.begin(), paths.end(), [&](const std::string &path) {
-        return selectGame(path);
-    }));
+    return static_cast<int>(
+        std::count_if(paths.begin(), paths.end(), [&](const std::string &path) { return selectGame(path); }));
 }
 
 bool StatFiles::listedGameHas(const std::string &name) const

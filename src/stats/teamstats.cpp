@@ -80,13 +80,16 @@ TeamStatsByPeriod teamStatsByPeriodOverFiles(const std::vector<std::string> &pat
     TeamStatsByPeriod result;
     for (TeamStatsTotals &totals : result.periods)
         totals.teamName = teamName;
-    GameFileReading reading = readGameFiles(paths, [&](const Game &game) {
-        for (int p = 0; p < kSummaryPeriodCount; ++p) {
-            TeamStatsTotals &totals = result.periods[static_cast<std::size_t>(p)];
-            ++totals.gameCount;
-            addTeamGame(totals, game, static_cast<SummaryPeriod>(p), options);
-        }
-    }, progress);
+    GameFileReading reading = readGameFiles(
+        paths,
+        [&](const Game &game) {
+            for (int p = 0; p < kSummaryPeriodCount; ++p) {
+                TeamStatsTotals &totals = result.periods[static_cast<std::size_t>(p)];
+                ++totals.gameCount;
+                addTeamGame(totals, game, static_cast<SummaryPeriod>(p), options);
+            }
+        },
+        progress);
     for (TeamStatsTotals &totals : result.periods) {
         totals.skipped = static_cast<int>(reading.unreadable.size());
         finish(totals);
@@ -112,8 +115,7 @@ TeamStatsTotals teamStatsOfOpenGame(const Game &game, const std::string &teamNam
     TeamStatsTotals totals;
     totals.teamName = teamName;
     totals.gameCount = 1;
-    totals.opponentsCaption =
-        teamName == game.info.homeTeamName ? game.info.visitorTeamName : game.info.homeTeamName;
+    totals.opponentsCaption = teamName == game.info.homeTeamName ? game.info.visitorTeamName : game.info.homeTeamName;
     addTeamGame(totals, game, period, options);
     finish(totals);
     return totals;

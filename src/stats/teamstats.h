@@ -43,7 +43,7 @@ struct TeamStatsTotals {
     std::int32_t gameCount = 0;   ///< games read, each once
     std::int32_t gamesPlayed = 0; ///< of them, the games the team played in
     TeamRecord record;            ///< won, lost and tied over the games played that hold plays
-    int skipped = 0;            ///< game files that could not be loaded
+    int skipped = 0;              ///< game files that could not be loaded
 };
 
 /// The window's caption: "%s Versus Opponents".

@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <random>
 #include <set>
-#include <fstream>
 #include <sstream>
 #include <thread>
 

@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     auto *window = new GameWindow(main, settings, sounds, programPlayDialogs());
     window->interaction().setDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
     window->interaction().setMessageRunner([](std::string_view, std::string_view, MessageButtons buttons) {
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok
+        return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
                : buttons == MessageButtons::YesNo ? MessageAnswer::No
                                                   : MessageAnswer::Cancel;
     });

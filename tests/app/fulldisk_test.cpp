@@ -90,8 +90,10 @@ TEST(FullDiskTest, EveryWriterKeepsTheOldFileLeavesNothingAndSaysSo)
     setDefaults(settings);
     const std::vector<Writer> writers{
         {"game save (upgrade)", "old.gam", cli({"upgrade", "{}/game.gam", "-o", "{}/old.gam"})},
-        {"scripted game save (record)", "old.gam", cli({"record", "{}/game.gam", "{}/script.jsonl", "-o", "{}/old.gam"})},
-        {"game summary export", "old.csv", cli({"export", "summary", "{}/game.gam", "--format", "csv", "-o", "{}/old.csv"})},
+        {"scripted game save (record)", "old.gam",
+         cli({"record", "{}/game.gam", "{}/script.jsonl", "-o", "{}/old.gam"})},
+        {"game summary export", "old.csv",
+         cli({"export", "summary", "{}/game.gam", "--format", "csv", "-o", "{}/old.csv"})},
         {"team export", "old.htm", cli({"team", "export", "{}/team.tm", "--format", "html", "-o", "{}/old.htm"})},
         {"team file", "old.tm", cli({"team", "import", "{}/team.tm", "-o", "{}/old.tm"})},
         {"PDF printout", "old.pdf", cli({"print", "playbyplay", "{}/game.gam", "-o", "{}/old.pdf"})},

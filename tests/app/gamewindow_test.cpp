@@ -5,8 +5,8 @@
 #include "app/recoveryoffer.h"
 
 #include "cli/cli.h"
-#include "records/gamefile.h"
 #include "records/game.h"
+#include "records/gamefile.h"
 #include "records/recoverycopy.h"
 #include "script/scriptrunner.h"
 #include "scripteduserinterface.h"
@@ -151,19 +151,19 @@ protected:
             dialog.hide();
             return dialog.result();
         });
-        window->interaction().setMessageRunner([this](std::string_view text, std::string_view caption,
-                                                      MessageButtons buttons) {
-            asked.push_back(std::string(caption) + ": " + std::string(text));
-            if (buttons == MessageButtons::Ok)
-                return MessageAnswer::Ok;
-            if (answers.empty()) {
-                ADD_FAILURE() << "unscripted question " << text;
-                return MessageAnswer::Cancel;
-            }
-            const MessageAnswer answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
+        window->interaction().setMessageRunner(
+            [this](std::string_view text, std::string_view caption, MessageButtons buttons) {
+                asked.push_back(std::string(caption) + ": " + std::string(text));
+                if (buttons == MessageButtons::Ok)
+                    return MessageAnswer::Ok;
+                if (answers.empty()) {
+                    ADD_FAILURE() << "unscripted question " << text;
+                    return MessageAnswer::Cancel;
+                }
+                const MessageAnswer answer = answers.front();
+                answers.pop_front();
+                return answer;
+            });
         return window;
     }
 

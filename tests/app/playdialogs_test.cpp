@@ -21,8 +21,7 @@ namespace {
 /// What a scorer does in a dialog, control by control.
 using Typing = std::function<void(PlayDialog &)>;
 
-template <typename Widget>
-Widget *control(PlayDialog &dialog, const char *name)
+template <typename Widget> Widget *control(PlayDialog &dialog, const char *name)
 {
     auto *widget = dialog.findChild<Widget *>(QString::fromLatin1(name));
     EXPECT_NE(widget, nullptr) << name;

@@ -179,7 +179,8 @@ TEST_F(SetupWindowsTest, OkOnANewGameAsksForItsFileAndKeepsEverythingTyped)
     });
     steps.push_back([](QDialog &info) {
         EXPECT_EQ(child<QLineEdit>(info, "field")->text(), QStringLiteral("Lambeau Field"));
-        EXPECT_EQ(child<QLabel>(info, "visitorPanel")->text(), QStringLiteral("Name: Packers\nCoach: Gregg\nAssistant: \n"));
+        EXPECT_EQ(child<QLabel>(info, "visitorPanel")->text(),
+                  QStringLiteral("Name: Packers\nCoach: Gregg\nAssistant: \n"));
         click(info, "ok");
     });
     trigger("newGame");

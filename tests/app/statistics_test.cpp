@@ -10,8 +10,8 @@
 #include "stats/tempgames.h"
 
 #include "qtprint/qtext.h"
-#include "vocabulary/vocabulary.h"
 #include "records/settingsfile.h"
+#include "vocabulary/vocabulary.h"
 
 #include <QAction>
 #include <QApplication>
@@ -232,8 +232,8 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
         // Out of the start folder and back into it, as a scorer moves between folders.
         listing->setCurrentRow(0);
         emit listing->itemActivated(listing->item(0));
-        const QString folderEntry = QLatin1Char('[') + QFileInfo(QString::fromStdString(damaged)).dir().dirName() +
-                                    QLatin1Char(']');
+        const QString folderEntry =
+            QLatin1Char('[') + QFileInfo(QString::fromStdString(damaged)).dir().dirName() + QLatin1Char(']');
         const QList<QListWidgetItem *> entries = listing->findItems(folderEntry, Qt::MatchExactly);
         if (entries.size() != 1) {
             ADD_FAILURE() << "no folder " << folderEntry.toStdString();
@@ -358,9 +358,8 @@ TEST(StatsReadingTest, CancelStopsTheReaderAndGivesNoResult)
 {
     QWidget parent;
     setReadingProgressDelay(0);
-    QTimer::singleShot(0, &parent, [&parent] {
-        parent.findChild<QProgressDialog *>(QStringLiteral("readingProgress"))->cancel();
-    });
+    QTimer::singleShot(0, &parent,
+                       [&parent] { parent.findChild<QProgressDialog *>(QStringLiteral("readingProgress"))->cancel(); });
     // A reader of endless files stops only when told to.
     const std::optional<std::size_t> read =
         readWithProgress<std::size_t>(&parent, 200, [](const ReadingProgress &progress) {

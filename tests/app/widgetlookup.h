@@ -9,8 +9,7 @@
 namespace yardmark {
 
 /// The control of `parent` named `name`, failing the test when there is none.
-template <typename T>
-T *child(const QWidget &parent, const char *name)
+template <typename T> T *child(const QWidget &parent, const char *name)
 {
     T *widget = parent.findChild<T *>(QString::fromLatin1(name));
     EXPECT_NE(widget, nullptr) << name;

@@ -18,11 +18,7 @@ TEST(CliTest, UsageErrorsExitWithTwo)
 {
     const auto dir = freshDirectory("usage");
     const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"no-such-command"},
-        {"narrate"},
-        {"narrate", "a.gam", "b.gam"},
-        {"--no-such-option", "narrate", "a.gam"},
+        {}, {"no-such-command"}, {"narrate"}, {"narrate", "a.gam", "b.gam"}, {"--no-such-option", "narrate", "a.gam"},
     };
     for (const auto &args : cases) {
         const CliRun run = runCliBinary(args, dir);

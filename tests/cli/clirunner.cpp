@@ -57,8 +57,8 @@ std::filesystem::path freshDirectory(const std::string &name)
 CliRun runCliBinary(const std::vector<std::string> &args, const std::filesystem::path &workDir)
 {
     // The folder may lie on another drive than the program, so the program goes by its full name.
-    std::string command = "cd /d " + quoted(workDir.string()) + " && " +
-                          quoted(std::filesystem::absolute(YARDMARK_CLI_BINARY).string());
+    std::string command =
+        "cd /d " + quoted(workDir.string()) + " && " + quoted(std::filesystem::absolute(YARDMARK_CLI_BINARY).string());
     for (const std::string &arg : args)
         command += " " + quoted(arg);
     const auto outPath = workDir / ".stdout";
@@ -81,8 +81,8 @@ CliRun runCliBinary(const std::vector<std::string> &args, const std::filesystem:
 #else
 CliRun runCliBinary(const std::vector<std::string> &args, const std::filesystem::path &workDir)
 {
-    std::string command = "cd " + quoted(workDir.string()) + " && SOURCE_DATE_EPOCH=1700000000 " +
-                          quoted(YARDMARK_CLI_BINARY);
+    std::string command =
+        "cd " + quoted(workDir.string()) + " && SOURCE_DATE_EPOCH=1700000000 " + quoted(YARDMARK_CLI_BINARY);
     for (const std::string &arg : args)
         command += " " + quoted(arg);
     const auto outPath = workDir / ".stdout";

@@ -91,9 +91,9 @@ TEST_F(ExportCommandsTest, SummaryIsWhatItsWriterPutsInANewFile)
     EXPECT_EQ(run({"export", "summary", "game.gam", "--format", "html"}),
               summary(game, SummaryPeriod::Game, true, settings));
     const std::pair<const char *, SummaryPeriod> periods[] = {
-        {"1st-half", SummaryPeriod::FirstHalf},  {"2nd-half", SummaryPeriod::SecondHalf},
-        {"q1", SummaryPeriod::FirstQuarter},     {"q2", SummaryPeriod::SecondQuarter},
-        {"q3", SummaryPeriod::ThirdQuarter},     {"q4", SummaryPeriod::FourthQuarter},
+        {"1st-half", SummaryPeriod::FirstHalf}, {"2nd-half", SummaryPeriod::SecondHalf},
+        {"q1", SummaryPeriod::FirstQuarter},    {"q2", SummaryPeriod::SecondQuarter},
+        {"q3", SummaryPeriod::ThirdQuarter},    {"q4", SummaryPeriod::FourthQuarter},
     };
     for (const auto &[name, period] : periods)
         EXPECT_EQ(run({"export", "summary", "game.gam", "--period", name}), summary(game, period, false, settings))
@@ -194,9 +194,10 @@ TEST(TeamCommandsTest, UnreadableTeamsExitWithOne)
 {
     const auto dir = freshDirectory("badteam");
     std::ofstream(dir / "short.tem", std::ios::binary) << std::string(100, 'x');
-    for (const std::vector<std::string> &args :
-         {std::vector<std::string>{"team", "export", "short.tem"}, {"team", "export", "missing.tem"},
-          {"team", "export", "missing.csv"}, {"team", "import", "missing.csv", "-o", "out.tem"}}) {
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"team", "export", "short.tem"},
+                                                 {"team", "export", "missing.tem"},
+                                                 {"team", "export", "missing.csv"},
+                                                 {"team", "import", "missing.csv", "-o", "out.tem"}}) {
         const CliRun run = runCliBinary(args, dir);
         EXPECT_EQ(run.exitCode, 1) << args[2];
         EXPECT_EQ(run.out, "");

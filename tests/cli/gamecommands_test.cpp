@@ -18,7 +18,9 @@ Game sampleGame()
     game.info.visitorTeamName = "Bears";
     game.homeTeam.name = "Lions";
     game.visitorTeam.name = "Bears";
-    game.homeTeam.players = {PlayerRecord{"Jos\xE9 N\xFA\xF1" "ez", 12, 1, 0, 1}};
+    game.homeTeam.players = {PlayerRecord{"Jos\xE9 N\xFA\xF1"
+                                          "ez",
+                                          12, 1, 0, 1}};
     PlayRecord kickoff;
     kickoff.playType = 4;
     kickoff.homeHasBall = true;
@@ -112,7 +114,8 @@ TEST_F(GameCommandsTest, ShowGivesEveryFieldByNameInUtf8)
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["info"]["homeTeamName"], "Lions");
     EXPECT_EQ(json["info"]["reserved4"], 0);
-    EXPECT_EQ(json["homeTeam"]["players"][0]["name"], "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez");
+    EXPECT_EQ(json["homeTeam"]["players"][0]["name"], "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+                                                      "ez");
     EXPECT_EQ(json["homeTeam"]["players"][0]["number"], 12);
     EXPECT_EQ(json["plays"].size(), 2u);
     EXPECT_EQ(json["plays"][1]["finalSpot"]["yardLine"], 26);

@@ -1,8 +1,8 @@
 #include "clirunner.h"
 
+#include "printouts/scheduleout.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
-#include "printouts/scheduleout.h"
 #include "season/schedule.h"
 #include "stats/drivesummary.h"
 #include "stats/scoringsummary.h"
@@ -149,7 +149,10 @@ TEST_F(PrintCommandsTest, EveryPrintoutReadsBackFromItsPdf)
          scoringLineText(scores.back()),
          false},
         {{"roster", "lions.tem", "bears.tem"}, "Roster", "# 1, Lions Player 0, RB", "#30, Lions Player 29, RB", false},
-        {{"starters", "lions.tem", "--status", "2"}, "Starters", "# 3, Lions Player 2, LB", "#28, Lions Player 27, LB",
+        {{"starters", "lions.tem", "--status", "2"},
+         "Starters",
+         "# 3, Lions Player 2, LB",
+         "#28, Lions Player 27, LB",
          false},
         {{"players", "--team", "Lions", "game.gam", "game.gam"},
          "Individual Stats for Lions",

@@ -44,8 +44,7 @@ class RecordTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = freshDirectory(std::string("record-") +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = freshDirectory(std::string("record-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         game = newTigersBears();
         ASSERT_TRUE(saveGame(game, (dir / "game.gam").string()));
         original = readText(dir / "game.gam");
@@ -257,8 +256,8 @@ TEST_F(RecordTest, AClosingQuitDecidesTheSaving)
     };
     for (const Case &c : {Case{"no", false}, Case{"yes", true}, Case{"cancel", false}}) {
         ASSERT_TRUE(saveGame(game, (dir / "game.gam").string()));
-        const CliRun run = record({R"({"op":"timeout","side":"left"})",
-                                   std::string(R"({"op":"quit","answers":[")") + c.answer + R"("]})"});
+        const CliRun run = record(
+            {R"({"op":"timeout","side":"left"})", std::string(R"({"op":"quit","answers":[")") + c.answer + R"("]})"});
         ASSERT_EQ(run.exitCode, 0) << c.answer << run.err;
         const std::vector<Json> lines = jsonLines(run.out);
         ASSERT_EQ(lines.size(), 2u);
@@ -275,7 +274,8 @@ TEST_F(RecordTest, AnInvalidLineStopsNamingItAndWritesNothing)
     };
     const std::vector<Case> cases{
         {{R"({"op":"timeout","side":"left"})", R"({"op":"jump"})"}, "script.jsonl line 2: unknown op \"jump\""},
-        {{R"({"op":"timeout","side":"up"})"}, "script.jsonl line 1: \"side\" must be \"left\", \"right\", \"home\" or \"visitor\""},
+        {{R"({"op":"timeout","side":"up"})"},
+         "script.jsonl line 1: \"side\" must be \"left\", \"right\", \"home\" or \"visitor\""},
         {{"", R"({"op":"timeout")"}, "script.jsonl line 2: not a valid JSON object"},
         {{"r 22 7 9"}, "script.jsonl line 1: too many numbers"},
         {{R"(["open"])"}, "script.jsonl line 1: a script line must be a JSON object"},

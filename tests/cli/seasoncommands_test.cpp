@@ -86,13 +86,13 @@ TEST_F(StatsCommandsTest, PlayersIsTheIndividualStatisticsExport)
 
 TEST_F(StatsCommandsTest, TeamstatsIsTheTeamStatisticsExport)
 {
-    for (const auto &[name, period] : {std::pair{"game", SummaryPeriod::Game}, {"q1", SummaryPeriod::FirstQuarter},
+    for (const auto &[name, period] : {std::pair{"game", SummaryPeriod::Game},
+                                       {"q1", SummaryPeriod::FirstQuarter},
                                        {"2nd-half", SummaryPeriod::SecondHalf}}) {
         std::ostringstream expected;
         writeTeamStatsForFiles(expected, paths, "Bears", period, league, true, false, html, kNow);
-        const CliRun run =
-            runCliBinary({"teamstats", "--team", "Bears", "--period", name, "--format", "html", "one.gam", "two.gam"},
-                         dir);
+        const CliRun run = runCliBinary(
+            {"teamstats", "--team", "Bears", "--period", name, "--format", "html", "one.gam", "two.gam"}, dir);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, expected.str()) << name;
     }
@@ -107,8 +107,8 @@ TEST_F(StatsCommandsTest, AnUnreadableGameIsNamedAndNothingIsWritten)
         EXPECT_NE(run.err.find("bad.gam"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
     }
-    EXPECT_EQ(runCliBinary({"players", "one.gam"}, dir).exitCode, 2);                          // --team missing
-    EXPECT_EQ(runCliBinary({"players", "--team", "Lions"}, dir).exitCode, 2);                  // no game
+    EXPECT_EQ(runCliBinary({"players", "one.gam"}, dir).exitCode, 2);         // --team missing
+    EXPECT_EQ(runCliBinary({"players", "--team", "Lions"}, dir).exitCode, 2); // no game
     EXPECT_EQ(runCliBinary({"players", "--team", "x", "--view", "all", "one.gam"}, dir).exitCode, 2);
     // Team statistics set one team against its opponents: "All Teams" names none.
     const CliRun all = runCliBinary({"teamstats", "--team", "All Teams", "one.gam", "-o", "out.csv"}, dir);

@@ -131,8 +131,8 @@ TEST(FieldDisplay, QuarterOfDrivesKicksAndAnInterception)
     };
     EXPECT_EQ(chart.legs, legs);
     const std::vector<ChartDot> dots = {
-        {0, 137, rowY(0), kBlue}, {0, 317, rowY(0), kRed}, {0, 242, rowY(0), kRed},  {1, 242, rowY(1), kRed},
-        {1, 218, rowY(1), kRed},  {2, 224, rowY(2), kRed}, {2, 152, rowY(2), kRed},  {2, 107, rowY(2), kBlue},
+        {0, 137, rowY(0), kBlue}, {0, 317, rowY(0), kRed},  {0, 242, rowY(0), kRed}, {1, 242, rowY(1), kRed},
+        {1, 218, rowY(1), kRed},  {2, 224, rowY(2), kRed},  {2, 152, rowY(2), kRed}, {2, 107, rowY(2), kBlue},
         {2, 167, rowY(2), kBlue}, {3, 272, rowY(3), kBlue},
     };
     EXPECT_EQ(chart.dots, dots);
@@ -163,7 +163,7 @@ TEST(FieldDisplay, ScoresAndTurnoversAreLabelledBesideTheEndOfThePlay)
         p.kickResult = code(result);
         return p;
     };
-    const PlayRecord homeRun = play(PlayType::Rush, kHome, {20, kVisitor}, {0, kVisitor});   // ends at 338
+    const PlayRecord homeRun = play(PlayType::Rush, kHome, {20, kVisitor}, {0, kVisitor}); // ends at 338
     const PlayRecord visitorRun = play(PlayType::Rush, kVisitor, {20, kHome}, {0, kHome}); // ends at 26
     struct Case {
         const char *name;
@@ -181,8 +181,8 @@ TEST(FieldDisplay, ScoresAndTurnoversAreLabelledBesideTheEndOfThePlay)
         {"turnover on downs", withTurnover(homeRun, TurnoverKind::OnDowns), "4D", 342},
         {"onside kick kept", withTurnover(homeRun, TurnoverKind::OnsideKickRecovered), "OK", 342},
         {"blocked punt", withTurnover(homeRun, TurnoverKind::BlockedKickLost, KickResult::BlockedPunt), "BP", 342},
-        {"blocked field goal", withTurnover(homeRun, TurnoverKind::BlockedKickLost, KickResult::BlockedFieldGoal),
-         "BF", 342},
+        {"blocked field goal", withTurnover(homeRun, TurnoverKind::BlockedKickLost, KickResult::BlockedFieldGoal), "BF",
+         342},
         {"a score outranks a turnover", withTurnover(withScore(homeRun, ScoreType::Touchdown), TurnoverKind::Fumble),
          "TD", 342},
     };

@@ -52,8 +52,9 @@ TEST(RosterPrintLineTest, NumberNameAndPrintedPosition)
         Position position;
         const char *line;
     };
-    for (const Case c : {Case{7, Position::Quarterback, "# 7, Sam Lee, QB"}, Case{42, Position::Safety, "#42, Sam Lee, SP"},
-                         Case{-1, Position::Flanker, "#00, Sam Lee, F"}, Case{0, Position::Bench, "# 0, Sam Lee, B"}}) {
+    for (const Case c :
+         {Case{7, Position::Quarterback, "# 7, Sam Lee, QB"}, Case{42, Position::Safety, "#42, Sam Lee, SP"},
+          Case{-1, Position::Flanker, "#00, Sam Lee, F"}, Case{0, Position::Bench, "# 0, Sam Lee, B"}}) {
         EXPECT_EQ(rosterPrintLine(player("Sam Lee", c.number, c.position, Position::Bench), code(c.position)), c.line);
     }
 }
@@ -114,8 +115,8 @@ TEST_F(RosterStartersOutTest, TeamChoicePutsTheChosenTeamOnTheLeft)
         int choice;
         std::vector<std::string> names;
     };
-    for (const Case &c : {Case{kFirstTeamOnly, {"Eagles"}}, Case{kSecondTeamOnly, {"Bears"}},
-                          Case{1001, {"Eagles", "Bears"}}}) {
+    for (const Case &c :
+         {Case{kFirstTeamOnly, {"Eagles"}}, Case{kSecondTeamOnly, {"Bears"}}, Case{1001, {"Eagles", "Bears"}}}) {
         SCOPED_TRACE(c.choice);
         TRosterStartersOut out("Roster", c.choice, teamOf("Eagles", 1), teamOf("Bears", 1), 0);
         FakeSurface surface(1000, 1300);
@@ -154,8 +155,9 @@ TEST_F(RosterStartersOutTest, StartersListsTakeEachSidesPlayersOfTheStatus)
         // A defensive starter is listed with the position he plays on defence.
         {StarterStatus::DefensiveStarter, "Defensive Starters :", {"# 2, Baker, CB", "# 3, Cole, LB", "# 5, Eddy, SP"}},
         {StarterStatus::StartsBoth, "Starts Boths :", {"# 2, Baker, WR", "# 5, Eddy, RB"}},
-        {StarterStatus::NotAStarter, nullptr, {"# 1, Able, QB", "# 2, Baker, WR", "# 3, Cole, B", "#00, Dunn, TE",
-                                               "# 5, Eddy, RB"}},
+        {StarterStatus::NotAStarter,
+         nullptr,
+         {"# 1, Able, QB", "# 2, Baker, WR", "# 3, Cole, B", "#00, Dunn, TE", "# 5, Eddy, RB"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(code(c.status));

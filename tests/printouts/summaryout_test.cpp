@@ -147,8 +147,8 @@ TEST_F(SummaryOutTest, DriveSummaryContinuesItsDriveOnPageTwo)
     // The header and the grid again, and the drive keeps the missed kick's play.
     EXPECT_EQ(surface.textsOn(2)[0].text, "Page 2");
     EXPECT_EQ(gridOn(surface, 2), gridOn(surface, 1));
-    EXPECT_EQ(second, (std::vector<std::string>{
-                          "Home: 4 Plays, 30 Yards, Duration: 6:00, Result: TD at 8:00 of 1st Quarter"}));
+    EXPECT_EQ(second,
+              (std::vector<std::string>{"Home: 4 Plays, 30 Yards, Duration: 6:00, Result: TD at 8:00 of 1st Quarter"}));
 }
 
 TEST_F(SummaryOutTest, ScoringSummaryListsScoresAndTries)

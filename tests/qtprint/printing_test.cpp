@@ -3,9 +3,9 @@
 
 #include "playlist.h"
 
-#include "records/datetime.h"
 #include "printouts/playbyplayout.h"
 #include "printouts/rosterstartersout.h"
+#include "records/datetime.h"
 
 #include <QFontInfo>
 #include <QPrinter>

@@ -58,9 +58,9 @@ TEST(GameTest, NewGameStartsBlankOnToday)
     setFixedNow(DateTime{2026, 9, 12, 18, 30, 0});
     const Game game = newGame();
     setFixedNow(std::nullopt);
-    for (const std::string *text : {&game.info.fieldName, &game.info.referee, &game.info.umpire,
-                                    &game.info.headLinesman, &game.info.lineJudge, &game.info.fieldJudge,
-                                    &game.info.sideJudge, &game.info.backJudge})
+    for (const std::string *text :
+         {&game.info.fieldName, &game.info.referee, &game.info.umpire, &game.info.headLinesman, &game.info.lineJudge,
+          &game.info.fieldJudge, &game.info.sideJudge, &game.info.backJudge})
         EXPECT_EQ(*text, " ");
     EXPECT_EQ(game.info.homeTeamName, "");
     EXPECT_EQ(game.info.visitorTeamName, "");
@@ -90,7 +90,7 @@ TEST(GameTest, AppendPlayKeepsOrder)
 
 struct RemoveNoPlaysCase {
     const char *name;
-    std::vector<int> types;         // play types before the purge
+    std::vector<int> types; // play types before the purge
     bool result;
     std::vector<int> remainingTags; // tags (positions before) of the survivors
 };
@@ -110,15 +110,14 @@ TEST_P(RemoveNoPlaysTest, PurgesOnlyNoPlayRecordsInOrder)
     EXPECT_EQ(tags, c.remainingTags);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RemoveNoPlaysTest,
-    ::testing::Values(RemoveNoPlaysCase{"Empty", {}, false, {}},
-                      RemoveNoPlaysCase{"NoneToPurge", {1, 2, 4}, false, {0, 1, 2}},
-                      RemoveNoPlaysCase{"AllNoPlay", {0, 0, 0}, true, {}},
-                      RemoveNoPlaysCase{"AdjacentRun", {1, 0, 0, 0, 2}, true, {0, 4}},
-                      RemoveNoPlaysCase{"FirstAndLast", {0, 3, 4, 0}, true, {1, 2}},
-                      RemoveNoPlaysCase{"LastSurvives", {0, 1, 0, 12}, true, {1, 3}}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RemoveNoPlaysTest,
+                         ::testing::Values(RemoveNoPlaysCase{"Empty", {}, false, {}},
+                                           RemoveNoPlaysCase{"NoneToPurge", {1, 2, 4}, false, {0, 1, 2}},
+                                           RemoveNoPlaysCase{"AllNoPlay", {0, 0, 0}, true, {}},
+                                           RemoveNoPlaysCase{"AdjacentRun", {1, 0, 0, 0, 2}, true, {0, 4}},
+                                           RemoveNoPlaysCase{"FirstAndLast", {0, 3, 4, 0}, true, {1, 2}},
+                                           RemoveNoPlaysCase{"LastSurvives", {0, 1, 0, 12}, true, {1, 3}}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(GameTest, RenamePlayerReachesEverySlotOfEveryPlayAndTheChosenRoster)
 {

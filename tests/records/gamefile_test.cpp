@@ -202,7 +202,7 @@ TEST(GameFileTest, FilesReadIntoOneBufferKeepTheirOwnBytes)
     }
     EXPECT_GE(buffer.size(), 200000u);
     EXPECT_FALSE(readFileInto(dir.file("missing"), buffer));
-    EXPECT_FALSE(readFileInto(dir.path(), buffer)); // a folder
+    EXPECT_FALSE(readFileInto(dir.path(), buffer));          // a folder
     EXPECT_FALSE(readFileInto("/dev/zero", buffer, 100000)); // no end: refused at the limit
 }
 

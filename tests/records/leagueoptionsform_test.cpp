@@ -27,52 +27,52 @@ TEST_P(LeagueOptionsCorrectionTest, OkCorrectsEachValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LeagueOptionsCorrectionTest,
-    ::testing::Values(
-        CorrectionCase{"Unchanged", [](LeagueOptionsForm &) {}, [](LeagueOptions &) {}},
-        CorrectionCase{"TimeOutsLow", [](LeagueOptionsForm &f) { f.timeOutsPerHalf = "0"; },
-                       [](LeagueOptions &o) { o.timeOutsPerHalf = 1; }},
-        CorrectionCase{"TimeOutsHigh", [](LeagueOptionsForm &f) { f.timeOutsPerHalf = "11"; },
-                       [](LeagueOptions &o) { o.timeOutsPerHalf = 10; }},
-        CorrectionCase{"MinutesNotANumber", [](LeagueOptionsForm &f) { f.minutesPerQuarter = "abc"; },
-                       [](LeagueOptions &o) { o.minutesPerQuarter = 1; }},
-        CorrectionCase{"MinutesHigh", [](LeagueOptionsForm &f) { f.minutesPerQuarter = "999999999999"; },
-                       [](LeagueOptions &o) { o.minutesPerQuarter = 20; }},
-        CorrectionCase{"KickoffNegative", [](LeagueOptionsForm &f) { f.kickoffYardLine = "-5"; },
-                       [](LeagueOptions &o) { o.kickoffYardLine = 0; }},
-        CorrectionCase{"KickoffBeyondMidfield", [](LeagueOptionsForm &f) { f.kickoffYardLine = "60"; },
-                       [](LeagueOptions &o) { o.kickoffYardLine = 50; }},
-        CorrectionCase{"TryLowTakesThree", [](LeagueOptionsForm &f) { f.tryYardLine = "0"; },
-                       [](LeagueOptions &o) { o.tryYardLine = 3; }},
-        CorrectionCase{"TryHigh", [](LeagueOptionsForm &f) { f.tryYardLine = "25"; },
-                       [](LeagueOptions &o) { o.tryYardLine = 20; }},
-        CorrectionCase{"SafetyKickBeyondMidfield", [](LeagueOptionsForm &f) { f.safetyKickYardLine = "55"; },
-                       [](LeagueOptions &o) { o.safetyKickYardLine = 50; }},
-        CorrectionCase{"PointsZeroTakeDefaults",
-                       [](LeagueOptionsForm &f) {
-                           f.touchdownPoints = "0";
-                           f.fieldGoalPoints = "-1";
-                           f.safetyPoints = "";
-                           f.extraPointPoints = "x";
-                           f.conversionPoints = "0";
-                       },
-                       [](LeagueOptions &) {}},
-        CorrectionCase{"PointsKeptAsTyped",
-                       [](LeagueOptionsForm &f) {
-                           f.touchdownPoints = "8";
-                           f.conversionPoints = "12";
-                       },
-                       [](LeagueOptions &o) {
-                           o.touchdownPoints = 8;
-                           o.conversionPoints = 12;
-                       }},
-        CorrectionCase{"FiftyYardFieldKeepsKickoffThirtyFive",
-                       [](LeagueOptionsForm &f) { f.hundredYardField = false; },
-                       [](LeagueOptions &o) {
-                           o.indoorField = true;
-                           o.midfieldYardLine = 25;
-                       }},
-        CorrectionCase{"SacksOff", [](LeagueOptionsForm &f) { f.sacksAreRushes = false; },
-                       [](LeagueOptions &o) { o.sacksAreRushes = false; }}),
+    ::testing::Values(CorrectionCase{"Unchanged", [](LeagueOptionsForm &) {}, [](LeagueOptions &) {}},
+                      CorrectionCase{"TimeOutsLow", [](LeagueOptionsForm &f) { f.timeOutsPerHalf = "0"; },
+                                     [](LeagueOptions &o) { o.timeOutsPerHalf = 1; }},
+                      CorrectionCase{"TimeOutsHigh", [](LeagueOptionsForm &f) { f.timeOutsPerHalf = "11"; },
+                                     [](LeagueOptions &o) { o.timeOutsPerHalf = 10; }},
+                      CorrectionCase{"MinutesNotANumber", [](LeagueOptionsForm &f) { f.minutesPerQuarter = "abc"; },
+                                     [](LeagueOptions &o) { o.minutesPerQuarter = 1; }},
+                      CorrectionCase{"MinutesHigh", [](LeagueOptionsForm &f) { f.minutesPerQuarter = "999999999999"; },
+                                     [](LeagueOptions &o) { o.minutesPerQuarter = 20; }},
+                      CorrectionCase{"KickoffNegative", [](LeagueOptionsForm &f) { f.kickoffYardLine = "-5"; },
+                                     [](LeagueOptions &o) { o.kickoffYardLine = 0; }},
+                      CorrectionCase{"KickoffBeyondMidfield", [](LeagueOptionsForm &f) { f.kickoffYardLine = "60"; },
+                                     [](LeagueOptions &o) { o.kickoffYardLine = 50; }},
+                      CorrectionCase{"TryLowTakesThree", [](LeagueOptionsForm &f) { f.tryYardLine = "0"; },
+                                     [](LeagueOptions &o) { o.tryYardLine = 3; }},
+                      CorrectionCase{"TryHigh", [](LeagueOptionsForm &f) { f.tryYardLine = "25"; },
+                                     [](LeagueOptions &o) { o.tryYardLine = 20; }},
+                      CorrectionCase{"SafetyKickBeyondMidfield",
+                                     [](LeagueOptionsForm &f) { f.safetyKickYardLine = "55"; },
+                                     [](LeagueOptions &o) { o.safetyKickYardLine = 50; }},
+                      CorrectionCase{"PointsZeroTakeDefaults",
+                                     [](LeagueOptionsForm &f) {
+                                         f.touchdownPoints = "0";
+                                         f.fieldGoalPoints = "-1";
+                                         f.safetyPoints = "";
+                                         f.extraPointPoints = "x";
+                                         f.conversionPoints = "0";
+                                     },
+                                     [](LeagueOptions &) {}},
+                      CorrectionCase{"PointsKeptAsTyped",
+                                     [](LeagueOptionsForm &f) {
+                                         f.touchdownPoints = "8";
+                                         f.conversionPoints = "12";
+                                     },
+                                     [](LeagueOptions &o) {
+                                         o.touchdownPoints = 8;
+                                         o.conversionPoints = 12;
+                                     }},
+                      CorrectionCase{"FiftyYardFieldKeepsKickoffThirtyFive",
+                                     [](LeagueOptionsForm &f) { f.hundredYardField = false; },
+                                     [](LeagueOptions &o) {
+                                         o.indoorField = true;
+                                         o.midfieldYardLine = 25;
+                                     }},
+                      CorrectionCase{"SacksOff", [](LeagueOptionsForm &f) { f.sacksAreRushes = false; },
+                                     [](LeagueOptions &o) { o.sacksAreRushes = false; }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LeagueOptionsFormTest, ReopenedOnTheFiftyYardFieldListsYardLinesUpToTwentyFive)

@@ -63,14 +63,14 @@ TEST(RecordCodecTest, PlayRecordFieldsStandAtTheirOffsets)
 
     EXPECT_EQ(b[0], 0);
     const std::pair<std::size_t, std::int32_t> ints[] = {
-        {1, 101},   {5, 102},   {9, 103},   {13, 104},  {17, 105},  {21, 106},  {25, 107},  {29, 108},
-        {33, 109},  {37, 110},  {41, 111},  {45, 112},  {49, 113},  {53, 114},  {57, 115},  {64, 116},
-        {69, 117},  {74, 118},  {79, 119},  {84, 120},  {89, 121},  {94, 122},  {98, 123},  {102, 124},
+        {1, 101},   {5, 102},   {9, 103},   {13, 104},  {17, 105},   {21, 106},  {25, 107}, {29, 108},
+        {33, 109},  {37, 110},  {41, 111},  {45, 112},  {49, 113},   {53, 114},  {57, 115}, {64, 116},
+        {69, 117},  {74, 118},  {79, 119},  {84, 120},  {89, 121},   {94, 122},  {98, 123}, {102, 124},
         {107, 125}, {112, 126}, {117, 127}, {122, 128}, {126, -129}, {130, 130}, {134, 131}};
     for (const auto &[offset, value] : ints)
         EXPECT_EQ(int32At(b, offset), value) << "offset " << offset;
-    const std::pair<std::size_t, std::uint8_t> flags[] = {{61, 0}, {62, 1}, {63, 0}, {68, 1},  {73, 0},
-                                                          {78, 1}, {83, 0}, {88, 1}, {93, 0},  {106, 0},
+    const std::pair<std::size_t, std::uint8_t> flags[] = {{61, 0},  {62, 1},  {63, 0}, {68, 1}, {73, 0},
+                                                          {78, 1},  {83, 0},  {88, 1}, {93, 0}, {106, 0},
                                                           {111, 1}, {116, 0}, {121, 1}};
     for (const auto &[offset, value] : flags)
         EXPECT_EQ(b[offset], value) << "offset " << offset;
@@ -88,8 +88,8 @@ TEST(RecordCodecTest, PlayRecordFieldsStandAtTheirOffsets)
 TEST(RecordCodecTest, GameInfoFieldsStandAtTheirOffsets)
 {
     GameInfo info;
-    std::string *texts[] = {&info.fieldName,  &info.referee,   &info.umpire,       &info.headLinesman,
-                            &info.lineJudge,  &info.fieldJudge, &info.sideJudge,   &info.backJudge,
+    std::string *texts[] = {&info.fieldName,    &info.referee,        &info.umpire,    &info.headLinesman,
+                            &info.lineJudge,    &info.fieldJudge,     &info.sideJudge, &info.backJudge,
                             &info.homeTeamName, &info.visitorTeamName};
     for (int i = 0; i < 10; ++i)
         *texts[i] = "Text " + std::to_string(i);

@@ -129,10 +129,7 @@ inline Game sampleGame(int homePlayers, int visitorPlayers, int plays)
 /// A fresh folder for one test's files, removed when the test ends.
 class TempDir {
 public:
-    TempDir()
-    {
-        m_path = makeTempFolder("yardmark-test-");
-    }
+    TempDir() { m_path = makeTempFolder("yardmark-test-"); }
     ~TempDir()
     {
         std::error_code ignored;

@@ -117,7 +117,9 @@ TEST(SettingsFileTest, ControlCharactersInTheLiveLinesAreDroppedSoASaveWritesBac
 {
     std::string text = written(changedSettings());
     text.insert(text.find('\n', text.find("Live Output Folder")), "\r\r\r");
-    text.replace(text.find("press box"), 5, "pr\x01" "e\tss");
+    text.replace(text.find("press box"), 5,
+                 "pr\x01"
+                 "e\tss");
     text += "\x7f\r\r";
     const Settings read = readBack(text);
     EXPECT_EQ(read, changedSettings());

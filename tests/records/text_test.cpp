@@ -8,10 +8,18 @@ namespace {
 TEST(TextTest, LeadingIntReadsWhatTheDialogsRead)
 {
     const std::pair<const char *, std::int32_t> cases[] = {
-        {"", 0},           {"-", 0},          {"abc", 0},          {"12", 12},
-        {"  7 yards", 7},  {"-15", -15},      {"+3", 3},           {"08", 8},
-        {"999999999999", 2147483647},         {"-999999999999", -2147483647 - 1},
-        {"2147483647", 2147483647},           {"3.5", 3},
+        {"", 0},
+        {"-", 0},
+        {"abc", 0},
+        {"12", 12},
+        {"  7 yards", 7},
+        {"-15", -15},
+        {"+3", 3},
+        {"08", 8},
+        {"999999999999", 2147483647},
+        {"-999999999999", -2147483647 - 1},
+        {"2147483647", 2147483647},
+        {"3.5", 3},
     };
     for (const auto &[text, value] : cases)
         EXPECT_EQ(leadingInt(text), value) << '"' << text << '"';
@@ -26,9 +34,11 @@ TEST(TextTest, FitTextKeepsWidthMinusOne)
 
 TEST(TextTest, AccentedNamesSurviveTheRoundTrip)
 {
-    const std::string utf8 = "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez";
+    const std::string utf8 = "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+                             "ez";
     const std::string cp1252 = utf8ToCp1252(utf8);
-    EXPECT_EQ(cp1252, "Jos\xE9 N\xFA\xF1" "ez");
+    EXPECT_EQ(cp1252, "Jos\xE9 N\xFA\xF1"
+                      "ez");
     EXPECT_EQ(cp1252ToUtf8(cp1252), utf8);
 }
 
@@ -44,8 +54,10 @@ TEST(TextTest, WhatWindows1252CannotHoldBecomesAQuestionMark)
 {
     EXPECT_EQ(utf8ToCp1252("\xE6\x9D\xB1"), "?");     // a CJK character
     EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x8F\x88"), "?"); // an emoji
-    EXPECT_EQ(utf8ToCp1252("a\xFF" "b"), "a?b");      // not UTF-8 at all
-    EXPECT_EQ(utf8ToCp1252("\xC3"), "?");             // cut in the middle of a character
+    EXPECT_EQ(utf8ToCp1252("a\xFF"
+                           "b"),
+              "a?b");                     // not UTF-8 at all
+    EXPECT_EQ(utf8ToCp1252("\xC3"), "?"); // cut in the middle of a character
 }
 
 TEST(TextTest, EqualsIgnoringCaseFoldsAsciiOnly)

@@ -27,12 +27,10 @@ TEST(ExportChoiceTest, HtmlWhenChosenOrNamedSo)
         ExportFormat chosen;
         ExportFormat result;
     } cases[] = {
-        {"a.csv", ExportFormat::Html, ExportFormat::Html},
-        {"report.html", ExportFormat::Csv, ExportFormat::Html},
-        {"report.htm", ExportFormat::Csv, ExportFormat::Html},
-        {"report.csv", ExportFormat::Csv, ExportFormat::Csv},
-        {"htm", ExportFormat::Csv, ExportFormat::Csv},     // too short
-        {"a.htm", ExportFormat::Csv, ExportFormat::Html},  // five characters
+        {"a.csv", ExportFormat::Html, ExportFormat::Html},      {"report.html", ExportFormat::Csv, ExportFormat::Html},
+        {"report.htm", ExportFormat::Csv, ExportFormat::Html},  {"report.csv", ExportFormat::Csv, ExportFormat::Csv},
+        {"htm", ExportFormat::Csv, ExportFormat::Csv},    // too short
+        {"a.htm", ExportFormat::Csv, ExportFormat::Html}, // five characters
         {"htmlfile.csv", ExportFormat::Csv, ExportFormat::Csv},
     };
     for (const auto &c : cases)

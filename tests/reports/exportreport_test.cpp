@@ -65,8 +65,8 @@ TEST(ExportReportTest, WritesAppendsOverwritesOrCancels)
         out << (html ? "html" : "text") << (appending ? " appended" : "");
     };
     ExportUi ui;
-    ui.files = {FileChoice{bare, 1}, FileChoice{bare, 1}, FileChoice{bare, 1}, FileChoice{bare, 1}, std::nullopt,
-                FileChoice{(dir / "none" / "x.csv").string(), 0}};
+    ui.files = {FileChoice{bare, 1}, FileChoice{bare, 1}, FileChoice{bare, 1},
+                FileChoice{bare, 1}, std::nullopt,        FileChoice{(dir / "none" / "x.csv").string(), 0}};
     // HTML chosen: ".htm" is added to the bare name.
     EXPECT_EQ(exportReport(ui, writer), ExportResult::Written);
     EXPECT_EQ(contents(bare + ".htm"), "html");

@@ -23,8 +23,7 @@ TEST(HtmlTest, FontTagsFollowTheFace)
     } cases[] = {
         {"Variable Width", "<font color=000000 size=3>", "<font color=0000FF size=5>", "</font>"},
         {"Fixed Width", "<tt><font color=000000 size=3>", "<tt><font color=0000FF size=5>", "</font></tt>"},
-        {"Arial", "<font color=000000 face=\"Arial\" size=3>", "<font color=0000FF face=\"Arial\" size=5>",
-         "</font>"},
+        {"Arial", "<font color=000000 face=\"Arial\" size=3>", "<font color=0000FF face=\"Arial\" size=5>", "</font>"},
     };
     for (const Case &c : cases) {
         HtmlOptions options;

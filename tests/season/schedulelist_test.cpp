@@ -139,7 +139,9 @@ TEST(ScheduleListTest, AnEventsFileIsLookedForBesideTheScheduleFirst)
         std::vector<std::string> candidates;
     } cases[] = {
         {"week1.gam", "season/season.sch", {season + "week1.gam", "week1.gam"}},
-        {"games/week1.gam", "season/season.sch", {season + "games/week1.gam", "games/week1.gam", season + "week1.gam", "week1.gam"}},
+        {"games/week1.gam",
+         "season/season.sch",
+         {season + "games/week1.gam", "games/week1.gam", season + "week1.gam", "week1.gam"}},
         {"C:\\Old\\week1.gam", "season/season.sch", {"C:\\Old\\week1.gam", season + "week1.gam", "week1.gam"}},
         {"/old/week1.gam", "season/season.sch", {"/old/week1.gam", season + "week1.gam", "week1.gam"}},
         {"week1.gam", "season.sch", {"week1.gam"}},

@@ -57,10 +57,7 @@ Game drivesGame()
             .turnover(TurnoverKind::Interception)
             .score(ScoreType::DefensiveTouchdown),
         /* 11 */
-        Play(PlayType::ExtraPoint, kVisitor)
-            .quarter(2)
-            .kick(KickResult::FieldGoalGood)
-            .score(ScoreType::ExtraPoint),
+        Play(PlayType::ExtraPoint, kVisitor).quarter(2).kick(KickResult::FieldGoalGood).score(ScoreType::ExtraPoint),
         /* 12 */ Play(PlayType::Rush, kVisitor).quarter(3).clock(3, 5).down(3).turnover(TurnoverKind::OnDowns),
         /* 13 */ Play(PlayType::Rush, kHome).quarter(3).from(20).to(25),
         /* 14 */ Play(PlayType::Rush, kHome).quarter(4).clock(9, 0).from(75).to(100).score(ScoreType::Touchdown),

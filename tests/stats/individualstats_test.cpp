@@ -1,5 +1,5 @@
-#include "stats/individualstats.h"
 #include "stats/gameset.h"
+#include "stats/individualstats.h"
 
 #include "playlist.h"
 #include "tempgames.h"
@@ -282,8 +282,7 @@ TEST(IndividualStatsTest, FumbleRecoveriesAreCreditedToTheSideThatMadeThem)
         {"receiving team keeps its own fumble", PlayType::KickOff, KickResult::Runback, false, false, 0, 0},
         {"punt returner's fumble recovered by the punting team", PlayType::Punt, KickResult::Runback, true, false, 1,
          0},
-        {"a recovered onside kick is no fumble", PlayType::OnsideKick, KickResult::OnsideSuccessful, true, true, 0,
-         1},
+        {"a recovered onside kick is no fumble", PlayType::OnsideKick, KickResult::OnsideSuccessful, true, true, 0, 1},
         {"a lost onside kick is no fumble", PlayType::OnsideKick, KickResult::OnsideUnsuccessful, false, true, 0, 1},
         {"a blocked punt recovered is no fumble", PlayType::Punt, KickResult::BlockedPunt, true, true, 0, 1},
     };
@@ -344,11 +343,11 @@ TEST(IndividualStatsTest, SidesFollowTheTeamNameAndAllTeamsCountsEachSideOnce)
         int smithYards;
         std::size_t lines;
     } cases[] = {
-        {"Home", "Visitor", false, 10, 1},     {"Home", "Visitor", true, 5, 3},
-        {"Visitor", "Visitor", false, 5, 3},   {"Visitor", "Visitor", true, 10, 1},
-        {"Nobody", "Visitor", false, 0, 0},    {"all teams", "Visitor", false, 15, 3},
+        {"Home", "Visitor", false, 10, 1},   {"Home", "Visitor", true, 5, 3},
+        {"Visitor", "Visitor", false, 5, 3}, {"Visitor", "Visitor", true, 10, 1},
+        {"Nobody", "Visitor", false, 0, 0},  {"all teams", "Visitor", false, 15, 3},
         {"Home", "Home", false, 5, 3}, // a team on both sides is the visitor
-        {"Home", "Home", true, 10, 1},         {"All Teams", "Home", false, 15, 3},
+        {"Home", "Home", true, 10, 1},       {"All Teams", "Home", false, 15, 3},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.team) + (c.opponents ? " opponents" : "") + " vs " + c.visitorName);

@@ -152,8 +152,8 @@ TEST(IndividualStatsReportTest, HtmlWritesTitleHeaderRowsAndPlayerAndTotalsRows)
                                      title("TDs") + "\n\t\t<td align=center colspan=3><b>" + b + "YPP" + e +
                                      "</b></td>\n\t\t</tr>\n";
     const std::string passerRow = "\n\t<tr bgcolor=FFFFFF>\n\t\t<td align=center>" + b + " 7" + e +
-                                  "</td>\n\t\t<td align=left>" + b + "&nbsp;Q                        " + e +
-                                  "</td>" + value(" 10") + value("  6") + value(" 60") + value(" 1") + value("  85") +
+                                  "</td>\n\t\t<td align=left>" + b + "&nbsp;Q                        " + e + "</td>" +
+                                  value(" 10") + value("  6") + value(" 60") + value(" 1") + value("  85") +
                                   value("30") + value("  2") + "<td align=left colspan=3>&nbsp;&nbsp;" + b + "14.2" +
                                   e + "</td>\n\t\t</tr>\n";
     EXPECT_EQ(text.substr(0, head.size() + passerHeader.size() + passerRow.size()), head + passerHeader + passerRow);

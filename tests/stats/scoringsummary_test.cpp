@@ -34,10 +34,7 @@ Game scoringGame()
             .player(0, "Vqb")
             .player(3, "Hdb"),
         /* 3 */
-        Play(PlayType::ExtraPoint, kHome)
-            .kick(KickResult::FieldGoalGood)
-            .score(ScoreType::ExtraPoint)
-            .player(0, "Hk"),
+        Play(PlayType::ExtraPoint, kHome).kick(KickResult::FieldGoalGood).score(ScoreType::ExtraPoint).player(0, "Hk"),
         /* 4 */ Play(PlayType::KickOff, kHome).clock(14, 0).from(35).kick(KickResult::Touchback),
         /* 5 */ Play(PlayType::Rush, kVisitor).clock(13, 40).from(25).to(30),
         /* 6 */

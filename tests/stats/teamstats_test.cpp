@@ -32,8 +32,8 @@ TEST(TeamStatsTest, PossessionTimeCarriesSecondsIntoMinutesAcrossGames)
         Play(PlayType::Rush, false).quarter(1).clock(0, 30).from(20).to(25),
         Play(PlayType::Rush, false).quarter(3).clock(0, 0).from(25).to(30),
     });
-    const TeamStatsTotals totals = teamStatsOverFiles({files.save("1.gam", first), files.save("2.gam", second)},
-                                                      "Home", SummaryPeriod::Game, LeagueOptions{});
+    const TeamStatsTotals totals = teamStatsOverFiles({files.save("1.gam", first), files.save("2.gam", second)}, "Home",
+                                                      SummaryPeriod::Game, LeagueOptions{});
     EXPECT_EQ(totals.gameCount, 2);
     EXPECT_EQ(totals.team.possessionText, "60:10");
     EXPECT_EQ(totals.team.possessionMinutes, 60);
@@ -46,8 +46,13 @@ TEST(TeamStatsTest, OneReadingGivesEveryPeriodAsItsOwnReadingWould)
     test::TempGames files;
     const Game game = gameOf({
         Play(PlayType::Rush, true).clock(15, 0).from(20).to(45).firstDown(),
-        Play(PlayType::Pass, true).quarter(1).clock(9, 0).from(45).to(100).pass(PassResult::Completion).score(
-            ScoreType::Touchdown),
+        Play(PlayType::Pass, true)
+            .quarter(1)
+            .clock(9, 0)
+            .from(45)
+            .to(100)
+            .pass(PassResult::Completion)
+            .score(ScoreType::Touchdown),
         Play(PlayType::Rush, false).quarter(2).clock(12, 0).from(20).to(23),
         Play(PlayType::Rush, true).quarter(3).clock(4, 0).from(30).to(28),
         Play(PlayType::Rush, false).quarter(4).clock(5, 0).from(30).to(100).score(ScoreType::Touchdown),
@@ -66,8 +71,8 @@ TEST(TeamStatsTest, OneReadingGivesEveryPeriodAsItsOwnReadingWould)
         EXPECT_EQ(open.totals(period).opponentsCaption, "Home") << p;
     }
     EXPECT_EQ(all.totals(SummaryPeriod::SecondQuarter).opponents.totalPoints, 6);
-    EXPECT_TRUE(teamStatsByPeriodOverFiles(paths, "Visitor", LeagueOptions{}, [](std::size_t) { return false; })
-                    .cancelled);
+    EXPECT_TRUE(
+        teamStatsByPeriodOverFiles(paths, "Visitor", LeagueOptions{}, [](std::size_t) { return false; }).cancelled);
 }
 
 TEST(TeamStatsTest, TheWholeGameAddsUpWhatEachGamesOwnSummaryShows)
@@ -115,9 +120,8 @@ TEST(TeamStatsTest, EfficiencyComesFromSummedCountsAndSidesFromTheNames)
     both.info.visitorTeamName = "Home";
     Game other = gameOf({Play(PlayType::Rush, true).down(2).from(20).to(22)});
     other.info.homeTeamName = "Someone";
-    const std::vector<std::string> paths{files.save("1.gam", one), files.save("2.gam", two),
-                                         files.save("3.gam", both), files.save("4.gam", other),
-                                         files.garbage("5.gam")};
+    const std::vector<std::string> paths{files.save("1.gam", one), files.save("2.gam", two), files.save("3.gam", both),
+                                         files.save("4.gam", other), files.garbage("5.gam")};
     const TeamStatsTotals totals = teamStatsOverFiles(paths, "Home", SummaryPeriod::Game, LeagueOptions{});
     EXPECT_EQ(totals.skipped, 1);
     EXPECT_EQ(totals.gameCount, 4);

@@ -35,8 +35,7 @@ void moveBallToFinalSpot(FieldSpot &ballSpot, const SpotEntry &finalSpot, std::o
 /// and returns true to press OK, false to press Cancel. When OK keeps the
 /// dialog open (a message told the scorer what is missing), it is cancelled.
 /// True when the play was accepted.
-template <typename Dialog>
-bool driveEntry(Dialog &dialog, const std::function<bool(Dialog &)> &fill)
+template <typename Dialog> bool driveEntry(Dialog &dialog, const std::function<bool(Dialog &)> &fill)
 {
     if (!fill || !fill(dialog) || !dialog.ok()) {
         dialog.cancel();

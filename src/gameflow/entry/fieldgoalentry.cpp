@@ -11,9 +11,9 @@ namespace yardmark {
 
 namespace {
 
-constexpr KickResults<FieldGoalResult, 6> kResults{
-    {KickResult::FieldGoalGood, KickResult::BlockedFieldGoal, KickResult::NoKick, KickResult::FieldGoalWideLeft,
-     KickResult::FieldGoalWideRight, KickResult::FieldGoalShort}};
+constexpr KickResults<FieldGoalResult, 6> kResults{{KickResult::FieldGoalGood, KickResult::BlockedFieldGoal,
+                                                    KickResult::NoKick, KickResult::FieldGoalWideLeft,
+                                                    KickResult::FieldGoalWideRight, KickResult::FieldGoalShort}};
 
 std::int32_t kickResultOf(FieldGoalResult result)
 {

@@ -20,8 +20,7 @@ namespace yardmark {
 /// The result radios of a kick dialog with the kick result each records, in
 /// radio order; read both ways, so a stored play is shown on the radio that
 /// recorded it.
-template <typename Result, std::size_t N>
-struct KickResults {
+template <typename Result, std::size_t N> struct KickResults {
     std::array<KickResult, N> codes;
 
     std::int32_t codeOf(Result result) const { return code(codes[static_cast<std::size_t>(result)]); }

@@ -23,25 +23,31 @@ std::string numberText(std::int64_t value)
 std::int32_t offensivePenaltyYards(int penalty)
 {
     switch (fromCode<OffensivePenalty>(penalty)) {
-    case OffensivePenalty::NoPenalty: return 0;
+    case OffensivePenalty::NoPenalty:
+        return 0;
     case OffensivePenalty::Holding:
     case OffensivePenalty::IntentionalGrounding:
     case OffensivePenalty::PassInterference:
-    case OffensivePenalty::Tripping: return 10;
+    case OffensivePenalty::Tripping:
+        return 10;
     case OffensivePenalty::IllegalBlock:
     case OffensivePenalty::Clipping:
     case OffensivePenalty::FlagrantFaceMask:
     case OffensivePenalty::UnnecessaryRoughness:
-    case OffensivePenalty::UnsportsmanlikeConduct: return 15;
-    default: return 5;
+    case OffensivePenalty::UnsportsmanlikeConduct:
+        return 15;
+    default:
+        return 5;
     }
 }
 
 std::int32_t defensivePenaltyYards(int penalty)
 {
     switch (fromCode<DefensivePenalty>(penalty)) {
-    case DefensivePenalty::NoPenalty: return 0;
-    case DefensivePenalty::Tripping: return 10;
+    case DefensivePenalty::NoPenalty:
+        return 0;
+    case DefensivePenalty::Tripping:
+        return 10;
     case DefensivePenalty::PassInterference:
     case DefensivePenalty::RoughingThePasser:
     case DefensivePenalty::RoughingTheKicker:
@@ -49,8 +55,10 @@ std::int32_t defensivePenaltyYards(int penalty)
     case DefensivePenalty::UnnecessaryRoughness:
     case DefensivePenalty::FlagrantFaceMask:
     case DefensivePenalty::UnsportsmanlikeConduct:
-    case DefensivePenalty::InvalidFairCatch: return 15;
-    default: return 5;
+    case DefensivePenalty::InvalidFairCatch:
+        return 15;
+    default:
+        return 5;
     }
 }
 
@@ -60,8 +68,10 @@ bool givesAutomaticFirstDown(int defensivePenalty)
     case DefensivePenalty::Holding:
     case DefensivePenalty::RoughingThePasser:
     case DefensivePenalty::RoughingTheKicker:
-    case DefensivePenalty::PilingOn: return true;
-    default: return false;
+    case DefensivePenalty::PilingOn:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -71,8 +81,8 @@ PenaltyEntry::PenaltyEntry(const PlayEntryContext &context, bool defensive)
     PlayRecord &play = m_context.currentPlay();
     play.toGoBefore = m_context.situation().toGo;
     const bool penalizedHome = m_context.situation().homeHasBall != defensive;
-    m_form.caption = std::string(defensive ? "Defensive" : "Offensive") + " Penalty on " +
-                     teamName(m_context.game(), penalizedHome);
+    m_form.caption =
+        std::string(defensive ? "Defensive" : "Offensive") + " Penalty on " + teamName(m_context.game(), penalizedHome);
     // The list opens on the plain "Penalty" without filling its yards.
     m_form.penalty = 1;
     showResult(play.downBefore, play.toGoBefore);
@@ -155,7 +165,7 @@ bool PenaltyEntry::ok()
     const std::int32_t field = 2 * std::max(league.midfieldYardLine, 0);
     situation.down = m_form.resultingDown.empty() ? play.downBefore : leadingInt(m_form.resultingDown) - 1;
     const std::int64_t toGo = m_form.resultingToGo.empty() ? std::int64_t{play.toGoBefore} - netGain(play, league)
-                                                            : leadingInt(m_form.resultingToGo);
+                                                           : leadingInt(m_form.resultingToGo);
     if (toGo < 0) {
         // The ball ended beyond the line to gain: a new set of downs.
         situation.down = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gameflow/entry/playentry.h"
 #include "gameflow/entry/entryfields.h"
+#include "gameflow/entry/playentry.h"
 
 #include <functional>
 #include <string>

@@ -110,8 +110,7 @@ protected:
 /// The entry of a play button, working on the play being entered through its
 /// context; its rows list the offense (the kicking team on kicks) or the
 /// defense.
-template <typename Base>
-class CurrentPlayEntry : public Base {
+template <typename Base> class CurrentPlayEntry : public Base {
 public:
     const PlayEntryContext &context() const { return m_context; }
 

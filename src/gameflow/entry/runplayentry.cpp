@@ -26,13 +26,20 @@ bool work(PlayEntryWorker &worker, const PlayEntryContext &context, Setup... set
 bool runPlayEntry(PlayKind kind, PlayEntryContext &context, PlayEntryWorker &worker)
 {
     switch (kind) {
-    case PlayKind::KickOff: return work<KickOffEntry>(worker, context);
-    case PlayKind::Punt: return work<PuntEntry>(worker, context);
-    case PlayKind::FieldGoal: return work<FieldGoalEntry>(worker, context);
-    case PlayKind::Rush: return work<RushEntry>(worker, context);
-    case PlayKind::Pass: return work<PassEntry>(worker, context);
-    case PlayKind::OffensivePenalty: return work<PenaltyEntry>(worker, context, false);
-    case PlayKind::DefensivePenalty: return work<PenaltyEntry>(worker, context, true);
+    case PlayKind::KickOff:
+        return work<KickOffEntry>(worker, context);
+    case PlayKind::Punt:
+        return work<PuntEntry>(worker, context);
+    case PlayKind::FieldGoal:
+        return work<FieldGoalEntry>(worker, context);
+    case PlayKind::Rush:
+        return work<RushEntry>(worker, context);
+    case PlayKind::Pass:
+        return work<PassEntry>(worker, context);
+    case PlayKind::OffensivePenalty:
+        return work<PenaltyEntry>(worker, context, false);
+    case PlayKind::DefensivePenalty:
+        return work<PenaltyEntry>(worker, context, true);
     }
     return false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gameflow/entry/playentry.h"
 #include "gameflow/entry/entryfields.h"
+#include "gameflow/entry/playentry.h"
 #include "vocabulary/vocabulary.h"
 
 #include <array>
@@ -13,7 +13,7 @@ namespace yardmark {
 /// What the Rush dialog's controls hold.
 struct RushForm {
     std::string caption;
-    std::array<PlayerEntry, 4> players; ///< by `RushEntry::Row`
+    std::array<PlayerEntry, 4> players;  ///< by `RushEntry::Row`
     int rushType = code(RushType::Rush); ///< "Rush Description": the list index is the code
     std::string yardsMade;
     SpotEntry finalSpot;

@@ -52,8 +52,8 @@ void advanceDown(const PlayEntryContext &context)
         return;
     }
     ++situation.down;
-    situation.toGo = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        std::int64_t{play.toGoBefore} - gain, 0, std::numeric_limits<std::int32_t>::max()));
+    situation.toGo = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{play.toGoBefore} - gain, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -109,7 +109,7 @@ std::int32_t scrimmageTurnover(const PlayRecord &play, std::int32_t turnover)
 {
     for (std::size_t i = 0; i < kMaxFumbles && play.fumbles[i] != 0; ++i)
         turnover = play.fumbleRecoveredByHome[i] == play.homeHasBall ? code(TurnoverKind::NoTurnover)
-                                                                      : code(TurnoverKind::Fumble);
+                                                                     : code(TurnoverKind::Fumble);
     return turnover;
 }
 

@@ -21,8 +21,8 @@ protected:
     {
         game.info.homeTeamName = "Tigers";
         game.info.visitorTeamName = "Bears";
-        game.homeTeam.players = {{"Adams", 7, 1, 0, 1}, {"Baker", 22, 6, 0, 1}, {"Cole", 22, 20, 0, 1},
-                                 {"Lee", -1, 21, 0, 0}};
+        game.homeTeam.players = {
+            {"Adams", 7, 1, 0, 1}, {"Baker", 22, 6, 0, 1}, {"Cole", 22, 20, 0, 1}, {"Lee", -1, 21, 0, 0}};
         game.homeTeam.currentQuarterback = "Adams";
         game.visitorTeam.players = {{"Moss", 54, 0, 13, 2}, {"Nash", 90, 0, 15, 2}, {"Ortiz", 21, 0, 9, 2}};
         game.visitorTeam.currentQuarterback = "Nobody";

@@ -63,8 +63,7 @@ struct FumbleCase {
 const FumbleCase kFumbleCases[] = {
     {"recovered by the defense: a fumble lost", kVisitor, {40, kHome}, 1, 1, ScoreType::NoScore},
     {"recovered by the offense", kHome, {40, kHome}, 2, 0, ScoreType::NoScore},
-    {"returned by the defense into the offense's end zone", kVisitor, {0, kHome}, 1, 1,
-     ScoreType::DefensiveTouchdown},
+    {"returned by the defense into the offense's end zone", kVisitor, {0, kHome}, 1, 1, ScoreType::DefensiveTouchdown},
     {"returned by the defense to its own goal line: no score", kVisitor, {0, kVisitor}, 1, 1, ScoreType::NoScore},
 };
 
