@@ -33,9 +33,8 @@ std::string GameInfoForm::*const kOfficialBoxes[] = {
 
 } // namespace
 
-GameInfoDialog::GameInfoDialog(Game &game, const DialogContext &context, QWidget *parent)
-    : QDialog(parent), m_game(game), m_context(context), m_ui(context.ui), m_html(context.html),
-      m_runDialog(context.runDialog)
+GameInfoDialog::GameInfoDialog(Game &game, const AppContext &context, QWidget *parent)
+    : QDialog(parent), m_game(game), m_context(context), m_ui(context.ui), m_html(context.settings.app.html)
 {
     setWindowTitle(QStringLiteral("Edit Game Information"));
     m_grid = new QGridLayout;
@@ -170,7 +169,7 @@ void GameInfoDialog::chooseDate()
     m_ui.playSound(kClickSound);
     const CalendarDate shown = typedDateOrToday(fromQString(m_date->text()), currentDateTime());
     DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_ui, this);
-    if (m_runDialog(picker) != QDialog::Accepted)
+    if (m_context.runDialog(picker) != QDialog::Accepted)
         return;
     const QDate chosen = picker.date();
     m_date->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
@@ -216,7 +215,7 @@ void GameInfoDialog::editTeam(bool home)
     Team copy;
     copyTeamForGame(team, copy);
     TeamDialog dialog(copy, m_context, this);
-    if (m_runDialog(dialog) != QDialog::Accepted)
+    if (m_context.runDialog(dialog) != QDialog::Accepted)
         return;
     team = std::move(copy);
     // A team renamed in its dialog plays under its new name.

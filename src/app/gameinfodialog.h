@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "season/gameinfoform.h"
 #include "textentry.h"
 
@@ -23,7 +24,7 @@ public:
     /// The result of "St&art Game" (OK is QDialog::Accepted).
     static constexpr int kStartGame = 2;
 
-    GameInfoDialog(Game &game, const DialogContext &context, QWidget *parent = nullptr);
+    GameInfoDialog(Game &game, const AppContext &context, QWidget *parent = nullptr);
 
     GameInfoForm form() const;
     void setForm(const GameInfoForm &form);
@@ -39,10 +40,9 @@ private:
     void warn(const Notice &notice);
 
     Game &m_game;
-    DialogContext m_context;
+    const AppContext &m_context;
     UserInterface &m_ui;
     const HtmlOptions &m_html;
-    DialogRunner m_runDialog;
     GameInfoForm m_form;
     QGridLayout *m_grid = nullptr;
     QLineEdit *m_date = nullptr;

@@ -18,16 +18,17 @@ PlayDialogs programPlayDialogs()
 {
     PlayDialogs dialogs;
     dialogs.offers = [](PlayKind) { return true; };
-    dialogs.run = [](PlayKind kind, PlayEntryContext &context, QWidget *parent) {
-        QtPlayEntryWorker worker(context.game(), parent);
+    dialogs.run = [](PlayKind kind, PlayEntryContext &context, const AppContext &app, QWidget *parent) {
+        QtPlayEntryWorker worker(app, context.game(), parent);
         return runPlayEntry(kind, context, worker);
     };
     return dialogs;
 }
 
-GameInteraction::GameInteraction(const Game &game, const Settings &settings, SoundPlayer &sounds,
+GameInteraction::GameInteraction(const Game &game, const AppContext &context, SoundPlayer &sounds,
                                  PlayDialogs playDialogs)
-    : QtUserInterface(settings.app, sounds), m_game(game), m_playDialogs(std::move(playDialogs))
+    : QtUserInterface(context.settings.app, sounds), m_game(game), m_context(context),
+      m_playDialogs(std::move(playDialogs))
 {
 }
 
@@ -57,11 +58,6 @@ bool GameInteraction::offers(InsertKind kind) const
     default:
         return true; // time-outs need no dialog
     }
-}
-
-int GameInteraction::runDialog(QDialog &dialog)
-{
-    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
 }
 
 MessageAnswer GameInteraction::message(std::string_view text, std::string_view caption, MessageButtons buttons,
@@ -109,7 +105,7 @@ bool GameInteraction::runPlayDialog(PlayKind kind, PlayEntryContext &context)
     if (m_quickEntry && m_quickEntry->pendingFields())
         return runScriptedPlayDialog(kind, context, *m_quickEntry->pendingFields(), false);
     // A kind without a dialog has no button; an insert of it is refused the same way.
-    return offers(kind) && m_playDialogs.run(kind, context, parentWindow());
+    return offers(kind) && m_playDialogs.run(kind, context, m_context, parentWindow());
 }
 
 void GameInteraction::runEditPlay(EditPlayEntry &entry)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "gameflow/insertplay.h"
 #include "gameflow/interaction.h"
 #include "qtuserinterface.h"
@@ -20,7 +21,7 @@ namespace yardmark {
 /// and how one runs on the play being entered, over the game window.
 struct PlayDialogs {
     std::function<bool(PlayKind)> offers;
-    std::function<bool(PlayKind, PlayEntryContext &, QWidget *parent)> run;
+    std::function<bool(PlayKind, PlayEntryContext &, const AppContext &, QWidget *parent)> run;
 };
 
 /// The entry dialogs built into the program: every play button's.
@@ -32,15 +33,11 @@ PlayDialogs programPlayDialogs();
 /// the program (QtUserInterface).
 class GameInteraction final : public QtUserInterface, public Interaction {
 public:
-    GameInteraction(const Game &game, const Settings &settings, SoundPlayer &sounds, PlayDialogs playDialogs);
+    GameInteraction(const Game &game, const AppContext &context, SoundPlayer &sounds, PlayDialogs playDialogs);
 
     /// Whether a play button's dialog exists; a button without one is not shown.
     bool offers(PlayKind kind) const;
     bool offers(InsertKind kind) const;
-
-    /// Runs a modal dialog; tests replace the runner to answer dialogs.
-    int runDialog(QDialog &dialog);
-    void setDialogRunner(std::function<int(QDialog &)> runner) { m_dialogRunner = std::move(runner); }
 
     /// A play typed on the quick-entry line fills its dialog from the line
     /// instead of showing it.
@@ -68,9 +65,11 @@ public:
     void runRecordTime(RecordTimeForm &form) override;
 
 private:
+    int runDialog(QDialog &dialog) { return m_context.runDialog(dialog); }
+
     const Game &m_game;
+    const AppContext &m_context;
     PlayDialogs m_playDialogs;
-    std::function<int(QDialog &)> m_dialogRunner;
     MessageRunner m_messageRunner;
     std::function<void(ReflowChoice)> m_rememberReflow;
     const QuickEntryRunner *m_quickEntry = nullptr;

@@ -15,7 +15,7 @@
 
 namespace yardmark {
 
-GameSummaryWindow::GameSummaryWindow(const Game &game, const StatsContext &context, QWidget *parent)
+GameSummaryWindow::GameSummaryWindow(const Game &game, const AppContext &context, QWidget *parent)
     : QDialog(parent), m_game(game), m_context(context)
 {
     setObjectName(QStringLiteral("gameSummary"));

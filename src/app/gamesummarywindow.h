@@ -18,7 +18,7 @@ class TeamColumnsPanel;
 /// statistics compute; Print, Setup and Export work on the records shown.
 class GameSummaryWindow final : public QDialog {
 public:
-    GameSummaryWindow(const Game &game, const StatsContext &context, QWidget *parent = nullptr);
+    GameSummaryWindow(const Game &game, const AppContext &context, QWidget *parent = nullptr);
 
     /// The game changed: back to "&Game" with both records of the whole game.
     void refresh();
@@ -31,7 +31,7 @@ private:
     void print();
 
     const Game &m_game;
-    StatsContext m_context;
+    const AppContext &m_context;
     TeamColumnsPanel *m_panel = nullptr;
     SummaryChartView *m_chart = nullptr;
     GameTeamStats m_home;

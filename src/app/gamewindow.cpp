@@ -85,7 +85,7 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
-    m_ui = std::make_unique<GameInteraction>(*main.currentGame(), settings, sounds, std::move(playDialogs));
+    m_ui = std::make_unique<GameInteraction>(*main.currentGame(), main.context(), sounds, std::move(playDialogs));
     m_ui->setParentWindow(this);
     m_flow = std::make_unique<GameFlow>(*main.currentGame(), settings, *m_ui);
     m_ui->setReflowRemembered(
@@ -495,7 +495,7 @@ void GameWindow::checkGame()
     m_ui->playSound(kClickSound);
     const std::vector<ContinuityBreak> breaks = m_flow->breaks();
     CheckGameDialog dialog(breaks, this);
-    if (m_ui->runDialog(dialog) == QDialog::Accepted && dialog.chosenPlay() >= 0) {
+    if (m_main.context().runDialog(dialog) == QDialog::Accepted && dialog.chosenPlay() >= 0) {
         m_flow->selectPlay(dialog.chosenPlay());
         refreshPlayList();
     }
@@ -651,7 +651,7 @@ void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &so
         if (!game)
             return;
         TPlayByPlayOut printout("Play By Play", *game, settings.league);
-        printWithDialog(main.printer(), printout, &main);
+        printWithDialog(main.context().printer, printout, &main);
     });
 }
 

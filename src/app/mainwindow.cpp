@@ -6,10 +6,10 @@
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
 #include "liveoutputdialog.h"
+#include "qtprint/printing.h"
 #include "qtprint/qtext.h"
 #include "records/settingsfile.h"
 #include "records/userinterface.h"
-#include "setupcommands.h"
 #include "wallpaperview.h"
 
 #include <QActionGroup>
@@ -74,20 +74,9 @@ WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen)
             static_cast<int>(top + height)};
 }
 
-std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent)
-{
-    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
-    dialog->setWindowTitle(QStringLiteral("Printer Setup"));
-    // Setting up prints nothing yet: the dialog only chooses the printer.
-    if (auto *buttons = dialog->findChild<QDialogButtonBox *>()) {
-        if (QPushButton *print = buttons->button(QDialogButtonBox::Ok))
-            print->setText(QStringLiteral("&OK"));
-    }
-    return dialog;
-}
-
 MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_ui(ui), m_settingsFile(std::move(settingsFile))
+    : QMainWindow(parent), m_settings(settings), m_ui(ui), m_context(settings, ui),
+      m_settingsFile(std::move(settingsFile))
 {
     setWindowTitle(QStringLiteral("Football Yardmark"));
     setWindowIcon(programIcon());
@@ -96,7 +85,6 @@ MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::p
     createFileMenu();
     createOptionsMenu();
     createHelpMenu();
-    m_setupCommands = new SetupCommands(*this, m_settings, m_ui);
     placeWindow();
     reloadWallpaper();
 }
@@ -246,11 +234,6 @@ void MainWindow::setGameFlow(GameFlow *flow)
     emit gameFlowChanged(flow);
 }
 
-int MainWindow::runDialog(QDialog &dialog)
-{
-    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
-}
-
 void MainWindow::placeWindow()
 {
     const QScreen *screen = this->screen();
@@ -345,7 +328,7 @@ void MainWindow::showLeagueOptions()
 {
     m_ui.playSound(kClickSound);
     LeagueOptionsDialog dialog(m_settings.league, m_ui, this);
-    if (runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+    if (m_context.runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
         emit gameWindowRefreshRequested();
 }
 
@@ -353,7 +336,7 @@ void MainWindow::showHtmlOptions()
 {
     m_ui.playSound(kClickSound);
     HtmlOptionsDialog dialog(m_settings.app.html, m_ui, installedFontFaces(), this);
-    runDialog(dialog);
+    m_context.runDialog(dialog);
 }
 
 void MainWindow::showLiveOutput()
@@ -361,22 +344,22 @@ void MainWindow::showLiveOutput()
     m_ui.playSound(kClickSound);
     LiveOutputDialog dialog(m_settings.app.live, m_ui, this);
     // An open game is published at once to the folder chosen.
-    if (runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+    if (m_context.runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
         emit gameWindowRefreshRequested();
 }
 
 void MainWindow::showPrinterSetup()
 {
     m_ui.playSound(kClickSound);
-    const std::unique_ptr<QPrintDialog> dialog = makePrinterSetupDialog(m_printer, this);
-    runDialog(*dialog);
+    const std::unique_ptr<QPrintDialog> dialog = makePrinterSetupDialog(m_context.printer, this);
+    m_context.runDialog(*dialog);
 }
 
 void MainWindow::showAbout()
 {
     m_ui.playSound(kClickSound);
     AboutDialog dialog(this);
-    runDialog(dialog);
+    m_context.runDialog(dialog);
 }
 
 void MainWindow::showHelp()

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "appcontext.h"
 #include "records/game.h"
 #include "records/settings.h"
 
 #include <QMainWindow>
-#include <QPrinter>
 
 #include <filesystem>
 #include <functional>
@@ -19,7 +19,6 @@ class QPrintDialog;
 namespace yardmark {
 
 class GameFlow;
-class SetupCommands;
 class UserInterface;
 class WallpaperView;
 
@@ -27,10 +26,6 @@ class WallpaperView;
 /// takes the default size, and one that lies (almost) wholly off `screen`
 /// moves to the screen's top-left corner.
 WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen);
-
-/// "Printer &Setup...": the platform's print dialog over the program's
-/// printer, titled "Printer Setup", whose OK keeps the choice.
-std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent);
 
 /// The main window, "Football Yardmark": the wallpaper and the menus that
 /// reach every function. It edits the program's settings and writes them to
@@ -62,10 +57,6 @@ public:
     void setGameStarter(std::function<void()> starter) { m_gameStarter = std::move(starter); }
     const std::function<void()> &gameStarter() const { return m_gameStarter; }
 
-    /// The team and game set-up commands behind File > Game, File > Team,
-    /// File > Print > Roster/Starters and the Players menu.
-    SetupCommands &setupCommands() { return *m_setupCommands; }
-
     /// The top-level menus. Later windows add their commands here; menus of
     /// their own go before "&Options" (addMenuBeforeOptions), items of the
     /// File menu before its printer commands (fileMenuEnd).
@@ -83,12 +74,9 @@ public:
     /// The program's settings, which the Options menu edits.
     Settings &settings() { return m_settings; }
 
-    /// The printer chosen in "Printer &Setup...", used by every printout.
-    QPrinter &printer() { return m_printer; }
-
-    /// Runs a modal dialog; tests replace the runner to answer dialogs.
-    int runDialog(QDialog &dialog);
-    void setDialogRunner(std::function<int(QDialog &)> runner) { m_dialogRunner = std::move(runner); }
+    /// What every window borrows: settings, answers, the printer chosen in
+    /// "Printer &Setup..." and the runner of modal dialogs.
+    AppContext &context() { return m_context; }
 
     /// Opens a file given to the program (a game, team or schedule chosen in
     /// the file manager) with the command registered for its extension.
@@ -141,8 +129,8 @@ private:
 
     Settings &m_settings;
     UserInterface &m_ui;
+    AppContext m_context;
     std::filesystem::path m_settingsFile;
-    std::function<int(QDialog &)> m_dialogRunner;
     std::map<QString, std::function<void(const QString &)>> m_fileOpeners;
     WallpaperView *m_wallpaper = nullptr;
     QMenu *m_fileMenu = nullptr;
@@ -151,13 +139,11 @@ private:
     QAction *m_fileMenuEnd = nullptr;
     QMenu *m_printMenu = nullptr;
     QActionGroup *m_wallpaperModes = nullptr;
-    QPrinter m_printer;
     WindowRect m_normalRect;
     bool m_gameInProgress = false;
     std::optional<Game> m_currentGame;
     GameFlow *m_gameFlow = nullptr;
     std::function<void()> m_gameStarter;
-    SetupCommands *m_setupCommands = nullptr;
     bool m_settingsSaved = false;
 };
 

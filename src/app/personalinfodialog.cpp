@@ -2,7 +2,6 @@
 
 #include "datepickerdialog.h"
 #include "dialogbuttons.h"
-#include "mainwindow.h"
 #include "printouts/phoneout.h"
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
@@ -41,7 +40,7 @@ constexpr struct {
 
 } // namespace
 
-PersonalInfoDialog::PersonalInfoDialog(Team &team, const DialogContext &context, QWidget *parent)
+PersonalInfoDialog::PersonalInfoDialog(Team &team, const AppContext &context, QWidget *parent)
     : QDialog(parent), m_team(team), m_context(context)
 {
     setWindowTitle(QStringLiteral("Players Personal Info"));
@@ -268,7 +267,7 @@ void PersonalInfoDialog::exportList()
     if (!choice)
         return;
     const ExportFormat format = choice->type == TeamSaveType::Html ? ExportFormat::Html : ExportFormat::Csv;
-    if (!exportAddressList(m_team, choice->path, format, choice->append, m_context.html)) {
+    if (!exportAddressList(m_team, choice->path, format, choice->append, m_context.settings.app.html)) {
         m_context.ui.playSound(kWarningSound);
         m_context.ui.message("Cannot write " + choice->path, "Export", MessageButtons::Ok, MessageIcon::Warning);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "season/personalinfoform.h"
 #include "textentry.h"
 
@@ -18,7 +19,7 @@ namespace yardmark {
 /// works on a copy of its own.
 class PersonalInfoDialog final : public QDialog {
 public:
-    PersonalInfoDialog(Team &team, const DialogContext &context, QWidget *parent = nullptr);
+    PersonalInfoDialog(Team &team, const AppContext &context, QWidget *parent = nullptr);
 
     PersonalInfoForm form() const;
     void setForm(const PersonalInfoForm &form);
@@ -35,7 +36,7 @@ private:
     void printerSetup();
 
     Team &m_team;
-    DialogContext m_context;
+    const AppContext &m_context;
     PersonalInfoForm m_form;
     bool m_filling = false;
     QTreeWidget *m_list = nullptr;

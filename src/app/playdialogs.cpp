@@ -292,10 +292,7 @@ PenaltyDialog::PenaltyDialog(PenaltyEntry &entry, const Game &game, QWidget *par
 template <typename Dialog, typename Entry> void QtPlayEntryWorker::show(Entry &entry)
 {
     Dialog dialog(entry, m_game, m_parent);
-    if (m_runner)
-        m_runner(dialog);
-    else
-        dialog.exec();
+    m_context.runDialog(dialog);
 }
 
 void QtPlayEntryWorker::work(RushEntry &entry)

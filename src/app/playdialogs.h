@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "gameflow/entry/runplayentry.h"
 #include "playdialog.h"
 
@@ -63,9 +64,10 @@ public:
 /// window. Tests replace the runner to type into the dialog.
 class QtPlayEntryWorker : public PlayEntryWorker {
 public:
-    QtPlayEntryWorker(const Game &game, QWidget *parent) : m_game(game), m_parent(parent) {}
-
-    void setDialogRunner(std::function<void(PlayDialog &)> runner) { m_runner = std::move(runner); }
+    QtPlayEntryWorker(const AppContext &context, const Game &game, QWidget *parent)
+        : m_context(context), m_game(game), m_parent(parent)
+    {
+    }
 
     void work(RushEntry &entry) override;
     void work(PassEntry &entry) override;
@@ -75,12 +77,12 @@ public:
     void work(FieldGoalEntry &entry) override;
 
 private:
-    /// Shows a `Dialog` over `entry`, through the runner when a test set one.
+    /// Shows a `Dialog` over `entry` through the program's dialog runner.
     template <typename Dialog, typename Entry> void show(Entry &entry);
 
+    const AppContext &m_context;
     const Game &m_game;
     QWidget *m_parent;
-    std::function<void(PlayDialog &)> m_runner;
 };
 
 } // namespace yardmark

@@ -5,6 +5,7 @@
 #include "records/settingsfile.h"
 #include "recoveryoffer.h"
 #include "schedulecommands.h"
+#include "setupcommands.h"
 #include "startpanel.h"
 #include "statisticsmenu.h"
 
@@ -47,8 +48,10 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
     m_ui.playSound(kProgramStartSound);
     m_mainWindow = std::make_unique<MainWindow>(m_settings, m_ui, m_settingsFile);
     m_ui.setParentWindow(m_mainWindow.get());
+    // Every command set adds its menus to the main window, in this order.
+    new SetupCommands(*m_mainWindow, m_settings, m_ui);
     addGameCommands(*m_mainWindow, m_settings, *m_sounds);
-    new StatisticsMenu(*m_mainWindow, m_settings, m_ui);
+    new StatisticsMenu(*m_mainWindow);
     new ScheduleCommands(*m_mainWindow, m_settings, m_ui);
     new StartPanel(*m_mainWindow, m_ui, defaultStateDir(), sampleSeasonSchedule());
 }

@@ -71,9 +71,9 @@ QComboBox *numberList(const char *name)
     return list;
 }
 
-RosterDialog::RosterDialog(Team &team, const DialogContext &context, QWidget *parent)
+RosterDialog::RosterDialog(Team &team, const AppContext &context, QWidget *parent)
     : QDialog(parent), m_team(team), m_editor(rosterEditor(team)), m_context(context), m_ui(context.ui),
-      m_html(context.html), m_runDialog(context.runDialog)
+      m_html(context.settings.app.html)
 {
     m_roster = new QTreeWidget;
     m_roster->setObjectName(QStringLiteral("currentRoster"));
@@ -302,7 +302,7 @@ void RosterDialog::personalInfo()
     clearRosterFields(m_editor);
     Team working = rosterWorkingCopy(m_editor.team);
     PersonalInfoDialog dialog(working, m_context, this);
-    if (m_runDialog(dialog) == QDialog::Accepted) {
+    if (m_context.runDialog(dialog) == QDialog::Accepted) {
         copyRosterInto(m_editor.team, working);
         sortRoster(m_editor.team, RosterSortKey::Name);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "season/teamform.h"
 #include "textentry.h"
 
@@ -22,7 +23,7 @@ class UserInterface;
 /// team the roster as edited; "&Cancel" leaves it.
 class RosterDialog final : public QDialog {
 public:
-    RosterDialog(Team &team, const DialogContext &context, QWidget *parent = nullptr);
+    RosterDialog(Team &team, const AppContext &context, QWidget *parent = nullptr);
 
     PlayerFields fields() const;
     void setFields(const PlayerFields &fields);
@@ -42,10 +43,9 @@ private:
 
     Team &m_team;
     RosterEditor m_editor;
-    DialogContext m_context;
+    const AppContext &m_context;
     UserInterface &m_ui;
     const HtmlOptions &m_html;
-    DialogRunner m_runDialog;
     bool m_refreshing = false;
     QTreeWidget *m_roster = nullptr;
     QListWidget *m_offense = nullptr;

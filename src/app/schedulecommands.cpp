@@ -123,12 +123,10 @@ bool ScheduleCommands::openScheduleFile(const std::string &path)
 
 void ScheduleCommands::runEditor()
 {
-    const StatsContext context{m_settings, m_ui, m_window.printer(),
-                               [this](QDialog &dialog) { return m_window.runDialog(dialog); }};
     int result = QDialog::Rejected;
     {
-        ScheduleWindow window(*m_editor, context, m_warnedMissing, &m_window);
-        result = m_window.runDialog(window);
+        ScheduleWindow window(*m_editor, m_window.context(), m_warnedMissing, &m_window);
+        result = m_window.context().runDialog(window);
     }
     saveScheduleReporting(m_editor->schedule, m_ui);
     switch (result) {
@@ -154,12 +152,10 @@ void ScheduleCommands::createGame()
         return;
     }
     takeEventDetails(*game, editor.schedule.entries[static_cast<std::size_t>(editor.selected)]);
-    const DialogContext dialogContext{m_ui, m_settings.app.html, m_window.printer(),
-                                      [this](QDialog &dialog) { return m_window.runDialog(dialog); }};
     int result = QDialog::Rejected;
     {
-        GameInfoDialog info(*game, dialogContext, &m_window);
-        result = m_window.runDialog(info);
+        GameInfoDialog info(*game, m_window.context(), &m_window);
+        result = m_window.context().runDialog(info);
     }
     if (result == QDialog::Accepted || result == GameInfoDialog::kStartGame) {
         FileRequest request;

@@ -88,8 +88,8 @@ bool saveScheduleReporting(const Schedule &schedule, UserInterface &ui)
     return false;
 }
 
-ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const StatsContext &context,
-                               std::set<std::string> &warnedMissing, QWidget *parent)
+ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const AppContext &context, std::set<std::string> &warnedMissing,
+                               QWidget *parent)
     : QDialog(parent), m_editor(editor), m_context(context), m_ui(context.ui), m_warnedMissing(warnedMissing)
 {
     setObjectName(QStringLiteral("scheduleWindow"));
@@ -333,7 +333,7 @@ void ScheduleWindow::chooseDate()
     m_ui.playSound(kClickSound);
     const CalendarDate shown = typedDateOrToday(fromQString(m_date->text()), currentDateTime());
     DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_ui, this);
-    if (m_context.run(picker) != QDialog::Accepted)
+    if (m_context.runDialog(picker) != QDialog::Accepted)
         return;
     const QDate chosen = picker.date();
     m_date->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
@@ -377,10 +377,8 @@ void ScheduleWindow::teamEditor(ScheduleSide side)
         return;
     }
     const std::string readFrom = team.fileName;
-    const DialogContext dialogContext{m_ui, m_context.settings.app.html, m_context.printer,
-                                      [this](QDialog &nested) { return m_context.run(nested); }};
-    TeamDialog dialog(team, dialogContext, this);
-    if (m_context.run(dialog) != QDialog::Accepted)
+    TeamDialog dialog(team, m_context, this);
+    if (m_context.runDialog(dialog) != QDialog::Accepted)
         return;
     const TeamFileChooser choose = [this](const std::string &proposed) -> std::optional<std::string> {
         FileRequest request = fileRequest("Save Team As", kTeamFilters, "tem");

@@ -28,7 +28,7 @@ public:
 
     /// `warnedMissing` holds the game files already named as missing while
     /// this schedule is open, so that each is named once.
-    ScheduleWindow(ScheduleEditor &editor, const StatsContext &context, std::set<std::string> &warnedMissing,
+    ScheduleWindow(ScheduleEditor &editor, const AppContext &context, std::set<std::string> &warnedMissing,
                    QWidget *parent = nullptr);
 
     /// The boxes as typed (the game box is shown only).
@@ -66,7 +66,7 @@ private:
     void closeEditor();
 
     ScheduleEditor &m_editor;
-    StatsContext m_context;
+    const AppContext &m_context;
     UserInterface &m_ui;
     std::set<std::string> &m_warnedMissing;
     QTreeWidget *m_list = nullptr;

@@ -389,8 +389,7 @@ int main(int argc, char **argv)
     setupGame.info.fieldName = "Soldier Field";
     setupGame.info.referee = "Jerry Markbreit";
     setupGame.isNewGame = false;
-    const DialogContext context{program.ui(), program.settings().app.html, window.printer(),
-                                [](QDialog &d) { return d.exec(); }};
+    const AppContext &context = window.context();
     const auto openFileSubmenu = [&window](const char *name) {
         return [&window, name] {
             QMenu *sub = window.findChild<QMenu *>(QString::fromLatin1(name));
@@ -408,7 +407,7 @@ int main(int argc, char **argv)
     Game seasonGame;
     loadGame(seasonGame, seasonGames.empty() ? std::string() : seasonGames.front());
     const Game &shown = seasonGame;
-    const StatsContext stats{program.settings(), program.ui(), window.printer(), {}};
+    const AppContext &stats = window.context();
     Stat chosen;
     chosen.gamePaths = seasonGames;
     chosen.teamName = shown.info.homeTeamName;
@@ -530,7 +529,7 @@ int main(int argc, char **argv)
                              }),
          [&] { dialog.reset(); }},
         {"printer-setup",
-         showDialog<QDialog>(dialog, [&] { return makePrinterSetupDialog(window.printer(), nullptr).release(); }),
+         showDialog<QDialog>(dialog, [&] { return makePrinterSetupDialog(window.context().printer, nullptr).release(); }),
          [&] { dialog.reset(); }},
         {"message-box",
          [&] {
@@ -691,7 +690,7 @@ int main(int argc, char **argv)
                              [&] {
                                  drivesOut = SummaryListWindow::makePrintout(SummaryListWindow::Kind::Drives, shown,
                                                                              program.settings().league);
-                                 auto *preview = new QPrintPreviewDialog(&window.printer());
+                                 auto *preview = new QPrintPreviewDialog(&window.context().printer);
                                  QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
                                                   [&](QPrinter *printer) { printOn(*printer, *drivesOut); });
                                  preview->resize(800, 650);

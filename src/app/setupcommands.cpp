@@ -99,12 +99,6 @@ void SetupCommands::followGameInProgress(bool inProgress)
         action->setEnabled(inProgress);
 }
 
-DialogContext SetupCommands::context()
-{
-    return DialogContext{m_ui, m_settings.app.html, m_window.printer(),
-                         [this](QDialog &dialog) { return m_window.runDialog(dialog); }};
-}
-
 void SetupCommands::warn(const char *text, const char *caption, int sound)
 {
     m_ui.playSound(sound);
@@ -153,9 +147,9 @@ void SetupCommands::openGameFile(const std::string &path)
 
 void SetupCommands::editGame(Game game, bool opened)
 {
-    GameInfoDialog dialog(game, context(), &m_window);
+    GameInfoDialog dialog(game, m_window.context(), &m_window);
     for (;;) {
-        const int result = m_window.runDialog(dialog);
+        const int result = m_window.context().runDialog(dialog);
         if (result != GameInfoDialog::kStartGame && result != QDialog::Accepted)
             return;
         // A new game is given its file now, on OK as on Start Game: what was
@@ -283,8 +277,8 @@ void SetupCommands::openTeamFile(const std::string &path)
 
 void SetupCommands::editAndSaveTeam(Team team)
 {
-    TeamDialog dialog(team, context(), &m_window);
-    if (m_window.runDialog(dialog) != QDialog::Accepted)
+    TeamDialog dialog(team, m_window.context(), &m_window);
+    if (m_window.context().runDialog(dialog) != QDialog::Accepted)
         return;
     bool cancelled = false;
     const TeamFileChooser choose = [this, &cancelled](const std::string &proposed) -> std::optional<std::string> {
@@ -330,15 +324,15 @@ void SetupCommands::printRoster(bool starters)
         }
     }
     PrintRosterDialog dialog(starters, game ? &first.name : nullptr, game ? &second.name : nullptr, m_ui, &m_window);
-    const int result = m_window.runDialog(dialog);
+    const int result = m_window.context().runDialog(dialog);
     if (result != QDialog::Accepted && result != PrintRosterDialog::kPreview)
         return;
     TRosterStartersOut printout(starters ? "Starters" : "Roster", dialog.teamChoice(), first, second,
                                 dialog.starterStatus());
     if (result == PrintRosterDialog::kPreview)
-        previewPrintout(m_window.printer(), printout, &m_window);
+        previewPrintout(m_window.context().printer, printout, &m_window);
     else
-        printWithDialog(m_window.printer(), printout, &m_window);
+        printWithDialog(m_window.context().printer, printout, &m_window);
 }
 
 // ---- Players ----
@@ -350,7 +344,7 @@ void SetupCommands::addPlayer()
     if (!game)
         return;
     AddPlayerDialog dialog(*game, m_ui, &m_window);
-    if (m_window.runDialog(dialog) == QDialog::Accepted)
+    if (m_window.context().runDialog(dialog) == QDialog::Accepted)
         gameChanged();
 }
 
@@ -361,7 +355,7 @@ void SetupCommands::modifyPlayer()
     if (!game)
         return;
     ModifyPlayerDialog dialog(*game, m_ui, &m_window);
-    if (m_window.runDialog(dialog) == QDialog::Accepted)
+    if (m_window.context().runDialog(dialog) == QDialog::Accepted)
         gameChanged();
 }
 

@@ -48,7 +48,6 @@ private:
     void createMenus();
     QAction *add(QMenu *menu, const char *name, const char *text, void (SetupCommands::*command)());
     void followGameInProgress(bool inProgress);
-    DialogContext context();
     void editGame(Game game, bool opened);
     void startGame(Game game);
     bool saveGameReporting(Game &game, bool askName);

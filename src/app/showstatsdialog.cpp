@@ -26,7 +26,7 @@ constexpr int kCategoryCount = 7;
 
 } // namespace
 
-ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const StatsContext &context,
+ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const AppContext &context,
                                  const ShowStatsPlace &place, QWidget *parent)
     : QDialog(parent), m_chosen(chosen), m_views(std::move(views)), m_context(context), m_sortColumn(place.sortColumn),
       m_descending(place.descending)

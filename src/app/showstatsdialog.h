@@ -31,7 +31,7 @@ class ShowStatsDialog final : public QDialog {
 public:
     static constexpr int kPrintResult = 301;
 
-    ShowStatsDialog(const Stat &chosen, StatViews views, const StatsContext &context, const ShowStatsPlace &place,
+    ShowStatsDialog(const Stat &chosen, StatViews views, const AppContext &context, const ShowStatsPlace &place,
                     QWidget *parent = nullptr);
 
     StatView shownView() const;
@@ -45,7 +45,7 @@ private:
 
     Stat m_chosen;
     StatViews m_views;
-    StatsContext m_context;
+    const AppContext &m_context;
     QTabBar *m_tabs = nullptr;
     QTreeWidget *m_list = nullptr;
     QComboBox *m_statType = nullptr;

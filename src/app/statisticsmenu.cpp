@@ -37,10 +37,8 @@ QAction *addItem(QMenu *menu, const char *name, const char *text, QObject *owner
 
 } // namespace
 
-StatisticsMenu::StatisticsMenu(MainWindow &window, const Settings &settings, UserInterface &ui)
-    : QObject(&window), m_window(window),
-      m_settings(settings), m_context{settings, ui, window.printer(),
-                                      [&window](QDialog &dialog) { return window.runDialog(dialog); }}
+StatisticsMenu::StatisticsMenu(MainWindow &window)
+    : QObject(&window), m_window(window), m_settings(window.context().settings), m_context(window.context())
 {
     createMenus();
     connect(&window, &MainWindow::gameInProgressChanged, this, [this] { updateEnabled(); });
@@ -195,7 +193,7 @@ std::optional<std::string> StatisticsMenu::pickTeam(const Game &shown)
     PickTeamDialog dialog("Choose Team for Stats Calculation", shown.info.homeTeamName, shown.info.visitorTeamName,
                           true, &m_window);
     dialog.setObjectName(QStringLiteral("pickTeam"));
-    m_context.run(dialog);
+    m_context.runDialog(dialog);
     switch (dialog.choice()) {
     case TeamChoice::Home:
         return shown.info.homeTeamName;
@@ -211,7 +209,7 @@ std::optional<Stat> StatisticsMenu::chooseGameFiles(TeamChoices choices)
 {
     // The first choice starts in the program's start folder, the next where the last one ended.
     StatFilesDialog files(m_context.ui, m_folder.isEmpty() ? QDir::currentPath() : m_folder, choices, &m_window);
-    const int result = m_context.run(files);
+    const int result = m_context.runDialog(files);
     m_folder = files.folder();
     if (result != QDialog::Accepted)
         return std::nullopt;
@@ -231,7 +229,7 @@ int StatisticsMenu::runStatsWindow(QDialog &window)
     // While one runs, neither statistics command starts another.
     m_modalOpen = true;
     updateEnabled();
-    const int result = m_context.run(window);
+    const int result = m_context.runDialog(window);
     m_modalOpen = false;
     updateEnabled();
     return result;

@@ -29,7 +29,7 @@ class MainWindow;
 /// chosen in "Select Applicable Games To Analyze".
 class StatisticsMenu final : public QObject {
 public:
-    StatisticsMenu(MainWindow &window, const Settings &settings, UserInterface &ui);
+    explicit StatisticsMenu(MainWindow &window);
 
     /// The game the summaries show: the game window's, or else the current one.
     const Game *game() const;
@@ -61,7 +61,7 @@ private:
 
     MainWindow &m_window;
     const Settings &m_settings;
-    StatsContext m_context;
+    const AppContext &m_context;
     QString m_folder;
     QPointer<QDialog> m_open[WindowCount];
     QAction *m_show[WindowCount] = {};

@@ -1,6 +1,5 @@
 #include "statswindowkit.h"
 
-#include "mainwindow.h"
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
 
@@ -17,11 +16,6 @@
 #include <QTreeWidget>
 
 namespace yardmark {
-
-int StatsContext::defaultRun(QDialog &dialog)
-{
-    return dialog.exec();
-}
 
 QString twoLineTitle(const char *title)
 {
@@ -60,7 +54,7 @@ QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
     return row;
 }
 
-StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window, const char *setupName,
+StatsButtons addStatsButtons(QBoxLayout &layout, const AppContext &context, QWidget *window, const char *setupName,
                              const char *setupCaption)
 {
     const StatsButtons buttons{namedButton("ok", "&OK"), namedButton("print", "&Print"),
@@ -72,7 +66,7 @@ StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QW
     return buttons;
 }
 
-void previewPrint(const StatsContext &context, Printout &printout, QWidget *parent)
+void previewPrint(const AppContext &context, Printout &printout, QWidget *parent)
 {
     context.ui.playSound(kClickSound);
     QPrintPreviewDialog preview(&context.printer, parent);
@@ -80,17 +74,17 @@ void previewPrint(const StatsContext &context, Printout &printout, QWidget *pare
     preview.setWindowTitle(toQString(printout.title()));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&printout](QPrinter *target) { printOn(*target, printout); });
-    context.run(preview);
+    context.runDialog(preview);
 }
 
-void printerSetup(const StatsContext &context, QWidget *parent)
+void printerSetup(const AppContext &context, QWidget *parent)
 {
     context.ui.playSound(kClickSound);
     const std::unique_ptr<QPrintDialog> dialog = makePrinterSetupDialog(context.printer, parent);
-    context.run(*dialog);
+    context.runDialog(*dialog);
 }
 
-void exportReportWith(const StatsContext &context, const ExportWriter &writer)
+void exportReportWith(const AppContext &context, const ExportWriter &writer)
 {
     exportReport(context.ui, writer);
 }

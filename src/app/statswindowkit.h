@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "dialogbuttons.h"
 #include "records/settings.h"
 #include "reports/exportchoice.h"
@@ -22,21 +23,6 @@ namespace yardmark {
 class Printout;
 class UserInterface;
 
-/// What the statistics windows borrow from the main window: the settings
-/// (league rules and HTML options), the user's answers, the printer chosen in
-/// the printer setup, and the runner of modal dialogs, which tests replace.
-struct StatsContext {
-    const Settings &settings;
-    UserInterface &ui;
-    QPrinter &printer;
-    std::function<int(QDialog &)> runDialog;
-
-    int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : defaultRun(dialog); }
-
-private:
-    static int defaultRun(QDialog &dialog);
-};
-
 /// The row of a window's buttons, left to right in the order given.
 QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons);
 
@@ -56,17 +42,17 @@ struct StatsButtons {
     QPushButton *print;
     QPushButton *exportButton;
 };
-StatsButtons addStatsButtons(QBoxLayout &layout, const StatsContext &context, QWidget *window,
+StatsButtons addStatsButtons(QBoxLayout &layout, const AppContext &context, QWidget *window,
                              const char *setupName = "setup", const char *setupCaption = "&Setup");
 
 /// "&Print": a preview of the printout on the chosen printer, from which the
 /// user prints it or saves it as a PDF file.
-void previewPrint(const StatsContext &context, Printout &printout, QWidget *parent);
+void previewPrint(const AppContext &context, Printout &printout, QWidget *parent);
 
 /// "&Setup": the printer setup.
-void printerSetup(const StatsContext &context, QWidget *parent);
+void printerSetup(const AppContext &context, QWidget *parent);
 
 /// "&Export": the export driver with the report's writer.
-void exportReportWith(const StatsContext &context, const ExportWriter &writer);
+void exportReportWith(const AppContext &context, const ExportWriter &writer);
 
 } // namespace yardmark

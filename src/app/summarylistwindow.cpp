@@ -17,7 +17,7 @@
 
 namespace yardmark {
 
-SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const StatsContext &context, QWidget *parent)
+SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const AppContext &context, QWidget *parent)
     : QDialog(parent), m_kind(kind), m_game(game), m_context(context)
 {
     const bool drives = kind == Kind::Drives;

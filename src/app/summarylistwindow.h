@@ -22,7 +22,7 @@ class SummaryListWindow final : public QDialog {
 public:
     enum class Kind { Drives, Scoring };
 
-    SummaryListWindow(Kind kind, const Game &game, const StatsContext &context, QWidget *parent = nullptr);
+    SummaryListWindow(Kind kind, const Game &game, const AppContext &context, QWidget *parent = nullptr);
 
     /// The game changed: the grid and the list again, the last line selected.
     void refresh();
@@ -33,7 +33,7 @@ public:
 private:
     Kind m_kind;
     const Game &m_game;
-    StatsContext m_context;
+    const AppContext &m_context;
     std::array<QLabel *, 2> m_teamNames{};
     std::array<std::array<QLabel *, 6>, 2> m_cells{};
     QListWidget *m_list = nullptr;

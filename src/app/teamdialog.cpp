@@ -40,9 +40,9 @@ QLineEdit *textBox(const char *name)
 
 } // namespace
 
-TeamDialog::TeamDialog(Team &team, const DialogContext &context, QWidget *parent)
-    : QDialog(parent), m_team(team), m_working(team), m_context(context), m_ui(context.ui), m_html(context.html),
-      m_runDialog(context.runDialog)
+TeamDialog::TeamDialog(Team &team, const AppContext &context, QWidget *parent)
+    : QDialog(parent), m_team(team), m_working(team), m_context(context), m_ui(context.ui),
+      m_html(context.settings.app.html)
 {
     setWindowTitle(QStringLiteral("Edit Team"));
     auto *staff = new QFormLayout;
@@ -165,7 +165,7 @@ void TeamDialog::editRoster()
     const auto chosen = chosenCurrentPlayers(current, m_working);
     Team working = rosterWorkingCopy(m_working);
     RosterDialog dialog(working, m_context, this);
-    if (m_runDialog(dialog) == QDialog::Accepted)
+    if (m_context.runDialog(dialog) == QDialog::Accepted)
         copyRosterInto(m_working, working);
     fillLists();
     chooseCurrentPlayers(current, m_working, chosen);

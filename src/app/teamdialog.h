@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appcontext.h"
 #include "season/teamform.h"
 #include "textentry.h"
 
@@ -19,7 +20,7 @@ class UserInterface;
 /// opened on; "&Cancel" leaves the team as it was, roster included.
 class TeamDialog final : public QDialog {
 public:
-    TeamDialog(Team &team, const DialogContext &context, QWidget *parent = nullptr);
+    TeamDialog(Team &team, const AppContext &context, QWidget *parent = nullptr);
 
     TeamForm form() const;
     void setForm(const TeamForm &form);
@@ -34,10 +35,9 @@ private:
 
     Team &m_team;
     Team m_working; ///< the team as edited so far
-    DialogContext m_context;
+    const AppContext &m_context;
     UserInterface &m_ui;
     const HtmlOptions &m_html;
-    DialogRunner m_runDialog;
     QLineEdit *m_name = nullptr;
     QLineEdit *m_coach = nullptr;
     QLineEdit *m_assistant = nullptr;

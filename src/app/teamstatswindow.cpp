@@ -12,7 +12,7 @@
 
 namespace yardmark {
 
-TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, SummaryPeriod period,
+TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const AppContext &context, SummaryPeriod period,
                                  QWidget *parent)
     : QDialog(parent), m_totals(std::move(totals)), m_context(context)
 {

@@ -19,7 +19,7 @@ class TeamStatsWindow final : public QDialog {
 public:
     static constexpr int kPrintResult = 301;
 
-    TeamStatsWindow(TeamStatsByPeriod totals, const StatsContext &context, SummaryPeriod period,
+    TeamStatsWindow(TeamStatsByPeriod totals, const AppContext &context, SummaryPeriod period,
                     QWidget *parent = nullptr);
 
     const TeamStatsTotals &shown() const { return m_totals.totals(m_period); }
@@ -29,7 +29,7 @@ private:
     void showPeriod(SummaryPeriod period);
 
     TeamStatsByPeriod m_totals;
-    StatsContext m_context;
+    const AppContext &m_context;
     TeamColumnsPanel *m_panel = nullptr;
     SummaryPeriod m_period = SummaryPeriod::Game;
 };

@@ -11,21 +11,6 @@ class QWidget;
 
 namespace yardmark {
 
-/// Runs a nested modal dialog; the main window's runner, so tests can answer.
-using DialogRunner = std::function<int(QDialog &)>;
-
-class UserInterface;
-struct HtmlOptions;
-
-/// What the team and game dialogs need of the program: the user, the HTML
-/// options of their exports, the printer and the runner of nested dialogs.
-struct DialogContext {
-    UserInterface &ui;
-    const HtmlOptions &html;
-    QPrinter &printer;
-    DialogRunner runDialog;
-};
-
 /// Lets a text box take at most `maxLength` characters, and only characters
 /// the program's files can store (Windows-1252): anything else is refused
 /// with a note beside the box saying why, so that nothing is silently

@@ -7,11 +7,13 @@
 
 #include "records/atomicfile.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryFile>
 
 #include <cstdint>
@@ -80,6 +82,18 @@ bool printToPdf(Printout &printout, const QString &path)
     std::vector<std::uint8_t> bytes;
     return readWholeFile(pathFromQString(partial.fileName()), bytes) &&
            writeFileAtomically(pathFromQString(path), bytes);
+}
+
+std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent)
+{
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Printer Setup"));
+    // Setting up prints nothing yet: the dialog only chooses the printer.
+    if (auto *buttons = dialog->findChild<QDialogButtonBox *>()) {
+        if (QPushButton *print = buttons->button(QDialogButtonBox::Ok))
+            print->setText(QStringLiteral("&OK"));
+    }
+    return dialog;
 }
 
 } // namespace yardmark

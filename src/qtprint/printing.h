@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -26,5 +29,9 @@ void previewPrintout(QPrinter &printer, Printout &printout, QWidget *parent);
 /// beside its final name and renamed over it when complete, so that a failure
 /// leaves any older file as it was. False when it cannot be written.
 bool printToPdf(Printout &printout, const QString &path);
+
+/// "Printer &Setup...": the platform's print dialog over the program's
+/// printer, titled "Printer Setup", whose OK keeps the choice.
+std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent);
 
 } // namespace yardmark

@@ -7,6 +7,7 @@
 #include "app/gamewindow.h"
 #include "app/mainwindow.h"
 #include "app/quickentrybar.h"
+#include "app/setupcommands.h"
 #include "app/soundplayer.h"
 #include "records/gamefile.h"
 #include "records/settingsfile.h"
@@ -44,10 +45,11 @@ int main(int argc, char **argv)
     Game game = newGame();
     if (!loadGame(game, argv[1]))
         return 1;
+    SetupCommands commands(main, settings, ui);
     main.setCurrentGame(std::move(game));
     SilentSoundPlayer sounds;
     auto *window = new GameWindow(main, settings, sounds, programPlayDialogs());
-    window->interaction().setDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
+    main.context().setDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
     window->interaction().setMessageRunner([](std::string_view, std::string_view, MessageButtons buttons) {
         return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
                : buttons == MessageButtons::YesNo ? MessageAnswer::No

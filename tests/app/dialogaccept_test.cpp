@@ -41,8 +41,8 @@ struct Kept {
     Game game;
     LiveOutputSettings live;
     ScriptedUserInterface ui;
-    HtmlOptions html;
-    QPrinter printer;
+    Settings settings;
+    AppContext context{settings, ui};
 };
 
 struct AcceptCase {
@@ -59,11 +59,8 @@ const AcceptCase kCases[] = {
      [](const Kept &k) { return k.ballOn.spot.yardText; }},
     {"Record Time", [](Kept &k) { return std::make_unique<RecordTimeDialog>(k.recordTime); }, "seconds", Qt::Key_O,
      "ok", [](const Kept &k) { return k.recordTime.seconds; }},
-    {"Edit Team",
-     [](Kept &k) {
-         return std::make_unique<TeamDialog>(k.team, DialogContext{k.ui, k.html, k.printer, nullptr});
-     },
-     "assistant", Qt::Key_O, "ok", [](const Kept &k) { return k.team.assistant; }},
+    {"Edit Team", [](Kept &k) { return std::make_unique<TeamDialog>(k.team, k.context); }, "assistant", Qt::Key_O, "ok",
+     [](const Kept &k) { return k.team.assistant; }},
     {"Add Player", [](Kept &k) { return std::make_unique<AddPlayerDialog>(k.game, k.ui); }, "name", Qt::Key_A, "ok",
      [](const Kept &k) { return k.game.homeTeam.players.empty() ? "" : k.game.homeTeam.players.front().name; }},
     {"Live Output", [](Kept &k) { return std::make_unique<LiveOutputDialog>(k.live, k.ui); }, "title", Qt::Key_O, "ok",
@@ -132,7 +129,7 @@ TEST(DialogAcceptTest, EveryInputHasANameAScreenReaderSays)
     k.game.info.visitorTeamName = "Bears";
     k.game.homeTeam.players = {{"Adams", 7, 1, 0, 1}};
     k.team.rosterOnly = false;
-    const DialogContext context{k.ui, k.html, k.printer, nullptr};
+    const AppContext &context = k.context;
     std::vector<std::unique_ptr<QDialog>> dialogs;
     dialogs.push_back(std::make_unique<GameInfoDialog>(k.game, context));
     dialogs.push_back(std::make_unique<StatFilesDialog>(k.ui, QDir::currentPath(), TeamChoices::WithAllTeams));

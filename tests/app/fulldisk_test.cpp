@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "app/recoverywriter.h"
 #include "app/schedulewindow.h"
+#include "app/setupcommands.h"
 #include "cli/cli.h"
 #include "live/livefeed.h"
 #include "records/atomicfile.h"
@@ -103,6 +104,7 @@ TEST(FullDiskTest, EveryWriterKeepsTheOldFileLeavesNothingAndSaysSo)
          [&](const fs::path &dir) {
              ScriptedUserInterface ui;
              MainWindow window(settings, ui, (dir / "yardmark.ini").string());
+             new SetupCommands(window, settings, ui);
              Game game = newGame();
              game.fileName = (dir / "game.gam").string();
              window.setCurrentGame(game);

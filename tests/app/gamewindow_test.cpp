@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/quickentrybar.h"
 #include "app/recoveryoffer.h"
+#include "app/setupcommands.h"
 
 #include "cli/cli.h"
 #include "records/game.h"
@@ -127,7 +128,7 @@ protected:
         dialogs.offers = [](PlayKind) { return false; };
         if (withPlayDialogs) {
             dialogs.offers = [](PlayKind) { return true; };
-            dialogs.run = [this](PlayKind kind, PlayEntryContext &context, QWidget *) {
+            dialogs.run = [this](PlayKind kind, PlayEntryContext &context, const AppContext &, QWidget *) {
                 if (plays.empty()) {
                     ADD_FAILURE() << "unscripted play dialog";
                     return false;
@@ -138,7 +139,7 @@ protected:
             };
         }
         auto *window = new GameWindow(main, settings, sounds, dialogs);
-        window->interaction().setDialogRunner([this](QDialog &dialog) {
+        main.context().setDialogRunner([this](QDialog &dialog) {
             if (steps.empty()) {
                 ADD_FAILURE() << "unscripted dialog " << dialog.windowTitle().toStdString();
                 return int(QDialog::Rejected);
@@ -173,6 +174,7 @@ protected:
     std::vector<int> played;
     RecordingSoundPlayer sounds{played};
     MainWindow main{settings, mainUi, path("yardmark.ini")};
+    SetupCommands *commands = new SetupCommands(main, settings, mainUi);
     std::deque<std::function<void(QDialog &)>> steps;
     std::deque<Json> plays;
     std::deque<MessageAnswer> answers;
@@ -457,7 +459,7 @@ TEST_F(GameWindowTest, PublishesTheLivePageAfterEveryPlayAndWarnsOnceWhenTheFold
 {
     const std::string web = path("web");
     std::filesystem::create_directories(web);
-    main.setDialogRunner([&](QDialog &d) {
+    main.context().setDialogRunner([&](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Live Output"));
         d.show();
         QApplication::sendPostedEvents();

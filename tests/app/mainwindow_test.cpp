@@ -3,8 +3,10 @@
 #include "app/leagueoptionsdialog.h"
 #include "app/mainwindow.h"
 #include "app/schedulecommands.h"
+#include "app/setupcommands.h"
 #include "app/startpanel.h"
 #include "app/wallpaperview.h"
+#include "qtprint/printing.h"
 
 #include "records/gamefile.h"
 #include "records/settingsfile.h"
@@ -33,7 +35,7 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : window(settings, ui, settingsFile()) {}
+    MainWindowTest() : window(settings, ui, settingsFile()) { new SetupCommands(window, settings, ui); }
 
     std::filesystem::path settingsFile() const { return folder.filePath(QStringLiteral("yardmark.ini")).toStdString(); }
 
@@ -192,7 +194,7 @@ TEST_F(MainWindowTest, LeagueOptionsCommandOpensTheDialogAndRefreshesAnOpenGameA
     QSignalSpy refresh(&window, &MainWindow::gameWindowRefreshRequested);
     window.setGameInProgress(true);
     const char *button = "cancel";
-    window.setDialogRunner([&](QDialog &dialog) {
+    window.context().setDialogRunner([&](QDialog &dialog) {
         EXPECT_NE(dynamic_cast<LeagueOptionsDialog *>(&dialog), nullptr);
         dialog.findChild<QComboBox *>(QStringLiteral("minutesPerQuarter"))->setEditText(QStringLiteral("12"));
         dialog.findChild<QPushButton *>(QString::fromLatin1(button))->click();
@@ -209,7 +211,7 @@ TEST_F(MainWindowTest, LeagueOptionsCommandOpensTheDialogAndRefreshesAnOpenGameA
 
 TEST_F(MainWindowTest, HtmlOptionsCommandEditsTheHtmlSettings)
 {
-    window.setDialogRunner([&](QDialog &dialog) {
+    window.context().setDialogRunner([&](QDialog &dialog) {
         EXPECT_NE(dynamic_cast<HtmlOptionsDialog *>(&dialog), nullptr);
         dialog.findChild<QComboBox *>(QStringLiteral("fontFace"))->setEditText(QStringLiteral("Variable Width"));
         dialog.findChild<QPushButton *>(QStringLiteral("ok"))->click();
@@ -319,7 +321,7 @@ TEST_F(MainWindowTest, TheStartPanelOffersTheWayInAndTheGamesOpenedLast)
     EXPECT_EQ(readRecentFiles(recentFilesPath(folder.path().toStdString())).size(), 1u) << "kept for the next start";
 
     QStringList opened;
-    window.setDialogRunner([&opened](QDialog &dialog) {
+    window.context().setDialogRunner([&opened](QDialog &dialog) {
         opened << dialog.windowTitle();
         return int(QDialog::Rejected);
     });

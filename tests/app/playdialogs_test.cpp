@@ -167,12 +167,16 @@ TEST_P(PlayDialogTest, RecordsWhatTheEntryRecords)
 {
     const DialogCase &c = GetParam();
     Side typed(c);
-    QtPlayEntryWorker worker(typed.game, nullptr);
-    worker.setDialogRunner([&](PlayDialog &dialog) {
+    Settings settings;
+    AppContext app(settings, typed.ui);
+    app.setDialogRunner([&](QDialog &shown) {
+        auto &dialog = static_cast<PlayDialog &>(shown);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         c.typing(dialog);
+        return dialog.result();
     });
+    QtPlayEntryWorker worker(app, typed.game, nullptr);
     const bool accepted = runPlayEntry(c.kind, typed.context, worker);
     if (!c.fields) {
         EXPECT_FALSE(accepted);

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/schedulecommands.h"
 #include "app/schedulewindow.h"
+#include "app/setupcommands.h"
 
 #include "cli/simulator.h"
 #include "records/atomicfile.h"
@@ -91,8 +92,9 @@ protected:
     {
         // The game window notes the game it has open in the state folder.
         qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+        new SetupCommands(window, settings, ui);
         new ScheduleCommands(window, settings, ui);
-        window.setDialogRunner([this](QDialog &dialog) {
+        window.context().setDialogRunner([this](QDialog &dialog) {
             EXPECT_FALSE(steps.empty()) << "unexpected dialog " << dialog.windowTitle().toStdString();
             if (steps.empty())
                 return int(QDialog::Rejected);

@@ -59,7 +59,8 @@ protected:
 
     SetupWindowsTest() : window(settings, ui, path("yardmark.ini"))
     {
-        window.setDialogRunner([this](QDialog &dialog) {
+        new SetupCommands(window, settings, ui);
+        window.context().setDialogRunner([this](QDialog &dialog) {
             EXPECT_FALSE(steps.empty()) << "unexpected dialog " << dialog.windowTitle().toStdString();
             if (steps.empty())
                 return int(QDialog::Rejected);
@@ -268,7 +269,7 @@ TEST_F(SetupWindowsTest, TheRosterEditorSortsEachColumnAndEmptiesTheRoster)
 {
     Team team;
     team.rosterOnly = false;
-    RosterDialog roster(team, DialogContext{ui, settings.app.html, window.printer(), nullptr});
+    RosterDialog roster(team, window.context());
     addRosterPlayer(roster, "Zed", "5", 1, 0);
     addRosterPlayer(roster, "Amos", "90", 13, 2);
     addRosterPlayer(roster, "Amos", "1", 0, 0);
@@ -352,11 +353,12 @@ TEST_F(SetupWindowsTest, TheAddressListEditsSortsAndDatesBirthdays)
     addPlayer(team, PlayerRecord{"Baker", 1, 0, 0, 0}, PersonalInfo{"555-0102", "", "", "", "", 1990, 2, 3, "", ""});
     addPlayer(team, PlayerRecord{"Adams", 2, 0, 0, 0}, PersonalInfo{"555-0101", "", "", "", "", 1980, 2, 3, "", ""});
     int pickerRuns = 0;
-    PersonalInfoDialog dialog(team, DialogContext{ui, settings.app.html, window.printer(), [&](QDialog &picker) {
-                                                      ++pickerRuns;
-                                                      picker.accept();
-                                                      return int(QDialog::Accepted);
-                                                  }});
+    window.context().setDialogRunner([&](QDialog &picker) {
+        ++pickerRuns;
+        picker.accept();
+        return int(QDialog::Accepted);
+    });
+    PersonalInfoDialog dialog(team, window.context());
     QTreeWidget *list = child<QTreeWidget>(dialog, "addressList");
     list->header()->sectionClicked(1); // by phone: Adams first
     list->setCurrentItem(list->topLevelItem(0));

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/setupcommands.h"
 #include "app/statisticsmenu.h"
 #include "app/statsreading.h"
 #include "app/teamstatswindow.h"
@@ -70,13 +71,14 @@ class StatisticsTest : public ::testing::Test {
 protected:
     StatisticsTest() : window(settings, ui, (folder.path() + "/yardmark.ini").toStdString())
     {
+        new SetupCommands(window, settings, ui);
         setDefaults(settings);
-        window.setDialogRunner([this](QDialog &dialog) {
+        window.context().setDialogRunner([this](QDialog &dialog) {
             dialogs.push_back(dialog.objectName());
             const auto answer = answers.find(dialog.objectName());
             return answer == answers.end() ? int(QDialog::Rejected) : answer->second(dialog);
         });
-        menu = new StatisticsMenu(window, settings, ui);
+        menu = new StatisticsMenu(window);
     }
 
     QAction *action(const char *name) { return window.findChild<QAction *>(QString::fromLatin1(name)); }
@@ -323,7 +325,7 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
     action("teamStatistics")->trigger();
     EXPECT_EQ(teamStatsShown, 2);
     EXPECT_EQ(dialogs[dialogs.size() - 2], QStringLiteral("printPreview"));
-    EXPECT_EQ(window.printer().docName(), QStringLiteral("Quillet Yardmark Stats"));
+    EXPECT_EQ(window.context().printer.docName(), QStringLiteral("Quillet Yardmark Stats"));
 }
 
 TEST_F(StatisticsTest, WithAGameOpenTheStatisticsAskForItsTeam)
