@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "bitmaps.h"
+#include "gameinfodialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
@@ -86,8 +87,40 @@ std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget 
     return dialog;
 }
 
+/// The session's dialogs open over the main window; its news goes out as the
+/// main window's signals.
+class MainWindow::SessionView final : public SessionWindows {
+public:
+    explicit SessionView(MainWindow &window) : m_window(window) {}
+
+    void editGameInformation(Game &game, const std::function<bool(GameInfoAnswer)> &ended) override
+    {
+        const DialogContext context{m_window.m_ui, m_window.m_settings.app.html, m_window.m_printer,
+                                    [this](QDialog &dialog) { return m_window.runDialog(dialog); }};
+        GameInfoDialog dialog(game, context, &m_window);
+        for (;;) {
+            const int result = m_window.runDialog(dialog);
+            const GameInfoAnswer answer = result == GameInfoDialog::kStartGame ? GameInfoAnswer::StartGame
+                                          : result == QDialog::Accepted        ? GameInfoAnswer::Ok
+                                                                               : GameInfoAnswer::Cancel;
+            if (ended(answer))
+                return;
+        }
+    }
+    void fileOpened(const std::string &path) override { emit m_window.fileOpened(pathToQString(path)); }
+    void currentGameChanged() override { emit m_window.currentGameChanged(); }
+    void currentGameSaved() override { emit m_window.currentGameSaved(); }
+    void engineChanged(GameFlow *engine) override { emit m_window.gameFlowChanged(engine); }
+    void gameInProgressChanged(bool inProgress) override { emit m_window.gameInProgressChanged(inProgress); }
+    void refreshGameWindow() override { emit m_window.gameWindowRefreshRequested(); }
+
+private:
+    MainWindow &m_window;
+};
+
 MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_ui(ui), m_settingsFile(std::move(settingsFile))
+    : QMainWindow(parent), m_settings(settings), m_ui(ui), m_settingsFile(std::move(settingsFile)),
+      m_sessionView(std::make_unique<SessionView>(*this)), m_session(ui, *m_sessionView)
 {
     setWindowTitle(QStringLiteral("Football Yardmark"));
     setWindowIcon(programIcon());
@@ -102,6 +135,11 @@ MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::p
 }
 
 MainWindow::~MainWindow() = default;
+
+SessionWindows &MainWindow::sessionWindows()
+{
+    return *m_sessionView;
+}
 
 QAction *MainWindow::addAction(QMenu *menu, const char *name, const char *text, std::function<void()> command)
 {
@@ -224,28 +262,6 @@ QMenu *MainWindow::fileSubmenu(const QString &title, const char *objectName)
     return menu;
 }
 
-void MainWindow::setGameInProgress(bool inProgress)
-{
-    if (m_gameInProgress == inProgress)
-        return;
-    m_gameInProgress = inProgress;
-    emit gameInProgressChanged(inProgress);
-}
-
-void MainWindow::setCurrentGame(std::optional<Game> game)
-{
-    m_currentGame = std::move(game);
-    emit currentGameChanged();
-}
-
-void MainWindow::setGameFlow(GameFlow *flow)
-{
-    if (m_gameFlow == flow)
-        return;
-    m_gameFlow = flow;
-    emit gameFlowChanged(flow);
-}
-
 int MainWindow::runDialog(QDialog &dialog)
 {
     return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
@@ -337,7 +353,7 @@ void MainWindow::chooseTeamColor(bool home)
     if (!chosen)
         return;
     color = *chosen;
-    if (m_gameInProgress)
+    if (gameInProgress())
         emit gameWindowRefreshRequested();
 }
 
@@ -345,7 +361,7 @@ void MainWindow::showLeagueOptions()
 {
     m_ui.playSound(kClickSound);
     LeagueOptionsDialog dialog(m_settings.league, m_ui, this);
-    if (runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+    if (runDialog(dialog) == QDialog::Accepted && gameInProgress())
         emit gameWindowRefreshRequested();
 }
 
@@ -361,7 +377,7 @@ void MainWindow::showLiveOutput()
     m_ui.playSound(kClickSound);
     LiveOutputDialog dialog(m_settings.app.live, m_ui, this);
     // An open game is published at once to the folder chosen.
-    if (runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+    if (runDialog(dialog) == QDialog::Accepted && gameInProgress())
         emit gameWindowRefreshRequested();
 }
 

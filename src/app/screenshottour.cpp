@@ -335,7 +335,7 @@ int main(int argc, char **argv)
         return [&, indoor, homeOnLeft] {
             program.settings().league.indoorField = indoor;
             program.settings().league.midfieldYardLine = midfieldFor(indoor);
-            window.setCurrentGame(sampleGame(indoor));
+            window.session().setCurrentGame(sampleGame(indoor));
             game = new GameWindow(window, program.settings(), program.sounds(), programPlayDialogs());
             game->move(20, 20);
             game->resize(game->sizeHint().expandedTo(QSize(980, 0)));
