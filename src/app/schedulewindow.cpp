@@ -8,8 +8,6 @@
 
 #include "printouts/scheduleout.h"
 #include "records/datetime.h"
-#include "records/gamefile.h"
-#include "records/teamfile.h"
 #include "records/userinterface.h"
 #include "season/gameinfoform.h"
 #include "season/scheduleexport.h"

@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 
 namespace yardmark {
 namespace {
@@ -126,24 +125,6 @@ TEST_F(GameSessionTest, OpeningOffersTheRecoveryCopyFirst)
         }
         RecoveryCopy(path("week2.gam"), defaultStateDir()).remove();
     }
-}
-
-// A file that cannot be read is said and set up afresh: its Save asks for a
-// name, so the damaged file is never written over.
-TEST_F(GameSessionTest, ADamagedGameIsSetUpAfreshAndAskedForItsFile)
-{
-    {
-        std::ofstream(path("damaged.gam"), std::ios::binary) << "not a game";
-    }
-    windows.steps.push_back([](Game &game) {
-        EXPECT_EQ(game.fileName, kUnsavedGameName);
-        return GameInfoAnswer::Ok;
-    });
-    session.editGameFile(path("damaged.gam"));
-    EXPECT_EQ(messages(), std::vector<std::string>{"Can't load game !"});
-    ASSERT_EQ(ui.fileRequests.size(), 1u) << "the file question, cancelled";
-    EXPECT_EQ(ui.fileRequests[0].title, "Save Game As");
-    EXPECT_TRUE(windows.opened.empty());
 }
 
 } // namespace
