@@ -13,10 +13,11 @@ allowed() {
     printouts) echo "records vocabulary reports stats season" ;;
     script) echo "records vocabulary reports gameflow" ;;
     live) echo "records vocabulary reports gameflow stats" ;;
+    session) echo "records vocabulary reports gameflow stats season" ;;
     qtprint) echo "records vocabulary reports stats season printouts" ;;
     qtfield) echo "records vocabulary reports gameflow" ;;
-    app) echo "records vocabulary reports gameflow stats season printouts script live qtprint qtfield" ;;
-    cli) echo "records vocabulary reports gameflow stats season printouts script live qtprint qtfield" ;;
+    app) echo "records vocabulary reports gameflow stats season printouts script live session qtprint qtfield" ;;
+    cli) echo "records vocabulary reports gameflow stats season printouts script live session qtprint qtfield" ;;
     *) echo "?" ;;
     esac
 }

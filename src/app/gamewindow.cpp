@@ -85,9 +85,10 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
-    m_ui = std::make_unique<GameInteraction>(*main.currentGame(), main.context(), sounds, std::move(playDialogs));
+    m_ui = std::make_unique<GameInteraction>(*main.session().currentGame(), main.context(), sounds,
+                                             std::move(playDialogs));
     m_ui->setParentWindow(this);
-    m_flow = std::make_unique<GameFlow>(*main.currentGame(), settings, *m_ui);
+    m_flow = std::make_unique<GameFlow>(*main.session().currentGame(), settings, *m_ui);
     m_ui->setReflowRemembered(
         [&main](ReflowChoice choice) { main.settings().app.reflowAfterCorrection = static_cast<int>(choice); });
     const QScreen *screen = main.screen();
@@ -157,7 +158,7 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
         refresh();
     });
     main.installEventFilter(this);
-    main.setGameFlow(m_flow.get());
+    main.session().setEngine(m_flow.get());
     main.setGameInProgress(true);
     refresh();
 }
@@ -538,10 +539,10 @@ void GameWindow::finish()
         m_recovery->discard();
         forgetLastGame(defaultStateDir());
     }
-    m_main.setGameFlow(nullptr);
+    m_main.session().setEngine(nullptr);
     m_main.setGameInProgress(false);
     // The game stays current until the engine's other listeners are through with it.
-    QTimer::singleShot(0, &m_main, [main = &m_main] { main->setCurrentGame(std::nullopt); });
+    QTimer::singleShot(0, &m_main, [main = &m_main] { main->session().setCurrentGame(std::nullopt); });
     if (!m_closing)
         close();
 }
@@ -629,7 +630,7 @@ GameWindow *openGameWindow(MainWindow &main, const Settings &settings, SoundPlay
 
 void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &sounds)
 {
-    main.setGameStarter([&main, &settings, &sounds] { openGameWindow(main, settings, sounds); });
+    main.session().setRecorder([&main, &settings, &sounds] { openGameWindow(main, settings, sounds); });
 
     // File > Game > Check Game: the same command as in the game window's pop-up menu.
     QAction *check =
@@ -647,7 +648,7 @@ void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &so
     print->setEnabled(main.gameInProgress());
     QObject::connect(&main, &MainWindow::gameInProgressChanged, print, &QAction::setEnabled);
     QObject::connect(print, &QAction::triggered, &main, [&main, &settings] {
-        const Game *game = main.currentGame();
+        const Game *game = main.session().currentGame();
         if (!game)
             return;
         TPlayByPlayOut printout("Play By Play", *game, settings.league);

@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "bitmaps.h"
+#include "gameinfodialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
@@ -74,9 +75,39 @@ WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen)
             static_cast<int>(top + height)};
 }
 
+/// The session's dialogs open over the main window; its news goes out as the
+/// main window's signals.
+class MainWindow::SessionView final : public SessionWindows {
+public:
+    explicit SessionView(MainWindow &window) : m_window(window) {}
+
+    void editGameInformation(Game &game, const std::function<bool(GameInfoAnswer)> &ended) override
+    {
+        GameInfoDialog dialog(game, m_window.m_context, &m_window);
+        for (;;) {
+            const int result = m_window.m_context.runDialog(dialog);
+            const GameInfoAnswer answer = result == GameInfoDialog::kStartGame ? GameInfoAnswer::StartGame
+                                          : result == QDialog::Accepted        ? GameInfoAnswer::Ok
+                                                                               : GameInfoAnswer::Cancel;
+            if (ended(answer))
+                return;
+        }
+    }
+    void fileOpened(const std::string &path) override { emit m_window.fileOpened(pathToQString(path)); }
+    void currentGameChanged() override { emit m_window.currentGameChanged(); }
+    void currentGameSaved() override { emit m_window.currentGameSaved(); }
+    void engineChanged(GameFlow *engine) override { emit m_window.gameFlowChanged(engine); }
+    void gameInProgressChanged(bool inProgress) override { emit m_window.gameInProgressChanged(inProgress); }
+    void refreshGameWindow() override { emit m_window.gameWindowRefreshRequested(); }
+
+private:
+    MainWindow &m_window;
+};
+
 MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_ui(ui), m_context(settings, ui),
-      m_settingsFile(std::move(settingsFile))
+      m_settingsFile(std::move(settingsFile)), m_sessionView(std::make_unique<SessionView>(*this)),
+      m_session(ui, *m_sessionView)
 {
     setWindowTitle(QStringLiteral("Football Yardmark"));
     setWindowIcon(programIcon());
@@ -90,6 +121,11 @@ MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::p
 }
 
 MainWindow::~MainWindow() = default;
+
+SessionWindows &MainWindow::sessionWindows()
+{
+    return *m_sessionView;
+}
 
 QAction *MainWindow::addAction(QMenu *menu, const char *name, const char *text, std::function<void()> command)
 {
@@ -212,28 +248,6 @@ QMenu *MainWindow::fileSubmenu(const QString &title, const char *objectName)
     return menu;
 }
 
-void MainWindow::setGameInProgress(bool inProgress)
-{
-    if (m_gameInProgress == inProgress)
-        return;
-    m_gameInProgress = inProgress;
-    emit gameInProgressChanged(inProgress);
-}
-
-void MainWindow::setCurrentGame(std::optional<Game> game)
-{
-    m_currentGame = std::move(game);
-    emit currentGameChanged();
-}
-
-void MainWindow::setGameFlow(GameFlow *flow)
-{
-    if (m_gameFlow == flow)
-        return;
-    m_gameFlow = flow;
-    emit gameFlowChanged(flow);
-}
-
 void MainWindow::placeWindow()
 {
     const QScreen *screen = this->screen();
@@ -320,7 +334,7 @@ void MainWindow::chooseTeamColor(bool home)
     if (!chosen)
         return;
     color = *chosen;
-    if (m_gameInProgress)
+    if (gameInProgress())
         emit gameWindowRefreshRequested();
 }
 
@@ -328,7 +342,7 @@ void MainWindow::showLeagueOptions()
 {
     m_ui.playSound(kClickSound);
     LeagueOptionsDialog dialog(m_settings.league, m_ui, this);
-    if (m_context.runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+    if (m_context.runDialog(dialog) == QDialog::Accepted && gameInProgress())
         emit gameWindowRefreshRequested();
 }
 
@@ -344,7 +358,7 @@ void MainWindow::showLiveOutput()
     m_ui.playSound(kClickSound);
     LiveOutputDialog dialog(m_settings.app.live, m_ui, this);
     // An open game is published at once to the folder chosen.
-    if (m_context.runDialog(dialog) == QDialog::Accepted && m_gameInProgress)
+    if (m_context.runDialog(dialog) == QDialog::Accepted && gameInProgress())
         emit gameWindowRefreshRequested();
 }
 

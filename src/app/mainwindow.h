@@ -1,8 +1,8 @@
 #pragma once
 
 #include "appcontext.h"
-#include "records/game.h"
 #include "records/settings.h"
+#include "session/gamesession.h"
 
 #include <QMainWindow>
 
@@ -29,7 +29,8 @@ WindowRect usableWindowRect(const WindowRect &stored, const QRect &screen);
 
 /// The main window, "Football Yardmark": the wallpaper and the menus that
 /// reach every function. It edits the program's settings and writes them to
-/// the settings file when it closes.
+/// the settings file when it closes. It shows the program's game session:
+/// the session's dialogs open over it and its news comes as its signals.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -37,25 +38,18 @@ public:
     MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    /// The game open in the program (the one being set up or recorded), the
+    /// engine of its game window and what is done with them. Every window
+    /// borrows the game from here.
+    GameSession &session() { return m_session; }
+    /// The session's dialogs and news, shown by this window (for the other
+    /// use cases that share them).
+    SessionWindows &sessionWindows();
+
     /// Whether a game window is open; the commands that need a current game
     /// follow it through gameInProgressChanged.
-    bool gameInProgress() const { return m_gameInProgress; }
-    void setGameInProgress(bool inProgress);
-
-    /// The current game: the one being set up or recorded, null when none is
-    /// open. The main window owns it; every window borrows it.
-    Game *currentGame() { return m_currentGame ? &*m_currentGame : nullptr; }
-    void setCurrentGame(std::optional<Game> game);
-
-    /// The engine of the open game window, null while none is open. The
-    /// statistics windows and the recovery copy listen to it.
-    GameFlow *gameFlow() const { return m_gameFlow; }
-    void setGameFlow(GameFlow *flow);
-
-    /// What "St&art Game" hands the current game to: the game window opens
-    /// on it. Without one the started game is only saved to its file.
-    void setGameStarter(std::function<void()> starter) { m_gameStarter = std::move(starter); }
-    const std::function<void()> &gameStarter() const { return m_gameStarter; }
+    bool gameInProgress() const { return m_session.gameInProgress(); }
+    void setGameInProgress(bool inProgress) { m_session.setGameInProgress(inProgress); }
 
     /// The top-level menus. Later windows add their commands here; menus of
     /// their own go before "&Options" (addMenuBeforeOptions), items of the
@@ -110,6 +104,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    class SessionView;
+
     void createFileMenu();
     void createOptionsMenu();
     void createHelpMenu();
@@ -140,10 +136,8 @@ private:
     QMenu *m_printMenu = nullptr;
     QActionGroup *m_wallpaperModes = nullptr;
     WindowRect m_normalRect;
-    bool m_gameInProgress = false;
-    std::optional<Game> m_currentGame;
-    GameFlow *m_gameFlow = nullptr;
-    std::function<void()> m_gameStarter;
+    std::unique_ptr<SessionView> m_sessionView;
+    GameSession m_session;
     bool m_settingsSaved = false;
 };
 

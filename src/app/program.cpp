@@ -3,7 +3,6 @@
 #include "gamewindow.h"
 #include "records/recoverycopy.h"
 #include "records/settingsfile.h"
-#include "recoveryoffer.h"
 #include "schedulecommands.h"
 #include "setupcommands.h"
 #include "startpanel.h"
@@ -75,7 +74,7 @@ int runProgram(int argc, char **argv)
         for (const QString &file : files)
             window.openFile(file);
         // A game left open by a session that did not end well may be restored.
-        offerLastGameRecovery(window, program.ui(), program.settings(), program.sounds());
+        window.session().offerLastGameRecovery();
     });
     return QApplication::exec();
 }

@@ -8,11 +8,11 @@
 
 #include "printouts/scheduleout.h"
 #include "records/datetime.h"
-#include "records/gamefile.h"
-#include "records/teamfile.h"
 #include "records/userinterface.h"
 #include "season/gameinfoform.h"
 #include "season/scheduleexport.h"
+#include "session/scheduleevents.h"
+#include "session/schedulesession.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -31,10 +31,6 @@
 
 namespace yardmark {
 namespace {
-
-constexpr const char *kScheduleFilters = "Schedule Files (*.sch)|*.sch|";
-constexpr const char *kTeamFilters = "Team Files (*.tem)|*.tem|";
-constexpr const char *kGameFilters = "Game Files (*.gam)|*.gam|";
 
 // The list's columns: title, width in dialog units, centred or left, the
 // row's text, and the column of the schedule a click on the title sorts by.
@@ -61,15 +57,6 @@ const ListColumn kColumns[kListColumnCount] = {
 constexpr int kGameFileListColumn = 6;
 constexpr int kNoteListColumn = 8;
 
-FileRequest fileRequest(const char *title, const char *filters, const char *extension)
-{
-    FileRequest request;
-    request.title = title;
-    request.filters = filters;
-    request.defaultExtension = extension;
-    return request;
-}
-
 QLabel *labelFor(const char *caption, QWidget *buddy)
 {
     auto *label = new QLabel(QString::fromLatin1(caption));
@@ -78,15 +65,6 @@ QLabel *labelFor(const char *caption, QWidget *buddy)
 }
 
 } // namespace
-
-bool saveScheduleReporting(const Schedule &schedule, UserInterface &ui)
-{
-    if (saveSchedule(schedule, schedule.fileName))
-        return true;
-    ui.playSound(kWarningSound);
-    ui.message(kCannotSaveSchedule.text, kCannotSaveSchedule.caption, MessageButtons::Ok, MessageIcon::Warning);
-    return false;
-}
 
 ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const AppContext &context, std::set<std::string> &warnedMissing,
                                QWidget *parent)
@@ -341,77 +319,27 @@ void ScheduleWindow::chooseDate()
 
 void ScheduleWindow::chooseTeam(ScheduleSide side)
 {
-    m_ui.playSound(kClickSound);
-    if (!canChooseScheduleTeam(m_editor)) {
-        warn(kTeamsSetInGameFile);
-        return;
-    }
-    const std::optional<FileChoice> file = m_ui.chooseOpenFile(
-        fileRequest(side == ScheduleSide::Home ? "Select Home Team" : "Select Visiting Team", kTeamFilters, "tem"));
-    if (!file)
-        return;
-    Team team;
-    if (!loadTeamFile(team, file->path)) {
-        warn(kCannotLoadTeam);
-        return;
-    }
     readForm();
-    setScheduleTeam(m_editor, side, file->path, team);
-    showForm();
+    if (chooseEventTeam(m_ui, m_editor, side))
+        showForm();
 }
 
 void ScheduleWindow::teamEditor(ScheduleSide side)
 {
-    m_ui.playSound(kClickSound);
-    if (m_editor.scratch.hasGameFile()) {
-        warn(kEditTeamThroughGame);
-        return;
-    }
-    const std::string path =
-        side == ScheduleSide::Home ? m_editor.scratch.homeTeamFile : m_editor.scratch.visitorTeamFile;
-    Team team;
-    team.rosterOnly = false;
-    if (!path.empty() && !movedTeamLoader(teamFileLoader(), m_editor.schedule.fileName)(path, team)) {
-        m_ui.playSound(kLoadFailedSound);
-        m_ui.message(missingFileText("team", path), kMissingGameCaption, MessageButtons::Ok, MessageIcon::Warning);
-        return;
-    }
-    const std::string readFrom = team.fileName;
-    TeamDialog dialog(team, m_context, this);
-    if (m_context.runDialog(dialog) != QDialog::Accepted)
-        return;
-    const TeamFileChooser choose = [this](const std::string &proposed) -> std::optional<std::string> {
-        FileRequest request = fileRequest("Save Team As", kTeamFilters, "tem");
-        request.initialPath = proposed;
-        const std::optional<FileChoice> file = m_ui.chooseSaveFile(request);
-        return file ? std::optional<std::string>(file->path) : std::nullopt;
-    };
-    if (!saveTeam(team, choose)) {
-        if (!team.fileName.empty())
-            warn(Notice{"Can't save team!", "Disk Full?"}, kWarningSound);
-        return;
-    }
-    // The team made or renamed here is the event's team; one saved back where
-    // it was found keeps the name the event stores (beside the schedule).
     readForm();
-    setScheduleTeam(m_editor, side, !path.empty() && team.fileName == readFrom ? path : team.fileName, team);
-    showForm();
+    const bool changed = editEventTeam(m_ui, m_editor, side, [this](Team &team) {
+        TeamDialog dialog(team, m_context, this);
+        return m_context.runDialog(dialog) == QDialog::Accepted;
+    });
+    if (changed)
+        showForm();
 }
 
 void ScheduleWindow::selectGame()
 {
-    m_ui.playSound(kClickSound);
-    const std::optional<FileChoice> file = m_ui.chooseOpenFile(fileRequest("Select Game", kGameFilters, "gam"));
-    if (!file)
-        return;
-    Game game;
-    if (!loadGame(game, file->path)) {
-        warn(kCannotLoadSelectedGame);
-        return;
-    }
     readForm();
-    setScheduleGame(m_editor, file->path, game);
-    showForm();
+    if (selectEventGame(m_ui, m_editor))
+        showForm();
 }
 
 void ScheduleWindow::launchGame()
@@ -496,17 +424,8 @@ void ScheduleWindow::save()
 
 void ScheduleWindow::saveAs()
 {
-    m_ui.playSound(kClickSound);
-    const std::optional<FileChoice> file =
-        m_ui.chooseSaveFile(fileRequest("Save Schedule As", kScheduleFilters, "sch"));
-    if (!file)
-        return;
-    Schedule renamed = m_editor.schedule;
-    renamed.fileName = file->path;
-    if (saveScheduleReporting(renamed, m_ui)) {
-        m_editor.schedule.fileName = file->path;
+    if (saveScheduleAs(m_ui, m_editor))
         showTitle();
-    }
 }
 
 void ScheduleWindow::exportSchedule()

@@ -83,8 +83,4 @@ private:
     QPushButton *m_gameButton = nullptr;
 };
 
-/// What a schedule's Save writes: the schedule to its own file, reported
-/// with sound 604 when it cannot be written. False then.
-bool saveScheduleReporting(const Schedule &schedule, UserInterface &ui);
-
 } // namespace yardmark

@@ -47,7 +47,7 @@ StatisticsMenu::StatisticsMenu(MainWindow &window)
     connect(&window, &MainWindow::gameFlowChanged, this, [this](GameFlow *flow) { followGameFlow(flow); });
     // New league rules change the figures.
     connect(&window, &MainWindow::gameWindowRefreshRequested, this, [this] { refreshSummaries(); });
-    followGameFlow(window.gameFlow());
+    followGameFlow(window.session().engine());
     updateEnabled();
 }
 
@@ -76,9 +76,9 @@ void StatisticsMenu::createMenus()
 
 const Game *StatisticsMenu::game() const
 {
-    if (const GameFlow *flow = m_window.gameFlow())
+    if (const GameFlow *flow = m_window.session().engine())
         return &flow->game();
-    return m_window.currentGame();
+    return m_window.session().currentGame();
 }
 
 bool StatisticsMenu::gameOpen() const

@@ -5,8 +5,8 @@
 #include "qtprint/qtext.h"
 #include "records/roster.h"
 #include "records/userinterface.h"
-#include "reports/teamexport.h"
 #include "rosterdialog.h"
+#include "session/teamsaving.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -176,13 +176,7 @@ void TeamDialog::saveAs()
 {
     const TeamForm current = form();
     applyTeamForm(current, m_working);
-    const std::optional<TeamSaveChoice> choice = askTeamSaveChoice(m_ui, m_working.fileName);
-    if (!choice)
-        return;
-    if (!saveTeamAs(m_working, *choice, m_html)) {
-        m_ui.playSound(kWarningSound);
-        m_ui.message("Can't save team!", "Disk Full?", MessageButtons::Ok, MessageIcon::Warning);
-    }
+    saveTeamAsAsked(m_ui, m_working, m_html);
 }
 
 void TeamDialog::ok()

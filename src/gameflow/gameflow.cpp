@@ -302,7 +302,7 @@ bool GameFlow::saveReportingFailure()
     if (!m_lastSaveFailed)
         return true;
     m_ui.playSound(kWarningSound);
-    ask("Can't save game!", "Disk Full?", MessageButtons::Ok);
+    ask(kCannotSaveGameText, kCannotSaveGameCaption, MessageButtons::Ok);
     return false;
 }
 

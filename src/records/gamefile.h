@@ -35,6 +35,11 @@ bool decodeGameInPlace(const std::uint8_t *data, std::size_t size, Game &game);
 /// destroys the last good file. False when it cannot be written.
 bool saveGame(Game &game, const std::string &path);
 
+/// What the scorer is told, wherever a game is saved, when it cannot be
+/// written: the text and the caption of the message.
+inline constexpr const char *kCannotSaveGameText = "Can't save game!";
+inline constexpr const char *kCannotSaveGameCaption = "Disk Full?";
+
 /// Loads the game file at `path`; on success `fileName` is `path`. False, with
 /// `game` unchanged, when the file cannot be read or is damaged.
 bool loadGame(Game &game, const std::string &path);

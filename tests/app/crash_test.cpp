@@ -1,7 +1,7 @@
-#include "app/recoveryoffer.h"
 #include "records/gamefile.h"
 #include "records/recoverycopy.h"
 #include "scripteduserinterface.h"
+#include "session/recoveryoffer.h"
 
 #include "cli/cli.h"
 

@@ -46,7 +46,7 @@ int main(int argc, char **argv)
     if (!loadGame(game, argv[1]))
         return 1;
     SetupCommands commands(main, settings, ui);
-    main.setCurrentGame(std::move(game));
+    main.session().setCurrentGame(std::move(game));
     SilentSoundPlayer sounds;
     auto *window = new GameWindow(main, settings, sounds, programPlayDialogs());
     main.context().setDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
@@ -60,14 +60,14 @@ int main(int argc, char **argv)
     int next = 2;
     std::function<void()> typeNext = [&] {
         if (next == argc) {
-            std::cout << "ready " << main.currentGame()->playCount() << std::endl;
+            std::cout << "ready " << main.session().currentGame()->playCount() << std::endl;
             return;
         }
         window->quickEntry().line()->setText(QString::fromLocal8Bit(argv[next++]));
         window->quickEntry().enter();
         if (saveEach) {
             save->trigger();
-            std::cout << "recorded " << main.currentGame()->playCount() << std::endl;
+            std::cout << "recorded " << main.session().currentGame()->playCount() << std::endl;
         }
         QTimer::singleShot(0, typeNext);
     };

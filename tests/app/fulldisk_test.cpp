@@ -16,6 +16,7 @@
 #include "records/settingsfile.h"
 #include "records/teamfile.h"
 #include "scripteduserinterface.h"
+#include "session/schedulesession.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -107,7 +108,7 @@ TEST(FullDiskTest, EveryWriterKeepsTheOldFileLeavesNothingAndSaysSo)
              new SetupCommands(window, settings, ui);
              Game game = newGame();
              game.fileName = (dir / "game.gam").string();
-             window.setCurrentGame(game);
+             window.session().setCurrentGame(game);
              window.setGameInProgress(true);
              ui.files.push_back(FileChoice{(dir / "old.gam").string(), 0});
              window.findChild<QAction *>(QStringLiteral("saveGameAs"))->trigger();

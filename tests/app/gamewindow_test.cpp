@@ -2,8 +2,8 @@
 #include "app/gamewindow.h"
 #include "app/mainwindow.h"
 #include "app/quickentrybar.h"
-#include "app/recoveryoffer.h"
 #include "app/setupcommands.h"
+#include "session/recoveryoffer.h"
 
 #include "cli/cli.h"
 #include "records/game.h"
@@ -99,7 +99,7 @@ protected:
         Game opened = newGame();
         EXPECT_TRUE(loadGame(opened, path("start.gam")));
         opened.fileName = path("window.gam");
-        main.setCurrentGame(opened);
+        main.session().setCurrentGame(opened);
         addGameCommands(main, settings, sounds);
     }
 
@@ -224,7 +224,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     window->start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tigers Versus Bears"));
     EXPECT_TRUE(main.gameInProgress());
-    EXPECT_EQ(main.gameFlow(), &window->flow());
+    EXPECT_EQ(main.session().engine(), &window->flow());
 
     plays.push_back(rush);
     click(*window, "rush");
@@ -284,12 +284,12 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     click(*window, "quitGame");
     EXPECT_EQ(asked.back(), "Save Game?: Save changes to game?");
     EXPECT_FALSE(main.gameInProgress());
-    EXPECT_EQ(main.gameFlow(), nullptr);
+    EXPECT_EQ(main.session().engine(), nullptr);
     const QPointer<GameWindow> closed(window);
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closed.isNull());
-    EXPECT_EQ(main.currentGame(), nullptr);
+    EXPECT_EQ(main.session().currentGame(), nullptr);
     EXPECT_TRUE(steps.empty());
     EXPECT_TRUE(plays.empty());
 
@@ -308,11 +308,11 @@ TEST_F(GameWindowTest, StartGameOpensTheGameWindow)
 {
     // Nobody kicks off yet: the question is closed.
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    main.gameStarter()();
+    ASSERT_TRUE(main.session().start(*main.session().currentGame()));
     auto *window = main.findChild<GameWindow *>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(main.gameFlow(), &window->flow());
+    EXPECT_EQ(main.session().engine(), &window->flow());
     window->interaction().setMessageRunner([](auto, auto, auto) { return MessageAnswer::No; });
     window->close();
     EXPECT_FALSE(main.gameInProgress());
@@ -414,7 +414,7 @@ TEST_F(GameWindowTest, QuickLinesUndoAndARecoveryCopyThatOutlivesACrash)
     EXPECT_EQ(line->text(), QStringLiteral("r 22 6 9")); // kept for correction
     line->setText(QStringLiteral("r 22 6"));
     QTest::keyClick(line, Qt::Key_Return);
-    const Game &game = *main.currentGame();
+    const Game &game = *main.session().currentGame();
     ASSERT_EQ(game.playCount(), 2);
     EXPECT_EQ(window->quickEntry().message().toStdString(), window->flow().playList().back());
     EXPECT_TRUE(line->text().isEmpty());
@@ -499,7 +499,7 @@ TEST_F(GameWindowTest, PublishesTheLivePageAfterEveryPlayAndWarnsOnceWhenTheFold
         return std::count_if(asked.begin(), asked.end(), [](const std::string &a) { return a.starts_with("Live"); });
     };
     EXPECT_EQ(warnings(), 1);
-    EXPECT_EQ(main.currentGame()->playCount(), 4);
+    EXPECT_EQ(main.session().currentGame()->playCount(), 4);
     EXPECT_FALSE(std::filesystem::exists(web));
     std::filesystem::create_directories(web); // back: the next play brings the page up to date
     quick("r 22 1");

@@ -159,7 +159,7 @@ TEST_F(SetupWindowsTest, TwoTeamsAndAGameBetweenThemAreCreatedThroughTheWindows)
                                   game.info.startMinute}),
               (std::array<int, 5>{11, 3, 1985, 9, 5}));
     EXPECT_EQ(game.visitorTeam.players.size(), 2u);
-    EXPECT_EQ(window.currentGame(), nullptr) << "no game window yet: the game is only saved";
+    EXPECT_EQ(window.session().currentGame(), nullptr) << "no game window yet: the game is only saved";
 }
 
 // OK on a new game keeps it in a file of the scorer's choosing; cancelling
@@ -190,25 +190,7 @@ TEST_F(SetupWindowsTest, OkOnANewGameAsksForItsFileAndKeepsEverythingTyped)
     ASSERT_TRUE(loadGame(game, path("week2.gam")));
     EXPECT_EQ(game.info.fieldName, "Lambeau Field");
     EXPECT_EQ(game.info.visitorTeamName, "Packers");
-    EXPECT_EQ(window.currentGame(), nullptr) << "OK opens no game window";
-}
-
-TEST_F(SetupWindowsTest, StartGameHandsTheGameToTheGameWindow)
-{
-    Game stored = newGame();
-    stored.info.homeTeamName = "Bears";
-    stored.info.visitorTeamName = "Packers";
-    ASSERT_TRUE(saveGame(stored, path("week1.gam")));
-    std::string started;
-    window.setGameStarter([this, &started] { started = window.currentGame()->info.homeTeamName; });
-    chooseFile("week1.gam");
-    steps.push_back([&stored](QDialog &info) {
-        EXPECT_EQ(child<QLineEdit>(info, "season")->text(), QString::number(stored.info.season));
-        click(info, "startGame");
-    });
-    trigger("editGame");
-    EXPECT_EQ(started, "Bears");
-    EXPECT_EQ(ui.fileRequests.size(), 1u) << "an opened game keeps its file";
+    EXPECT_EQ(window.session().currentGame(), nullptr) << "OK opens no game window";
 }
 
 TEST_F(SetupWindowsTest, GameInformationEdgesLeaveTheGameWhole)
@@ -308,7 +290,7 @@ TEST_F(SetupWindowsTest, PlayersMenuAddsAndRenamesThroughTheWholeGame)
     PlayRecord play;
     play.players[CarrierSlot] = game.homeTeam.players[0];
     game.plays = {play};
-    window.setCurrentGame(game);
+    window.session().setCurrentGame(game);
     window.setGameInProgress(true);
 
     steps.push_back([](QDialog &add) {
@@ -326,24 +308,11 @@ TEST_F(SetupWindowsTest, PlayersMenuAddsAndRenamesThroughTheWholeGame)
     });
     trigger("modifyPlayer");
 
-    const Game &now = *window.currentGame();
+    const Game &now = *window.session().currentGame();
     EXPECT_EQ(messages(), std::vector<std::string>{"No Name Entered for player"});
     EXPECT_EQ(now.visitorTeam.players, (std::vector<PlayerRecord>{{"Dent", 95, 0, 0, 0}}));
     EXPECT_EQ(now.homeTeam.players[0].name, "Sweetness");
     EXPECT_EQ(now.plays[0].players[CarrierSlot].name, "Sweetness");
-}
-
-TEST_F(SetupWindowsTest, SavingWhereNothingCanBeWrittenSaysSoAndKeepsTheOldFile)
-{
-    Game game = newGame();
-    ASSERT_TRUE(saveGame(game, path("week1.gam")));
-    window.setCurrentGame(game);
-    window.setGameInProgress(true);
-    EXPECT_FALSE(window.findChild<QAction *>(QStringLiteral("newGame"))->isEnabled());
-    ui.files.push_back(FileChoice{path("missing/folder/week1.gam"), 0});
-    trigger("saveGameAs");
-    EXPECT_EQ(messages(), std::vector<std::string>{"Can't save game!"});
-    EXPECT_EQ(window.currentGame()->fileName, path("week1.gam"));
 }
 
 TEST_F(SetupWindowsTest, TheAddressListEditsSortsAndDatesBirthdays)

@@ -140,7 +140,7 @@ TEST_F(StatisticsTest, SummariesShowWhatTheirExportsWriteFollowTheGameAndCloseWi
     EXPECT_FALSE(action("gameSummary")->isEnabled());
     EXPECT_FALSE(action("printDriveSummary")->isEnabled());
     window.setGameInProgress(true);
-    window.setGameFlow(&flow);
+    window.session().setEngine(&flow);
     for (const char *name : {"gameSummary", "scoringSummary", "driveSummary", "printGameSummary"})
         EXPECT_TRUE(action(name)->isEnabled()) << name;
 
@@ -210,7 +210,7 @@ TEST_F(StatisticsTest, SummariesShowWhatTheirExportsWriteFollowTheGameAndCloseWi
     EXPECT_EQ(open("gameSummary"), nullptr);
     EXPECT_EQ(open("driveSummary"), nullptr);
     EXPECT_EQ(open("scoringSummary"), nullptr);
-    window.setGameFlow(nullptr);
+    window.session().setEngine(nullptr);
 }
 
 TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExport)
@@ -331,7 +331,7 @@ TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExp
 TEST_F(StatisticsTest, WithAGameOpenTheStatisticsAskForItsTeam)
 {
     Game game = simulatedGames(1, settings).front();
-    window.setCurrentGame(game);
+    window.session().setCurrentGame(game);
     window.setGameInProgress(true);
     answers[QStringLiteral("pickTeam")] = [](QDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose Team for Stats Calculation"));

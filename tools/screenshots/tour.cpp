@@ -144,7 +144,7 @@ std::function<void()> Tour::openGame(bool indoor, bool homeOnLeft)
     return [this, indoor, homeOnLeft] {
         m_program.settings().league.indoorField = indoor;
         m_program.settings().league.midfieldYardLine = midfieldFor(indoor);
-        m_window.setCurrentGame(sampleGame(indoor));
+        m_window.session().setCurrentGame(sampleGame(indoor));
         m_game = new GameWindow(m_window, m_program.settings(), m_program.sounds(), programPlayDialogs());
         m_game->move(20, 20);
         m_game->resize(m_game->sizeHint().expandedTo(QSize(980, 0)));

@@ -7,9 +7,6 @@
 
 namespace yardmark {
 
-class MainWindow;
-class SoundPlayer;
-
 /// What the scorer chose when a game had unsaved plays from a session that
 /// ended unexpectedly.
 enum class RecoveryChoice { NoCopy, Restore, OpenSaved, Cancel };
@@ -19,9 +16,5 @@ enum class RecoveryChoice { NoCopy, Restore, OpenSaved, Cancel };
 /// file), No keeps to the saved game, Cancel opens neither. A damaged copy is
 /// reported and the saved game opens.
 RecoveryChoice offerRecovery(UserInterface &ui, const std::filesystem::path &gameFile, Game &restored);
-
-/// At start: when the game open at the end of the last session has a
-/// recovery copy, offers it and, restored, opens the game window on it.
-void offerLastGameRecovery(MainWindow &main, UserInterface &ui, const Settings &settings, SoundPlayer &sounds);
 
 } // namespace yardmark

@@ -1,7 +1,5 @@
 #include "recoveryoffer.h"
 
-#include "gamewindow.h"
-#include "mainwindow.h"
 #include "records/recoverycopy.h"
 
 namespace yardmark {
@@ -37,18 +35,6 @@ RecoveryChoice offerRecovery(UserInterface &ui, const std::filesystem::path &gam
     default:
         return RecoveryChoice::Cancel;
     }
-}
-
-void offerLastGameRecovery(MainWindow &main, UserInterface &ui, const Settings &settings, SoundPlayer &sounds)
-{
-    const std::optional<std::filesystem::path> last = lastGame(defaultStateDir());
-    if (!last || main.gameInProgress())
-        return;
-    Game restored;
-    if (offerRecovery(ui, *last, restored) != RecoveryChoice::Restore)
-        return;
-    main.setCurrentGame(std::move(restored));
-    openGameWindow(main, settings, sounds);
 }
 
 } // namespace yardmark

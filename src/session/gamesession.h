@@ -1,0 +1,97 @@
+#pragma once
+
+#include "records/game.h"
+#include "sessionwindows.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace yardmark {
+
+class GameFlow;
+class UserInterface;
+
+/// How a game file opened.
+enum class OpenedGame {
+    Loaded,     ///< as it was last saved
+    Restored,   ///< the recovery copy of a session that ended unexpectedly
+    Unreadable, ///< damaged or gone; the game is left as it was
+    Cancelled,  ///< the scorer opened neither the copy nor the file
+};
+
+/// The game the program has open and what is done with it: File > Game
+/// (New, Edit, Save, Save As, Reload), the game set up in Edit Game
+/// Information and started, the recovery of a game a session left unsaved.
+/// It owns the current game, knows the engine of the game window recording it
+/// and whether one is open, and asks and tells the scorer through the
+/// `UserInterface` and the program's windows.
+class GameSession {
+public:
+    GameSession(UserInterface &ui, SessionWindows &windows);
+
+    /// The game being set up or recorded; null when none is open.
+    Game *currentGame() { return m_game ? &*m_game : nullptr; }
+    void setCurrentGame(std::optional<Game> game);
+
+    /// The engine of the open game window, null while none is open.
+    GameFlow *engine() const { return m_engine; }
+    void setEngine(GameFlow *engine);
+
+    /// Whether a game window is open, recording the current game.
+    bool gameInProgress() const { return m_inProgress; }
+    void setGameInProgress(bool inProgress);
+
+    /// What a started game is handed to: the game window opens on the current
+    /// game. Without one a started game is only kept in its file.
+    void setRecorder(std::function<void()> recorder) { m_recorder = std::move(recorder); }
+    bool canRecord() const { return static_cast<bool>(m_recorder); }
+
+    // File > Game
+    void newGame();
+    /// "Select Game to Edit", then editGameFile.
+    void chooseGameToEdit();
+    /// Opens the game at `path` in Edit Game Information (File > Game >
+    /// Edit, a file handed to the program, the recent list).
+    void editGameFile(const std::string &path);
+    void save() { saveCurrentGame(false); }
+    void saveAs() { saveCurrentGame(true); }
+    /// Re-load Game from Last Save.
+    void reload();
+
+    /// The one way a game file is opened: the recovery copy a session that
+    /// ended unexpectedly left is offered first, then the file is read into
+    /// `game` (left as it was when the file cannot be read).
+    OpenedGame open(const std::string &path, Game &game);
+
+    /// Saves `game` to its own file or, when it has none or `askName`, under a
+    /// name asked with "Save Game As". A failed save is reported and the game
+    /// keeps its old name; a cancelled question saves nothing. True when saved.
+    bool save(Game &game, bool askName);
+
+    /// Makes `game` current and hands it to the game window. False when there
+    /// is none: the game is closed again (it is kept in its file).
+    bool start(Game game);
+
+    /// The game was changed outside the engine (the Players menu): an open
+    /// game window shows it again.
+    void gameEdited();
+
+    /// At start: when the game open at the end of the last session has a
+    /// recovery copy, offers it and, restored, records it.
+    void offerLastGameRecovery();
+
+private:
+    void editGame(Game game, bool opened);
+    void saveCurrentGame(bool askName);
+    void warn(const char *text, const char *caption, int sound);
+
+    UserInterface &m_ui;
+    SessionWindows &m_windows;
+    std::optional<Game> m_game;
+    GameFlow *m_engine = nullptr;
+    bool m_inProgress = false;
+    std::function<void()> m_recorder;
+};
+
+} // namespace yardmark
