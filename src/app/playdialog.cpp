@@ -68,6 +68,12 @@ void PlayDialog::reload()
     m_reloading = false;
 }
 
+PlayDialog::~PlayDialog()
+{
+    for (const TextField &field : m_textFields)
+        disconnect(field.edit, nullptr, this, nullptr);
+}
+
 void PlayDialog::fire(const std::function<void()> &handler)
 {
     if (m_reloading)

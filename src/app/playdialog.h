@@ -34,6 +34,9 @@ struct Game;
 class PlayDialog : public QDialog {
 public:
     PlayDialog(PlayEntry &entry, const Game &game, const std::string &caption, QWidget *parent);
+    /// A field losing its focus while the dialog goes away commits nothing:
+    /// the play was taken or dropped already.
+    ~PlayDialog() override;
 
     /// Shows every control from the entry's form.
     void reload();
