@@ -5,6 +5,7 @@
 #include "records/settingsfile.h"
 #include "recoveryoffer.h"
 #include "schedulecommands.h"
+#include "singleinstance.h"
 #include "startpanel.h"
 #include "statisticsmenu.h"
 
@@ -59,6 +60,11 @@ int runProgram(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Football Yardmark"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("yardmark"));
+    // One program per user: a file handed over by the file manager while the
+    // program runs opens there, and this start ends.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (handToRunningProgram(files))
+        return 0;
     std::error_code error;
     std::filesystem::path start = std::filesystem::current_path(error);
     Program program(error ? std::filesystem::path(".") : start, makeSoundPlayer());
@@ -66,8 +72,8 @@ int runProgram(int argc, char **argv)
     if (qEnvironmentVariableIsSet("YARDMARK_QUIT_WHEN_SHOWN"))
         new QuitWhenPainted(window);
     window.show();
+    new SingleInstanceServer(window, [&window](const QString &file) { window.openFile(file); });
     // Files handed over by the file manager open once the window is up.
-    const QStringList files = QApplication::arguments().mid(1);
     QTimer::singleShot(0, &window, [&window, &program, files] {
         for (const QString &file : files)
             window.openFile(file);

@@ -2,7 +2,10 @@
 
 #include "gamewindow.h"
 #include "mainwindow.h"
+#include "opengamelock.h"
 #include "records/recoverycopy.h"
+
+#include <QScopeGuard>
 
 namespace yardmark {
 
@@ -44,6 +47,11 @@ void offerLastGameRecovery(MainWindow &main, UserInterface &ui, const Settings &
     const std::optional<std::filesystem::path> last = lastGame(defaultStateDir());
     if (!last || main.gameInProgress())
         return;
+    // A game still open in another running program ended nothing: no offer.
+    OpenGameLock &lock = OpenGameLock::of(main, ui);
+    if (lock.claim(*last, false) != OpenGameLock::Access::Write)
+        return;
+    const auto opened = qScopeGuard([&lock] { lock.opened(); });
     Game restored;
     if (offerRecovery(ui, *last, restored) != RecoveryChoice::Restore)
         return;

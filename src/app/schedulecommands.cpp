@@ -2,6 +2,7 @@
 
 #include "gameinfodialog.h"
 #include "mainwindow.h"
+#include "opengamelock.h"
 #include "qtprint/qtext.h"
 #include "recoveryoffer.h"
 #include "schedulewindow.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace yardmark {
@@ -193,9 +195,18 @@ void ScheduleCommands::startRecordedGame()
         runEditor();
         return;
     }
+    // One game, one writer: a game another program has open is switched to or opened read-only.
+    OpenGameLock &lock = OpenGameLock::of(m_window, m_ui);
+    const OpenGameLock::Access access = lock.claim(game.fileName);
+    if (access == OpenGameLock::Access::None) {
+        runEditor();
+        return;
+    }
+    const auto opened = qScopeGuard([&lock] { lock.opened(); });
+    game.readOnly = access == OpenGameLock::Access::ReadOnly;
     // Unsaved plays of a session that ended unexpectedly are offered first.
     Game restored = newGame();
-    switch (offerRecovery(m_ui, game.fileName, restored)) {
+    switch (game.readOnly ? RecoveryChoice::NoCopy : offerRecovery(m_ui, game.fileName, restored)) {
     case RecoveryChoice::Restore:
         game = std::move(restored);
         break;

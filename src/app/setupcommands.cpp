@@ -3,6 +3,7 @@
 #include "gameflow/gameflow.h"
 #include "gameinfodialog.h"
 #include "mainwindow.h"
+#include "opengamelock.h"
 #include "playerdialogs.h"
 #include "printouts/rosterstartersout.h"
 #include "printrosterdialog.h"
@@ -17,6 +18,7 @@
 #include "teamdialog.h"
 
 #include <QMenu>
+#include <QScopeGuard>
 
 namespace yardmark {
 namespace {
@@ -132,9 +134,17 @@ void SetupCommands::openGameFile(const std::string &path)
 {
     if (m_window.gameInProgress())
         return;
-    // Unsaved plays of a session that ended unexpectedly are offered first.
+    // One game, one writer: a game another program has open is switched to or opened read-only.
+    OpenGameLock &lock = OpenGameLock::of(m_window, m_ui);
+    const OpenGameLock::Access access = lock.claim(path);
+    if (access == OpenGameLock::Access::None)
+        return;
+    const auto opened = qScopeGuard([&lock] { lock.opened(); });
+    // Unsaved plays of a session that ended unexpectedly are offered first
+    // (a read-only game's copy is the other program's).
     Game game = yardmark::newGame();
-    switch (offerRecovery(m_ui, path, game)) {
+    game.readOnly = access == OpenGameLock::Access::ReadOnly;
+    switch (game.readOnly ? RecoveryChoice::NoCopy : offerRecovery(m_ui, path, game)) {
     case RecoveryChoice::Restore:
         emit m_window.fileOpened(pathToQString(path));
         editGame(std::move(game), true);
@@ -161,7 +171,7 @@ void SetupCommands::editGame(Game game, bool opened)
         // A new game is given its file now, on OK as on Start Game: what was
         // typed is kept, never dropped without a word. An opened game keeps its
         // own file (a game whose file could not be read is asked for one).
-        if (saveGameReporting(game, !opened)) {
+        if (game.readOnly || saveGameReporting(game, !opened)) { // a read-only game starts unsaved
             if (result == GameInfoDialog::kStartGame)
                 startGame(std::move(game));
             return;
@@ -175,6 +185,10 @@ void SetupCommands::editGame(Game game, bool opened)
 
 bool SetupCommands::saveGameReporting(Game &game, bool askName)
 {
+    if (game.readOnly) {
+        warn(kReadOnlySaveText, kReadOnlySaveCaption, kWarningSound);
+        return false;
+    }
     std::string path = game.fileName;
     if (askName || path.empty() || path == kUnsavedGameName) {
         const std::optional<FileChoice> file = m_ui.chooseSaveFile(gameFileRequest("Save Game As"));
@@ -183,6 +197,8 @@ bool SetupCommands::saveGameReporting(Game &game, bool askName)
         path = file->path;
     }
     const std::string before = game.fileName;
+    if (path != before && !OpenGameLock::of(m_window, m_ui).maySaveTo(path))
+        return false;
     if (yardmark::saveGame(game, path)) {
         if (path != before)
             emit m_window.fileOpened(pathToQString(path));
