@@ -136,7 +136,8 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     // A save leaves nothing to recover until the next change; after Save As
     // the copy follows the game to its new file.
     connect(&main, &MainWindow::currentGameSaved, this, [this] {
-        m_recovery->discard();
+        if (m_recovery)
+            m_recovery->discard();
         keepRecoveryCopy();
     });
     // With a live output folder set, every change is published there too.
@@ -148,13 +149,17 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
                       "Live Output", MessageButtons::Ok, MessageIcon::Warning);
     });
     m_flow->addChangeListener([this] {
-        m_recovery->changed(m_flow->gameAsSaved());
-        m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
+        // A read-only game writes nothing: the program that has it open does.
+        if (m_recovery)
+            m_recovery->changed(m_flow->gameAsSaved());
+        if (!m_flow->game().readOnly)
+            m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
         refresh();
     });
     m_flow->addCloseListener([this] { finish(); });
     connect(&main, &MainWindow::gameWindowRefreshRequested, this, [this] {
-        m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
+        if (!m_flow->game().readOnly)
+            m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
         refresh();
     });
     main.installEventFilter(this);
@@ -512,6 +517,8 @@ void GameWindow::keepRecoveryCopy()
     // Every change is copied to the recovery file at once, so that a crash
     // or a power cut loses nothing; quitting (saved or not) removes it.
     const Game &game = m_flow->game();
+    if (game.readOnly)
+        return;
     const std::filesystem::path gameFile =
         game.fileName.empty() ? defaultStateDir() / "unsaved game.gam" : std::filesystem::path(game.fileName);
     if (m_recovery && m_recoveryFile == gameFile)
@@ -535,7 +542,7 @@ void GameWindow::finish()
     m_finished = true;
     // Saved or deliberately left unsaved: no copy to recover. A save that
     // failed as the program closed keeps it for the next start.
-    if (!m_flow->lastSaveFailed()) {
+    if (!m_flow->lastSaveFailed() && m_recovery) {
         m_recovery->discard();
         forgetLastGame(defaultStateDir());
     }

@@ -7,6 +7,7 @@
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
 #include "liveoutputdialog.h"
+#include "opengamelock.h"
 #include "qtprint/printing.h"
 #include "qtprint/qtext.h"
 #include "records/settingsfile.h"
@@ -99,6 +100,22 @@ public:
     void engineChanged(GameFlow *engine) override { emit m_window.gameFlowChanged(engine); }
     void gameInProgressChanged(bool inProgress) override { emit m_window.gameInProgressChanged(inProgress); }
     void refreshGameWindow() override { emit m_window.gameWindowRefreshRequested(); }
+    GameAccess claimGame(const std::string &path, bool ask) override
+    {
+        switch (OpenGameLock::of(m_window, m_window.m_ui).claim(path, ask)) {
+        case OpenGameLock::Access::Write:
+            return GameAccess::Write;
+        case OpenGameLock::Access::ReadOnly:
+            return GameAccess::ReadOnly;
+        default:
+            return GameAccess::None;
+        }
+    }
+    void gameOpenEnded() override { OpenGameLock::of(m_window, m_window.m_ui).opened(); }
+    bool maySaveGameTo(const std::string &path) override
+    {
+        return OpenGameLock::of(m_window, m_window.m_ui).maySaveTo(path);
+    }
 
 private:
     MainWindow &m_window;

@@ -5,6 +5,7 @@
 #include "records/settingsfile.h"
 #include "schedulecommands.h"
 #include "setupcommands.h"
+#include "singleinstance.h"
 #include "startpanel.h"
 #include "statisticsmenu.h"
 
@@ -61,6 +62,11 @@ int runProgram(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Football Yardmark"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("yardmark"));
+    // One program per user: a file handed over by the file manager while the
+    // program runs opens there, and this start ends.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (handToRunningProgram(files))
+        return 0;
     std::error_code error;
     std::filesystem::path start = std::filesystem::current_path(error);
     Program program(error ? std::filesystem::path(".") : start, makeSoundPlayer());
@@ -68,9 +74,9 @@ int runProgram(int argc, char **argv)
     if (qEnvironmentVariableIsSet("YARDMARK_QUIT_WHEN_SHOWN"))
         new QuitWhenPainted(window);
     window.show();
+    new SingleInstanceServer(window, [&window](const QString &file) { window.openFile(file); });
     // Files handed over by the file manager open once the window is up.
-    const QStringList files = QApplication::arguments().mid(1);
-    QTimer::singleShot(0, &window, [&window, &program, files] {
+    QTimer::singleShot(0, &window, [&window, files] {
         for (const QString &file : files)
             window.openFile(file);
         // A game left open by a session that did not end well may be restored.

@@ -6,6 +6,7 @@
 #include "gameflow/playentrycontext.h"
 #include "records/datetime.h"
 #include "records/gamefile.h"
+#include "records/gamelock.h"
 #include "vocabulary/narration.h"
 #include "vocabulary/vocabulary.h"
 
@@ -19,7 +20,8 @@ GameFlow::GameFlow(Game &game, const Settings &settings, Interaction &ui) : m_ga
 
 std::string GameFlow::caption() const
 {
-    return m_game.info.homeTeamName + " Versus " + m_game.info.visitorTeamName;
+    return m_game.info.homeTeamName + " Versus " + m_game.info.visitorTeamName +
+           (m_game.readOnly ? kReadOnlyCaptionSuffix : "");
 }
 
 std::string_view GameFlow::quarterLabel() const
@@ -298,6 +300,12 @@ Game GameFlow::gameAsSaved() const
 bool GameFlow::saveReportingFailure()
 {
     storeSituationInGame();
+    if (m_game.readOnly) {
+        // The program that has the game open saves it; this window only looks on.
+        m_ui.playSound(kWarningSound);
+        ask(kReadOnlySaveText, kReadOnlySaveCaption, MessageButtons::Ok);
+        return false;
+    }
     m_lastSaveFailed = !saveGame(m_game, m_game.fileName);
     if (!m_lastSaveFailed)
         return true;

@@ -49,6 +49,9 @@ struct Game {
     std::int32_t visitorScore = 0;
     std::int32_t savedQuarter = 0;
     bool isNewGame = true;
+    /// Opened while another program has the game open: never saved from here,
+    /// and no recovery copy or live page is written for it.
+    bool readOnly = false;
     std::uint8_t reserved = 0; ///< stored in the file, not used
     bool tryPending = false;
     bool kickoffPending = false;

@@ -76,6 +76,9 @@ bool decodeGame(const std::vector<std::uint8_t> &bytes, Game &game)
 
 bool saveGame(Game &game, const std::string &path)
 {
+    // The program that has the game open saves it, never a read-only copy.
+    if (game.readOnly)
+        return false;
     game.fileName = path;
     return writeFileAtomically(path, encodeGame(game));
 }
@@ -106,6 +109,7 @@ bool reloadGame(Game &game)
     // that has gone missing or bad since the last save must not cost the game
     // in memory.
     Game reloaded;
+    reloaded.readOnly = game.readOnly;
     if (!loadGame(reloaded, game.fileName))
         return false;
     game = std::move(reloaded);

@@ -32,7 +32,8 @@ bool decodeGameInPlace(const std::uint8_t *data, std::size_t size, Game &game);
 
 /// Stores `path` as the game's `fileName` and writes the game there through a
 /// temporary file renamed over the old one, so that a failed save never
-/// destroys the last good file. False when it cannot be written.
+/// destroys the last good file. False when it cannot be written, and for a
+/// game opened read-only (another program has it open and saves it).
 bool saveGame(Game &game, const std::string &path);
 
 /// What the scorer is told, wherever a game is saved, when it cannot be

@@ -5,6 +5,7 @@
 
 #include "gameflow/gameflow.h"
 #include "records/gamefile.h"
+#include "records/gamelock.h"
 #include "records/recoverycopy.h"
 #include "records/userinterface.h"
 
@@ -58,8 +59,15 @@ void GameSession::chooseGameToEdit()
 
 OpenedGame GameSession::open(const std::string &path, Game &game)
 {
-    // Unsaved plays of a session that ended unexpectedly are offered first.
-    switch (offerRecovery(m_ui, path, game)) {
+    // One game, one writer: a game another program has open is switched to
+    // or opened read-only.
+    const GameAccess access = m_windows.claimGame(path, true);
+    if (access == GameAccess::None)
+        return OpenedGame::Cancelled;
+    game.readOnly = access == GameAccess::ReadOnly;
+    // Unsaved plays of a session that ended unexpectedly are offered first
+    // (a read-only game's copy is the other program's).
+    switch (game.readOnly ? RecoveryChoice::NoCopy : offerRecovery(m_ui, path, game)) {
     case RecoveryChoice::Restore:
         return OpenedGame::Restored;
     case RecoveryChoice::Cancel:
@@ -74,6 +82,7 @@ void GameSession::editGameFile(const std::string &path)
     if (m_inProgress)
         return;
     Game game = yardmark::newGame();
+    const OpeningGame opening(m_windows);
     switch (open(path, game)) {
     case OpenedGame::Cancelled:
         return;
@@ -97,7 +106,7 @@ void GameSession::editGame(Game game, bool opened)
         // A new game is given its file now, on OK as on Start Game: what was
         // typed is kept, never dropped without a word. An opened game keeps its
         // own file (a game whose file could not be read is asked for one).
-        if (save(game, !opened)) {
+        if (game.readOnly || save(game, !opened)) { // a read-only game starts unsaved
             startIt = answer == GameInfoAnswer::StartGame;
             return true;
         }
@@ -111,6 +120,10 @@ void GameSession::editGame(Game game, bool opened)
 
 bool GameSession::save(Game &game, bool askName)
 {
+    if (game.readOnly) {
+        warn(kReadOnlySaveText, kReadOnlySaveCaption, kWarningSound);
+        return false;
+    }
     std::string path = game.fileName;
     if (askName || path.empty() || path == kUnsavedGameName) {
         const std::optional<FileChoice> file = m_ui.chooseSaveFile(gameFileRequest("Save Game As"));
@@ -119,6 +132,8 @@ bool GameSession::save(Game &game, bool askName)
         path = file->path;
     }
     const std::string before = game.fileName;
+    if (path != before && !m_windows.maySaveGameTo(path))
+        return false;
     if (saveGame(game, path)) {
         if (path != before)
             m_windows.fileOpened(path);
@@ -176,6 +191,10 @@ void GameSession::offerLastGameRecovery()
     const std::optional<std::filesystem::path> last = lastGame(defaultStateDir());
     if (!last || m_inProgress)
         return;
+    // A game still open in another running program ended nothing: no offer.
+    if (m_windows.claimGame(last->string(), false) != GameAccess::Write)
+        return;
+    const OpeningGame opening(m_windows);
     Game restored;
     if (offerRecovery(m_ui, *last, restored) != RecoveryChoice::Restore)
         return;

@@ -20,6 +20,19 @@ enum class OpenedGame {
     Cancelled,  ///< the scorer opened neither the copy nor the file
 };
 
+/// Held while a game file is opened and set up: when it goes, the program's
+/// lock on the file stays only if the game became the current one.
+class OpeningGame {
+public:
+    explicit OpeningGame(SessionWindows &windows) : m_windows(windows) {}
+    ~OpeningGame() { m_windows.gameOpenEnded(); }
+    OpeningGame(const OpeningGame &) = delete;
+    OpeningGame &operator=(const OpeningGame &) = delete;
+
+private:
+    SessionWindows &m_windows;
+};
+
 /// The game the program has open and what is done with it: File > Game
 /// (New, Edit, Save, Save As, Reload), the game set up in Edit Game
 /// Information and started, the recovery of a game a session left unsaved.
@@ -29,6 +42,9 @@ enum class OpenedGame {
 class GameSession {
 public:
     GameSession(UserInterface &ui, SessionWindows &windows);
+
+    /// The windows the session shows itself in (for the use cases beside it).
+    SessionWindows &windows() { return m_windows; }
 
     /// The game being set up or recorded; null when none is open.
     Game *currentGame() { return m_game ? &*m_game : nullptr; }
@@ -59,14 +75,17 @@ public:
     /// Re-load Game from Last Save.
     void reload();
 
-    /// The one way a game file is opened: the recovery copy a session that
+    /// The one way a game file is opened: a game another program has open is
+    /// switched to or opened read-only; the recovery copy a session that
     /// ended unexpectedly left is offered first, then the file is read into
-    /// `game` (left as it was when the file cannot be read).
+    /// `game` (left as it was when the file cannot be read). Hold an
+    /// OpeningGame over the open and what follows it.
     OpenedGame open(const std::string &path, Game &game);
 
     /// Saves `game` to its own file or, when it has none or `askName`, under a
     /// name asked with "Save Game As". A failed save is reported and the game
-    /// keeps its old name; a cancelled question saves nothing. True when saved.
+    /// keeps its old name; a cancelled question, a read-only game and a file
+    /// another program has open save nothing. True when saved.
     bool save(Game &game, bool askName);
 
     /// Makes `game` current and hands it to the game window. False when there

@@ -133,6 +133,7 @@ void ScheduleSession::startRecordedGame()
         runEditor();
         return;
     }
+    const OpeningGame opening(m_games.windows());
     switch (m_games.open(game.fileName, game)) {
     case OpenedGame::Cancelled:
         runEditor();

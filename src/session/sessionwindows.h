@@ -11,6 +11,9 @@ class GameFlow;
 /// How the scorer left the Edit Game Information dialog.
 enum class GameInfoAnswer { Cancel, Ok, StartGame };
 
+/// How a game file may open: one game has one writer.
+enum class GameAccess { Write, ReadOnly, None };
+
 /// What the program's use cases ask of its windows: the Edit Game
 /// Information dialog, and the news the windows follow (which game is open,
 /// whether it is being recorded, which files were opened). The program
@@ -37,6 +40,18 @@ public:
     /// The game being recorded changed outside its engine (players added,
     /// renamed): the game window shows it again.
     virtual void refreshGameWindow() = 0;
+
+    /// Before the game file at `path` opens: takes the program's lock on it
+    /// or, when another program has it open, says where and asks (`ask`
+    /// false: opens nothing then). None when the scorer cancelled or switched
+    /// to the other program. Without a lock every game opens for writing.
+    virtual GameAccess claimGame(const std::string & /*path*/, bool /*ask*/) { return GameAccess::Write; }
+    /// The open that claimGame began is over: the lock stays only while the
+    /// game is the current one.
+    virtual void gameOpenEnded() {}
+    /// Before a game is saved to another file: false, said to the scorer,
+    /// when another program has that game open.
+    virtual bool maySaveGameTo(const std::string & /*path*/) { return true; }
 };
 
 } // namespace yardmark

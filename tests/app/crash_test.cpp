@@ -1,10 +1,13 @@
+#include "records/atomicfile.h"
 #include "records/gamefile.h"
+#include "records/gamelock.h"
 #include "records/recoverycopy.h"
 #include "scripteduserinterface.h"
 #include "session/recoveryoffer.h"
 
 #include "cli/cli.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,6 +38,46 @@ std::string show(const std::string &game)
     return out.str();
 }
 
+// Starts the crash scorer (or `program`) with `arguments`, its state folder
+// under `stateHome` and, where given, a user of its own.
+void startScorer(QProcess &scorer, const QStringList &arguments, const fs::path &stateHome, const QString &user = {},
+                 const QString &program = QStringLiteral(YARDMARK_CRASH_SCORER))
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString(stateHome.string()));
+    if (!user.isEmpty())
+        env.insert(QStringLiteral("USER"), user);
+    scorer.setProcessEnvironment(env);
+    scorer.start(program, arguments);
+    ASSERT_TRUE(scorer.waitForStarted(10000));
+}
+
+// What `scorer` says until a line starting with `word` is complete (or it
+// ends, or 30 seconds pass without a word from it).
+QByteArray readUntil(QProcess &scorer, const QByteArray &word)
+{
+    QByteArray said;
+    const auto complete = [&] {
+        const qsizetype at = said.startsWith(word) ? 0 : said.indexOf('\n' + word);
+        return at >= 0 && said.indexOf('\n', at + 1) >= 0;
+    };
+    while (!complete() && scorer.waitForReadyRead(30000))
+        said += scorer.readAllStandardOutput();
+    return said;
+}
+
+// The recovery copy of `gameFile` once it holds `plays` plays: it is written
+// off the window's thread, so the last write may take a moment.
+std::optional<RecoveryOffer> recoveryOf(const std::string &gameFile, int plays, const fs::path &stateDir = {})
+{
+    std::optional<RecoveryOffer> offer;
+    for (int i = 0; i < 300 && !(offer && offer->recovered.playCount() == plays); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        offer = findRecovery(gameFile, stateDir);
+    }
+    return offer;
+}
+
 // The real game window, killed without warning after four plays: the game
 // comes back whole from its recovery copy, as the same plays recorded by a
 // script save it.
@@ -50,21 +93,9 @@ TEST(CrashTest, AKilledProgramLosesNoPlay)
                             QStringLiteral("p 12>88 15"), QStringLiteral("timeout v")};
 
     QProcess scorer;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_STATE_HOME"), folder.path());
-    scorer.setProcessEnvironment(env);
-    scorer.start(QStringLiteral(YARDMARK_CRASH_SCORER), QStringList{QString::fromStdString(gameFile)} + lines);
-    ASSERT_TRUE(scorer.waitForStarted(10000));
-    QByteArray said;
-    while (!said.contains('\n') && scorer.waitForReadyRead(30000))
-        said += scorer.readAllStandardOutput();
-    ASSERT_EQ(said.trimmed().toStdString(), "ready 4");
-    // The copy is written off the window's thread: give the last write a moment.
-    std::optional<RecoveryOffer> offer;
-    for (int i = 0; i < 300 && !(offer && offer->recovered.playCount() == 4); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        offer = findRecovery(gameFile, {});
-    }
+    startScorer(scorer, QStringList{QString::fromStdString(gameFile)} + lines, folder.path().toStdString());
+    ASSERT_TRUE(readUntil(scorer, "ready").startsWith("ready 4 "));
+    recoveryOf(gameFile, 4);
     scorer.kill(); // SIGKILL: nothing is saved, nothing cleaned up
     ASSERT_TRUE(scorer.waitForFinished(10000));
 
@@ -139,12 +170,7 @@ TEST(CrashTest, AScorerKilledAtAnyMomentLosesNoRecordedPlay)
     for (int kill = 0; kill < kills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill));
         QProcess scorer;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString(stateHome.string()));
-        scorer.setProcessEnvironment(env);
-        scorer.start(QStringLiteral(YARDMARK_CRASH_SCORER),
-                     QStringList{QStringLiteral("--save"), QString::fromStdString(gameFile)} + lines);
-        ASSERT_TRUE(scorer.waitForStarted(10000));
+        startScorer(scorer, QStringList{QStringLiteral("--save"), QString::fromStdString(gameFile)} + lines, stateHome);
         const int delay = std::uniform_int_distribution<int>(0, window)(random);
         QElapsedTimer clock;
         clock.start();
@@ -201,6 +227,71 @@ TEST(CrashTest, AScorerKilledAtAnyMomentLosesNoRecordedPlay)
         }
     }
     std::cout << kills << " kills, " << leftBehind << " left a temporary file behind\n";
+}
+
+// Two programs on one game. The first has it open with a time-out not yet
+// saved; the file manager hands the game to the program again, and the new
+// start gives it to the running program and ends. Another user's program is
+// told where the game is open and opens it read-only: no recovery offer, no
+// save. Nothing the first recorded is lost or written over, and once the
+// first has crashed its lock is stale and its plays come back.
+TEST(CrashTest, TwoProgramsOnOneGameLoseNothing)
+{
+    QTemporaryDir folder;
+    const fs::path dir = folder.path().toStdString();
+    const std::string gameFile = (dir / "friday.gam").string();
+    const fs::path stateHome = dir / "state";
+    Game game = newGame();
+    game.info.homeTeamName = "Tigers";
+    game.info.visitorTeamName = "Bears";
+    ASSERT_TRUE(saveGame(game, gameFile));
+    // A user of the test's own, so that no program of the real user answers.
+    const QString user = QStringLiteral("yardmark-test-%1").arg(QCoreApplication::applicationPid());
+    const QString file = QString::fromStdString(gameFile);
+
+    QProcess first;
+    startScorer(first,
+                {QStringLiteral("--open"), file, QStringLiteral("ko 9 to h5 22 at h28"), QStringLiteral("r 22 6"),
+                 QStringLiteral("timeout v")},
+                stateHome, user);
+    const QByteArray firstSaid = readUntil(first, "ready");
+    ASSERT_TRUE(firstSaid.startsWith("ready 3 Tigers Versus Bears\n")) << firstSaid.toStdString();
+    ASSERT_TRUE(recoveryOf(gameFile, 3));
+    std::vector<std::uint8_t> saved; // as the first program saved it when it started the game
+    ASSERT_TRUE(readWholeFile(gameFile, saved));
+
+    QProcess second;
+    startScorer(second, {file}, stateHome, user, QStringLiteral(YARDMARK_PROGRAM));
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(readUntil(first, "handed").startsWith("handed " + file.toUtf8() + "\n"));
+
+    QProcess other;
+    startScorer(other, {QStringLiteral("--open"), QStringLiteral("--save"), file, QStringLiteral("timeout h")},
+                stateHome, user + QStringLiteral("-other"));
+    const std::string otherSaid = readUntil(other, "ready").toStdString();
+    other.kill();
+    ASSERT_TRUE(other.waitForFinished(10000));
+    const std::string where = "asked Game Open Elsewhere: This game is open in Football Yardmark of the user " +
+                              user.toStdString() + " on this computer (process " + std::to_string(first.processId());
+    EXPECT_NE(otherSaid.find(where), std::string::npos) << otherSaid;
+    EXPECT_EQ(otherSaid.find("Restore Game?"), std::string::npos) << "a recovery offer for a running session";
+    EXPECT_NE(otherSaid.find("asked Read-Only Game: "), std::string::npos) << otherSaid;
+    EXPECT_NE(otherSaid.find("ready 1 Tigers Versus Bears (Read-Only)\n"), std::string::npos) << otherSaid;
+    std::vector<std::uint8_t> after;
+    ASSERT_TRUE(readWholeFile(gameFile, after));
+    EXPECT_EQ(after, saved) << "the read-only program saved the game";
+
+    first.kill(); // SIGKILL: the first program crashes with its time-out unsaved
+    ASSERT_TRUE(first.waitForFinished(10000));
+    GameLock lock;
+    EXPECT_EQ(lock.take(gameFile, stateHome / "yardmark"), LockResult::Taken);
+    ScriptedUserInterface ui;
+    ui.answers = {MessageAnswer::Yes};
+    Game restored;
+    ASSERT_EQ(offerRecovery(ui, gameFile, restored), RecoveryChoice::Restore);
+    EXPECT_EQ(restored.playCount(), 3);
 }
 
 } // namespace

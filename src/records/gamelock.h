@@ -1,0 +1,107 @@
+#pragma once
+
+#include "userinterface.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace yardmark {
+
+/// Who holds a game open: the program's process, the computer it runs on,
+/// the user who started it and when it took the game ("YYYY-MM-DD HH:MM:SS").
+struct LockHolder {
+    std::int64_t processId = 0;
+    std::string host;
+    std::string user;
+    std::string since;
+
+    bool operator==(const LockHolder &) const = default;
+};
+
+/// This program as a lock names it, now.
+LockHolder thisProgram();
+
+/// Whether process `processId` still runs on this computer (one that runs for
+/// another user counts too).
+bool processRunning(std::int64_t processId);
+
+/// The lock of a game file: a hidden sibling, "NAME.gam" -> ".NAME.gam.lock".
+/// Beside the game, so that two computers sharing the game's folder see it.
+std::filesystem::path lockPathFor(const std::filesystem::path &gameFile);
+
+/// The lock kept in the per-user state folder when none can be made beside
+/// the game (a folder that cannot be written).
+std::filesystem::path stateLockPathFor(const std::filesystem::path &gameFile, const std::filesystem::path &stateDir);
+
+/// A lock file's text and back; none for a text that is not a lock.
+std::string lockText(const LockHolder &holder);
+std::optional<LockHolder> parseLock(std::string_view text);
+
+/// What taking the lock of a game found.
+enum class LockResult {
+    Taken,         ///< the game is this program's now (free, ours already, or left by a crashed session)
+    HeldHere,      ///< a program that still runs on this computer has the game open
+    HeldElsewhere, ///< a program on another computer has it open, or had it when that computer stopped
+    NotLockable,   ///< neither beside the game nor in the state folder can a lock be made
+};
+
+/// The lock of one open game, released when the game closes (or this object
+/// goes). A lock left by a program that no longer runs on this computer
+/// (a session that crashed) is taken over; one from another computer only
+/// when the scorer says so, since whether it still runs there is unknown.
+class GameLock {
+public:
+    /// `running` tells whether a process of this computer runs (tests
+    /// replace it).
+    explicit GameLock(LockHolder self = thisProgram(), std::function<bool(std::int64_t)> running = processRunning);
+    ~GameLock();
+    GameLock(const GameLock &) = delete;
+    GameLock &operator=(const GameLock &) = delete;
+
+    LockResult take(const std::filesystem::path &gameFile, const std::filesystem::path &stateDir,
+                    bool takeOverFromOtherHost = false);
+    /// Removes the lock file when it is still this program's.
+    void release();
+
+    /// The lock file held; empty when none.
+    const std::filesystem::path &lockFile() const { return m_lockFile; }
+    /// Who held the game when `take` found it open elsewhere.
+    const std::optional<LockHolder> &holder() const { return m_holder; }
+
+private:
+    LockHolder m_self;
+    std::function<bool(std::int64_t)> m_running;
+    std::filesystem::path m_lockFile;
+    std::optional<LockHolder> m_holder;
+};
+
+/// What the scorer chose for a game another program has open.
+enum class LockedGameChoice { SwitchToIt, ReadOnly, TakeOver, Cancel };
+
+/// Says where `gameFile` is open and asks what to do: a game open in this
+/// user's own program on this computer may be switched to; any may be opened
+/// read-only; a game held on another computer may be taken over, at the
+/// scorer's word, when that computer no longer has it open.
+LockedGameChoice askAboutLockedGame(UserInterface &ui, const std::filesystem::path &gameFile, const LockHolder &holder,
+                                    const LockHolder &self = thisProgram());
+
+/// Where a game is open, for a message: "in Football Yardmark on the computer
+/// HOST (process N, since TIME)", of another user, or in this user's program.
+std::string whereGameIsOpen(const LockHolder &holder, const LockHolder &self = thisProgram());
+
+/// Save As onto a game another program has open: says where, and that it is
+/// not saved over.
+void refuseSavingOverOpenGame(UserInterface &ui, const std::filesystem::path &gameFile, const LockHolder &holder,
+                              const LockHolder &self = thisProgram());
+
+/// The message when a game opened read-only is to be saved.
+inline constexpr const char *kReadOnlySaveText =
+    "This game is open read-only: it is open in another program, which saves it.\n\nNothing is saved from here.";
+inline constexpr const char *kReadOnlySaveCaption = "Read-Only Game";
+/// What the game window's caption adds for a game opened read-only.
+inline constexpr const char *kReadOnlyCaptionSuffix = " (Read-Only)";
+
+} // namespace yardmark

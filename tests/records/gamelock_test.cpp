@@ -1,0 +1,163 @@
+#include "records/gamelock.h"
+
+#include "records/atomicfile.h"
+#include "support/scripteduserinterface.h"
+#include "support/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace yardmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+const LockHolder kSelf{100, "pressbox", "coach", "2026-09-04 19:00:00"};
+constexpr std::int64_t kRunningProcess = 4242;
+
+bool fakeRunning(std::int64_t pid)
+{
+    return pid == kRunningProcess;
+}
+
+std::string fileText(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class GameLockTest : public ::testing::Test {
+protected:
+    GameLockTest() : dir(testing::makeTempFolder("yardmark-lock-")), gameFile(dir / "friday.gam") {}
+    ~GameLockTest() override { fs::remove_all(dir); }
+    fs::path dir;
+    fs::path gameFile;
+};
+
+// What a second open finds, by what the lock file beside the game holds.
+TEST_F(GameLockTest, TakesFreeOwnAndStaleLocksAndNamesALiveHolder)
+{
+    const struct {
+        const char *name;
+        std::optional<std::string> lockFile; // none: no lock file
+        bool takeOverFromOtherHost;
+        LockResult result;
+    } cases[] = {
+        {"free", std::nullopt, false, LockResult::Taken},
+        {"ours already", lockText(kSelf), false, LockResult::Taken},
+        {"a crashed session", lockText({777, "pressbox", "coach", "x"}), false, LockResult::Taken},
+        {"damaged", "Football Yardmark lock\nprocess many\n", false, LockResult::Taken},
+        {"running here", lockText({kRunningProcess, "pressbox", "coach", "x"}), false, LockResult::HeldHere},
+        {"another user here", lockText({kRunningProcess, "pressbox", "stats", "x"}), false, LockResult::HeldHere},
+        {"another computer", lockText({kRunningProcess, "sideline", "coach", "x"}), false, LockResult::HeldElsewhere},
+        {"another computer, taken over", lockText({kRunningProcess, "sideline", "coach", "x"}), true,
+         LockResult::Taken},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(lockPathFor(gameFile));
+        if (c.lockFile) {
+            ASSERT_TRUE(writeFileAtomically(lockPathFor(gameFile), *c.lockFile));
+        }
+        GameLock lock(kSelf, fakeRunning);
+        EXPECT_EQ(lock.take(gameFile, dir / "state", c.takeOverFromOtherHost), c.result);
+        if (c.result == LockResult::Taken) {
+            EXPECT_EQ(lock.lockFile(), lockPathFor(gameFile));
+            EXPECT_EQ(parseLock(fileText(lockPathFor(gameFile))), kSelf);
+        } else {
+            // The other program's lock stays as it was, and says who it is.
+            EXPECT_EQ(fileText(lockPathFor(gameFile)), *c.lockFile);
+            EXPECT_EQ(lock.holder(), parseLock(*c.lockFile));
+        }
+    }
+}
+
+TEST_F(GameLockTest, IsReleasedWhenTheGameClosesButNeverAnotherProgramsLock)
+{
+    {
+        GameLock lock(kSelf, fakeRunning);
+        ASSERT_EQ(lock.take(gameFile, {}), LockResult::Taken);
+    }
+    EXPECT_FALSE(fs::exists(lockPathFor(gameFile)));
+
+    GameLock lock(kSelf, fakeRunning);
+    ASSERT_EQ(lock.take(gameFile, {}), LockResult::Taken);
+    const std::string other = lockText({kRunningProcess, "pressbox", "coach", "x"});
+    ASSERT_TRUE(writeFileAtomically(lockPathFor(gameFile), other));
+    lock.release();
+    EXPECT_EQ(fileText(lockPathFor(gameFile)), other);
+
+    // Where nothing can be written beside the game, the state folder keeps the lock.
+    const fs::path nowhere = dir / "missing" / "game.gam";
+    fs::create_directories(dir / "state");
+    GameLock first(kSelf, fakeRunning);
+    ASSERT_EQ(first.take(nowhere, dir / "state"), LockResult::Taken);
+    EXPECT_EQ(first.lockFile(), stateLockPathFor(nowhere, dir / "state"));
+    GameLock second({kRunningProcess, "pressbox", "coach", "x"}, [](std::int64_t pid) { return pid == 100; });
+    EXPECT_EQ(second.take(nowhere, dir / "state"), LockResult::HeldHere);
+}
+
+TEST(ProcessRunning, TellsThisProgramFromOneThatIsGone)
+{
+    EXPECT_TRUE(processRunning(thisProgram().processId));
+    EXPECT_FALSE(processRunning(0));
+    EXPECT_FALSE(processRunning(0x7ffffffe));
+}
+
+// The question a second open asks: where the game is open, and what may be done.
+TEST(AskAboutLockedGame, SaysWhereTheGameIsOpenAndOffersWhatFits)
+{
+    const struct {
+        LockHolder holder;
+        MessageAnswer answer;
+        MessageButtons buttons;
+        const char *where;
+        LockedGameChoice choice;
+    } cases[] = {
+        {{4242, "pressbox", "coach", "2026-09-04 19:05:00"},
+         MessageAnswer::Yes,
+         MessageButtons::YesNoCancel,
+         "another Football Yardmark window on this computer (process 4242, since 2026-09-04 19:05:00)",
+         LockedGameChoice::SwitchToIt},
+        {{4242, "pressbox", "coach", "t"},
+         MessageAnswer::No,
+         MessageButtons::YesNoCancel,
+         "this computer",
+         LockedGameChoice::ReadOnly},
+        {{4242, "pressbox", "stats", "t"},
+         MessageAnswer::Ok,
+         MessageButtons::OkCancel,
+         "of the user stats on this computer (process 4242",
+         LockedGameChoice::ReadOnly},
+        {{4242, "sideline", "coach", "t"},
+         MessageAnswer::Yes,
+         MessageButtons::YesNoCancel,
+         "on the computer sideline (process 4242",
+         LockedGameChoice::ReadOnly},
+        {{4242, "sideline", "coach", "t"},
+         MessageAnswer::No,
+         MessageButtons::YesNoCancel,
+         "sideline",
+         LockedGameChoice::TakeOver},
+        {{4242, "sideline", "coach", "t"},
+         MessageAnswer::Cancel,
+         MessageButtons::YesNoCancel,
+         "sideline",
+         LockedGameChoice::Cancel},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.where);
+        ScriptedUserInterface ui;
+        ui.answers = {c.answer};
+        EXPECT_EQ(askAboutLockedGame(ui, "friday.gam", c.holder, kSelf), c.choice);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].buttons, c.buttons);
+        EXPECT_NE(ui.messages[0].text.find(c.where), std::string::npos) << ui.messages[0].text;
+        EXPECT_NE(ui.messages[0].text.find("friday.gam"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace yardmark
