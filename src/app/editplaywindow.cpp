@@ -20,15 +20,6 @@ namespace yardmark {
 
 namespace {
 
-QComboBox *codeList(const char *name, std::span<const std::string_view> entries)
-{
-    auto *combo = new QComboBox;
-    combo->setObjectName(QString::fromLatin1(name));
-    for (std::string_view entry : entries)
-        combo->addItem(toQString(entry));
-    return combo;
-}
-
 void addLabelled(QGridLayout *grid, int row, const QString &text, QWidget *field, QLabel **label = nullptr)
 {
     auto *caption = new QLabel(text);

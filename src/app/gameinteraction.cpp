@@ -4,7 +4,7 @@
 #include "editplaywindow.h"
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/entry/runplayentry.h"
-#include "playdialogs.h"
+#include "qtplayentryworker.h"
 #include "qtprint/qtext.h"
 #include "script/quickentry.h"
 

@@ -328,4 +328,36 @@ QWidget *PlayDialog::buttons(std::function<bool()> ok, const QString &cancelCapt
     return box;
 }
 
+QComboBox *codeList(const char *name, std::span<const std::string_view> texts)
+{
+    auto *combo = new QComboBox;
+    combo->setObjectName(QString::fromLatin1(name));
+    for (std::string_view text : texts)
+        combo->addItem(toQString(text));
+    return combo;
+}
+
+void chainTabs(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QWidget *labelled(const QString &text, QWidget *field)
+{
+    auto *box = new QWidget;
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(text);
+    label->setBuddy(field);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    layout->addStretch();
+    return box;
+}
+
 } // namespace yardmark

@@ -7,10 +7,14 @@
 #include <QGroupBox>
 
 #include <functional>
+#include <initializer_list>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QButtonGroup;
+class QComboBox;
 class QGridLayout;
 class QLineEdit;
 
@@ -111,5 +115,14 @@ private:
     std::vector<TextField> m_textFields;
     bool m_reloading = false;
 };
+
+/// A drop-down of a code list, whose index is the code.
+QComboBox *codeList(const char *name, std::span<const std::string_view> texts);
+
+/// Tab order as the scorer reads the play: who, what, where, then the rest.
+void chainTabs(std::initializer_list<QWidget *> widgets);
+
+/// `field` with its label before it, the label its buddy.
+QWidget *labelled(const QString &text, QWidget *field);
 
 } // namespace yardmark

@@ -1,4 +1,10 @@
-#include "app/playdialogs.h"
+#include "app/fieldgoaldialog.h"
+#include "app/kickoffdialog.h"
+#include "app/passdialog.h"
+#include "app/penaltydialog.h"
+#include "app/puntdialog.h"
+#include "app/qtplayentryworker.h"
+#include "app/rushdialog.h"
 
 #include "gameflow/gamerules.h"
 #include "gameflow/scriptedinteraction.h"

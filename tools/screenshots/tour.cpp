@@ -3,18 +3,23 @@
 #include "app/aboutdialog.h"
 #include "app/datepickerdialog.h"
 #include "app/editplaywindow.h"
+#include "app/fieldgoaldialog.h"
 #include "app/gameinfodialog.h"
 #include "app/gamesummarywindow.h"
 #include "app/helpwindow.h"
 #include "app/htmloptionsdialog.h"
+#include "app/kickoffdialog.h"
 #include "app/leagueoptionsdialog.h"
 #include "app/liveoutputdialog.h"
+#include "app/passdialog.h"
+#include "app/penaltydialog.h"
 #include "app/personalinfodialog.h"
-#include "app/playdialogs.h"
 #include "app/playerdialogs.h"
 #include "app/printrosterdialog.h"
+#include "app/puntdialog.h"
 #include "app/qtuserinterface.h"
 #include "app/rosterdialog.h"
+#include "app/rushdialog.h"
 #include "app/schedulewindow.h"
 #include "app/showstatsdialog.h"
 #include "app/statfilesdialog.h"
@@ -311,47 +316,47 @@ std::vector<Step> Tour::playDialogSteps()
 {
     PlayTour &plays = m_plays;
     return {
-        dialogStep("play-rush", playDialog<RushEntry, RushClass>(plays,
-                                                                 [](RushEntry &e) {
-                                                                     e.typePlayerNumber(RushEntry::Rusher, "22");
-                                                                     e.setYardsMade("7");
-                                                                     e.typePlayerNumber(RushEntry::Tackler, "54");
-                                                                 })),
-        dialogStep("play-pass", playDialog<PassEntry, PassClass>(plays,
-                                                                 [](PassEntry &e) {
-                                                                     e.typePlayerNumber(PassEntry::Receiver, "88");
-                                                                     e.setYardsMade("15");
-                                                                     e.setRecoveredBy(false);
-                                                                     e.typeRecovererNumber("24");
-                                                                 })),
+        dialogStep("play-rush", playDialog<RushEntry, RushDialog>(plays,
+                                                                  [](RushEntry &e) {
+                                                                      e.typePlayerNumber(RushEntry::Rusher, "22");
+                                                                      e.setYardsMade("7");
+                                                                      e.typePlayerNumber(RushEntry::Tackler, "54");
+                                                                  })),
+        dialogStep("play-pass", playDialog<PassEntry, PassDialog>(plays,
+                                                                  [](PassEntry &e) {
+                                                                      e.typePlayerNumber(PassEntry::Receiver, "88");
+                                                                      e.setYardsMade("15");
+                                                                      e.setRecoveredBy(false);
+                                                                      e.typeRecovererNumber("24");
+                                                                  })),
         dialogStep("play-kickoff",
-                   playDialog<KickOffEntry, KickOffClass>(plays,
-                                                          [](KickOffEntry &e) {
-                                                              e.chooseResult(KickOffResult::Returned);
-                                                              e.typePlayerNumber(KickOffEntry::Kicker, "4");
-                                                              e.setKickedTo(SpotEntry{false, "5"});
-                                                              e.typePlayerNumber(KickOffEntry::Returner, "24");
-                                                              e.setFinalSpot(SpotEntry{false, "31"});
-                                                          })),
-        dialogStep("play-punt", playDialog<PuntEntry, PuntClass>(plays,
-                                                                 [](PuntEntry &e) {
-                                                                     e.typePlayerNumber(PuntEntry::Punter, "9");
-                                                                     e.chooseResult(PuntResult::FairCatch);
-                                                                     e.setPuntedTo(SpotEntry{false, "12"});
-                                                                 })),
+                   playDialog<KickOffEntry, KickOffDialog>(plays,
+                                                           [](KickOffEntry &e) {
+                                                               e.chooseResult(KickOffResult::Returned);
+                                                               e.typePlayerNumber(KickOffEntry::Kicker, "4");
+                                                               e.setKickedTo(SpotEntry{false, "5"});
+                                                               e.typePlayerNumber(KickOffEntry::Returner, "24");
+                                                               e.setFinalSpot(SpotEntry{false, "31"});
+                                                           })),
+        dialogStep("play-punt", playDialog<PuntEntry, PuntDialog>(plays,
+                                                                  [](PuntEntry &e) {
+                                                                      e.typePlayerNumber(PuntEntry::Punter, "9");
+                                                                      e.chooseResult(PuntResult::FairCatch);
+                                                                      e.setPuntedTo(SpotEntry{false, "12"});
+                                                                  })),
         dialogStep("play-fieldgoal",
-                   playDialog<FieldGoalEntry, FieldGoalClass>(plays,
-                                                              [](FieldGoalEntry &e) {
-                                                                  e.typePlayerNumber(FieldGoalEntry::Kicker, "4");
-                                                                  e.chooseResult(FieldGoalResult::WideLeft);
-                                                              })),
-        dialogStep("play-offensive-penalty", playDialog<PenaltyEntry, OffensivePenaltyClass>(
-                                                 plays,
-                                                 [](PenaltyEntry &e) {
-                                                     e.choosePenalty(13);
-                                                     e.typePlayerNumber(PenaltyEntry::PenaltyOn, "88");
-                                                 })),
-        dialogStep("play-defensive-penalty", playDialog<PenaltyEntry, DefensivePenaltyClass>(
+                   playDialog<FieldGoalEntry, FieldGoalDialog>(plays,
+                                                               [](FieldGoalEntry &e) {
+                                                                   e.typePlayerNumber(FieldGoalEntry::Kicker, "4");
+                                                                   e.chooseResult(FieldGoalResult::WideLeft);
+                                                               })),
+        dialogStep("play-offensive-penalty",
+                   playDialog<PenaltyEntry, PenaltyDialog>(plays,
+                                                           [](PenaltyEntry &e) {
+                                                               e.choosePenalty(13);
+                                                               e.typePlayerNumber(PenaltyEntry::PenaltyOn, "88");
+                                                           })),
+        dialogStep("play-defensive-penalty", playDialog<PenaltyEntry, PenaltyDialog>(
                                                  plays, [](PenaltyEntry &e) { e.choosePenalty(7); }, true)),
     };
 }
