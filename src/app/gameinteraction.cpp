@@ -5,7 +5,7 @@
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/entry/runplayentry.h"
 #include "playdialogs.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "script/quickentry.h"
 
 #include <QCheckBox>

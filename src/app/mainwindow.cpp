@@ -1,14 +1,14 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "base/userinterface.h"
 #include "bitmaps.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
 #include "liveoutputdialog.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/settingsfile.h"
-#include "records/userinterface.h"
 #include "setupcommands.h"
 #include "wallpaperview.h"
 

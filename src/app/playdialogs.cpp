@@ -6,7 +6,7 @@
 #include "gameflow/entry/penaltyentry.h"
 #include "gameflow/entry/puntentry.h"
 #include "gameflow/entry/rushentry.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "vocabulary/vocabulary.h"
 
 #include <QCheckBox>

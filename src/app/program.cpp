@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "base/version.h"
 #include "gamewindow.h"
 #include "records/recoverycopy.h"
 #include "records/settingsfile.h"
@@ -56,8 +57,8 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
 int runProgram(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Football Yardmark"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationName(QStringLiteral(YARDMARK_PRODUCT_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(YARDMARK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("yardmark"));
     std::error_code error;
     std::filesystem::path start = std::filesystem::current_path(error);

@@ -2,13 +2,13 @@
 
 #include "gameinfodialog.h"
 #include "mainwindow.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "recoveryoffer.h"
 #include "schedulewindow.h"
 
+#include "base/userinterface.h"
 #include "records/gamefile.h"
 #include "records/settings.h"
-#include "records/userinterface.h"
 #include "season/gameinfoform.h"
 
 #include <QAction>

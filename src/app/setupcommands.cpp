@@ -1,19 +1,19 @@
 #include "setupcommands.h"
 
+#include "base/userinterface.h"
 #include "gameflow/gameflow.h"
 #include "gameinfodialog.h"
 #include "mainwindow.h"
 #include "playerdialogs.h"
-#include "printouts/rosterstartersout.h"
+#include "printouts/rosterstartersprintout.h"
 #include "printrosterdialog.h"
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "records/gamefile.h"
 #include "records/settings.h"
 #include "records/teamfile.h"
-#include "records/userinterface.h"
 #include "recoveryoffer.h"
-#include "reports/teamexport.h"
+#include "season/teamexport.h"
 #include "teamdialog.h"
 
 #include <QMenu>
@@ -333,8 +333,8 @@ void SetupCommands::printRoster(bool starters)
     const int result = m_window.runDialog(dialog);
     if (result != QDialog::Accepted && result != PrintRosterDialog::kPreview)
         return;
-    TRosterStartersOut printout(starters ? "Starters" : "Roster", dialog.teamChoice(), first, second,
-                                dialog.starterStatus());
+    RosterStartersPrintout printout(starters ? "Starters" : "Roster", dialog.teamChoice(), first, second,
+                                    dialog.starterStatus());
     if (result == PrintRosterDialog::kPreview)
         previewPrintout(m_window.printer(), printout, &m_window);
     else

@@ -1,12 +1,12 @@
 #include "teamdialog.h"
 
+#include "base/userinterface.h"
 #include "bitmaps.h"
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/roster.h"
-#include "records/userinterface.h"
-#include "reports/teamexport.h"
 #include "rosterdialog.h"
+#include "season/teamexport.h"
 
 #include <QComboBox>
 #include <QFormLayout>
