@@ -6,7 +6,7 @@
 #include "records/recoverycopy.h"
 #include "records/roster.h"
 #include "records/teamfile.h"
-#include "reports/teamexport.h"
+#include "season/teamexport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // it: the check and the re-flow of a game of thousands of plays must stay well
 // under a second, so that the game window can offer them after every correction.
 
-#include "cli/simulator.h"
 #include "gameflow/continuity.h"
 #include "gameflow/reflow.h"
+#include "simulate/simulator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,11 +19,11 @@ const Game &longGame()
 {
     static const Game game = [] {
         Settings settings;
-        cli::Pcg32 rng(28);
-        const std::vector<Team> league = cli::makeLeague(rng, 2);
+        simulate::Pcg32 rng(28);
+        const std::vector<Team> league = simulate::makeLeague(rng, 2);
         Game joined;
         for (int i = 0; i < kGames; ++i) {
-            Game one = cli::simulateGame(rng, league[0], league[1], settings, 1, "");
+            Game one = simulate::simulateGame(rng, league[0], league[1], settings, 1, "");
             if (i == 0)
                 joined = one;
             else

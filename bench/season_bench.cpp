@@ -5,7 +5,7 @@
 
 #include "gamegenerator.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "records/gamefile.h"
 #include "stats/gameset.h"
 #include "stats/individualstats.h"

@@ -5,7 +5,7 @@
 #include "fuzzgame.h"
 
 #include "app/bitmaps.h"
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <QPainter>
 

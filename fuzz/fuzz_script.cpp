@@ -5,8 +5,8 @@
 #include "fuzzcheck.h"
 #include "fuzzgame.h"
 
+#include "base/atomicfile.h"
 #include "cli/cli.h"
-#include "records/atomicfile.h"
 
 #include <sstream>
 

@@ -8,8 +8,8 @@
 #include "records/roster.h"
 #include "records/settingsfile.h"
 #include "records/teamfile.h"
-#include "reports/teamexport.h"
 #include "season/schedule.h"
+#include "season/teamexport.h"
 
 #include <filesystem>
 #include <fstream>

@@ -6,7 +6,7 @@
 #include "fuzzcheck.h"
 #include "fuzzgame.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "stats/gameset.h"
 #include "stats/gameteamstats.h"
 #include "stats/teamstats.h"

@@ -5,7 +5,7 @@
 #include "fuzzcheck.h"
 
 #include "records/recordcodec.h"
-#include "reports/teamexport.h"
+#include "season/teamexport.h"
 
 #include <sstream>
 

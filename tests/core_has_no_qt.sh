@@ -2,8 +2,8 @@
 # Fails when a core library includes or links Qt.
 src="$1"
 hits=$(grep -rEn '#include *<Q|Qt6::|find_package\(Qt' \
-    "$src/records" "$src/vocabulary" "$src/reports" "$src/gameflow" "$src/stats" "$src/season" \
-    "$src/printouts" "$src/script" "$src/live" "$src/session" 2>/dev/null)
+    "$src/base" "$src/records" "$src/vocabulary" "$src/reports" "$src/gameflow" "$src/stats" "$src/season" \
+    "$src/printouts" "$src/script" "$src/live" "$src/simulate" "$src/session" 2>/dev/null)
 if [ -n "$hits" ]; then
     echo "Qt used in a core library:"
     echo "$hits"

@@ -4,20 +4,23 @@
 src="$1"
 allowed() {
     case "$1" in
-    records) echo "" ;;
-    vocabulary) echo "records" ;;
-    reports) echo "records vocabulary" ;;
-    gameflow) echo "records vocabulary reports" ;;
-    stats) echo "records vocabulary reports" ;;
-    season) echo "records vocabulary reports stats" ;;
-    printouts) echo "records vocabulary reports stats season" ;;
-    script) echo "records vocabulary reports gameflow" ;;
-    live) echo "records vocabulary reports gameflow stats" ;;
-    session) echo "records vocabulary reports gameflow stats season" ;;
-    qtprint) echo "records vocabulary reports stats season printouts" ;;
-    qtfield) echo "records vocabulary reports gameflow" ;;
-    app) echo "records vocabulary reports gameflow stats season printouts script live session qtprint qtfield" ;;
-    cli) echo "records vocabulary reports gameflow stats season printouts script live session qtprint qtfield" ;;
+    base) echo "" ;;
+    records) echo "base" ;;
+    vocabulary) echo "base records" ;;
+    reports) echo "base records vocabulary" ;;
+    gameflow) echo "base records vocabulary reports" ;;
+    stats) echo "base records vocabulary reports" ;;
+    season) echo "base records vocabulary reports stats" ;;
+    printouts) echo "base records vocabulary reports stats season" ;;
+    script) echo "base records vocabulary reports gameflow" ;;
+    live) echo "base records vocabulary reports gameflow stats" ;;
+    simulate) echo "base records vocabulary reports gameflow stats season script" ;;
+    session) echo "base records vocabulary reports gameflow stats season" ;;
+    qtbase) echo "base" ;;
+    qtprint) echo "base records vocabulary reports stats season printouts qtbase" ;;
+    qtfield) echo "base records vocabulary reports gameflow qtbase" ;;
+    app) echo "base records vocabulary reports gameflow stats season printouts script live session qtbase qtprint qtfield" ;;
+    cli) echo "base records vocabulary reports gameflow stats season printouts script live simulate session qtbase qtprint qtfield" ;;
     *) echo "?" ;;
     esac
 }

@@ -10,8 +10,11 @@
 #ifndef StageDir
   #define StageDir "..\..\build\msvc\stage"
 #endif
-#define AppName "Football Yardmark"
-#define AppVersion "2.0"
+; The name and version come from the staged program's version resource,
+; which CMake writes from the project's version.
+#define AppExePath StageDir + "\bin\yardmark.exe"
+#define AppName GetStringFileInfo(AppExePath, "ProductName")
+#define AppVersion GetStringFileInfo(AppExePath, "ProductVersion")
 #define AppExe "yardmark.exe"
 
 [Setup]

@@ -1,5 +1,6 @@
 #include "aboutdialog.h"
 
+#include "base/version.h"
 #include "bitmaps.h"
 
 #include <QDialogButtonBox>
@@ -12,7 +13,7 @@ namespace yardmark {
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Yardmark 2.0"));
+    setWindowTitle(QStringLiteral("Yardmark " YARDMARK_VERSION));
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
     layout->addLayout(row);
@@ -23,13 +24,13 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 
     auto *texts = new QVBoxLayout;
     row->addLayout(texts);
-    auto *name = new QLabel(QStringLiteral("Football Yardmark"));
+    auto *name = new QLabel(QStringLiteral(YARDMARK_PRODUCT_NAME));
     name->setObjectName(QStringLiteral("programName"));
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     name->setFont(bold);
-    auto *version = new QLabel(QStringLiteral("Version 2.0"));
+    auto *version = new QLabel(QStringLiteral("Version " YARDMARK_VERSION));
     version->setObjectName(QStringLiteral("version"));
     texts->addWidget(name);
     texts->addWidget(version);

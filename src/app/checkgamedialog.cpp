@@ -1,7 +1,7 @@
 #include "checkgamedialog.h"
 
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

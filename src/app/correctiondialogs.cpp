@@ -1,6 +1,6 @@
 #include "correctiondialogs.h"
 
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

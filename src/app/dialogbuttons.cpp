@@ -1,6 +1,6 @@
 #include "dialogbuttons.h"
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

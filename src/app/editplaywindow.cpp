@@ -1,7 +1,7 @@
 #include "editplaywindow.h"
 
 #include "gameflow/entry/editplayentry.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "vocabulary/vocabulary.h"
 
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "gameinfodialog.h"
 
+#include "base/userinterface.h"
 #include "datepickerdialog.h"
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/roster.h"
 #include "records/teamfile.h"
-#include "records/userinterface.h"
 #include "teamdialog.h"
 
 #include <QDialogButtonBox>

@@ -4,8 +4,8 @@
 #include "editplaywindow.h"
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/entry/runplayentry.h"
+#include "qtbase/qtext.h"
 #include "qtplayentryworker.h"
-#include "qtprint/qtext.h"
 #include "script/quickentry.h"
 
 #include <QCheckBox>

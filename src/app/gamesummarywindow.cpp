@@ -3,10 +3,10 @@
 #include "summarychartview.h"
 #include "teamcolumnspanel.h"
 
-#include "printouts/gamesumout.h"
-#include "qtprint/qtext.h"
-#include "records/datetime.h"
-#include "records/userinterface.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
+#include "printouts/gamesummaryprintout.h"
+#include "qtbase/qtext.h"
 #include "stats/gamesummary.h"
 
 #include <QHBoxLayout>
@@ -63,7 +63,8 @@ void GameSummaryWindow::showPeriod(SummaryPeriod period)
 
 void GameSummaryWindow::print()
 {
-    TGameSumOut printout("Game Summary", m_game.info.homeTeamName, m_game.info.visitorTeamName, m_home, m_visitor);
+    GameSummaryPrintout printout("Game Summary", m_game.info.homeTeamName, m_game.info.visitorTeamName, m_home,
+                                 m_visitor);
     previewPrint(m_context, printout, this);
 }
 

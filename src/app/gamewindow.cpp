@@ -5,9 +5,9 @@
 #include "fieldview.h"
 #include "gameflow/fielddisplay.h"
 #include "mainwindow.h"
-#include "printouts/playbyplayout.h"
+#include "printouts/playbyplayprintout.h"
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "quickentrybar.h"
 #include "reports/exportreport.h"
 
@@ -658,7 +658,7 @@ void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &so
         const Game *game = main.session().currentGame();
         if (!game)
             return;
-        TPlayByPlayOut printout("Play By Play", *game, settings.league);
+        PlayByPlayPrintout printout("Play By Play", *game, settings.league);
         printWithDialog(main.context().printer, printout, &main);
     });
 }

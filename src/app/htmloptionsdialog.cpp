@@ -1,9 +1,9 @@
 #include "htmloptionsdialog.h"
 
+#include "base/userinterface.h"
 #include "bitmaps.h"
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "qtbase/qtext.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

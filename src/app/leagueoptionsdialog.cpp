@@ -1,8 +1,8 @@
 #include "leagueoptionsdialog.h"
 
+#include "base/userinterface.h"
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "qtbase/qtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>

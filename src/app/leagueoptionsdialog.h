@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/leagueoptionsform.h"
+#include "season/leagueoptionsform.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "liveoutputdialog.h"
 
+#include "base/userinterface.h"
 #include "dialogbuttons.h"
 #include "live/livefeed.h"
 #include "live/liveoutputform.h"
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "qtbase/qtext.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "livewriter.h"
 
+#include "base/datetime.h"
 #include "live/livefeed.h"
-#include "records/datetime.h"
 
 #include <QMetaObject>
 #include <QObject>

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "base/userinterface.h"
 #include "bitmaps.h"
 #include "gameinfodialog.h"
 #include "helpwindow.h"
@@ -8,10 +9,9 @@
 #include "leagueoptionsdialog.h"
 #include "liveoutputdialog.h"
 #include "opengamelock.h"
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "records/settingsfile.h"
-#include "records/userinterface.h"
 #include "wallpaperview.h"
 
 #include <QActionGroup>

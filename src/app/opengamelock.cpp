@@ -1,9 +1,9 @@
 #include "opengamelock.h"
 
+#include "base/userinterface.h"
 #include "mainwindow.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/recoverycopy.h"
-#include "records/userinterface.h"
 #include "singleinstance.h"
 
 namespace yardmark {

@@ -1,15 +1,15 @@
 #include "personalinfodialog.h"
 
+#include "base/userinterface.h"
 #include "datepickerdialog.h"
 #include "dialogbuttons.h"
-#include "printouts/phoneout.h"
+#include "printouts/addresslistprintout.h"
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "records/recordcodec.h"
 #include "records/roster.h"
-#include "records/userinterface.h"
-#include "reports/teamexport.h"
 #include "season/addresslistexport.h"
+#include "season/teamexport.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -276,7 +276,7 @@ void PersonalInfoDialog::exportList()
 void PersonalInfoDialog::print()
 {
     m_context.ui.playSound(kClickSound);
-    TPhoneOut printout("Address/Phone List", m_team);
+    AddressListPrintout printout("Address/Phone List", m_team);
     printWithDialog(m_context.printer, printout, this);
 }
 

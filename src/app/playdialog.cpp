@@ -1,7 +1,7 @@
 #include "playdialog.h"
 
 #include "gameflow/entry/playentry.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "playerdialogs.h"
 
-#include "qtprint/qtext.h"
+#include "base/userinterface.h"
+#include "qtbase/qtext.h"
 #include "records/recordcodec.h"
-#include "records/userinterface.h"
 #include "rosterdialog.h"
 #include "textentry.h"
 

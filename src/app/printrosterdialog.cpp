@@ -1,8 +1,8 @@
 #include "printrosterdialog.h"
 
-#include "printouts/rosterstartersout.h"
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "base/userinterface.h"
+#include "printouts/rosterstartersprintout.h"
+#include "qtbase/qtext.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

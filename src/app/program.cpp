@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "base/version.h"
 #include "gamewindow.h"
 #include "records/recoverycopy.h"
 #include "records/settingsfile.h"
@@ -59,8 +60,8 @@ Program::Program(const std::filesystem::path &startDirectory, std::unique_ptr<So
 int runProgram(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Football Yardmark"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationName(QStringLiteral(YARDMARK_PRODUCT_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(YARDMARK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("yardmark"));
     // One program per user: a file handed over by the file manager while the
     // program runs opens there, and this start ends.

@@ -1,7 +1,7 @@
 #include "qtuserinterface.h"
 
 #include "filefilter.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "soundplayer.h"
 
 #include <QColorDialog>

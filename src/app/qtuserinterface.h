@@ -1,6 +1,7 @@
 #pragma once
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
+#include "records/settings.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

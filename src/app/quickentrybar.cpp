@@ -1,7 +1,7 @@
 #include "quickentrybar.h"
 
 #include "gameflow/gameflow.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "script/quickentry.h"
 
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "rosterdialog.h"
 
+#include "base/userinterface.h"
 #include "dialogbuttons.h"
 #include "helpwindow.h"
 #include "personalinfodialog.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/roster.h"
-#include "records/userinterface.h"
 #include "vocabulary/vocabulary.h"
 
 #include <QButtonGroup>

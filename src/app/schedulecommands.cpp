@@ -1,7 +1,7 @@
 #include "schedulecommands.h"
 
 #include "mainwindow.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "schedulewindow.h"
 
 #include <QAction>

@@ -2,13 +2,13 @@
 
 #include "datepickerdialog.h"
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "teamdialog.h"
 #include "textentry.h"
 
-#include "printouts/scheduleout.h"
-#include "records/datetime.h"
-#include "records/userinterface.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
+#include "printouts/scheduleprintout.h"
 #include "season/gameinfoform.h"
 #include "season/scheduleexport.h"
 #include "session/scheduleevents.h"
@@ -441,7 +441,7 @@ void ScheduleWindow::exportSchedule()
 
 void ScheduleWindow::print()
 {
-    TScheduleOut printout("Schedule", m_editor.schedule);
+    SchedulePrintout printout("Schedule", m_editor.schedule);
     previewPrint(m_context, printout, this);
 }
 

@@ -1,14 +1,14 @@
 #include "setupcommands.h"
 
+#include "base/userinterface.h"
 #include "mainwindow.h"
 #include "playerdialogs.h"
-#include "printouts/rosterstartersout.h"
+#include "printouts/rosterstartersprintout.h"
 #include "printrosterdialog.h"
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "records/settings.h"
 #include "records/teamfile.h"
-#include "records/userinterface.h"
 #include "session/filerequests.h"
 #include "session/teamsaving.h"
 #include "teamdialog.h"
@@ -140,8 +140,8 @@ void SetupCommands::printRoster(bool starters)
     const int result = m_window.context().runDialog(dialog);
     if (result != QDialog::Accepted && result != PrintRosterDialog::kPreview)
         return;
-    TRosterStartersOut printout(starters ? "Starters" : "Roster", dialog.teamChoice(), first, second,
-                                dialog.starterStatus());
+    RosterStartersPrintout printout(starters ? "Starters" : "Roster", dialog.teamChoice(), first, second,
+                                    dialog.starterStatus());
     if (result == PrintRosterDialog::kPreview)
         previewPrintout(m_window.context().printer, printout, &m_window);
     else

@@ -1,8 +1,8 @@
 #include "showstatsdialog.h"
 
-#include "qtprint/qtext.h"
-#include "records/datetime.h"
-#include "records/userinterface.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
+#include "qtbase/qtext.h"
 #include "stats/gameresult.h"
 #include "stats/individualstatsreport.h"
 #include "vocabulary/vocabulary.h"

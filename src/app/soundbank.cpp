@@ -1,6 +1,6 @@
 #include "soundbank.h"
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "soundplayer.h"
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 #include "soundbank.h"
 
 #include <QAudioDevice>

@@ -1,9 +1,9 @@
 #include "startpanel.h"
 
+#include "base/userinterface.h"
 #include "dialogbuttons.h"
 #include "mainwindow.h"
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "qtbase/qtext.h"
 #include "season/recentlist.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 #include "statswindowkit.h"
 #include "textentry.h"
 
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "base/userinterface.h"
+#include "qtbase/qtext.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -8,11 +8,11 @@
 #include "statsreading.h"
 #include "teamstatswindow.h"
 
+#include "base/userinterface.h"
 #include "gameflow/gameflow.h"
-#include "printouts/gamesumout.h"
-#include "printouts/indstatsout.h"
-#include "qtprint/qtext.h"
-#include "records/userinterface.h"
+#include "printouts/gamesummaryprintout.h"
+#include "printouts/individualstatsprintout.h"
+#include "qtbase/qtext.h"
 #include "stats/gameresult.h"
 #include "stats/gameset.h"
 #include "stats/individualstatsreport.h"
@@ -174,9 +174,9 @@ void StatisticsMenu::printGameSummary()
         return;
     const Game &shown = *game();
     const QuarterRange range = summaryPeriodRange(shown, SummaryPeriod::Game);
-    TGameSumOut printout("Game Summary", shown.info.homeTeamName, shown.info.visitorTeamName,
-                         computeGameTeamStats(shown, true, range.first, range.last, m_settings.league),
-                         computeGameTeamStats(shown, false, range.first, range.last, m_settings.league));
+    GameSummaryPrintout printout("Game Summary", shown.info.homeTeamName, shown.info.visitorTeamName,
+                                 computeGameTeamStats(shown, true, range.first, range.last, m_settings.league),
+                                 computeGameTeamStats(shown, false, range.first, range.last, m_settings.league));
     previewPrint(m_context, printout, &m_window);
 }
 
@@ -270,8 +270,8 @@ void StatisticsMenu::individualStatistics()
             return;
         place = dialog.place();
         m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
-        TIndStatsOut printout(individualStatsTitle(chosen, dialog.shownView()), dialog.shown(), kAllStatCategories,
-                              gamesText(dialog.shown().gameCount));
+        IndividualStatsPrintout printout(individualStatsTitle(chosen, dialog.shownView()), dialog.shown(),
+                                         kAllStatCategories, gamesText(dialog.shown().gameCount));
         previewPrint(m_context, printout, &m_window);
     }
 }
@@ -308,8 +308,8 @@ void StatisticsMenu::teamStatistics()
         period = window.period();
         const TeamStatsTotals &shown = window.shown();
         m_context.printer.setDocName(QString::fromLatin1(kStatsPrintJob));
-        TGameSumOut printout(teamStatsCaption(shown.teamName), shown.teamName, shown.opponentsCaption, shown.team,
-                             shown.opponents, teamRecordHeading(shown));
+        GameSummaryPrintout printout(teamStatsCaption(shown.teamName), shown.teamName, shown.opponentsCaption,
+                                     shown.team, shown.opponents, teamRecordHeading(shown));
         previewPrint(m_context, printout, &m_window);
     }
 }

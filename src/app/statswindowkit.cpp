@@ -1,10 +1,10 @@
 #include "statswindowkit.h"
 
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 
+#include "base/userinterface.h"
 #include "printouts/printout.h"
-#include "records/userinterface.h"
 #include "reports/exportreport.h"
 
 #include <QDialog>

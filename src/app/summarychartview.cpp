@@ -1,6 +1,6 @@
 #include "summarychartview.h"
 
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 
 #include <QPainter>
 

@@ -1,9 +1,10 @@
 #include "summarylistwindow.h"
 
-#include "printouts/summaryout.h"
-#include "qtprint/qtext.h"
-#include "records/datetime.h"
-#include "records/userinterface.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
+#include "printouts/drivesummaryprintout.h"
+#include "printouts/scoringsummaryprintout.h"
+#include "qtbase/qtext.h"
 #include "stats/drivesummary.h"
 #include "stats/scoregrid.h"
 #include "stats/scoringsummary.h"
@@ -113,8 +114,8 @@ void SummaryListWindow::refresh()
 std::unique_ptr<Printout> SummaryListWindow::makePrintout(Kind kind, const Game &game, const LeagueOptions &league)
 {
     if (kind == Kind::Drives)
-        return std::make_unique<TDriveSummaryOut>("Drive Summary", game, league);
-    return std::make_unique<TScoringSummaryOut>("Scoring Summary", game, league);
+        return std::make_unique<DriveSummaryPrintout>("Drive Summary", game, league);
+    return std::make_unique<ScoringSummaryPrintout>("Scoring Summary", game, league);
 }
 
 } // namespace yardmark

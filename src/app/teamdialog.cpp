@@ -1,10 +1,10 @@
 #include "teamdialog.h"
 
+#include "base/userinterface.h"
 #include "bitmaps.h"
 #include "dialogbuttons.h"
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/roster.h"
-#include "records/userinterface.h"
 #include "rosterdialog.h"
 #include "session/teamsaving.h"
 

@@ -2,9 +2,9 @@
 
 #include "teamcolumnspanel.h"
 
-#include "qtprint/qtext.h"
-#include "records/datetime.h"
-#include "records/userinterface.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
+#include "qtbase/qtext.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "textentry.h"
 
-#include "records/text.h"
+#include "base/text.h"
 
 #include <QComboBox>
 #include <QLineEdit>

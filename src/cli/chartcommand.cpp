@@ -5,9 +5,9 @@
 #include "inputs.h"
 #include "offscreenqt.h"
 
+#include "base/atomicfile.h"
 #include "gameflow/fielddisplay.h"
 #include "qtfield/fieldpainter.h"
-#include "records/atomicfile.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,13 +1,13 @@
 // Sub-commands that keep a game whole: check (does every play follow from the
 // one before it?) and reflow (re-derive the plays after a corrected one).
 
+#include "base/text.h"
 #include "clicontext.h"
 #include "gameflow/continuity.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/reflow.h"
 #include "inputs.h"
 #include "records/gamefile.h"
-#include "records/text.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,8 @@
 #include "cli.h"
 
+#include "base/atomicfile.h"
+#include "base/version.h"
 #include "clicontext.h"
-#include "records/atomicfile.h"
 #include "records/settingsfile.h"
 
 #include <filesystem>
@@ -36,8 +37,8 @@ void loadSettings(CliContext &context)
 
 int runCli(int argc, const char *const *argv, std::ostream &out, std::ostream &err)
 {
-    CLI::App app{"Football Yardmark on the command line: reports, exports, conversions, scorer's scripts and a "
-                 "season simulator.",
+    CLI::App app{YARDMARK_PRODUCT_NAME " on the command line: reports, exports, conversions, scorer's scripts and a "
+                                       "season simulator.",
                  "yardmark-cli"};
     // Options start with "-" on every system, so that "/games/week1.gam" is a
     // file on Windows too, as on Linux (CLI11 would take it for an option there).

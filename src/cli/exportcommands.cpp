@@ -1,10 +1,10 @@
 // The export sub-commands: the game's reports exactly as their writers put
 // them into a new file.
 
+#include "base/datetime.h"
 #include "clicontext.h"
 #include "gameflow/playbyplay.h"
 #include "inputs.h"
-#include "records/datetime.h"
 #include "stats/drivesummary.h"
 #include "stats/gamesummary.h"
 #include "stats/gameteamstats.h"

@@ -1,6 +1,6 @@
 #include "gamejson.h"
 
-#include "records/text.h"
+#include "base/text.h"
 
 namespace yardmark::cli {
 namespace {

@@ -1,10 +1,10 @@
 #include "inputs.h"
 
+#include "base/text.h"
 #include "clicontext.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
-#include "records/text.h"
-#include "reports/teamexport.h"
+#include "season/teamexport.h"
 
 #include <filesystem>
 #include <map>

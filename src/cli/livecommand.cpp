@@ -4,8 +4,8 @@
 #include "clicontext.h"
 #include "inputs.h"
 
+#include "base/text.h"
 #include "live/livefeed.h"
-#include "records/text.h"
 
 #include <filesystem>
 

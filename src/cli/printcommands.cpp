@@ -4,15 +4,16 @@
 #include "inputs.h"
 #include "offscreenqt.h"
 
-#include "printouts/gamesumout.h"
-#include "printouts/indstatsout.h"
-#include "printouts/phoneout.h"
-#include "printouts/playbyplayout.h"
-#include "printouts/rosterstartersout.h"
-#include "printouts/scheduleout.h"
-#include "printouts/summaryout.h"
+#include "printouts/addresslistprintout.h"
+#include "printouts/drivesummaryprintout.h"
+#include "printouts/gamesummaryprintout.h"
+#include "printouts/individualstatsprintout.h"
+#include "printouts/playbyplayprintout.h"
+#include "printouts/rosterstartersprintout.h"
+#include "printouts/scheduleprintout.h"
+#include "printouts/scoringsummaryprintout.h"
+#include "qtbase/qtext.h"
 #include "qtprint/printing.h"
-#include "qtprint/qtext.h"
 #include "season/schedule.h"
 #include "stats/gameresult.h"
 #include "stats/gamesummary.h"
@@ -71,23 +72,23 @@ void addPrintCommand(CLI::App &app, CliContext &context)
 
     addGamePrint(*print, context, "playbyplay", "the play-by-play of a game",
                  [](const Game &game, const LeagueOptions &league) -> std::unique_ptr<Printout> {
-                     return std::make_unique<TPlayByPlayOut>("Play By Play", game, league);
+                     return std::make_unique<PlayByPlayPrintout>("Play By Play", game, league);
                  });
     addGamePrint(*print, context, "summary", "the game summary: both teams' statistics",
                  [](const Game &game, const LeagueOptions &league) -> std::unique_ptr<Printout> {
                      const QuarterRange range = summaryPeriodRange(game, SummaryPeriod::Game);
-                     return std::make_unique<TGameSumOut>(
+                     return std::make_unique<GameSummaryPrintout>(
                          "Game Summary", game.info.homeTeamName, game.info.visitorTeamName,
                          computeGameTeamStats(game, true, range.first, range.last, league),
                          computeGameTeamStats(game, false, range.first, range.last, league));
                  });
     addGamePrint(*print, context, "drives", "the drive summary of a game",
                  [](const Game &game, const LeagueOptions &league) -> std::unique_ptr<Printout> {
-                     return std::make_unique<TDriveSummaryOut>("Drive Summary", game, league);
+                     return std::make_unique<DriveSummaryPrintout>("Drive Summary", game, league);
                  });
     addGamePrint(*print, context, "scoring", "the scoring summary of a game",
                  [](const Game &game, const LeagueOptions &league) -> std::unique_ptr<Printout> {
-                     return std::make_unique<TScoringSummaryOut>("Scoring Summary", game, league);
+                     return std::make_unique<ScoringSummaryPrintout>("Scoring Summary", game, league);
                  });
 
     for (const bool starters : {false, true}) {
@@ -113,8 +114,8 @@ void addPrintCommand(CLI::App &app, CliContext &context)
                 const Team first = loadTeamOrFail(options->files[0]);
                 const bool both = options->files.size() > 1;
                 const Team second = both ? loadTeamOrFail(options->files[1]) : Team{};
-                TRosterStartersOut printout(starters ? "Starters" : "Roster", both ? 0 : kFirstTeamOnly, first, second,
-                                            options->status);
+                RosterStartersPrintout printout(starters ? "Starters" : "Roster", both ? 0 : kFirstTeamOnly, first,
+                                                second, options->status);
                 writePdf(printout, context.outputPath);
             };
         });
@@ -138,8 +139,8 @@ void addPrintCommand(CLI::App &app, CliContext &context)
             chosen.allTeams = isAllTeams(players->team);
             chosen.gamePaths = players->files;
             const StatViews views = individualStatViews(chosen, context.settings.league);
-            TIndStatsOut printout(individualStatsTitle(chosen, StatView::Team), views.team, players->category,
-                                  gamesText(views.team.gameCount));
+            IndividualStatsPrintout printout(individualStatsTitle(chosen, StatView::Team), views.team,
+                                             players->category, gamesText(views.team.gameCount));
             writePdf(printout, context.outputPath);
         };
     });
@@ -159,7 +160,7 @@ void addPrintCommand(CLI::App &app, CliContext &context)
             case ScheduleLoadResult::Damaged:
                 throw CliError("schedule file " + context.input + " is damaged");
             }
-            TScheduleOut printout("Schedule", loaded);
+            SchedulePrintout printout("Schedule", loaded);
             writePdf(printout, context.outputPath);
         };
     });
@@ -171,7 +172,7 @@ void addPrintCommand(CLI::App &app, CliContext &context)
         context.writesOwnOutput = true;
         context.run = [&context](std::ostream &) {
             const Team team = loadTeamOrFail(context.input);
-            TPhoneOut printout(team.name + " Address/Phone List", team);
+            AddressListPrintout printout(team.name + " Address/Phone List", team);
             writePdf(printout, context.outputPath);
         };
     });

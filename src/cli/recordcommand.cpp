@@ -1,8 +1,8 @@
 // `record GAME SCRIPT [-o OUT]`: a scorer's script run through the game window.
 
+#include "base/atomicfile.h"
 #include "clicontext.h"
 #include "inputs.h"
-#include "records/atomicfile.h"
 #include "records/gamefile.h"
 #include "script/quickentry.h"
 #include "script/scriptrunner.h"

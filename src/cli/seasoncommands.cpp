@@ -1,8 +1,8 @@
 // The season sub-commands: the schedule and a team's address list.
 
+#include "base/datetime.h"
 #include "clicontext.h"
 #include "inputs.h"
-#include "records/datetime.h"
 #include "season/addresslistexport.h"
 #include "season/schedule.h"
 #include "season/scheduleexport.h"

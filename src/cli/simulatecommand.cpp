@@ -1,7 +1,7 @@
 // `simulate --seed N --games K --out DIR`: a deterministic sample season.
 
 #include "clicontext.h"
-#include "simulator.h"
+#include "simulate/simulator.h"
 
 #include <filesystem>
 #include <memory>
@@ -40,8 +40,8 @@ void addSimulateCommand(CLI::App &app, CliContext &context)
             if (!std::filesystem::is_directory(options->outDir, error))
                 throw CliError("cannot create directory " + options->outDir);
             try {
-                const SeasonFiles files =
-                    simulateSeason(options->seed, options->games, options->outDir, context.settings);
+                const simulate::SeasonFiles files =
+                    simulate::simulateSeason(options->seed, options->games, options->outDir, context.settings);
                 for (const std::string &name : files.teams)
                     out << name << '\n';
                 for (const std::string &name : files.games)

@@ -1,8 +1,8 @@
 // The sub-commands over many game files: individual and team statistics.
 
+#include "base/datetime.h"
 #include "clicontext.h"
 #include "inputs.h"
-#include "records/datetime.h"
 #include "stats/individualstatsreport.h"
 #include "stats/teamstats.h"
 

@@ -1,10 +1,10 @@
 // The team sub-commands: export a team list, import one into a team file.
 
+#include "base/datetime.h"
 #include "clicontext.h"
 #include "inputs.h"
-#include "records/datetime.h"
 #include "records/teamfile.h"
-#include "reports/teamexport.h"
+#include "season/teamexport.h"
 
 #include <ostream>
 

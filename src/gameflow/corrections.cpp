@@ -1,8 +1,8 @@
 #include "corrections.h"
 
+#include "base/text.h"
 #include "gameflow/interaction.h"
 #include "records/game.h"
-#include "records/text.h"
 #include "vocabulary/narration.h"
 
 #include <algorithm>

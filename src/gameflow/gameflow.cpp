@@ -1,10 +1,10 @@
 #include "gameflow.h"
 
+#include "base/datetime.h"
 #include "gameflow/corrections.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/playbyplay.h"
 #include "gameflow/playentrycontext.h"
-#include "records/datetime.h"
 #include "records/gamefile.h"
 #include "records/gamelock.h"
 #include "vocabulary/narration.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/game.h"
 #include "records/settings.h"
 

@@ -1,8 +1,8 @@
 #include "playerentry.h"
 
+#include "base/text.h"
 #include "gameflow/interaction.h"
 #include "gameflow/spotentry.h"
-#include "records/text.h"
 
 #include <algorithm>
 #include <cstdio>

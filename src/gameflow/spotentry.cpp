@@ -1,6 +1,6 @@
 #include "spotentry.h"
 
-#include "records/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 

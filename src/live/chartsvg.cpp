@@ -1,6 +1,6 @@
 #include "chartsvg.h"
 
-#include "records/text.h"
+#include "base/text.h"
 #include "reports/html.h"
 
 #include <cstdio>

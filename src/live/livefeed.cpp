@@ -1,10 +1,10 @@
 #include "livefeed.h"
 
+#include "base/atomicfile.h"
+#include "base/text.h"
 #include "chartsvg.h"
 #include "gameflow/fielddisplay.h"
 #include "gameflow/gamerules.h"
-#include "records/atomicfile.h"
-#include "records/text.h"
 #include "reports/html.h"
 #include "stats/gamesummary.h"
 #include "stats/scoregrid.h"

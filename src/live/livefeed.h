@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/datetime.h"
 #include "gameflow/gamesituation.h"
-#include "records/datetime.h"
 #include "records/game.h"
 #include "records/settings.h"
 

@@ -1,6 +1,6 @@
 #include "liveoutputform.h"
 
-#include "records/text.h"
+#include "base/text.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/userinterface.h"
 #include "records/settings.h"
-#include "records/userinterface.h"
 
 namespace yardmark {
 

@@ -4,6 +4,7 @@
 
 #include "livefeed.h"
 
+#include "base/version.h"
 #include "reports/html.h"
 
 #include <sstream>
@@ -194,7 +195,7 @@ std::string livePage(const nlohmann::ordered_json &feed)
     std::ostringstream out;
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        << "<meta name=\"generator\" content=\"Football Yardmark\">\n"
+        << "<meta name=\"generator\" content=\"" YARDMARK_PRODUCT_NAME "\">\n"
         << "<title>" << text(feed["title"]) << "</title>\n<style>" << kStyle << "</style>\n</head>\n<body>\n"
         << "<header><h1 id=\"title\">" << text(feed["title"]) << "</h1>\n"
         << "<p class=\"updated\">Updated <span id=\"updated\">"
@@ -212,7 +213,8 @@ std::string livePage(const nlohmann::ordered_json &feed)
         << chart["svg"].get<std::string>() << "</div>\n";
     lists(out, feed);
     boxScore(out, feed);
-    out << "<footer>Created with <a href=\"" << kHomePageUrl << "\">Football Yardmark</a>. This page updates itself "
+    out << "<footer>Created with <a href=\"" << kHomePageUrl
+        << "\">" YARDMARK_PRODUCT_NAME "</a>. This page updates itself "
         << "every " << kLiveReloadSeconds << " seconds.</footer>\n<script>" << script()
         << "</script>\n</body>\n</html>\n";
     return out.str();

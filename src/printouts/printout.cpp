@@ -1,6 +1,6 @@
 #include "printout.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 
 #include <string>
 

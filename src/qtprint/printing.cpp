@@ -1,11 +1,11 @@
 #include "printing.h"
 
+#include "qtbase/qtext.h"
 #include "qtpagesurface.h"
-#include "qtprint/qtext.h"
 
 #include "printouts/printout.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "qtpagesurface.h"
 
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

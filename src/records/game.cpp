@@ -1,6 +1,6 @@
 #include "game.h"
 
-#include "datetime.h"
+#include "base/datetime.h"
 
 #include <algorithm>
 

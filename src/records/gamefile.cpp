@@ -1,6 +1,6 @@
 #include "gamefile.h"
 
-#include "atomicfile.h"
+#include "base/atomicfile.h"
 #include "fileversions.h"
 #include "recordcodec.h"
 #include "teamfile.h"

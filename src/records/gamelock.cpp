@@ -1,7 +1,7 @@
 #include "gamelock.h"
 
-#include "atomicfile.h"
-#include "datetime.h"
+#include "base/atomicfile.h"
+#include "base/datetime.h"
 #include "recoverycopy.h"
 
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userinterface.h"
+#include "base/userinterface.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "recentfiles.h"
 
-#include "atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bytecodec.h"
+#include "base/bytecodec.h"
 #include "game.h"
 #include "playrecord.h"
 #include "team.h"

@@ -1,6 +1,6 @@
 #include "recoverycopy.h"
 
-#include "atomicfile.h"
+#include "base/atomicfile.h"
 #include "gamefile.h"
 
 #include <cstdlib>

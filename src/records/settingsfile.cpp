@@ -1,7 +1,7 @@
 #include "settingsfile.h"
 
-#include "atomicfile.h"
-#include "text.h"
+#include "base/atomicfile.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <cstdio>

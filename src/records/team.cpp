@@ -1,6 +1,6 @@
 #include "team.h"
 
-#include "datetime.h"
+#include "base/datetime.h"
 
 namespace yardmark {
 

@@ -1,9 +1,9 @@
 #include "teamfile.h"
 
-#include "atomicfile.h"
+#include "base/atomicfile.h"
+#include "base/text.h"
 #include "fileversions.h"
 #include "recordcodec.h"
-#include "text.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bytecodec.h"
+#include "base/bytecodec.h"
 #include "team.h"
 
 #include <cstddef>

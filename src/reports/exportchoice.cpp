@@ -1,6 +1,6 @@
 #include "exportchoice.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <cstdint>
 #include <filesystem>

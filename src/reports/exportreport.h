@@ -2,7 +2,7 @@
 
 #include "exportchoice.h"
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "html.h"
 
+#include "base/version.h"
+
 #include <cstdio>
 #include <ostream>
 
@@ -61,7 +63,7 @@ void writePageHead(std::ostream &out, std::string_view titleWord)
 {
     // The pages hold the records' Windows-1252 bytes as they are; a server or
     // browser told nothing would read an accented name as something else.
-    out << "<HTML><HEAD>" << kHtmlCharsetMeta << "<TITLE>Quillet Football Yardmark " << htmlEscape(titleWord)
+    out << "<HTML><HEAD>" << kHtmlCharsetMeta << "<TITLE>Quillet " YARDMARK_PRODUCT_NAME " " << htmlEscape(titleWord)
         << "</TITLE></HEAD><BODY>";
 }
 
@@ -72,7 +74,7 @@ void writeFooter(std::ostream &out, const DateTime &now)
                   now.minute, now.second);
     out << "\n</TABLE>"
         << "\n<p><font size=-1>This file was created with <a href=\"" << kHomePageUrl
-        << "\"><em>Quillet Football Yardmark\t</em></a>" << when << "</font>\n</BODY></HTML>";
+        << "\"><em>Quillet " YARDMARK_PRODUCT_NAME "\t</em></a>" << when << "</font>\n</BODY></HTML>";
 }
 
 } // namespace yardmark

@@ -1,7 +1,7 @@
 #include "quickentry.h"
 
+#include "base/text.h"
 #include "gameflow/gameflow.h"
-#include "records/text.h"
 
 #include <algorithm>
 #include <array>

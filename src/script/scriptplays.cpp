@@ -3,6 +3,7 @@
 
 #include "scriptrunner.h"
 
+#include "base/text.h"
 #include "gameflow/entry/fieldgoalentry.h"
 #include "gameflow/entry/kickoffentry.h"
 #include "gameflow/entry/passentry.h"
@@ -10,7 +11,6 @@
 #include "gameflow/entry/puntentry.h"
 #include "gameflow/entry/runplayentry.h"
 #include "gameflow/entry/rushentry.h"
-#include "records/text.h"
 
 #include <functional>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "scriptrunner.h"
 
+#include "base/text.h"
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/insertplay.h"
-#include "records/text.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "calendardate.h"
 
-#include "records/text.h"
+#include "base/text.h"
 
 namespace yardmark {
 namespace {

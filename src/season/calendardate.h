@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 
 #include <optional>
 #include <string>

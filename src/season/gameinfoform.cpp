@@ -1,7 +1,7 @@
 #include "gameinfoform.h"
 
+#include "base/text.h"
 #include "records/recordcodec.h"
-#include "records/text.h"
 
 #include <cstdio>
 

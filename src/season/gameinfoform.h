@@ -3,7 +3,7 @@
 #include "calendardate.h"
 #include "scheduleform.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/game.h"
 
 #include <optional>

@@ -1,8 +1,8 @@
 #include "personalinfoform.h"
 
+#include "base/text.h"
 #include "records/recordcodec.h"
 #include "records/roster.h"
-#include "records/text.h"
 
 namespace yardmark {
 namespace {

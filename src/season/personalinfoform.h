@@ -2,7 +2,7 @@
 
 #include "calendardate.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/team.h"
 
 #include <array>

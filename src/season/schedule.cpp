@@ -1,7 +1,7 @@
 #include "schedule.h"
 
-#include "records/atomicfile.h"
-#include "records/bytecodec.h"
+#include "base/atomicfile.h"
+#include "base/bytecodec.h"
 #include "records/teamfile.h"
 
 #include <filesystem>

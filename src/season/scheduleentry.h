@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/bytecodec.h"
+#include "base/bytecodec.h"
 
 #include <array>
 #include <cstddef>

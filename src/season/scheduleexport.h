@@ -2,7 +2,7 @@
 
 #include "schedule.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/settings.h"
 #include "reports/exportchoice.h"
 

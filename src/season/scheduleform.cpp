@@ -2,9 +2,9 @@
 
 #include "calendardate.h"
 
+#include "base/text.h"
 #include "records/recordcodec.h"
 #include "records/teamfile.h"
-#include "records/text.h"
 
 #include <cstdio>
 

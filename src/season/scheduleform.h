@@ -3,7 +3,7 @@
 #include "schedule.h"
 #include "schedulelist.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/game.h"
 #include "records/team.h"
 

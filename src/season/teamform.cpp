@@ -1,8 +1,8 @@
 #include "teamform.h"
 
+#include "base/text.h"
 #include "records/recordcodec.h"
 #include "records/roster.h"
-#include "records/text.h"
 #include "vocabulary/vocabulary.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 
 namespace yardmark {
 

@@ -3,11 +3,11 @@
 #include "filerequests.h"
 #include "recoveryoffer.h"
 
+#include "base/userinterface.h"
 #include "gameflow/gameflow.h"
 #include "records/gamefile.h"
 #include "records/gamelock.h"
 #include "records/recoverycopy.h"
-#include "records/userinterface.h"
 
 namespace yardmark {
 

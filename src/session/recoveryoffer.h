@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/userinterface.h"
 #include "records/game.h"
-#include "records/userinterface.h"
+#include "records/settings.h"
 
 #include <filesystem>
 

@@ -3,9 +3,9 @@
 #include "filerequests.h"
 #include "schedulesession.h"
 
+#include "base/userinterface.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
-#include "records/userinterface.h"
 #include "season/gameinfoform.h"
 
 namespace yardmark {

@@ -3,9 +3,9 @@
 #include "filerequests.h"
 #include "gamesession.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
 #include "records/gamefile.h"
-#include "records/userinterface.h"
 #include "season/gameinfoform.h"
 
 namespace yardmark {

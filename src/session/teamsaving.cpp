@@ -2,10 +2,10 @@
 
 #include "filerequests.h"
 
+#include "base/text.h"
+#include "base/userinterface.h"
 #include "records/teamfile.h"
-#include "records/text.h"
-#include "records/userinterface.h"
-#include "reports/teamexport.h"
+#include "season/teamexport.h"
 
 namespace yardmark {
 namespace {

@@ -1,6 +1,6 @@
 #include "clocktime.h"
 
-#include "formattext.h"
+#include "reports/formattext.h"
 
 #include <limits>
 

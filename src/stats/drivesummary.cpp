@@ -1,7 +1,7 @@
 #include "drivesummary.h"
 
 #include "drivecounter.h"
-#include "formattext.h"
+#include "reports/formattext.h"
 #include "statsexport.h"
 
 #include "reports/csv.h"

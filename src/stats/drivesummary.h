@@ -2,7 +2,7 @@
 
 #include "clocktime.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/game.h"
 #include "records/settings.h"
 

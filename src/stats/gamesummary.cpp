@@ -1,6 +1,6 @@
 #include "gamesummary.h"
 
-#include "formattext.h"
+#include "reports/formattext.h"
 #include "statsexport.h"
 
 #include "reports/csv.h"

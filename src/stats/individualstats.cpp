@@ -4,7 +4,7 @@
 #include "gameset.h"
 #include "saturatingadd.h"
 
-#include "records/text.h"
+#include "base/text.h"
 #include "vocabulary/spots.h"
 #include "vocabulary/vocabulary.h"
 

@@ -1,7 +1,7 @@
 #include "individualstatsreport.h"
 
-#include "formattext.h"
 #include "gameresult.h"
+#include "reports/formattext.h"
 #include "statsexport.h"
 
 #include "reports/csv.h"

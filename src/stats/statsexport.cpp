@@ -1,6 +1,6 @@
 #include "statsexport.h"
 
-#include "formattext.h"
+#include "reports/formattext.h"
 
 #include "reports/csv.h"
 

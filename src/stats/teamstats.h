@@ -4,7 +4,7 @@
 #include "gamesummary.h"
 #include "gameteamstats.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/game.h"
 #include "records/settings.h"
 

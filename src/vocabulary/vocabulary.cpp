@@ -1,6 +1,6 @@
 #include "vocabulary/vocabulary.h"
 
-#include "records/text.h"
+#include "base/text.h"
 
 #include <array>
 

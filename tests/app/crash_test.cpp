@@ -1,4 +1,4 @@
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/gamelock.h"
 #include "records/recoverycopy.h"

@@ -1,6 +1,6 @@
 #include "app/recoverywriter.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "records/gamefile.h"
 
 #include <QCoreApplication>

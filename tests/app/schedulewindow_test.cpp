@@ -4,11 +4,11 @@
 #include "app/schedulewindow.h"
 #include "app/setupcommands.h"
 
-#include "cli/simulator.h"
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
 #include "scripteduserinterface.h"
+#include "simulate/simulator.h"
 #include "widgetlookup.h"
 
 #include <QAction>
@@ -301,7 +301,7 @@ TEST_F(ScheduleWindowTest, OpensAGameOfTheSimulatedSeason)
     RecordingSoundPlayer sounds{played};
     setDefaults(settings);
     addGameCommands(window, settings, sounds);
-    const cli::SeasonFiles season = cli::simulateSeason(3, 2, folder.path().toStdString(), settings);
+    const simulate::SeasonFiles season = simulate::simulateSeason(3, 2, folder.path().toStdString(), settings);
     struct WorkingDirectory {
         QString before = QDir::currentPath();
         explicit WorkingDirectory(const QString &path) { QDir::setCurrent(path); }

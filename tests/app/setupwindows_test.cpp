@@ -9,8 +9,8 @@
 #include "records/gamefile.h"
 #include "records/roster.h"
 #include "records/teamfile.h"
-#include "reports/teamexport.h"
 #include "scripteduserinterface.h"
+#include "season/teamexport.h"
 #include "widgetlookup.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "app/soundbank.h"
 #include "app/soundplayer.h"
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 
 #include <gtest/gtest.h>
 

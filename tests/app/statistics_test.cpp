@@ -4,13 +4,13 @@
 #include "app/statsreading.h"
 #include "app/teamstatswindow.h"
 
-#include "cli/simulator.h"
 #include "gameflow/gameflow.h"
 #include "gameflow/scriptedinteraction.h"
 #include "scripteduserinterface.h"
+#include "simulate/simulator.h"
 #include "stats/tempgames.h"
 
-#include "qtprint/qtext.h"
+#include "qtbase/qtext.h"
 #include "records/settingsfile.h"
 #include "vocabulary/vocabulary.h"
 
@@ -59,11 +59,11 @@ std::string trimmed(const std::string &text)
 // Games as the scorer's scripts record them, between two teams of a simulated league.
 std::vector<Game> simulatedGames(int count, const Settings &settings)
 {
-    cli::Pcg32 rng(11);
-    const std::vector<Team> league = cli::makeLeague(rng, 2);
+    simulate::Pcg32 rng(11);
+    const std::vector<Team> league = simulate::makeLeague(rng, 2);
     std::vector<Game> games;
     for (int week = 1; week <= count; ++week)
-        games.push_back(cli::simulateGame(rng, league[week % 2], league[(week + 1) % 2], settings, week, ""));
+        games.push_back(simulate::simulateGame(rng, league[week % 2], league[(week + 1) % 2], settings, week, ""));
     return games;
 }
 

@@ -1,6 +1,6 @@
 #include "clirunner.h"
 
-#include "printouts/scheduleout.h"
+#include "printouts/scheduleprintout.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
 #include "season/schedule.h"

@@ -1,5 +1,5 @@
+#include "base/atomicfile.h"
 #include "clirunner.h"
-#include "records/atomicfile.h"
 #include "records/gamefile.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "base/datetime.h"
 #include "clirunner.h"
-#include "records/datetime.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
 #include "season/addresslistexport.h"

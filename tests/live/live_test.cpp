@@ -3,8 +3,8 @@
 #include "stats/playlist.h"
 #include "support/scripteduserinterface.h"
 
+#include "base/atomicfile.h"
 #include "gameflow/gamerules.h"
-#include "records/atomicfile.h"
 
 #include <gtest/gtest.h>
 

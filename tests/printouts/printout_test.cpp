@@ -2,7 +2,7 @@
 
 #include "fakesurface.h"
 
-#include "records/datetime.h"
+#include "base/datetime.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "playlist.h"
 
-#include "printouts/playbyplayout.h"
-#include "printouts/rosterstartersout.h"
-#include "records/datetime.h"
+#include "base/datetime.h"
+#include "printouts/playbyplayprintout.h"
+#include "printouts/rosterstartersprintout.h"
 
 #include <QFontInfo>
 #include <QPrinter>
@@ -62,7 +62,7 @@ TEST_F(PrintingTest, FontsComeFromTheMetricCompatibleFamilies)
 
 TEST_F(PrintingTest, PdfHoldsEveryPageWithHeaderAndLines)
 {
-    TPlayByPlayOut out("Play By Play", longGame(), LeagueOptions{});
+    PlayByPlayPrintout out("Play By Play", longGame(), LeagueOptions{});
     ASSERT_TRUE(printToPdf(out, path("plays.pdf")));
     const QStringList pages = pdfPages(path("plays.pdf"));
     ASSERT_GE(pages.size(), 3);
@@ -77,7 +77,7 @@ TEST_F(PrintingTest, PdfHoldsEveryPageWithHeaderAndLines)
 
 TEST_F(PrintingTest, PageRangeLeavesOutTheEarlierPages)
 {
-    TPlayByPlayOut out("Play By Play", longGame(), LeagueOptions{});
+    PlayByPlayPrintout out("Play By Play", longGame(), LeagueOptions{});
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path("range.pdf"));
@@ -97,7 +97,7 @@ TEST_F(PrintingTest, TextsLeaveWindows1252)
     player.name = "Jos\xe9";
     player.number = 9;
     eagles.players.push_back(player);
-    TRosterStartersOut out("Roster", kFirstTeamOnly, eagles, Team{}, 0);
+    RosterStartersPrintout out("Roster", kFirstTeamOnly, eagles, Team{}, 0);
     ASSERT_TRUE(printToPdf(out, path("roster.pdf")));
     const QStringList pages = pdfPages(path("roster.pdf"));
     ASSERT_EQ(pages.size(), 1);
@@ -107,7 +107,7 @@ TEST_F(PrintingTest, TextsLeaveWindows1252)
 
 TEST_F(PrintingTest, UnwritablePdfFailsAndLeavesNoFile)
 {
-    TPlayByPlayOut out("Play By Play", test::gameOf({}), LeagueOptions{});
+    PlayByPlayPrintout out("Play By Play", test::gameOf({}), LeagueOptions{});
     EXPECT_FALSE(printToPdf(out, path("missing-folder/plays.pdf")));
     EXPECT_FALSE(QFileInfo::exists(path("missing-folder/plays.pdf")));
 }

@@ -1,7 +1,7 @@
 // Damaged and hostile game, team and settings files: every load either
 // succeeds or fails cleanly, leaving its target as it was.
 
-#include "records/bytecodec.h"
+#include "base/bytecodec.h"
 #include "records/gamefile.h"
 #include "records/settingsfile.h"
 #include "records/teamfile.h"

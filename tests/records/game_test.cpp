@@ -1,4 +1,4 @@
-#include "records/datetime.h"
+#include "base/datetime.h"
 #include "records/game.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "records/gamelock.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "support/scripteduserinterface.h"
 #include "support/tempfolder.h"
 

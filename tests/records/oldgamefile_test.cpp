@@ -1,6 +1,6 @@
 // Game files of versions 11 and 12, built byte by byte from their layouts.
 
-#include "records/bytecodec.h"
+#include "base/bytecodec.h"
 #include "records/gamefile.h"
 #include "records/teamfile.h"
 

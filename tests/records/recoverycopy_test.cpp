@@ -1,6 +1,6 @@
 #include "records/recoverycopy.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "records/gamefile.h"
 #include "samplerecords.h"
 

@@ -126,25 +126,7 @@ inline Game sampleGame(int homePlayers, int visitorPlayers, int plays)
     return game;
 }
 
-/// A fresh folder for one test's files, removed when the test ends.
-class TempDir {
-public:
-    TempDir() { m_path = makeTempFolder("yardmark-test-"); }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempDir(const TempDir &) = delete;
-    TempDir &operator=(const TempDir &) = delete;
-
-    std::string file(const std::string &name) const { return (m_path / name).string(); }
-    const std::filesystem::path &path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
+/// The bytes of a file, empty when it cannot be read.
 inline std::vector<std::uint8_t> fileBytes(const std::string &path)
 {
     std::vector<std::uint8_t> bytes;

@@ -1,4 +1,4 @@
-#include "records/bytecodec.h"
+#include "base/bytecodec.h"
 #include "records/teamfile.h"
 
 #include "samplerecords.h"

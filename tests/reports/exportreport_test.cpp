@@ -1,6 +1,6 @@
 #include "reports/exportreport.h"
 
-#include "records/userinterface.h"
+#include "base/userinterface.h"
 #include "support/scripteduserinterface.h"
 #include "support/tempfolder.h"
 

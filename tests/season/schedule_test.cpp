@@ -1,6 +1,6 @@
 #include "season/schedule.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include "support/bytes.h"
 

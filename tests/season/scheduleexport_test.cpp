@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <filesystem>
 #include <sstream>

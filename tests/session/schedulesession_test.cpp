@@ -1,6 +1,6 @@
 #include "session/schedulesession.h"
 
-#include "records/atomicfile.h"
+#include "base/atomicfile.h"
 #include "scriptedsessionwindows.h"
 #include "session/gamesession.h"
 #include "support/scripteduserinterface.h"

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <system_error>
 
 namespace yardmark::testing {
 
@@ -21,5 +22,24 @@ inline std::filesystem::path makeTempFolder(const std::string &prefix)
     }
     return {};
 }
+
+/// A fresh folder for one test's files, removed when the test ends.
+class TempDir {
+public:
+    TempDir() { m_path = makeTempFolder("yardmark-test-"); }
+    ~TempDir()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    std::string file(const std::string &name) const { return (m_path / name).string(); }
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
 
 } // namespace yardmark::testing

@@ -1,7 +1,7 @@
 #include "editplayentry.h"
 
+#include "base/text.h"
 #include "gameflow/interaction.h"
-#include "records/text.h"
 #include "vocabulary/vocabulary.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "entryfields.h"
 
-#include "records/text.h"
+#include "base/text.h"
 #include "vocabulary/spots.h"
 
 #include <algorithm>

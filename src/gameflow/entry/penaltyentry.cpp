@@ -1,7 +1,7 @@
 #include "penaltyentry.h"
 
+#include "base/text.h"
 #include "gameflow/interaction.h"
-#include "records/text.h"
 #include "vocabulary/spots.h"
 #include "vocabulary/vocabulary.h"
 

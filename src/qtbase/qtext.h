@@ -1,0 +1,36 @@
+#pragma once
+
+#include "base/text.h"
+
+#include <QFile>
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace yardmark {
+
+// The core keeps its texts in Windows-1252 and its paths in the file system's
+// encoding; Qt wants UTF-16. These are the only crossings.
+
+inline QString toQString(std::string_view cp1252)
+{
+    return QString::fromStdString(cp1252ToUtf8(cp1252));
+}
+
+inline std::string fromQString(const QString &text)
+{
+    return utf8ToCp1252(text.toStdString());
+}
+
+inline QString pathToQString(const std::string &path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+inline std::string pathFromQString(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace yardmark
