@@ -3,7 +3,6 @@
 #include "aboutdialog.h"
 #include "base/userinterface.h"
 #include "bitmaps.h"
-#include "gameinfodialog.h"
 #include "helpwindow.h"
 #include "htmloptionsdialog.h"
 #include "leagueoptionsdialog.h"
@@ -84,15 +83,10 @@ public:
 
     void editGameInformation(Game &game, const std::function<bool(GameInfoAnswer)> &ended) override
     {
-        GameInfoDialog dialog(game, m_window.m_context, &m_window);
-        for (;;) {
-            const int result = m_window.m_context.runDialog(dialog);
-            const GameInfoAnswer answer = result == GameInfoDialog::kStartGame ? GameInfoAnswer::StartGame
-                                          : result == QDialog::Accepted        ? GameInfoAnswer::Ok
-                                                                               : GameInfoAnswer::Cancel;
-            if (ended(answer))
-                return;
-        }
+        if (m_window.m_gameInfoEditor)
+            m_window.m_gameInfoEditor(game, ended);
+        else
+            ended(GameInfoAnswer::Cancel);
     }
     void fileOpened(const std::string &path) override { emit m_window.fileOpened(pathToQString(path)); }
     void currentGameChanged() override { emit m_window.currentGameChanged(); }

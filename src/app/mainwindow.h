@@ -46,6 +46,11 @@ public:
     /// use cases that share them).
     SessionWindows &sessionWindows();
 
+    /// Runs Edit Game Information for the session until `ended` takes how
+    /// the scorer left it; the set-up commands give it.
+    using GameInfoEditor = std::function<void(Game &game, const std::function<bool(GameInfoAnswer)> &ended)>;
+    void setGameInfoEditor(GameInfoEditor editor) { m_gameInfoEditor = std::move(editor); }
+
     /// Whether a game window is open; the commands that need a current game
     /// follow it through gameInProgressChanged.
     bool gameInProgress() const { return m_session.gameInProgress(); }
@@ -136,6 +141,7 @@ private:
     QMenu *m_printMenu = nullptr;
     QActionGroup *m_wallpaperModes = nullptr;
     WindowRect m_normalRect;
+    GameInfoEditor m_gameInfoEditor;
     std::unique_ptr<SessionView> m_sessionView;
     GameSession m_session;
     bool m_settingsSaved = false;

@@ -1,4 +1,5 @@
 #include "setupcommands.h"
+#include "gameinfodialog.h"
 
 #include "base/userinterface.h"
 #include "mainwindow.h"
@@ -21,6 +22,17 @@ SetupCommands::SetupCommands(MainWindow &window, Settings &settings, UserInterfa
     : QObject(&window), m_window(window), m_settings(settings), m_ui(ui)
 {
     createMenus();
+    window.setGameInfoEditor([this](Game &game, const std::function<bool(GameInfoAnswer)> &ended) {
+        GameInfoDialog dialog(game, m_window.context(), &m_window);
+        for (;;) {
+            const int result = m_window.context().runDialog(dialog);
+            const GameInfoAnswer answer = result == GameInfoDialog::kStartGame ? GameInfoAnswer::StartGame
+                                          : result == QDialog::Accepted        ? GameInfoAnswer::Ok
+                                                                               : GameInfoAnswer::Cancel;
+            if (ended(answer))
+                return;
+        }
+    });
     connect(&window, &MainWindow::gameInProgressChanged, this, [this](bool on) { followGameInProgress(on); });
     followGameInProgress(window.gameInProgress());
     window.setFileOpener(QStringLiteral("tem"), [this](const QString &path) { openTeamFile(pathFromQString(path)); });
