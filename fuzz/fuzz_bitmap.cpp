@@ -4,7 +4,7 @@
 #include "fuzzcheck.h"
 #include "fuzzgame.h"
 
-#include "app/bitmaps.h"
+#include "app/common/bitmaps.h"
 #include "base/atomicfile.h"
 
 #include <QPainter>

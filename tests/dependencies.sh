@@ -45,5 +45,40 @@ for dir in "$src"/*/; do
         esac
     done
 done
-[ $status -eq 0 ] && echo "every library includes only from those below it"
+# The program's own folders stand in the same order: the shared pieces, the
+# main window the others add their menus to, then each feature, and the
+# program that wires them at the top of src/app.
+app_allowed() {
+    case "$1" in
+    common) echo "" ;;
+    shell) echo "common" ;;
+    game) echo "common shell" ;;
+    stats) echo "common shell game" ;;
+    setup) echo "common shell game" ;;
+    season) echo "common shell game stats setup" ;;
+    *) echo "?" ;;
+    esac
+}
+for dir in "$src"/app/*/; do
+    folder=$(basename "$dir")
+    [ "$folder" = resources ] && continue
+    ok=$(app_allowed "$folder")
+    if [ "$ok" = "?" ]; then
+        echo "src/app/$folder is not in the folder table of $0"
+        status=1
+        continue
+    fi
+    for used in $(grep -rhoE '^#include "app/[a-z]+/' "$dir" | sed -E 's#\#include "app/##; s#/##' | sort -u); do
+        [ "$used" = "$folder" ] && continue
+        case " $ok " in
+        *" $used "*) ;;
+        *)
+            echo "src/app/$folder may not include from src/app/$used:"
+            grep -rnE "^#include \"app/$used/" "$dir"
+            status=1
+            ;;
+        esac
+    done
+done
+[ $status -eq 0 ] && echo "every library and every folder of the program includes only from those below it"
 exit $status

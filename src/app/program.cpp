@@ -1,14 +1,14 @@
 #include "program.h"
 
+#include "app/game/gamewindow.h"
+#include "app/season/schedulecommands.h"
+#include "app/setup/setupcommands.h"
+#include "app/shell/singleinstance.h"
+#include "app/shell/startpanel.h"
+#include "app/stats/statisticsmenu.h"
 #include "base/version.h"
-#include "gamewindow.h"
 #include "records/recoverycopy.h"
 #include "records/settingsfile.h"
-#include "schedulecommands.h"
-#include "setupcommands.h"
-#include "singleinstance.h"
-#include "startpanel.h"
-#include "statisticsmenu.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mainwindow.h"
-#include "qtuserinterface.h"
+#include "app/common/qtuserinterface.h"
+#include "app/common/soundplayer.h"
+#include "app/shell/mainwindow.h"
 #include "records/settings.h"
-#include "soundplayer.h"
 
 #include <filesystem>
 #include <memory>

@@ -3,11 +3,11 @@
 // left beside it, the scorer (or the shell) is told, and the same writer
 // works again once the disk does.
 
-#include "app/livewriter.h"
-#include "app/mainwindow.h"
-#include "app/recoverywriter.h"
-#include "app/schedulewindow.h"
-#include "app/setupcommands.h"
+#include "app/game/livewriter.h"
+#include "app/game/recoverywriter.h"
+#include "app/season/schedulewindow.h"
+#include "app/setup/setupcommands.h"
+#include "app/shell/mainwindow.h"
 #include "base/atomicfile.h"
 #include "cli/cli.h"
 #include "live/livefeed.h"

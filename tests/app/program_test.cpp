@@ -1,5 +1,5 @@
 #include "app/program.h"
-#include "app/wallpaperview.h"
+#include "app/shell/wallpaperview.h"
 
 #include "records/settingsfile.h"
 #include "scripteduserinterface.h"

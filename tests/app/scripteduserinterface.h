@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/soundplayer.h"
+#include "app/common/soundplayer.h"
 #include "support/scripteduserinterface.h"
 
 #include <vector>

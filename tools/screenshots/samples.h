@@ -3,9 +3,9 @@
 // The games, teams and plays the tour shows: made up, but as a scorer would
 // have them after a few weeks of the season.
 
+#include "app/common/qtuserinterface.h"
+#include "app/common/soundplayer.h"
 #include "app/program.h"
-#include "app/qtuserinterface.h"
-#include "app/soundplayer.h"
 #include "gameflow/entry/penaltyentry.h"
 #include "gameflow/entry/playentry.h"
 #include "gameflow/gamerules.h"

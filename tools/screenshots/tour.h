@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/correctiondialogs.h"
-#include "app/gamewindow.h"
+#include "app/game/correctiondialogs.h"
+#include "app/game/gamewindow.h"
 #include "app/program.h"
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/insertplay.h"

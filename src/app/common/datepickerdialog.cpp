@@ -1,0 +1,41 @@
+#include "app/common/datepickerdialog.h"
+
+#include "app/common/dialogbuttons.h"
+
+#include <QCalendarWidget>
+#include <QVBoxLayout>
+
+namespace yardmark {
+
+QDate calendarDay(int year, int month, int day)
+{
+    return QDate(year, month, 1).addDays(day - 1);
+}
+
+DatePickerDialog::DatePickerDialog(QDate initial, UserInterface &ui, QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Select Date"));
+    m_calendar = new QCalendarWidget;
+    m_calendar->setObjectName(QStringLiteral("calendar"));
+    m_calendar->setGridVisible(true);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setDate(initial.isValid() ? initial : QDate::currentDate());
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_calendar);
+    layout->addWidget(okCancelButtons(*this, ui, [this] { accept(); }));
+    // A double click on a day chooses it.
+    connect(m_calendar, &QCalendarWidget::activated, this, [this] { accept(); });
+}
+
+QDate DatePickerDialog::date() const
+{
+    return m_calendar->selectedDate();
+}
+
+void DatePickerDialog::setDate(QDate date)
+{
+    m_calendar->setSelectedDate(date);
+    m_calendar->setCurrentPage(date.year(), date.month());
+}
+
+} // namespace yardmark

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/game/playdialog.h"
+
+namespace yardmark {
+
+class FieldGoalEntry;
+
+/// The "Field Goal Attempt" dialog, also the extra point attempt.
+class FieldGoalDialog : public PlayDialog {
+public:
+    FieldGoalDialog(FieldGoalEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+} // namespace yardmark

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/game/playdialog.h"
+
+namespace yardmark {
+
+class PuntEntry;
+
+/// The "Punt" dialog.
+class PuntDialog : public PlayDialog {
+public:
+    PuntDialog(PuntEntry &entry, const Game &game, QWidget *parent = nullptr);
+};
+
+} // namespace yardmark

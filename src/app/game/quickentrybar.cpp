@@ -1,0 +1,73 @@
+#include "app/game/quickentrybar.h"
+
+#include "gameflow/gameflow.h"
+#include "qtbase/qtext.h"
+#include "script/quickentry.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace yardmark {
+
+QuickEntryBar::QuickEntryBar(GameFlow &flow, QuickEntryRunner &runner, QWidget *parent)
+    : QWidget(parent), m_flow(flow), m_runner(runner)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(QStringLiteral("&Quick Entry:"));
+    m_line = new QLineEdit;
+    m_line->setObjectName(QStringLiteral("quickEntry"));
+    m_line->setPlaceholderText(QStringLiteral("r 22 7 · p 12>88 15 · pu 9 to v30 fc · fg 4 good · F1 for all forms"));
+    label->setBuddy(m_line);
+    m_message = new QLabel;
+    m_message->setObjectName(QStringLiteral("quickEntryMessage"));
+    m_message->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+    layout->addWidget(m_line, 2);
+    layout->addWidget(m_message, 3);
+
+    connect(m_line, &QLineEdit::returnPressed, this, &QuickEntryBar::enter);
+    connect(m_line, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const QString last = text.section(QLatin1Char(' '), -1).remove(QRegularExpression(QStringLiteral("^[a-z]+")));
+        bool digits = !last.isEmpty();
+        for (QChar c : last)
+            digits = digits && c.isDigit();
+        showHint(digits ? toQString(quickEntryPlayerHint(m_flow.game(), fromQString(last))) : QString());
+    });
+}
+
+QString QuickEntryBar::message() const
+{
+    return m_message->text();
+}
+
+void QuickEntryBar::showHint(const QString &text)
+{
+    m_message->setStyleSheet(QString());
+    m_message->setText(text);
+}
+
+void QuickEntryBar::enter()
+{
+    const QuickEntryOutcome outcome = m_runner.run(m_flow, fromQString(m_line->text()));
+    if (!outcome.error.empty()) {
+        // The line stays for correction; nothing was recorded.
+        m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+        m_message->setText(toQString(outcome.error));
+        return;
+    }
+    m_message->setStyleSheet(QString());
+    if (!outcome.recorded) {
+        m_message->setText(QStringLiteral("Nothing recorded: the dialog was cancelled"));
+        return;
+    }
+    QString text = m_flow.playList().empty() ? QString() : toQString(m_flow.playList().back());
+    for (const std::string &note : outcome.notes)
+        text += QStringLiteral(" — ") + toQString(note);
+    m_message->setText(text);
+    m_line->clear();
+}
+
+} // namespace yardmark

@@ -1,0 +1,51 @@
+#include "app/shell/wallpaperview.h"
+
+#include <QPainter>
+
+namespace yardmark {
+
+QRect wallpaperRect(int mode, QSize image, QSize area)
+{
+    if (image.isEmpty() || area.isEmpty())
+        return {};
+    if (mode == static_cast<int>(WallpaperMode::Center))
+        return {QPoint((area.width() - image.width()) / 2, (area.height() - image.height()) / 2), image};
+    return {QPoint(0, 0), area};
+}
+
+WallpaperView::WallpaperView(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+}
+
+void WallpaperView::setImage(const QImage &image)
+{
+    m_image = image;
+    m_tile = QPixmap::fromImage(image);
+    update();
+}
+
+void WallpaperView::setMode(int mode)
+{
+    m_mode = mode;
+    update();
+}
+
+void WallpaperView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect place = wallpaperRect(m_mode, m_image.size(), size());
+    if (place.isEmpty())
+        return;
+    if (m_mode == static_cast<int>(WallpaperMode::Tile)) {
+        painter.drawTiledPixmap(place, m_tile);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(place, m_image);
+}
+
+} // namespace yardmark
