@@ -8,6 +8,7 @@
 
 #include "base/atomicfile.h"
 #include "stats/gameset.h"
+#include "stats/gamesummary.h"
 #include "stats/gameteamstats.h"
 #include "stats/teamstats.h"
 
@@ -22,7 +23,7 @@ using BothSides = std::pair<GameTeamStats, GameTeamStats>;
 BothSides statisticsOf(const Game &game)
 {
     static const Settings settings = defaultSettings();
-    const QuarterRange range = teamStatsPeriodRange(SummaryPeriod::Game);
+    const QuarterRange range = summaryPeriodRange(game, SummaryPeriod::Game);
     return {computeGameTeamStats(game, true, range.first, range.last, settings.league),
             computeGameTeamStats(game, false, range.first, range.last, settings.league)};
 }
