@@ -25,26 +25,35 @@ allowed() {
     esac
 }
 status=0
-for dir in "$src"/*/; do
-    lib=$(basename "$dir")
-    ok=$(allowed "$lib")
-    if [ "$ok" = "?" ]; then
-        echo "src/$lib is not in the dependency table of $0"
-        status=1
-        continue
-    fi
-    for used in $(grep -rhoE '^#include "[a-z]+/' "$dir" | sed -E 's/#include "//; s#/##' | sort -u); do
-        [ "$used" = "$lib" ] && continue
-        case " $ok " in
-        *" $used "*) ;;
-        *)
-            echo "src/$lib may not include from src/$used:"
-            grep -rnE "^#include \"$used/" "$dir"
+# check TABLE PREFIX DIR...: each directory (under src/PREFIX) includes from
+# PREFIX only what TABLE allows it.
+check() {
+    table=$1
+    prefix=$2
+    shift 2
+    for dir in "$@"; do
+        name=$(basename "$dir")
+        [ "$name" = resources ] && continue
+        ok=$($table "$name")
+        if [ "$ok" = "?" ]; then
+            echo "src/$prefix$name is not in the table $table of $0"
             status=1
-            ;;
-        esac
+            continue
+        fi
+        for used in $(grep -rhoE "^#include \"$prefix[a-z]+/" "$dir" | sed -E "s#\#include \"$prefix##; s#/##" | sort -u); do
+            [ "$used" = "$name" ] && continue
+            case " $ok " in
+            *" $used "*) ;;
+            *)
+                echo "src/$prefix$name may not include from src/$prefix$used:"
+                grep -rnE "^#include \"$prefix$used/" "$dir"
+                status=1
+                ;;
+            esac
+        done
     done
-done
+}
+check allowed "" "$src"/*/
 # The program's own folders stand in the same order: the shared pieces, the
 # main window the others add their menus to, then each feature, and the
 # program that wires them at the top of src/app.
@@ -59,26 +68,6 @@ app_allowed() {
     *) echo "?" ;;
     esac
 }
-for dir in "$src"/app/*/; do
-    folder=$(basename "$dir")
-    [ "$folder" = resources ] && continue
-    ok=$(app_allowed "$folder")
-    if [ "$ok" = "?" ]; then
-        echo "src/app/$folder is not in the folder table of $0"
-        status=1
-        continue
-    fi
-    for used in $(grep -rhoE '^#include "app/[a-z]+/' "$dir" | sed -E 's#\#include "app/##; s#/##' | sort -u); do
-        [ "$used" = "$folder" ] && continue
-        case " $ok " in
-        *" $used "*) ;;
-        *)
-            echo "src/app/$folder may not include from src/app/$used:"
-            grep -rnE "^#include \"app/$used/" "$dir"
-            status=1
-            ;;
-        esac
-    done
-done
+check app_allowed app/ "$src"/app/*/
 [ $status -eq 0 ] && echo "every library and every folder of the program includes only from those below it"
 exit $status
