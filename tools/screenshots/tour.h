@@ -1,7 +1,11 @@
 #pragma once
 
-#include "app/game/correctiondialogs.h"
+#include "app/game/ballondialog.h"
 #include "app/game/gamewindow.h"
+#include "app/game/insertplaydialog.h"
+#include "app/game/pickteamdialog.h"
+#include "app/game/recordtimedialog.h"
+#include "app/game/togodialog.h"
 #include "app/program.h"
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/insertplay.h"

@@ -1,8 +1,12 @@
 #include "app/game/gameinteraction.h"
 
-#include "app/game/correctiondialogs.h"
+#include "app/game/ballondialog.h"
 #include "app/game/editplaywindow.h"
+#include "app/game/insertplaydialog.h"
+#include "app/game/pickteamdialog.h"
 #include "app/game/qtplayentryworker.h"
+#include "app/game/recordtimedialog.h"
+#include "app/game/togodialog.h"
 #include "gameflow/entry/editplayentry.h"
 #include "gameflow/entry/runplayentry.h"
 #include "qtbase/qtext.h"

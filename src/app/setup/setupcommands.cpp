@@ -1,7 +1,8 @@
 #include "app/setup/setupcommands.h"
 #include "app/setup/gameinfodialog.h"
 
-#include "app/setup/playerdialogs.h"
+#include "app/setup/addplayerdialog.h"
+#include "app/setup/modifyplayerdialog.h"
 #include "app/setup/printrosterdialog.h"
 #include "app/setup/teamdialog.h"
 #include "app/shell/mainwindow.h"

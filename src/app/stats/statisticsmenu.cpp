@@ -1,6 +1,10 @@
 #include "app/stats/statisticsmenu.h"
 
-#include "app/game/correctiondialogs.h"
+#include "app/game/ballondialog.h"
+#include "app/game/insertplaydialog.h"
+#include "app/game/pickteamdialog.h"
+#include "app/game/recordtimedialog.h"
+#include "app/game/togodialog.h"
 #include "app/shell/mainwindow.h"
 #include "app/stats/gamesummarywindow.h"
 #include "app/stats/showstatsdialog.h"

@@ -3,10 +3,15 @@
 // field, or by a screen reader that sets the text and presses OK through the
 // accessibility interface. One case per family of dialogs; the play dialogs
 // have theirs beside their other cases.
-#include "app/game/correctiondialogs.h"
+#include "app/game/ballondialog.h"
+#include "app/game/insertplaydialog.h"
+#include "app/game/pickteamdialog.h"
+#include "app/game/recordtimedialog.h"
+#include "app/game/togodialog.h"
+#include "app/setup/addplayerdialog.h"
 #include "app/setup/gameinfodialog.h"
+#include "app/setup/modifyplayerdialog.h"
 #include "app/setup/personalinfodialog.h"
-#include "app/setup/playerdialogs.h"
 #include "app/setup/rosterdialog.h"
 #include "app/setup/teamdialog.h"
 #include "app/shell/liveoutputdialog.h"

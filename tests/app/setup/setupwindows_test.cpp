@@ -1,6 +1,7 @@
+#include "app/setup/addplayerdialog.h"
 #include "app/setup/gameinfodialog.h"
+#include "app/setup/modifyplayerdialog.h"
 #include "app/setup/personalinfodialog.h"
-#include "app/setup/playerdialogs.h"
 #include "app/setup/rosterdialog.h"
 #include "app/setup/setupcommands.h"
 #include "app/setup/teamdialog.h"

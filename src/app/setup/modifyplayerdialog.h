@@ -13,25 +13,6 @@ namespace yardmark {
 
 class UserInterface;
 
-/// "Add Player" (Players menu): a player joins one team of the current game.
-class AddPlayerDialog final : public QDialog {
-public:
-    AddPlayerDialog(Game &game, UserInterface &ui, QWidget *parent = nullptr);
-
-    AddPlayerForm form() const;
-
-private:
-    void add();
-
-    Game &m_game;
-    UserInterface &m_ui;
-    QLineEdit *m_name = nullptr;
-    QComboBox *m_position = nullptr;
-    QComboBox *m_number = nullptr;
-    QRadioButton *m_home = nullptr;
-    QRadioButton *m_visitor = nullptr;
-};
-
 /// "Edit Player" (Players menu "&Modify Player..."): names, numbers and
 /// positions of both teams of the current game; "&OK" carries them into the
 /// game and into every play.
