@@ -1,5 +1,6 @@
 #include "flowfixture.h"
 #include "records/gamefile.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -391,10 +392,7 @@ class QuitTest : public FlowTest {
 protected:
     QuitTest()
     {
-        dir = std::filesystem::temp_directory_path() /
-              ("yardmark-flow-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
+        dir = testing::makeTempFolder("yardmark-flow-");
         game.fileName = (dir / "game.gam").string();
         flow.addCloseListener([this] { ++closes; });
     }

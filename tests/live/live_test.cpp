@@ -2,6 +2,7 @@
 #include "live/liveoutputform.h"
 #include "stats/playlist.h"
 #include "support/scripteduserinterface.h"
+#include "support/tempfolder.h"
 
 #include "base/atomicfile.h"
 #include "gameflow/gamerules.h"
@@ -17,10 +18,7 @@ using test::Play;
 
 std::filesystem::path freshFolder(const std::string &name)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("yardmark-live-" + name);
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
+    return testing::makeTempFolder("yardmark-live-" + name + "-");
 }
 
 // Names a scorer may type: markup characters, quotes and Windows-1252 letters.

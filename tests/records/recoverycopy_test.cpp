@@ -3,6 +3,7 @@
 #include "base/atomicfile.h"
 #include "records/gamefile.h"
 #include "samplerecords.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +21,11 @@ class RecoveryCopyTest : public ::testing::Test {
 protected:
     RecoveryCopyTest()
     {
-        dir = fs::temp_directory_path() / "yardmark-recovery-test";
-        fs::remove_all(dir);
         fs::create_directories(dir / "games");
         gameFile = dir / "games" / "week1.gam";
         saved = sampleGame(3, 3, 4);
         EXPECT_TRUE(saveGame(saved, gameFile.string()));
     }
-    ~RecoveryCopyTest() override { fs::remove_all(dir); }
 
     /// The game with two more plays, as the window would have it after them.
     Game changed() const
@@ -43,7 +41,8 @@ protected:
         fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
     }
 
-    fs::path dir;
+    testing::TempDir temp;
+    fs::path dir = temp.path();
     fs::path gameFile;
     Game saved;
 };

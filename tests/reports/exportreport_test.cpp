@@ -57,9 +57,8 @@ std::string contents(const std::filesystem::path &path)
 
 TEST(ExportReportTest, WritesAppendsOverwritesOrCancels)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "yardmark-exportreport";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const testing::TempDir temp;
+    const std::filesystem::path &dir = temp.path();
     const std::string bare = (dir / "plays").string();
     const auto writer = [](std::ostream &out, bool html, bool appending) {
         out << (html ? "html" : "text") << (appending ? " appended" : "");
@@ -85,7 +84,6 @@ TEST(ExportReportTest, WritesAppendsOverwritesOrCancels)
     ASSERT_EQ(ui.asked.size(), 1u);
     // The message names the file with the system's own folder separator.
     EXPECT_NE(ui.asked[0].find((std::filesystem::path("none") / "x.csv").string()), std::string::npos);
-    std::filesystem::remove_all(dir);
 }
 
 namespace fs = std::filesystem;

@@ -3,6 +3,7 @@
 #include "base/atomicfile.h"
 
 #include "support/bytes.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -163,13 +164,7 @@ TEST(ScheduleFileTest, DamagedFilesAreRefusedAndLeaveTheScheduleAlone)
 
 class ScheduleFileOnDiskTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("yardmark-schedule-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
+    void SetUp() override { m_dir = testing::makeTempFolder("yardmark-schedule-"); }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     std::string path(const char *name) const { return (m_dir / name).string(); }

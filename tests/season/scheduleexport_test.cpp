@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/atomicfile.h"
+#include "support/tempfolder.h"
 
 #include <filesystem>
 #include <sstream>
@@ -118,8 +119,8 @@ TEST(ScheduleExportTest, AppendedHtmlHasNoPageHeadButItsOwnFooter)
 
 TEST(ScheduleExportTest, AppendingToAFileRepeatsTheCsvHeaderAfterAnEmptyLine)
 {
-    const std::string path = (std::filesystem::temp_directory_path() / "yardmark-schedule-export.csv").string();
-    std::filesystem::remove(path);
+    const testing::TempDir temp;
+    const std::string path = temp.file("schedule.csv");
     Schedule s;
     s.append(entry(10, 0, EventType::Game, "Eagles", "Hawks", "Memorial", ""));
     ASSERT_TRUE(exportSchedule(s, path, ExportFormat::Csv, false, HtmlOptions{}));
@@ -128,7 +129,6 @@ TEST(ScheduleExportTest, AppendingToAFileRepeatsTheCsvHeaderAfterAnEmptyLine)
     ASSERT_TRUE(readWholeFile(path, bytes));
     const std::string once = "Date,Time,Event,Home,Visitor,Field,Note\n9/12/2026,10:00,Game,Eagles,Hawks,Memorial,";
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), once + "\n" + once);
-    std::filesystem::remove(path);
     EXPECT_FALSE(exportSchedule(s, "/no-such-folder/x.csv", ExportFormat::Csv, false, HtmlOptions{}));
 }
 

@@ -4,6 +4,7 @@
 
 #include "records/gamefile.h"
 #include "records/teamfile.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,7 @@ protected:
     void SetUp() override
     {
         m_oldDirectory = std::filesystem::current_path();
-        m_dir = std::filesystem::temp_directory_path() /
-                ("yardmark-season-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
+        m_dir = testing::makeTempFolder("yardmark-season-");
         std::filesystem::current_path(m_dir);
     }
     void TearDown() override

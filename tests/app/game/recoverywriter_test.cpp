@@ -2,6 +2,7 @@
 
 #include "base/atomicfile.h"
 #include "records/gamefile.h"
+#include "support/tempfolder.h"
 
 #include <QCoreApplication>
 
@@ -16,9 +17,8 @@ namespace fs = std::filesystem;
 // together; a failing folder warns once; a discarded game leaves no copy.
 TEST(RecoveryWriterTest, KeepsTheNewestGameAndWarnsOnce)
 {
-    const fs::path dir = fs::temp_directory_path() / "yardmark-recovery-writer";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testing::TempDir temp;
+    const fs::path &dir = temp.path();
     Game game = newGame();
     RecoveryWriter writer(dir / "game.gam", {}, [] {});
     for (int i = 0; i < 20; ++i) {
@@ -41,7 +41,6 @@ TEST(RecoveryWriterTest, KeepsTheNewestGameAndWarnsOnce)
     nowhere.wait();
     QCoreApplication::processEvents();
     EXPECT_EQ(warnings, 1);
-    fs::remove_all(dir);
 }
 
 } // namespace
