@@ -110,7 +110,8 @@ fuzz-corpus: fuzz-build
 BUILD_TSAN  ?= build/tsan
 TSAN_REPEAT ?= 5
 TSAN_TESTS  := GameSetTest.*:RecoveryWriterTest.*:StatsReadingTest.*:SoundPlayerTest.*:FullDiskTest.*:$\
-               StatisticsTest.IndividualAndTeam*:GameWindowTest.Publishes*:GameWindowTest.QuickLines*
+               StatisticsTest.IndividualAndTeam*:GameWindowTest.Publishes*:GameWindowTest.QuickLines*:$\
+               MainWindowTest.TheStartPanel*
 tsan: bootstrap
 	@cmake -S . -B $(BUILD_TSAN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DYARDMARK_TSAN=ON -DYARDMARK_WERROR=ON \
 	    $(CMAKE_FLAGS) >/dev/null

@@ -17,7 +17,20 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <utility>
+
 namespace yardmark {
+
+// The worker hands its rows over only while the panel is there: it posts
+// them holding the lock, and the panel, going, takes the lock to say so.
+struct StartPanel::Reader {
+    std::mutex lock;
+    StartPanel *panel = nullptr;
+};
+
 namespace {
 
 enum RecentColumn { FileColumn, TeamsColumn, DateColumn, OpenedColumn, ColumnCount };
@@ -74,8 +87,9 @@ std::filesystem::path sampleSeasonSchedule()
 StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::path stateDir,
                        std::filesystem::path sampleSeason)
     : QFrame(window.centralWidget()), m_window(window), m_ui(ui), m_listFile(recentFilesPath(stateDir)),
-      m_sampleSeason(std::move(sampleSeason))
+      m_sampleSeason(std::move(sampleSeason)), m_reader(std::make_shared<Reader>())
 {
+    m_reader->panel = this;
     setObjectName(QStringLiteral("startPanel"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -162,6 +176,13 @@ StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::p
     refresh();
 }
 
+StartPanel::~StartPanel()
+{
+    // Rows posted already are dropped with the panel's events.
+    const std::lock_guard hold(m_reader->lock);
+    m_reader->panel = nullptr;
+}
+
 void StartPanel::trigger(const char *action)
 {
     if (auto *command = m_window.findChild<QAction *>(QString::fromLatin1(action)))
@@ -200,8 +221,38 @@ void StartPanel::openRecent(const RecentFile &file)
 
 void StartPanel::refresh()
 {
+    std::vector<RecentRow> named;
+    for (const RecentFile &file : m_files)
+        named.push_back(RecentRow{file, {}, {}, false});
+    showRows(named, 0);
+    if (m_reading) {
+        m_readAgain = true;
+        return;
+    }
+    m_reading = true;
+    std::thread([reader = m_reader, files = m_files] {
+        std::vector<RecentRow> rows = recentRows(files);
+        const std::lock_guard hold(reader->lock);
+        if (StartPanel *panel = reader->panel) {
+            QMetaObject::invokeMethod(
+                panel, [panel, rows = std::move(rows)] { panel->rowsRead(rows); }, Qt::QueuedConnection);
+        }
+    }).detach();
+}
+
+void StartPanel::rowsRead(const std::vector<RecentRow> &rows)
+{
+    m_reading = false;
+    if (std::exchange(m_readAgain, false))
+        refresh();
+    else // the row the scorer has moved to meanwhile stays current
+        showRows(rows, m_list->indexOfTopLevelItem(m_list->currentItem()));
+}
+
+void StartPanel::showRows(const std::vector<RecentRow> &rows, int current)
+{
     m_list->clear();
-    for (const RecentRow &row : recentRows(m_files)) {
+    for (const RecentRow &row : rows) {
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(FileColumn, QFileInfo(pathToQString(row.file.path)).fileName());
         item->setToolTip(FileColumn, pathToQString(row.file.path));
@@ -212,7 +263,7 @@ void StartPanel::refresh()
             item->setForeground(TeamsColumn, palette().brush(QPalette::Disabled, QPalette::Text));
     }
     if (m_list->topLevelItemCount() > 0)
-        m_list->setCurrentItem(m_list->topLevelItem(0));
+        m_list->setCurrentItem(m_list->topLevelItem(std::clamp(current, 0, m_list->topLevelItemCount() - 1)));
     m_list->setVisible(m_list->topLevelItemCount() > 0);
 }
 

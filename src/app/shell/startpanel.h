@@ -5,6 +5,7 @@
 #include <QFrame>
 
 #include <filesystem>
+#include <memory>
 
 class QMenu;
 class QPushButton;
@@ -14,6 +15,7 @@ namespace yardmark {
 
 class MainWindow;
 class UserInterface;
+struct RecentRow;
 
 /// The way in while no game is open: over the main window's wallpaper, New
 /// Game, Open Game, Open Season, the sample season when there is one, and the
@@ -26,6 +28,7 @@ public:
     /// schedule, empty when there is none.
     StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::path stateDir,
                std::filesystem::path sampleSeason);
+    ~StartPanel() override;
 
     /// A game or schedule was opened (or saved under a new name).
     void noteOpened(const std::filesystem::path &path);
@@ -33,7 +36,11 @@ public:
     void openRecent(const RecentFile &file);
 
 private:
+    /// Lists the files at once and has a worker read their teams and dates:
+    /// a file on a slow or unreachable drive never holds the window.
     void refresh();
+    void rowsRead(const std::vector<RecentRow> &rows);
+    void showRows(const std::vector<RecentRow> &rows, int current);
     void fillMenu(QMenu &menu, RecentKind kind);
     void trigger(const char *action);
 
@@ -45,6 +52,10 @@ private:
     QTreeWidget *m_list = nullptr;
     QMenu *m_recentGames = nullptr;
     QMenu *m_recentSchedules = nullptr;
+    bool m_reading = false;   ///< a worker is reading the listed files
+    bool m_readAgain = false; ///< the list changed while it read
+    struct Reader;
+    std::shared_ptr<Reader> m_reader; ///< what the worker may still reach of the panel
 };
 
 /// The sample season's schedule installed beside the program (or built
