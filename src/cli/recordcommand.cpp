@@ -59,6 +59,8 @@ std::vector<NumberedLine> readScript(const std::string &path)
             lines.push_back({number, Json::parse(text)});
         } catch (const Json::parse_error &) {
             throw CliError(lineName(path, number) + ": not a valid JSON object");
+        } catch (const Json::out_of_range &) { // a number past what a double holds: "1e999"
+            throw CliError(lineName(path, number) + ": a number too large to read");
         }
     }
     if (in.bad())

@@ -277,6 +277,7 @@ TEST_F(RecordTest, AnInvalidLineStopsNamingItAndWritesNothing)
         {{R"({"op":"timeout","side":"up"})"},
          "script.jsonl line 1: \"side\" must be \"left\", \"right\", \"home\" or \"visitor\""},
         {{"", R"({"op":"timeout")"}, "script.jsonl line 2: not a valid JSON object"},
+        {{R"({"op":"edit","index":38e543})"}, "script.jsonl line 1: a number too large to read"},
         {{"r 22 7 9"}, "script.jsonl line 1: too many numbers"},
         {{R"(["open"])"}, "script.jsonl line 1: a script line must be a JSON object"},
         {{R"({"op":"swap_sides","colour":"red"})"}, "script.jsonl line 1: unknown key \"colour\""},
