@@ -16,11 +16,6 @@ namespace {
 
 using test::Play;
 
-std::filesystem::path freshFolder(const std::string &name)
-{
-    return testing::makeTempFolder("yardmark-live-" + name + "-");
-}
-
 // Names a scorer may type: markup characters, quotes and Windows-1252 letters.
 TEST(LiveFeedTest, HostileNamesAreEscapedInThePageAndExactInTheFeed)
 {
@@ -86,7 +81,8 @@ TEST(LiveFeedTest, SituationReadsAsTheCrowdSaysIt)
 
 TEST(LiveFeedTest, AFailedWriteLeavesNoHalfFileAndAGoneFolderGetsNone)
 {
-    const std::filesystem::path dir = freshFolder("gone");
+    const testing::TempDir temp;
+    const std::filesystem::path &dir = temp.path();
     // The page cannot be renamed into place (a folder stands there): the feed
     // is written whole, the page fails, and no temporary file is left behind.
     std::filesystem::create_directories(dir / kLivePageFile / "in the way");
@@ -108,7 +104,8 @@ TEST(LiveOutputFormTest, AnEmptyFolderTurnsLiveOutputOffAndAMissingOneIsRefused)
     EXPECT_TRUE(acceptLiveOutputForm(off, ui));
     EXPECT_EQ(off, (LiveOutputSettings{"", "Friday Night"}));
 
-    const std::filesystem::path dir = freshFolder("form");
+    const testing::TempDir temp;
+    const std::filesystem::path &dir = temp.path();
     LiveOutputSettings missing{(dir / "nowhere").string(), ""};
     EXPECT_FALSE(acceptLiveOutputForm(missing, ui));
     ASSERT_EQ(ui.messages.size(), 1u);
