@@ -5,9 +5,11 @@
 #include "recoverycopy.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -23,6 +25,8 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -56,32 +60,10 @@ std::string hostName()
 #endif
 }
 
-// Creates `path` with `text` in it, failing when it exists already: the one
-// step that decides which of two programs gets the game.
-bool createExclusively(const fs::path &path, const std::string &text)
-{
-#ifdef _WIN32
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                    written == text.size() && FlushFileBuffers(file);
-    CloseHandle(file);
-#else
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) && ::fsync(fd) == 0;
-    ::close(fd);
-#endif
-    if (!ok) {
-        std::error_code error;
-        fs::remove(path, error);
-    }
-    return ok;
-}
+// The lock file says it is guarded: its holder keeps it open with an
+// operating-system lock, which ends with the holder's process however that
+// ends. A lock without this line is from a program that only wrote it.
+constexpr std::string_view kGuardLine = "guard open-file lock";
 
 std::optional<LockHolder> readLock(const fs::path &path)
 {
@@ -91,22 +73,162 @@ std::optional<LockHolder> readLock(const fs::path &path)
     return parseLock(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
-enum class Verdict { Ours, Stale, Running, OtherHost };
-
-Verdict judge(const std::optional<LockHolder> &holder, const LockHolder &self,
-              const std::function<bool(std::int64_t)> &running)
+bool guarded(const fs::path &path)
 {
-    // A lock that cannot be read is what a crash in the middle of taking it leaves.
-    if (!holder)
-        return Verdict::Stale;
-    if (holder->host != self.host)
-        return Verdict::OtherHost;
-    if (holder->processId == self.processId)
-        return Verdict::Ours;
-    return running(holder->processId) ? Verdict::Running : Verdict::Stale;
+    std::vector<std::uint8_t> bytes;
+    return readWholeFile(path, bytes, 4096) &&
+           std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()).find(kGuardLine) !=
+               std::string_view::npos;
 }
 
 } // namespace
+
+// The lock file held open, with the operating system's lock on it, while this
+// program has the game: a session that crashes, is killed or loses power
+// leaves a file nobody holds, whatever process now has its number.
+class GameLock::HeldFile {
+public:
+    enum class Open { Held, HeldByOther, Missing, Unguardable };
+
+    ~HeldFile() { close(); }
+
+    // A new lock file with `text`; false when one is there already or none
+    // can be made (`error` tells which).
+    bool create(const fs::path &path, const std::string &text, bool &exists)
+    {
+        exists = false;
+#ifdef _WIN32
+        // Held without sharing the right to write: another program's open
+        // for writing fails for as long as this one runs.
+        m_file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (m_file == INVALID_HANDLE_VALUE) {
+            exists = GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS;
+            m_file = nullptr;
+            return false;
+        }
+#else
+        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (m_fd < 0) {
+            exists = errno == EEXIST;
+            return false;
+        }
+        // Another program may lock the new, empty file first, as one a crash
+        // left: then it is that program's, and this one finds it held.
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            close();
+            exists = true;
+            return false;
+        }
+#endif
+        m_path = path;
+        if (!write(text)) {
+            close();
+            std::error_code error;
+            fs::remove(path, error);
+            m_path.clear();
+            return false;
+        }
+        return true;
+    }
+
+    // Opens the lock file that is there and locks it when its holder is gone.
+    Open openExisting(const fs::path &path)
+    {
+#ifdef _WIN32
+        m_file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (m_file == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            m_file = nullptr;
+            if (error == ERROR_SHARING_VIOLATION)
+                return Open::HeldByOther;
+            return error == ERROR_FILE_NOT_FOUND ? Open::Missing : Open::Unguardable;
+        }
+#else
+        m_fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (m_fd < 0)
+            return errno == ENOENT ? Open::Missing : Open::Unguardable;
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool held = errno == EWOULDBLOCK;
+            close();
+            return held ? Open::HeldByOther : Open::Unguardable;
+        }
+        // Locked only if it is still the file of that name: a holder that let
+        // go removed it before its lock ended.
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(m_fd, &opened) != 0 || ::stat(path.c_str(), &named) != 0 || opened.st_dev != named.st_dev ||
+            opened.st_ino != named.st_ino) {
+            close();
+            return Open::Missing;
+        }
+#endif
+        m_path = path;
+        return Open::Held;
+    }
+
+    // Replaces what the held file says.
+    bool write(const std::string &text)
+    {
+#ifdef _WIN32
+        LARGE_INTEGER start{};
+        DWORD written = 0;
+        return SetFilePointerEx(m_file, start, nullptr, FILE_BEGIN) && SetEndOfFile(m_file) &&
+               WriteFile(m_file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+               written == text.size() && FlushFileBuffers(m_file);
+#else
+        return ::ftruncate(m_fd, 0) == 0 &&
+               ::pwrite(m_fd, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()) && ::fsync(m_fd) == 0;
+#endif
+    }
+
+    // Removes the file, when it is still the one this program holds (one from
+    // another computer may have been put in its place), and lets go of it.
+    void remove(const LockHolder &self)
+    {
+#ifdef _WIN32
+        // Closed first: the file cannot be removed while it is held. A
+        // program that opens it in between keeps it from being removed.
+        close();
+        if (const std::optional<LockHolder> holder = readLock(m_path);
+            holder && holder->processId == self.processId && holder->host == self.host)
+            DeleteFileW(m_path.c_str());
+#else
+        (void)self;
+        // Removed while still locked: whoever opened it meanwhile sees that
+        // the name is no longer this file's.
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(m_fd, &opened) == 0 && ::stat(m_path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+            opened.st_ino == named.st_ino)
+            ::unlink(m_path.c_str());
+        close();
+#endif
+        m_path.clear();
+    }
+
+    void close()
+    {
+#ifdef _WIN32
+        if (m_file)
+            CloseHandle(m_file);
+        m_file = nullptr;
+#else
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+#endif
+    }
+
+private:
+    fs::path m_path;
+#ifdef _WIN32
+    HANDLE m_file = nullptr;
+#else
+    int m_fd = -1;
+#endif
+};
 
 LockHolder thisProgram()
 {
@@ -161,7 +283,7 @@ fs::path stateLockPathFor(const fs::path &gameFile, const fs::path &stateDir)
 std::string lockText(const LockHolder &holder)
 {
     return std::string(kFirstLine) + "\nprocess " + std::to_string(holder.processId) + "\nhost " + holder.host +
-           "\nuser " + holder.user + "\nsince " + holder.since + "\n";
+           "\nuser " + holder.user + "\nsince " + holder.since + "\n" + std::string(kGuardLine) + "\n";
 }
 
 std::optional<LockHolder> parseLock(std::string_view text)
@@ -217,51 +339,78 @@ LockResult GameLock::take(const fs::path &gameFile, const fs::path &stateDir, bo
     std::vector<fs::path> places{lockPathFor(gameFile)};
     if (!stateDir.empty())
         places.push_back(stateLockPathFor(gameFile, stateDir));
-    const std::string text = lockText(m_self);
     for (const fs::path &place : places) {
-        // Twice: once more after clearing a lock that a crashed session left.
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            if (createExclusively(place, text)) {
-                m_lockFile = place;
-                return LockResult::Taken;
-            }
-            std::error_code error;
-            if (!fs::exists(place, error))
-                break; // this place cannot be written: the next one
-            const std::optional<LockHolder> holder = readLock(place);
-            switch (judge(holder, m_self, m_running)) {
-            case Verdict::Ours:
-                m_lockFile = place;
-                return LockResult::Taken;
-            case Verdict::Running:
-                m_holder = holder;
-                return LockResult::HeldHere;
-            case Verdict::OtherHost:
-                if (!takeOverFromOtherHost) {
-                    m_holder = holder;
-                    return LockResult::HeldElsewhere;
-                }
-                [[fallthrough]];
-            case Verdict::Stale:
-                fs::remove(place, error);
-                break;
-            }
-        }
+        const std::optional<LockResult> result = takeAt(place, takeOverFromOtherHost);
+        if (result)
+            return *result;
     }
     return LockResult::NotLockable;
 }
 
+std::optional<LockResult> GameLock::takeAt(const fs::path &place, bool takeOverFromOtherHost)
+{
+    const std::string text = lockText(m_self);
+    // A few rounds: a holder may let go, or a crashed session's lock be
+    // cleared, between one look and the next.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        auto file = std::make_unique<HeldFile>();
+        bool exists = false;
+        if (file->create(place, text, exists)) {
+            m_held = std::move(file);
+            m_lockFile = place;
+            return LockResult::Taken;
+        }
+        if (!exists)
+            return std::nullopt; // this place cannot be written: the next one
+
+        const HeldFile::Open open = file->openExisting(place);
+        if (open == HeldFile::Open::Missing)
+            continue;
+        const std::optional<LockHolder> holder = readLock(place);
+        if (holder && holder->host != m_self.host) {
+            // Whether it still runs there is unknown: the scorer decides.
+            if (!takeOverFromOtherHost) {
+                m_holder = holder;
+                return LockResult::HeldElsewhere;
+            }
+        } else if (open == HeldFile::Open::HeldByOther) {
+            // This program's own lock, held for a game it has open already.
+            if (holder && holder->processId == m_self.processId) {
+                m_lockFile = place;
+                return LockResult::Taken;
+            }
+            // Just taken, not written yet: the holder is named once it has.
+            if (!holder && attempt + 1 < 4) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                continue;
+            }
+            m_holder = holder ? *holder : LockHolder{0, m_self.host, "", ""};
+            return LockResult::HeldHere;
+        } else if (holder && holder->processId != m_self.processId && m_running(holder->processId) &&
+                   (open == HeldFile::Open::Unguardable || !guarded(place))) {
+            // Nothing tells whether a program that only wrote its lock still
+            // has the game: its process running says it does.
+            m_holder = holder;
+            return LockResult::HeldHere;
+        }
+        // A lock nobody holds: a crashed session's, or one being taken over.
+        if (open == HeldFile::Open::Held && file->write(text)) {
+            m_held = std::move(file);
+            m_lockFile = place;
+            return LockResult::Taken;
+        }
+        file.reset();
+        std::error_code error;
+        fs::remove(place, error);
+    }
+    return std::nullopt;
+}
+
 void GameLock::release()
 {
-    if (m_lockFile.empty())
-        return;
-    // Only our own: a lock another program took over after a long pause of
-    // this one stays.
-    if (const std::optional<LockHolder> holder = readLock(m_lockFile);
-        holder && holder->processId == m_self.processId && holder->host == m_self.host) {
-        std::error_code error;
-        fs::remove(m_lockFile, error);
-    }
+    if (m_held)
+        m_held->remove(m_self);
+    m_held.reset();
     m_lockFile.clear();
 }
 

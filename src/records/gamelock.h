@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,7 +26,7 @@ struct LockHolder {
 LockHolder thisProgram();
 
 /// Whether process `processId` still runs on this computer (one that runs for
-/// another user counts too).
+/// another user counts too). Asked only of a lock whose file cannot tell.
 bool processRunning(std::int64_t processId);
 
 /// The lock of a game file: a hidden sibling, "NAME.gam" -> ".NAME.gam.lock".
@@ -49,9 +50,12 @@ enum class LockResult {
 };
 
 /// The lock of one open game, released when the game closes (or this object
-/// goes). A lock left by a program that no longer runs on this computer
-/// (a session that crashed) is taken over; one from another computer only
-/// when the scorer says so, since whether it still runs there is unknown.
+/// goes). The lock file stays open, with the operating system's lock on it,
+/// while the game is open: one that nobody holds is what a session that
+/// crashed, was killed or lost its power left, and is taken over, whatever
+/// process has its number now; two programs taking it at once cannot both
+/// get it. One from another computer is taken only when the scorer says so,
+/// since whether it still runs there is unknown.
 class GameLock {
 public:
     /// `running` tells whether a process of this computer runs (tests
@@ -63,7 +67,8 @@ public:
 
     LockResult take(const std::filesystem::path &gameFile, const std::filesystem::path &stateDir,
                     bool takeOverFromOtherHost = false);
-    /// Removes the lock file when it is still this program's.
+    /// Removes the lock file this object holds (never one that another lock
+    /// of this program holds, or another program's).
     void release();
 
     /// The lock file held; empty when none.
@@ -72,8 +77,12 @@ public:
     const std::optional<LockHolder> &holder() const { return m_holder; }
 
 private:
+    class HeldFile;
+    std::optional<LockResult> takeAt(const std::filesystem::path &place, bool takeOverFromOtherHost);
+
     LockHolder m_self;
     std::function<bool(std::int64_t)> m_running;
+    std::unique_ptr<HeldFile> m_held;
     std::filesystem::path m_lockFile;
     std::optional<LockHolder> m_holder;
 };

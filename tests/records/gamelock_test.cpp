@@ -6,8 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace yardmark {
 namespace {
@@ -36,7 +43,15 @@ protected:
     fs::path gameFile;
 };
 
-// What a second open finds, by what the lock file beside the game holds.
+// A lock as a program wrote it that did not hold its lock file open.
+std::string unguardedLockText(const LockHolder &holder)
+{
+    std::string text = lockText(holder);
+    return text.erase(text.find("guard")); // the last line
+}
+
+// What a second open finds, by the lock file a program left beside the game
+// (nobody holds it open).
 TEST_F(GameLockTest, TakesFreeOwnAndStaleLocksAndNamesALiveHolder)
 {
     const struct {
@@ -48,9 +63,14 @@ TEST_F(GameLockTest, TakesFreeOwnAndStaleLocksAndNamesALiveHolder)
         {"free", std::nullopt, false, LockResult::Taken},
         {"ours already", lockText(kSelf), false, LockResult::Taken},
         {"a crashed session", lockText({777, "pressbox", "coach", "x"}), false, LockResult::Taken},
+        {"a crashed session whose number runs again", lockText({kRunningProcess, "pressbox", "coach", "x"}), false,
+         LockResult::Taken},
         {"damaged", "Football Yardmark lock\nprocess many\n", false, LockResult::Taken},
-        {"running here", lockText({kRunningProcess, "pressbox", "coach", "x"}), false, LockResult::HeldHere},
-        {"another user here", lockText({kRunningProcess, "pressbox", "stats", "x"}), false, LockResult::HeldHere},
+        {"unguarded, running here", unguardedLockText({kRunningProcess, "pressbox", "coach", "x"}), false,
+         LockResult::HeldHere},
+        {"unguarded, another user here", unguardedLockText({kRunningProcess, "pressbox", "stats", "x"}), false,
+         LockResult::HeldHere},
+        {"unguarded, gone", unguardedLockText({777, "pressbox", "coach", "x"}), false, LockResult::Taken},
         {"another computer", lockText({kRunningProcess, "sideline", "coach", "x"}), false, LockResult::HeldElsewhere},
         {"another computer, taken over", lockText({kRunningProcess, "sideline", "coach", "x"}), true,
          LockResult::Taken},
@@ -71,6 +91,53 @@ TEST_F(GameLockTest, TakesFreeOwnAndStaleLocksAndNamesALiveHolder)
             EXPECT_EQ(fileText(lockPathFor(gameFile)), *c.lockFile);
             EXPECT_EQ(lock.holder(), parseLock(*c.lockFile));
         }
+    }
+}
+
+#ifndef _WIN32
+// A program holding the game keeps it, whatever its lock file says; once that
+// program is gone (killed, not closed) the game is free at once, even when
+// its process number belongs to another process by then.
+TEST_F(GameLockTest, IsHeldForExactlyAsLongAsItsProgramRuns)
+{
+    const LockHolder other{kRunningProcess, "pressbox", "coach", "x"};
+    const auto alwaysRunning = [](std::int64_t) { return true; };
+    {
+        GameLock holding(other, alwaysRunning);
+        ASSERT_EQ(holding.take(gameFile, {}), LockResult::Taken);
+        GameLock second(kSelf, [](std::int64_t) { return false; });
+        EXPECT_EQ(second.take(gameFile, {}), LockResult::HeldHere);
+        EXPECT_EQ(second.holder(), other);
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        GameLock killed(other, alwaysRunning);
+        _exit(killed.take(gameFile, {}) == LockResult::Taken ? 0 : 1); // no release
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(parseLock(fileText(lockPathFor(gameFile))), other);
+    GameLock after(kSelf, alwaysRunning);
+    EXPECT_EQ(after.take(gameFile, {}), LockResult::Taken);
+}
+#endif
+
+// Two programs that find the same stale lock at the same moment: one gets
+// the game, the other is told it is open.
+TEST_F(GameLockTest, TwoTakingOverAStaleLockAtOnceNeverBothGetIt)
+{
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(writeFileAtomically(lockPathFor(gameFile), lockText({777, "pressbox", "coach", "x"})));
+        GameLock first({1, "pressbox", "coach", "x"}, fakeRunning);
+        GameLock second({2, "pressbox", "coach", "x"}, fakeRunning);
+        LockResult results[2];
+        std::thread other([&] { results[1] = second.take(gameFile, {}); });
+        results[0] = first.take(gameFile, {});
+        other.join();
+        EXPECT_EQ(std::count(std::begin(results), std::end(results), LockResult::Taken), 1);
+        EXPECT_EQ(std::count(std::begin(results), std::end(results), LockResult::HeldHere), 1);
     }
 }
 

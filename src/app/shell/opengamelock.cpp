@@ -26,6 +26,11 @@ OpenGameLock &OpenGameLock::of(MainWindow &main, UserInterface &ui)
 
 OpenGameLock::Access OpenGameLock::claim(const std::filesystem::path &gameFile, bool ask)
 {
+    // The game open already, opened again: its lock stays as it is.
+    if (m_lock && gameFile == m_gameFile) {
+        m_opening = true;
+        return Access::Write;
+    }
     auto lock = std::make_unique<GameLock>();
     LockResult result = lock->take(gameFile, defaultStateDir());
     Access access = Access::Write;
