@@ -152,9 +152,15 @@ TEST_F(GameLockTest, IsReleasedWhenTheGameClosesButNeverAnotherProgramsLock)
     GameLock lock(kSelf, fakeRunning);
     ASSERT_EQ(lock.take(gameFile, {}), LockResult::Taken);
     const std::string other = lockText({kRunningProcess, "pressbox", "coach", "x"});
+#ifdef _WIN32
+    // There a held lock cannot be replaced at all.
+    EXPECT_FALSE(writeFileAtomically(lockPathFor(gameFile), other));
+#else
+    // As another computer's program taking the game over puts its own.
     ASSERT_TRUE(writeFileAtomically(lockPathFor(gameFile), other));
     lock.release();
     EXPECT_EQ(fileText(lockPathFor(gameFile)), other);
+#endif
 
     // Where nothing can be written beside the game, the state folder keeps the lock.
     const fs::path nowhere = dir / "missing" / "game.gam";
