@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 
 namespace yardmark {
 namespace {
@@ -65,7 +66,8 @@ bool handToRunningProgram(const QStringList &files, int timeoutMs)
 }
 
 SingleInstanceServer::SingleInstanceServer(QWidget &window, std::function<void(const QString &)> open)
-    : QObject(&window), m_window(window), m_open(std::move(open)), m_server(new QLocalServer(this))
+    : QObject(&window), m_window(window), m_open(std::move(open)), m_server(new QLocalServer(this)),
+      m_waitForDialog(new QTimer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = singleInstanceName();
@@ -75,6 +77,8 @@ SingleInstanceServer::SingleInstanceServer(QWidget &window, std::function<void(c
         m_server->listen(name);
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] { answer(); });
+    m_waitForDialog->setInterval(200);
+    connect(m_waitForDialog, &QTimer::timeout, this, [this] { openWaiting(); });
 }
 
 bool SingleInstanceServer::listening() const
@@ -106,15 +110,25 @@ void SingleInstanceServer::answer()
             // answered first.
             QTimer::singleShot(0, this, [this, files] {
                 bringForward();
-                // A question or dialog of this program waits first: the file
-                // is not opened over it.
-                if (QApplication::activeModalWidget())
-                    return;
-                for (const QString &file : files)
-                    m_open(file);
+                m_waiting << files;
+                openWaiting();
             });
         });
     }
+}
+
+void SingleInstanceServer::openWaiting()
+{
+    // A question or dialog of this program is answered first: the files are
+    // opened once it is gone, not over it.
+    if (QApplication::activeModalWidget()) {
+        m_waitForDialog->start();
+        return;
+    }
+    m_waitForDialog->stop();
+    const QStringList files = std::exchange(m_waiting, {});
+    for (const QString &file : files)
+        m_open(file);
 }
 
 void SingleInstanceServer::bringForward()

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLocalServer;
+class QTimer;
 class QWidget;
 
 namespace yardmark {
@@ -20,7 +21,8 @@ QString singleInstanceName();
 bool handToRunningProgram(const QStringList &files, int timeoutMs = 3000);
 
 /// The running program's end of the socket: files handed over open with
-/// `open`, and `window` comes forward.
+/// `open`, and `window` comes forward. Files handed over while a question or
+/// dialog is open wait until it is answered.
 class SingleInstanceServer final : public QObject {
 public:
     SingleInstanceServer(QWidget &window, std::function<void(const QString &)> open);
@@ -29,11 +31,14 @@ public:
 
 private:
     void answer();
+    void openWaiting();
     void bringForward();
 
     QWidget &m_window;
     std::function<void(const QString &)> m_open;
     QLocalServer *m_server = nullptr;
+    QTimer *m_waitForDialog = nullptr;
+    QStringList m_waiting;
 };
 
 } // namespace yardmark
