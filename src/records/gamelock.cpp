@@ -93,7 +93,7 @@ public:
     ~HeldFile() { close(); }
 
     // A new lock file with `text`; false when one is there already or none
-    // can be made (`error` tells which).
+    // can be made (`exists` tells which).
     bool create(const fs::path &path, const std::string &text, bool &exists)
     {
         exists = false;
@@ -156,10 +156,7 @@ public:
         }
         // Locked only if it is still the file of that name: a holder that let
         // go removed it before its lock ended.
-        struct stat opened {};
-        struct stat named {};
-        if (::fstat(m_fd, &opened) != 0 || ::stat(path.c_str(), &named) != 0 || opened.st_dev != named.st_dev ||
-            opened.st_ino != named.st_ino) {
+        if (!named(path)) {
             close();
             return Open::Missing;
         }
@@ -198,10 +195,7 @@ public:
         (void)self;
         // Removed while still locked: whoever opened it meanwhile sees that
         // the name is no longer this file's.
-        struct stat opened {};
-        struct stat named {};
-        if (::fstat(m_fd, &opened) == 0 && ::stat(m_path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
-            opened.st_ino == named.st_ino)
+        if (named(m_path))
             ::unlink(m_path.c_str());
         close();
 #endif
@@ -222,6 +216,17 @@ public:
     }
 
 private:
+#ifndef _WIN32
+    // Whether `path` still names the file held open.
+    bool named(const fs::path &path) const
+    {
+        struct stat held {};
+        struct stat found {};
+        return ::fstat(m_fd, &held) == 0 && ::stat(path.c_str(), &found) == 0 && held.st_dev == found.st_dev &&
+               held.st_ino == found.st_ino;
+    }
+#endif
+
     fs::path m_path;
 #ifdef _WIN32
     HANDLE m_file = nullptr;
