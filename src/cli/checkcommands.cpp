@@ -59,6 +59,8 @@ void addReflowCommand(CLI::App &app, CliContext &context)
     command->callback([&context] {
         context.writesOwnOutput = true;
         context.run = [&context](std::ostream &out) {
+            const std::string path = context.outputPath.empty() ? context.input : context.outputPath;
+            const auto lock = lockGameForWriting(path);
             Game game = loadGameOrFail(context.input);
             const LeagueOptions &league = context.settings.league;
             const int from = context.from;
@@ -71,7 +73,6 @@ void addReflowCommand(CLI::App &app, CliContext &context)
             // the spot and the pending kick the file keeps.
             if (game.plays.back() != last)
                 game.savedBallSpot = situationAfterPlay(game.plays.back(), game, league).ballSpot;
-            const std::string path = context.outputPath.empty() ? context.input : context.outputPath;
             if (!saveGame(game, path))
                 throw CliError("cannot write " + path);
             out << result.changed << " later plays re-flowed\n";

@@ -45,6 +45,7 @@ void addUpgradeCommand(CLI::App &app, CliContext &context)
         context.writesOwnOutput = true;
         context.run = [&context](std::ostream &) {
             Game game = loadGameOrFail(context.input);
+            const auto lock = lockGameForWriting(context.outputPath);
             if (!saveGame(game, context.outputPath))
                 throw CliError("cannot write " + context.outputPath);
         };

@@ -3,6 +3,8 @@
 #include "base/text.h"
 #include "clicontext.h"
 #include "records/gamefile.h"
+#include "records/gamelock.h"
+#include "records/recoverycopy.h"
 #include "records/teamfile.h"
 #include "season/teamexport.h"
 
@@ -65,6 +67,15 @@ Game loadGameOrFail(const std::string &path)
         throw CliError("game file " + path + " is damaged");
     }
     return game;
+}
+
+std::unique_ptr<GameLock> lockGameForWriting(const std::string &path)
+{
+    auto lock = std::make_unique<GameLock>();
+    const LockResult result = lock->take(path, defaultStateDir());
+    if (result == LockResult::HeldHere || result == LockResult::HeldElsewhere)
+        throw CliError("game file " + path + " is open " + whereGameIsOpen(*lock->holder()) + ": not written");
+    return lock;
 }
 
 void addPeriodOption(CLI::App &command, CliContext &context)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "records/game.h"
+#include "records/gamelock.h"
 #include "reports/exportchoice.h"
 #include "stats/gamesummary.h"
 
 #include <CLI/CLI.hpp>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,12 @@ struct CliContext;
 /// The game in the file at `path`; a CliError naming the file when it cannot
 /// be read or is damaged.
 Game loadGameOrFail(const std::string &path);
+
+/// The lock of the game file at `path`, held while a command writes it: a
+/// game the program has open (here or on another computer sharing the
+/// folder) is not written behind its back, but refused with a CliError that
+/// says where it is open.
+std::unique_ptr<GameLock> lockGameForWriting(const std::string &path);
 
 /// A team file (.tem), or a comma-separated team list when the name ends in
 /// "csv", as a full team with personal information; a CliError naming the

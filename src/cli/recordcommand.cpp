@@ -91,6 +91,7 @@ private:
 void record(const std::string &gamePath, const std::string &scriptPath, const std::string &outPath,
             const Settings &settings, std::ostream &out)
 {
+    const auto lock = lockGameForWriting(outPath);
     Game game = loadGameOrFail(gamePath);
     const std::vector<NumberedLine> lines = readScript(scriptPath);
 

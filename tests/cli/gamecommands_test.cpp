@@ -1,5 +1,6 @@
 #include "clirunner.h"
 #include "records/gamefile.h"
+#include "records/gamelock.h"
 #include "records/settingsfile.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,34 @@ TEST_F(GameCommandsTest, UpgradeWritesTheCurrentLayout)
     ASSERT_TRUE(saveGame(loaded, (dir / "expected.gam").string()));
     EXPECT_TRUE(readText(dir / "new.gam") == readText(dir / "expected.gam"));
     EXPECT_EQ(runCliBinary({"upgrade", "game.gam"}, dir).exitCode, 2); // -o is required
+}
+
+// A game the program has open is not written behind its back: every command
+// that writes a game says where it is open and leaves the file as it was.
+TEST_F(GameCommandsTest, AGameOpenInTheProgramIsNotWritten)
+{
+    const std::string before = readText(dir / "game.gam");
+    std::ofstream(dir / "script.jsonl") << R"({"op":"timeout","side":"right"})" << '\n';
+    GameLock program; // this test's process plays the program
+    ASSERT_EQ(program.take(dir / "game.gam", {}), LockResult::Taken);
+    const std::vector<std::vector<std::string>> writers{
+        {"upgrade", "game.gam", "-o", "game.gam"},
+        {"reflow", "game.gam", "--from", "0"},
+        {"record", "game.gam", "script.jsonl"},
+    };
+    for (const auto &args : writers) {
+        SCOPED_TRACE(args[0]);
+        const CliRun run = runCliBinary(args, dir);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("game.gam is open in another Football Yardmark window on this computer (process " +
+                               std::to_string(thisProgram().processId)),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(readText(dir / "game.gam"), before);
+    }
+    program.release();
+    EXPECT_EQ(runCliBinary({"upgrade", "game.gam", "-o", "game.gam"}, dir).exitCode, 0);
+    EXPECT_FALSE(std::filesystem::exists(lockPathFor(dir / "game.gam")));
 }
 
 TEST_F(GameCommandsTest, DamagedOrMissingGameExitsWithOneAndWritesNothing)
