@@ -65,20 +65,12 @@ std::string hostName()
 // ends. A lock without this line is from a program that only wrote it.
 constexpr std::string_view kGuardLine = "guard open-file lock";
 
-std::optional<LockHolder> readLock(const fs::path &path)
+std::string readLockText(const fs::path &path)
 {
     std::vector<std::uint8_t> bytes;
     if (!readWholeFile(path, bytes, 4096))
-        return std::nullopt;
-    return parseLock(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
-}
-
-bool guarded(const fs::path &path)
-{
-    std::vector<std::uint8_t> bytes;
-    return readWholeFile(path, bytes, 4096) &&
-           std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()).find(kGuardLine) !=
-               std::string_view::npos;
+        return {};
+    return std::string(bytes.begin(), bytes.end());
 }
 
 } // namespace
@@ -188,7 +180,7 @@ public:
         // Closed first: the file cannot be removed while it is held. A
         // program that opens it in between keeps it from being removed.
         close();
-        if (const std::optional<LockHolder> holder = readLock(m_path);
+        if (const std::optional<LockHolder> holder = parseLock(readLockText(m_path));
             holder && holder->processId == self.processId && holder->host == self.host)
             DeleteFileW(m_path.c_str());
 #else
@@ -371,7 +363,8 @@ std::optional<LockResult> GameLock::takeAt(const fs::path &place, bool takeOverF
         const HeldFile::Open open = file->openExisting(place);
         if (open == HeldFile::Open::Missing)
             continue;
-        const std::optional<LockHolder> holder = readLock(place);
+        const std::string found = readLockText(place);
+        const std::optional<LockHolder> holder = parseLock(found);
         if (holder && holder->host != m_self.host) {
             // Whether it still runs there is unknown: the scorer decides.
             if (!takeOverFromOtherHost) {
@@ -392,7 +385,7 @@ std::optional<LockResult> GameLock::takeAt(const fs::path &place, bool takeOverF
             m_holder = holder ? *holder : LockHolder{0, m_self.host, "", ""};
             return LockResult::HeldHere;
         } else if (holder && holder->processId != m_self.processId && m_running(holder->processId) &&
-                   (open == HeldFile::Open::Unguardable || !guarded(place))) {
+                   (open == HeldFile::Open::Unguardable || found.find(kGuardLine) == std::string::npos)) {
             // Nothing tells whether a program that only wrote its lock still
             // has the game: its process running says it does.
             m_holder = holder;
