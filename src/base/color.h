@@ -24,4 +24,16 @@ constexpr int blueOf(ColorValue c)
     return static_cast<int>((c >> 16) & 0xFF);
 }
 
+/// The contrast the accessibility guidelines ask of text against its background.
+constexpr double kReadableContrast = 4.5;
+
+/// How far two colours stand apart to the eye, from 1 (the same) to 21
+/// (black and white), as the web's accessibility guidelines measure it.
+double contrastRatio(ColorValue a, ColorValue b);
+
+/// `text` lightened or darkened as little as makes it readable on
+/// `background`: a team's own colour for its name, unless that colour would
+/// vanish into the window (dark blue at night, yellow by day).
+ColorValue readableOn(ColorValue text, ColorValue background);
+
 } // namespace yardmark

@@ -86,6 +86,8 @@ struct AppSettings {
     /// After a correction that later plays no longer follow: 0 asks, 1
     /// re-flows them, 2 keeps them as recorded.
     std::int32_t reflowAfterCorrection = 0;
+    /// Dark, dim windows for a press box at night.
+    bool nightColors = false;
 
     bool operator==(const AppSettings &) const = default;
 };

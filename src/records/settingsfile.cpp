@@ -25,6 +25,8 @@ constexpr const char *kLiveFolderLabel = "Live Output Folder:               ";
 constexpr const char *kLiveTitleLabel = "Live Output Title:                ";
 // What to do after a correction; written only once it is not "ask".
 constexpr const char *kReflowLabel = "Re-flow After Corrections:        ";
+// Written only while night colours are on.
+constexpr const char *kNightLabel = "Night Colors:                     ";
 
 bool nextLine(std::istream &in, std::string &line, std::size_t width)
 {
@@ -154,8 +156,8 @@ void readSettings(std::istream &in, Settings &settings)
     htmlSize("HTML Body Font Size:              %d", html.htmlBodyFontSize);
     htmlSize("HTML Header Font Size:            %d", html.htmlHeaderFontSize);
 
-    // Written only once live output has been set up, or the re-flow answer
-    // remembered; each line names what it holds.
+    // Written only once live output has been set up, the re-flow answer
+    // remembered or night colours turned on; each line names what it holds.
     while (next(kLiveLinesWidth)) {
         if (line.starts_with(kLiveFolderLabel))
             app.live.folder = withoutControlCharacters(line.substr(kFontFaceColumn));
@@ -163,6 +165,8 @@ void readSettings(std::istream &in, Settings &settings)
             app.live.title = withoutControlCharacters(line.substr(kFontFaceColumn));
         else if (line.starts_with(kReflowLabel))
             app.reflowAfterCorrection = std::clamp(leadingInt(line.substr(kFontFaceColumn)), 0, 2);
+        else if (line.starts_with(kNightLabel))
+            app.nightColors = leadingInt(line.substr(kFontFaceColumn)) != 0;
     }
 
     league.midfieldYardLine = midfieldFor(league.indoorField);
@@ -221,6 +225,8 @@ void writeSettings(std::ostream &out, const Settings &settings)
         out << '\n' << kLiveFolderLabel << app.live.folder << '\n' << kLiveTitleLabel << app.live.title;
     if (app.reflowAfterCorrection != 0)
         out << '\n' << kReflowLabel << app.reflowAfterCorrection;
+    if (app.nightColors)
+        out << '\n' << kNightLabel << 1;
 }
 
 bool writeSettings(const std::filesystem::path &path, const Settings &settings)

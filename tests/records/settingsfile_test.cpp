@@ -45,6 +45,7 @@ Settings changedSettings()
     s.app.html.htmlHeaderFontSize = 20;
     s.app.live = {"/media/press box/live", "Tigers & Bears \x96 Homecoming"};
     s.app.reflowAfterCorrection = 2;
+    s.app.nightColors = true;
     return s;
 }
 
@@ -137,6 +138,7 @@ TEST(SettingsFileTest, AnOlderFileOfTwentyLinesKeepsTheHtmlDefaults)
     changed.app.html = HtmlOptions{};
     changed.app.live = LiveOutputSettings{};
     changed.app.reflowAfterCorrection = 0;
+    changed.app.nightColors = false;
     EXPECT_EQ(read, changed);
 }
 

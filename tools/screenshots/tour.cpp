@@ -173,6 +173,13 @@ void Tour::closeGame()
     }
 }
 
+void Tour::night(bool on)
+{
+    QAction *night = m_window.findChild<QAction *>(QStringLiteral("nightColors"));
+    if (night->isChecked() != on)
+        night->trigger();
+}
+
 QMenu *Tour::menu(const char *name) const
 {
     return m_window.findChild<QMenu *>(QString::fromLatin1(name));
@@ -382,6 +389,15 @@ std::vector<Step> Tour::gameWindowSteps()
          },
          close},
         {"game-window-indoor", openGame(true, true), close},
+        {"game-window-night",
+         [this] {
+             night(true);
+             openGame(false, true)();
+         },
+         [this, close] {
+             close();
+             night(false);
+         }},
         {"game-popup-menu",
          [this] {
              openGame(false, true)();
@@ -487,6 +503,7 @@ std::vector<Step> Tour::wallpaperSteps()
         {"wallpaper-tile", mode("tileWallpaper"), [] {}},
         {"wallpaper-center", mode("centerWallpaper"), [] {}},
         {"wallpaper-fit", mode("fitWallpaper"), [] {}},
+        {"main-window-night", [this] { night(true); }, [this] { night(false); }},
     };
 }
 

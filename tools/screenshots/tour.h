@@ -64,6 +64,8 @@ private:
     Step onGameStep(const char *name, std::function<QDialog *()> make);
     std::function<void()> openGame(bool indoor, bool homeOnLeft);
     void closeGame();
+    /// Night colours on or off, as the Options menu turns them.
+    void night(bool on);
     std::function<void()> openMenu(QMenu *menu);
     std::function<void()> openFileSubmenu(const char *name);
     void closeMenus();

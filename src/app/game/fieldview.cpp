@@ -1,5 +1,6 @@
 #include "app/game/fieldview.h"
 
+#include "app/common/nightcolors.h"
 #include "qtfield/fieldpainter.h"
 
 #include <QPainter>
@@ -39,6 +40,7 @@ void FieldView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintField(painter, QRectF(rect()), m_chart);
+    veilAtNight(painter, QRectF(rect()), palette());
 }
 
 LogoView::LogoView(QWidget *parent) : QWidget(parent)
@@ -66,6 +68,7 @@ void LogoView::paintEvent(QPaintEvent *)
     const QSize fitted = m_logo.size().scaled(size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
     painter.drawImage(target, m_logo);
+    veilAtNight(painter, QRectF(target), palette());
 }
 
 PossessionBall::PossessionBall(QWidget *parent) : QWidget(parent)

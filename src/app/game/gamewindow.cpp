@@ -1,6 +1,7 @@
 #include "app/game/gamewindow.h"
 
 #include "app/common/bitmaps.h"
+#include "app/common/nightcolors.h"
 #include "app/game/checkgamedialog.h"
 #include "app/game/fieldview.h"
 #include "app/game/quickentrybar.h"
@@ -69,11 +70,6 @@ QToolButton *arrow(const char *name, Qt::ArrowType type, const QString &accessib
 ChartColors chartColors(const Settings &settings)
 {
     return {settings.app.homeColor, settings.app.visitorColor};
-}
-
-QColor qColor(ColorValue value)
-{
-    return QColor(redOf(value), greenOf(value), blueOf(value));
 }
 
 } // namespace
@@ -409,7 +405,7 @@ void GameWindow::refresh()
         ColumnWidgets &c = m_columns[i];
         c.name->setText(toQString(from.name));
         QPalette palette = c.name->palette();
-        palette.setColor(QPalette::WindowText, qColor(from.color));
+        palette.setColor(QPalette::WindowText, readableTextColor(from.color, this->palette()));
         c.name->setPalette(palette);
         c.teamButton->setText(toQString(from.teamButton));
         c.ball->setVisible(from.hasBall);
@@ -429,7 +425,7 @@ void GameWindow::refresh()
     m_ballOn->display(toQString(board.ballOn));
     m_ballSide->setText(toQString(board.ballSide));
     QPalette sidePalette = m_ballSide->palette();
-    sidePalette.setColor(QPalette::WindowText, qColor(board.ballSideColor));
+    sidePalette.setColor(QPalette::WindowText, readableTextColor(board.ballSideColor, palette()));
     m_ballSide->setPalette(sidePalette);
     m_lastClock->setText(QStringLiteral("Clock ") + toQString(board.lastClock));
     m_toGo->display(toQString(board.toGo));
@@ -612,6 +608,14 @@ QMenu *GameWindow::makePopupMenu()
         menu->addAction(QStringLiteral("E&xport Play By Play ..."), this, [this] { exportPlayByPlay(); });
     exportItem->setObjectName(QStringLiteral("exportPlayByPlay"));
     return menu;
+}
+
+void GameWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Night colours on or off: the team names keep reading on the new window colour.
+    if (event->type() == QEvent::PaletteChange && m_undo)
+        refresh();
 }
 
 void GameWindow::contextMenuEvent(QContextMenuEvent *event)

@@ -60,6 +60,7 @@ public:
 protected:
     void reject() override; ///< Esc does not close the window
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

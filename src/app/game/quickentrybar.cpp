@@ -1,5 +1,6 @@
 #include "app/game/quickentrybar.h"
 
+#include "app/common/nightcolors.h"
 #include "gameflow/gameflow.h"
 #include "qtbase/qtext.h"
 #include "script/quickentry.h"
@@ -54,7 +55,7 @@ void QuickEntryBar::enter()
     const QuickEntryOutcome outcome = m_runner.run(m_flow, fromQString(m_line->text()));
     if (!outcome.error.empty()) {
         // The line stays for correction; nothing was recorded.
-        m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+        m_message->setStyleSheet(QStringLiteral("color: %1").arg(errorTextColor(palette()).name()));
         m_message->setText(toQString(outcome.error));
         return;
     }

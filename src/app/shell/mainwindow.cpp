@@ -2,6 +2,7 @@
 
 #include "app/common/bitmaps.h"
 #include "app/common/helpwindow.h"
+#include "app/common/nightcolors.h"
 #include "app/shell/aboutdialog.h"
 #include "app/shell/htmloptionsdialog.h"
 #include "app/shell/leagueoptionsdialog.h"
@@ -129,6 +130,7 @@ MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::p
     createHelpMenu();
     placeWindow();
     reloadWallpaper();
+    setNightColors(m_settings.app.nightColors);
 }
 
 MainWindow::~MainWindow() = default;
@@ -172,6 +174,14 @@ void MainWindow::createOptionsMenu()
     swap->setCheckable(true);
     swap->setChecked(m_settings.app.swapSidesEachQuarter);
     connect(swap, &QAction::toggled, this, [this](bool on) { m_settings.app.swapSidesEachQuarter = on; });
+
+    QAction *night = addAction(m_optionsMenu, "nightColors", "&Night Colors", nullptr);
+    night->setCheckable(true);
+    night->setChecked(m_settings.app.nightColors);
+    connect(night, &QAction::toggled, this, [this](bool on) {
+        m_settings.app.nightColors = on;
+        setNightColors(on);
+    });
 
     // What the game window does when a correction leaves later plays behind.
     QMenu *reflow = m_optionsMenu->addMenu(QStringLiteral("&Re-flow After Corrections"));

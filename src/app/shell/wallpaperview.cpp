@@ -1,5 +1,7 @@
 #include "app/shell/wallpaperview.h"
 
+#include "app/common/nightcolors.h"
+
 #include <QPainter>
 
 namespace yardmark {
@@ -15,10 +17,6 @@ QRect wallpaperRect(int mode, QSize image, QSize area)
 
 WallpaperView::WallpaperView(QWidget *parent) : QWidget(parent)
 {
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::white);
-    setPalette(background);
 }
 
 void WallpaperView::setImage(const QImage &image)
@@ -37,15 +35,18 @@ void WallpaperView::setMode(int mode)
 void WallpaperView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // White by day around the picture; the window's own dark colour at night.
+    painter.fillRect(rect(), isDark(palette()) ? palette().color(QPalette::Window) : QColor(Qt::white));
     const QRect place = wallpaperRect(m_mode, m_image.size(), size());
     if (place.isEmpty())
         return;
     if (m_mode == static_cast<int>(WallpaperMode::Tile)) {
         painter.drawTiledPixmap(place, m_tile);
-        return;
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(place, m_image);
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(place, m_image);
+    veilAtNight(painter, QRectF(place), palette());
 }
 
 } // namespace yardmark

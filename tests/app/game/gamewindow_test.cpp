@@ -6,6 +6,7 @@
 #include "session/recoveryoffer.h"
 
 #include "app/scripteduserinterface.h"
+#include "base/color.h"
 #include "cli/cli.h"
 #include "records/game.h"
 #include "records/gamefile.h"
@@ -317,6 +318,38 @@ TEST_F(GameWindowTest, StartGameOpensTheGameWindow)
     window->close();
     EXPECT_FALSE(main.gameInProgress());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
+{
+    GameWindow *window = openAfterATouchback();
+    window->resize(900, 700);
+    auto *home = window->findChild<QLabel *>(QStringLiteral("leftTeamName"));
+    auto *field = window->findChild<QWidget *>(QStringLiteral("field"));
+    const auto fieldLight = [field] {
+        const QImage picture = field->grab().toImage();
+        return picture.pixelColor(picture.width() / 2, picture.height() * 3 / 4).lightness();
+    };
+    const QColor dayName = home->palette().color(QPalette::WindowText);
+    const int dayField = fieldLight();
+
+    QAction *night = main.findChild<QAction *>(QStringLiteral("nightColors"));
+    night->trigger();
+    QApplication::sendPostedEvents(); // the news of the new colours
+    const QColor nightName = home->palette().color(QPalette::WindowText);
+    const QColor nightWindow = window->palette().color(QPalette::Window);
+    EXPECT_GE(contrastRatio(colorValue(nightName.red(), nightName.green(), nightName.blue()),
+                            colorValue(nightWindow.red(), nightWindow.green(), nightWindow.blue())),
+              kReadableContrast);
+    EXPECT_GT(nightName.lightness(), dayName.lightness());
+    EXPECT_LT(fieldLight(), dayField);
+
+    night->trigger();
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(home->palette().color(QPalette::WindowText), dayName);
+    EXPECT_EQ(fieldLight(), dayField);
+    window->interaction().setMessageRunner([](auto, auto, auto) { return MessageAnswer::No; });
+    window->close();
 }
 
 TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)

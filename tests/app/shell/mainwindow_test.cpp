@@ -1,4 +1,5 @@
 #include "app/common/helpwindow.h"
+#include "app/common/nightcolors.h"
 #include "app/season/schedulecommands.h"
 #include "app/setup/setupcommands.h"
 #include "app/shell/htmloptionsdialog.h"
@@ -73,8 +74,9 @@ TEST_F(MainWindowTest, HasItsTitleAndMenus)
     EXPECT_EQ(texts(window.fileMenu()),
               (QStringList{"&Team", "&Game", "&Print", "-", "Printer &Setup...", "-", "E&xit"}));
     EXPECT_EQ(texts(window.optionsMenu()),
-              (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "&Re-flow After Corrections", "-",
-                           "&League Options", "&HTML Options", "Li&ve Output...", "&Colors", "&Wallpaper"}));
+              (QStringList{"&Use Sound Effects", "&Swap Sides After Each Quarter", "&Night Colors",
+                           "&Re-flow After Corrections", "-", "&League Options", "&HTML Options", "Li&ve Output...",
+                           "&Colors", "&Wallpaper"}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("reflowMenu"))),
               (QStringList{"&Ask Each Time", "Always &Re-flow", "Always &Keep as Recorded"}));
     EXPECT_EQ(texts(window.findChild<QMenu *>(QStringLiteral("colorsMenu"))),
@@ -119,6 +121,43 @@ TEST_F(MainWindowTest, SwapSidesToggles)
     EXPECT_FALSE(swap->isChecked());
     swap->trigger();
     EXPECT_TRUE(settings.app.swapSidesEachQuarter);
+}
+
+TEST_F(MainWindowTest, NightColorsDarkenTheProgramFromTheMenuOrAtStartAndGiveTheDayBack)
+{
+    const QString dayStyle = QApplication::style()->name();
+    const QPalette dayPalette = QApplication::palette();
+    // A small wallpaper in the middle: the corner shows the window around it.
+    const auto background = [](MainWindow &w) {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        auto *view = w.findChild<WallpaperView *>();
+        view->setImage(picture);
+        view->setMode(static_cast<int>(WallpaperMode::Center));
+        view->resize(300, 200);
+        QApplication::sendPostedEvents(); // the news of new colours
+        return view->grab().toImage().pixelColor(1, 1).lightness();
+    };
+    EXPECT_EQ(background(window), 255);
+
+    action("nightColors")->trigger();
+    EXPECT_TRUE(settings.app.nightColors);
+    EXPECT_TRUE(isDark(QApplication::palette()));
+    EXPECT_LT(background(window), 64);
+    action("nightColors")->trigger();
+    EXPECT_FALSE(settings.app.nightColors);
+    EXPECT_EQ(QApplication::style()->name(), dayStyle);
+    EXPECT_EQ(QApplication::palette(), dayPalette);
+
+    // Kept in the settings, they are on from the start.
+    settings.app.nightColors = true;
+    {
+        MainWindow started(settings, ui, settingsFile());
+        EXPECT_TRUE(started.findChild<QAction *>(QStringLiteral("nightColors"))->isChecked());
+        EXPECT_TRUE(isDark(QApplication::palette()));
+        started.findChild<QAction *>(QStringLiteral("nightColors"))->trigger();
+    }
+    EXPECT_EQ(QApplication::palette(), dayPalette);
 }
 
 TEST_F(MainWindowTest, WallpaperModesMoveTheSingleCheckMark)
