@@ -153,6 +153,13 @@ int main(int argc, char **argv)
     std::ostringstream ini;
     writeSettings(ini, settings);
     writeSeed(root / "fuzz_settings", "yardmark.ini", ini.str());
+    // Every line written only once it is set.
+    settings.app.live = {"/srv/live", "Homecoming"};
+    settings.app.reflowAfterCorrection = 1;
+    settings.app.nightColors = true;
+    std::ostringstream everyLine;
+    writeSettings(everyLine, settings);
+    writeSeed(root / "fuzz_settings", "everyline.ini", everyLine.str());
 
     for (bool personal : {false, true}) {
         std::ostringstream csv;
