@@ -40,8 +40,8 @@ TEST(ColorTest, ATeamColourIsKeptWhereItReadsAndMovedAsLittleAsNeededWhereItDoes
         EXPECT_EQ(shown == c.text, c.kept) << c.text;
         if (c.kept)
             continue;
-        const int change = redOf(shown) + greenOf(shown) + blueOf(shown) - redOf(c.text) - greenOf(c.text) -
-                           blueOf(c.text);
+        const int change =
+            redOf(shown) + greenOf(shown) + blueOf(shown) - redOf(c.text) - greenOf(c.text) - blueOf(c.text);
         EXPECT_EQ(change > 0, c.lighter) << c.text;
         // As little as needed: a step less of the change would not read.
         const auto back = [](int from, int to) { return to + (from - to) / 8; };

@@ -69,6 +69,8 @@ int main(int argc, char **argv)
         noteRecentSeason(season);
     Settings defaults;
     setDefaults(defaults);
+    // YARDMARK_SCREENSHOTS_NIGHT=1: every picture with night colours.
+    defaults.app.nightColors = qEnvironmentVariableIntValue("YARDMARK_SCREENSHOTS_NIGHT") != 0;
     writeSettings(std::filesystem::path(start.path().toStdString()) / kSettingsFileName, defaults);
     Program program(start.path().toStdString(), std::make_unique<SilentSoundPlayer>());
     MainWindow &window = program.mainWindow();

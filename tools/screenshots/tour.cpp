@@ -76,7 +76,7 @@ Tour::Tour(Program &program, const QDir &season)
       m_recordTime{"11", "42", "Bears punt 42 yards to the Tigers 18, fair catch by #22 Baker",
                    "Clock at the change of possession, minutes and seconds left in the 2nd Q. Leave both "
                    "empty when the time was not taken."},
-      m_home(sampleTeam("Bears", "Hank Sorensen", true))
+      m_home(sampleTeam("Bears", "Hank Sorensen", true)), m_nightFromStart(program.settings().app.nightColors)
 {
     m_setupGame = newGame();
     copyTeamForGame(m_home, m_setupGame.homeTeam);
@@ -396,7 +396,7 @@ std::vector<Step> Tour::gameWindowSteps()
          },
          [this, close] {
              close();
-             night(false);
+             night(m_nightFromStart);
          }},
         {"game-popup-menu",
          [this] {
@@ -503,7 +503,7 @@ std::vector<Step> Tour::wallpaperSteps()
         {"wallpaper-tile", mode("tileWallpaper"), [] {}},
         {"wallpaper-center", mode("centerWallpaper"), [] {}},
         {"wallpaper-fit", mode("fitWallpaper"), [] {}},
-        {"main-window-night", [this] { night(true); }, [this] { night(false); }},
+        {"main-window-night", [this] { night(true); }, [this] { night(m_nightFromStart); }},
     };
 }
 

@@ -85,6 +85,7 @@ private:
     RecordTimeForm m_recordTime;
     InsertPlayForm m_insertPlay;
     Team m_home;
+    bool m_nightFromStart; ///< the whole tour at night: the night steps go back to it
     Game m_setupGame;
     std::vector<std::string> m_seasonGames;
     Game m_seasonGame;

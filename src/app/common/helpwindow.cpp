@@ -26,13 +26,12 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     m_browser = new QTextBrowser;
     // Pages of the guide stay here; web links go to the browser.
     m_browser->setOpenExternalLinks(true);
-    // The guide's pages are laid out like paper, dark on white; night colours
-    // would put light text on their light headings.
+    // The guide's pages are laid out like paper, dark on white (their style
+    // sheet colours the links); night colours would put light text on their
+    // light headings.
     QPalette page = m_browser->palette();
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
-    page.setColor(QPalette::Link, QColor(0, 0, 238));
-    page.setColor(QPalette::LinkVisited, QColor(85, 26, 139));
     m_browser->setPalette(page);
     auto *tools = new QToolBar;
     QAction *contents = tools->addAction(QStringLiteral("&Contents"));
