@@ -33,12 +33,13 @@ double contrastRatio(ColorValue a, ColorValue b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-ColorValue readableOn(ColorValue text, ColorValue background)
+ColorValue readableOn(ColorValue text, ColorValue background, double contrast)
 {
-    if (contrastRatio(text, background) >= kReadableContrast)
+    if (contrastRatio(text, background) >= contrast)
         return text;
-    // Towards white or black, whichever stands out more on this background;
-    // the better of the two always reaches the level, so the search ends there.
+    // Towards white or black, whichever stands out more on this background:
+    // the better of the two stands 4.58 apart at least, so the guidelines'
+    // levels are always reached (a higher one gets the best there is).
     const ColorValue white = colorValue(255, 255, 255);
     const ColorValue black = colorValue(0, 0, 0);
     const ColorValue towards = contrastRatio(white, background) > contrastRatio(black, background) ? white : black;
@@ -46,7 +47,7 @@ ColorValue readableOn(ColorValue text, ColorValue background)
     double high = 1;
     for (int step = 0; step < 12; ++step) {
         const double middle = (low + high) / 2;
-        (contrastRatio(mix(text, towards, middle), background) >= kReadableContrast ? high : low) = middle;
+        (contrastRatio(mix(text, towards, middle), background) >= contrast ? high : low) = middle;
     }
     return mix(text, towards, high);
 }

@@ -20,23 +20,28 @@ TEST(ColorTest, ATeamColourIsKeptWhereItReadsAndMovedAsLittleAsNeededWhereItDoes
 {
     const ColorValue dayWindow = colorValue(239, 239, 239);
     const ColorValue nightWindow = colorValue(38, 38, 40);
+    const double text = kReadableContrast;
+    const double large = kReadableLargeTextContrast;
     const struct {
         ColorValue text;
         ColorValue background;
+        double level;
         bool kept;
         bool lighter;
     } cases[] = {
-        {colorValue(0, 0, 255), dayWindow, true, false},     // the home default by day
-        {colorValue(0, 0, 255), nightWindow, false, true},   // ... vanishes at night
-        {colorValue(255, 0, 0), nightWindow, false, true},   // so does the visitor's, a little
-        {colorValue(255, 255, 0), nightWindow, true, false}, // yellow reads at night...
-        {colorValue(255, 255, 0), dayWindow, false, false},  // yellow by day: darkened
-        {colorValue(128, 128, 128), colorValue(128, 128, 128), false, false},
-        {colorValue(20, 20, 20), colorValue(0, 0, 0), false, true},
+        {colorValue(0, 0, 255), dayWindow, text, true, false},     // the home default by day
+        {colorValue(0, 0, 255), nightWindow, large, false, true},  // ... vanishes at night
+        {colorValue(255, 0, 0), dayWindow, large, true, false},    // the visitor's, large, by day
+        {colorValue(255, 0, 0), dayWindow, text, false, false},    // ... too light for small text
+        {colorValue(255, 0, 0), nightWindow, text, false, true},   // ... and too dark at night
+        {colorValue(255, 255, 0), nightWindow, text, true, false}, // yellow reads at night
+        {colorValue(255, 255, 0), dayWindow, large, false, false}, // ... not by day
+        {colorValue(128, 128, 128), colorValue(128, 128, 128), text, false, false},
+        {colorValue(20, 20, 20), colorValue(0, 0, 0), text, false, true},
     };
     for (const auto &c : cases) {
-        const ColorValue shown = readableOn(c.text, c.background);
-        EXPECT_GE(contrastRatio(shown, c.background), kReadableContrast) << c.text;
+        const ColorValue shown = readableOn(c.text, c.background, c.level);
+        EXPECT_GE(contrastRatio(shown, c.background), c.level) << c.text;
         EXPECT_EQ(shown == c.text, c.kept) << c.text;
         if (c.kept)
             continue;
@@ -47,7 +52,7 @@ TEST(ColorTest, ATeamColourIsKeptWhereItReadsAndMovedAsLittleAsNeededWhereItDoes
         const auto back = [](int from, int to) { return to + (from - to) / 8; };
         const ColorValue less = colorValue(back(redOf(c.text), redOf(shown)), back(greenOf(c.text), greenOf(shown)),
                                            back(blueOf(c.text), blueOf(shown)));
-        EXPECT_LT(contrastRatio(less, c.background), kReadableContrast) << c.text;
+        EXPECT_LT(contrastRatio(less, c.background), c.level) << c.text;
     }
 }
 

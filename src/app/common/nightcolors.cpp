@@ -96,7 +96,8 @@ QColor errorTextColor(const QPalette &palette)
 QColor readableTextColor(ColorValue color, const QPalette &palette)
 {
     const QColor window = palette.color(QPalette::Window);
-    const ColorValue shown = readableOn(color, colorValue(window.red(), window.green(), window.blue()));
+    const ColorValue shown =
+        readableOn(color, colorValue(window.red(), window.green(), window.blue()), kReadableLargeTextContrast);
     return {redOf(shown), greenOf(shown), blueOf(shown)};
 }
 

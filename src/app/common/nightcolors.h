@@ -25,8 +25,8 @@ void veilAtNight(QPainter &painter, const QRectF &area, const QPalette &palette)
 /// The colour of a message that something went wrong, readable on `palette`.
 QColor errorTextColor(const QPalette &palette);
 
-/// `color` as the text of a label on `palette`'s window: a team's own colour,
-/// moved only as far as it takes to read.
+/// `color` as the large bold text of a label on `palette`'s window (a team's
+/// name on the scoreboard): its own colour, moved only as far as it takes to read.
 QColor readableTextColor(ColorValue color, const QPalette &palette);
 
 } // namespace yardmark

@@ -340,7 +340,7 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     const QColor nightWindow = window->palette().color(QPalette::Window);
     EXPECT_GE(contrastRatio(colorValue(nightName.red(), nightName.green(), nightName.blue()),
                             colorValue(nightWindow.red(), nightWindow.green(), nightWindow.blue())),
-              kReadableContrast);
+              kReadableLargeTextContrast);
     EXPECT_GT(nightName.lightness(), dayName.lightness());
     EXPECT_LT(fieldLight(), dayField);
 
