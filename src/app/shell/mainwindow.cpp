@@ -178,6 +178,9 @@ void MainWindow::createOptionsMenu()
     QAction *night = addAction(m_optionsMenu, "nightColors", "&Night Colors", nullptr);
     night->setCheckable(true);
     night->setChecked(m_settings.app.nightColors);
+    // From any window: the light changes at sunset in the middle of a game.
+    night->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    night->setShortcutContext(Qt::ApplicationShortcut);
     connect(night, &QAction::toggled, this, [this](bool on) {
         m_settings.app.nightColors = on;
         setNightColors(on);

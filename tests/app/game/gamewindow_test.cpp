@@ -333,8 +333,12 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     const QColor dayName = home->palette().color(QPalette::WindowText);
     const int dayField = fieldLight();
 
-    QAction *night = main.findChild<QAction *>(QStringLiteral("nightColors"));
-    night->trigger();
+    // The scorer turns them on from the game window, where the main window's menus are out of reach.
+    main.show();
+    window->show();
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(settings.app.nightColors);
     QApplication::sendPostedEvents(); // the news of the new colours
     const QColor nightName = home->palette().color(QPalette::WindowText);
     const QColor nightWindow = window->palette().color(QPalette::Window);
@@ -344,7 +348,7 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     EXPECT_GT(nightName.lightness(), dayName.lightness());
     EXPECT_LT(fieldLight(), dayField);
 
-    night->trigger();
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     QApplication::sendPostedEvents();
     EXPECT_EQ(home->palette().color(QPalette::WindowText), dayName);
     EXPECT_EQ(fieldLight(), dayField);

@@ -86,6 +86,7 @@ TEST_F(MainWindowTest, HasItsTitleAndMenus)
     EXPECT_EQ(texts(window.helpMenu()), (QStringList{"&Contents", "&About..."}));
     EXPECT_EQ(action("exit")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
     EXPECT_EQ(action("helpContents")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(action("nightColors")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
 }
 
 TEST_F(MainWindowTest, LaterMenusGoBeforeOptions)
