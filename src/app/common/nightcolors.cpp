@@ -72,7 +72,8 @@ void setNightColors(bool on)
         QApplication::setPalette(nightPalette());
         return;
     }
-    QApplication::setStyle(QStyleFactory::create(day->style));
+    if (QStyle *style = QStyleFactory::create(day->style))
+        QApplication::setStyle(style);
     QApplication::setPalette(day->palette);
     day.reset();
 }
