@@ -5,6 +5,7 @@
 #include "qtbase/qtext.h"
 #include "script/quickentry.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,8 +47,22 @@ QString QuickEntryBar::message() const
 
 void QuickEntryBar::showHint(const QString &text)
 {
-    m_message->setStyleSheet(QString());
+    showMessage(text, false);
+}
+
+void QuickEntryBar::showMessage(const QString &text, bool error)
+{
+    m_showsError = error;
+    m_message->setStyleSheet(error ? QStringLiteral("color: %1").arg(errorTextColor(palette()).name()) : QString());
     m_message->setText(text);
+}
+
+void QuickEntryBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Night colours on or off: a reason on screen takes the red that reads on the new colours.
+    if (event->type() == QEvent::PaletteChange && m_showsError)
+        showMessage(m_message->text(), true);
 }
 
 void QuickEntryBar::enter()
@@ -55,19 +70,17 @@ void QuickEntryBar::enter()
     const QuickEntryOutcome outcome = m_runner.run(m_flow, fromQString(m_line->text()));
     if (!outcome.error.empty()) {
         // The line stays for correction; nothing was recorded.
-        m_message->setStyleSheet(QStringLiteral("color: %1").arg(errorTextColor(palette()).name()));
-        m_message->setText(toQString(outcome.error));
+        showMessage(toQString(outcome.error), true);
         return;
     }
-    m_message->setStyleSheet(QString());
     if (!outcome.recorded) {
-        m_message->setText(QStringLiteral("Nothing recorded: the dialog was cancelled"));
+        showMessage(QStringLiteral("Nothing recorded: the dialog was cancelled"), false);
         return;
     }
     QString text = m_flow.playList().empty() ? QString() : toQString(m_flow.playList().back());
     for (const std::string &note : outcome.notes)
         text += QStringLiteral(" — ") + toQString(note);
-    m_message->setText(text);
+    showMessage(text, false);
     m_line->clear();
 }
 

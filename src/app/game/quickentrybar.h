@@ -26,13 +26,19 @@ public:
     /// Runs the line as Enter does.
     void enter();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void showHint(const QString &text);
+    /// The reason a line was not taken, or the message after it in the text colour.
+    void showMessage(const QString &text, bool error);
 
     GameFlow &m_flow;
     QuickEntryRunner &m_runner;
     QLineEdit *m_line = nullptr;
     QLabel *m_message = nullptr;
+    bool m_showsError = false;
 };
 
 } // namespace yardmark

@@ -331,6 +331,11 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     };
     const QColor dayName = home->palette().color(QPalette::WindowText);
     const int dayField = fieldLight();
+    // A quick line's reason on screen stays readable as the colours change.
+    window->quickEntry().line()->setText(QStringLiteral("r 22 6 9"));
+    window->quickEntry().enter();
+    auto *reason = window->findChild<QLabel *>(QStringLiteral("quickEntryMessage"));
+    const QString dayReason = reason->styleSheet();
 
     // The scorer turns them on from the game window, where the main window's menus are out of reach.
     main.show();
@@ -342,11 +347,13 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     // The standard dark blue, lightened to read on the dark window.
     EXPECT_GT(home->palette().color(QPalette::WindowText).lightness(), dayName.lightness());
     EXPECT_LT(fieldLight(), dayField);
+    EXPECT_NE(reason->styleSheet(), dayReason);
 
     QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     QApplication::sendPostedEvents();
     EXPECT_EQ(home->palette().color(QPalette::WindowText), dayName);
     EXPECT_EQ(fieldLight(), dayField);
+    EXPECT_EQ(reason->styleSheet(), dayReason);
     window->interaction().setMessageRunner([](auto, auto, auto) { return MessageAnswer::No; });
     window->close();
 }
