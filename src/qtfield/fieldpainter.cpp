@@ -1,5 +1,7 @@
 #include "fieldpainter.h"
 
+#include "qtbase/qtcolor.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,16 +13,11 @@ namespace yardmark {
 
 namespace {
 
-QColor qColor(ColorValue value)
-{
-    return QColor(redOf(value), greenOf(value), blueOf(value));
-}
-
-const QColor kGrass = qColor(kGrassColor);
-const QColor kGrassStripe = qColor(kGrassStripeColor);
-const QColor kEndZone = qColor(kEndZoneColor);
-const QColor kChalk = qColor(kChalkColor);
-const QColor kLeather = qColor(kLeatherColor);
+const QColor kGrass = toQColor(kGrassColor);
+const QColor kGrassStripe = toQColor(kGrassStripeColor);
+const QColor kEndZone = toQColor(kEndZoneColor);
+const QColor kChalk = toQColor(kChalkColor);
+const QColor kLeather = toQColor(kLeatherColor);
 
 /// Maps picture units onto the device area: positions stretch with the area,
 /// sizes of dots, text and the marker follow the smaller of the two scales so
@@ -115,13 +112,13 @@ void paintChart(QPainter &painter, const PictureMap &map, const DriveChart &char
     const double width = std::max(1.0, map.size(1));
     painter.setBrush(Qt::NoBrush);
     for (const ChartLeg &leg : chart.legs) {
-        painter.setPen(pen(qColor(leg.color), width, styleOf(leg.pen)));
+        painter.setPen(pen(toQColor(leg.color), width, styleOf(leg.pen)));
         painter.drawLine(map.at(leg.x1, leg.y), map.at(leg.x2, leg.y));
     }
     const double radius = map.size(kChartDotRadius);
     painter.setPen(pen(Qt::black, std::max(1.0, map.size(0.5))));
     for (const ChartDot &dot : chart.dots) {
-        painter.setBrush(qColor(dot.fill));
+        painter.setBrush(toQColor(dot.fill));
         painter.drawEllipse(map.at(dot.x, dot.y), radius, radius);
     }
     QFont font(QStringLiteral("Arial"));

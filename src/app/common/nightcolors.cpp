@@ -1,5 +1,7 @@
 #include "app/common/nightcolors.h"
 
+#include "qtbase/qtcolor.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
@@ -96,10 +98,7 @@ QColor errorTextColor(const QPalette &palette)
 
 QColor readableTextColor(ColorValue color, const QPalette &palette)
 {
-    const QColor window = palette.color(QPalette::Window);
-    const ColorValue shown =
-        readableOn(color, colorValue(window.red(), window.green(), window.blue()), kReadableLargeTextContrast);
-    return {redOf(shown), greenOf(shown), blueOf(shown)};
+    return toQColor(readableOn(color, fromQColor(palette.color(QPalette::Window)), kReadableLargeTextContrast));
 }
 
 } // namespace yardmark

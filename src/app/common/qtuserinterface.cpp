@@ -2,6 +2,7 @@
 
 #include "app/common/filefilter.h"
 #include "app/common/soundplayer.h"
+#include "qtbase/qtcolor.h"
 #include "qtbase/qtext.h"
 
 #include <QColorDialog>
@@ -39,11 +40,6 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
         return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
-}
-
-QColor toQColor(ColorValue color)
-{
-    return QColor(redOf(color), greenOf(color), blueOf(color));
 }
 
 } // namespace
@@ -201,7 +197,7 @@ std::optional<ColorValue> QtUserInterface::chooseColor(ColorValue initial)
         QColorDialog::getColor(toQColor(initial), m_parent, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return std::nullopt;
-    return colorValue(chosen.red(), chosen.green(), chosen.blue());
+    return fromQColor(chosen);
 }
 
 } // namespace yardmark

@@ -3,6 +3,7 @@
 #include "app/common/bitmaps.h"
 #include "app/common/dialogbuttons.h"
 #include "base/userinterface.h"
+#include "qtbase/qtcolor.h"
 #include "qtbase/qtext.h"
 
 #include <QComboBox>
@@ -103,7 +104,7 @@ void HtmlOptionsDialog::showSelectedColor()
 {
     const ColorValue color = selectedHtmlColor(m_form);
     QPalette palette = m_swatch->palette();
-    palette.setColor(QPalette::Window, QColor(redOf(color), greenOf(color), blueOf(color)));
+    palette.setColor(QPalette::Window, toQColor(color));
     m_swatch->setPalette(palette);
 }
 

@@ -1,18 +1,11 @@
 #include "app/stats/summarychartview.h"
 
+#include "qtbase/qtcolor.h"
 #include "qtbase/qtext.h"
 
 #include <QPainter>
 
 namespace yardmark {
-namespace {
-
-QColor colorOf(ColorValue value)
-{
-    return QColor(redOf(value), greenOf(value), blueOf(value));
-}
-
-} // namespace
 
 SummaryChartView::SummaryChartView(const AppSettings &settings, QWidget *parent) : QWidget(parent), m_settings(settings)
 {
@@ -39,7 +32,7 @@ void SummaryChartView::paintEvent(QPaintEvent *)
     const QFontMetrics metrics = fontMetrics();
     const int line = metrics.height();
     const int margin = metrics.averageCharWidth();
-    const QColor colors[2] = {colorOf(m_settings.homeColor), colorOf(m_settings.visitorColor)};
+    const QColor colors[2] = {toQColor(m_settings.homeColor), toQColor(m_settings.visitorColor)};
     const QRect area = rect().adjusted(margin, 0, -margin, -margin);
     QFont bold = font();
     bold.setBold(true);
