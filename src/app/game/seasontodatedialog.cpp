@@ -92,7 +92,8 @@ SeasonToDateDialog::SeasonToDateDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(m_chosen);
 
     auto *lastLabel = new QLabel(QStringLiteral("Players of the &last play:"));
-    m_lastPlay = table("lastPlayFigures", {QStringLiteral("Player"), QStringLiteral("Today"), QStringLiteral("Season")});
+    m_lastPlay =
+        table("lastPlayFigures", {QStringLiteral("Player"), QStringLiteral("Today"), QStringLiteral("Season")});
     lastLabel->setBuddy(m_lastPlay);
     layout->addWidget(lastLabel);
     layout->addWidget(m_lastPlay);
@@ -133,8 +134,8 @@ void SeasonToDateDialog::refresh(const Game &game, const std::shared_ptr<const S
     }
 
     // Everyone with a figure today or this season, the chosen player kept.
-    const Choice kept = m_player->currentIndex() >= 0 ? m_choices[static_cast<std::size_t>(m_player->currentIndex())]
-                                                      : Choice{};
+    const Choice kept =
+        m_player->currentIndex() >= 0 ? m_choices[static_cast<std::size_t>(m_player->currentIndex())] : Choice{};
     const QSignalBlocker blocker(m_player);
     m_player->clear();
     m_choices.clear();
@@ -198,7 +199,8 @@ void SeasonToDateDialog::showChosen()
     m_chosen->setRowCount(static_cast<int>(std::size(kCategories)));
     for (std::size_t i = 0; i < std::size(kCategories); ++i)
         setRow(m_chosen, static_cast<int>(i),
-               {QString::fromLatin1(kCategoryNames[i]), QString::fromStdString(leaderText(kCategories[i], todayFigures)),
+               {QString::fromLatin1(kCategoryNames[i]),
+                QString::fromStdString(leaderText(kCategories[i], todayFigures)),
                 m_season ? QString::fromStdString(leaderText(kCategories[i], total)) : QStringLiteral("-")});
 }
 

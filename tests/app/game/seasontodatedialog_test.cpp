@@ -1,7 +1,7 @@
 #include "app/game/seasontodatedialog.h"
 
-#include "live/livefeed.h"
 #include "base/text.h"
+#include "live/livefeed.h"
 #include "records/gamefile.h"
 #include "season/seasontodate.h"
 #include "simulate/simulator.h"
@@ -56,9 +56,9 @@ TEST(SeasonToDateDialogTest, ShowsAChosenPlayerAndTheLastPlayTodayAndOverTheSeas
     for (int row = 0; row < lastPlay->rowCount(); ++row) {
         const std::string name = lastPlay->item(row, 0)->text().toStdString();
         const auto &inPlay = game.plays.back().players;
-        EXPECT_TRUE(std::any_of(inPlay.begin(), inPlay.end(),
-                                [&](const PlayerRecord &p) { return cp1252ToUtf8(p.name) == name; }))
-            << name;
+        EXPECT_TRUE(std::any_of(inPlay.begin(), inPlay.end(), [&](const PlayerRecord &p) {
+            return cp1252ToUtf8(p.name) == name;
+        })) << name;
     }
 
     dialog.refresh(game, nullptr, true);
