@@ -147,6 +147,9 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     });
     // The season before this game is read once, in the background.
     m_live->openSeason(m_flow->game().fileName, m_settings.league, [this] {
+        // A game closed meanwhile is no longer there to publish.
+        if (m_finished)
+            return;
         if (!m_flow->game().readOnly)
             m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
         refresh();
