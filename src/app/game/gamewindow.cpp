@@ -152,7 +152,8 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
             return;
         if (!m_flow->game().readOnly)
             m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
-        refresh();
+        if (m_seasonView)
+            m_seasonView->refresh(m_flow->game(), m_live->season(), false);
     });
     m_flow->addChangeListener([this] {
         // A read-only game writes nothing: the program that has it open does.
