@@ -53,6 +53,7 @@ QTableWidget *table(const char *name, const QStringList &headings)
     t->setObjectName(QString::fromLatin1(name));
     t->setHorizontalHeaderLabels(headings);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setStretchLastSection(true);
     t->verticalHeader()->setVisible(false);
     return t;
