@@ -76,8 +76,7 @@ std::string fileRefusalText(const fs::path &path)
     switch (t_refusal) {
     case FileRefusal::NotRegularFile: {
         const std::string kind = notRegularFileKind(path);
-        return path.string() + " is " + (kind.starts_with("not ") ? kind : kind + ", not a file") +
-               ": it is not used.";
+        return path.string() + " is " + (kind.starts_with("not ") ? kind : kind + ", not a file") + ": it is not used.";
     }
     case FileRefusal::TooLarge:
         return path.string() + " is larger than any file of its kind: it is not read.";

@@ -9,12 +9,12 @@ namespace yardmark {
 /// The largest file of each kind the program reads, far above any real one
 /// (a 4,000-play game is 2 MB, a team of 500 players under 200 KB): a larger
 /// file is refused at once instead of filling the memory.
-inline constexpr std::size_t kMaxRecordFileSize = std::size_t{64} << 20;   ///< game, team, schedule
-inline constexpr std::size_t kMaxTextInputSize = std::size_t{64} << 20;    ///< scorer's script, team list
-inline constexpr std::size_t kMaxBitmapFileSize = std::size_t{64} << 20;   ///< logo, wallpaper
-inline constexpr std::size_t kMaxSettingsFileSize = std::size_t{1} << 20;  ///< yardmark.ini
-inline constexpr std::size_t kMaxStateFileSize = std::size_t{1} << 20;     ///< recent list, last game
-inline constexpr std::size_t kMaxLockFileSize = 4096;                      ///< a game's lock
+inline constexpr std::size_t kMaxRecordFileSize = std::size_t{64} << 20;  ///< game, team, schedule
+inline constexpr std::size_t kMaxTextInputSize = std::size_t{64} << 20;   ///< scorer's script, team list
+inline constexpr std::size_t kMaxBitmapFileSize = std::size_t{64} << 20;  ///< logo, wallpaper
+inline constexpr std::size_t kMaxSettingsFileSize = std::size_t{1} << 20; ///< yardmark.ini
+inline constexpr std::size_t kMaxStateFileSize = std::size_t{1} << 20;    ///< recent list, last game
+inline constexpr std::size_t kMaxLockFileSize = 4096;                     ///< a game's lock
 
 /// Whether a path's own links are followed. The program's own files beside a
 /// game (lock, recovery copy, temporaries) and in the state folder are never

@@ -105,7 +105,7 @@ void record(const std::string &gamePath, const std::string &scriptPath, const st
     const bool outExisted = std::filesystem::exists(outPath, error);
     if (!sameFile) {
         std::vector<std::uint8_t> bytes;
-        if (!readWholeFile(gamePath, bytes))
+        if (!readWholeFile(gamePath, bytes, kMaxRecordFileSize))
             throw CliError("cannot read game file " + gamePath);
         if (!writeFileAtomically(outPath, bytes))
             throw CliError("cannot write " + outPath);

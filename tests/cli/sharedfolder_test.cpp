@@ -75,14 +75,24 @@ TEST(SharedFolderTest, NothingAtAnOwnFilesNameMakesTheProgramWriteElsewhereOrHan
          [](const fs::path &dir) {
              GameLock lock;
              return lock.take(dir / "g.gam", dir / "state") == LockResult::Blocked ? lock.blockedText()
-                                                                                 : std::string("taken");
+                                                                                   : std::string("taken");
          },
          true},
-        {".g.gam.lock", [](const fs::path &dir) { return runHere(dir, {"reflow", "g.gam", "--from", "0"}); }, true},
-        {".out.gam.lock", [](const fs::path &dir) { return runHere(dir, {"upgrade", "g.gam", "-o", "out.gam"}); },
+        {".g.gam.lock",
+         [](const fs::path &dir) {
+             return runHere(dir, {"reflow", "g.gam", "--from", "0"});
+         },
          true},
         {".out.gam.lock",
-         [](const fs::path &dir) { return runHere(dir, {"record", "g.gam", "script.txt", "-o", "out.gam"}); }, true},
+         [](const fs::path &dir) {
+             return runHere(dir, {"upgrade", "g.gam", "-o", "out.gam"});
+         },
+         true},
+        {".out.gam.lock",
+         [](const fs::path &dir) {
+             return runHere(dir, {"record", "g.gam", "script.txt", "-o", "out.gam"});
+         },
+         true},
         {".g.gam.recovery",
          [&game](const fs::path &dir) {
              RecoveryCopy copy(dir / "g.gam", dir / "state");
@@ -90,10 +100,14 @@ TEST(SharedFolderTest, NothingAtAnOwnFilesNameMakesTheProgramWriteElsewhereOrHan
          },
          false},
         {"g.gam.tmp-zzzzzz",
-         [&game](const fs::path &dir) { return std::string(saveGame(game, (dir / "g.gam").string()) ? "" : "not saved"); }, false},
+         [&game](const fs::path &dir) {
+             return std::string(saveGame(game, (dir / "g.gam").string()) ? "" : "not saved");
+         },
+         false},
         {"live.json.tmp-zzzzzz",
          [](const fs::path &dir) {
-             return std::string(writeLiveFiles(dir, {"{}", "<html>"}) && fs::exists(dir / "live.htm") ? "" : "not written");
+             return std::string(writeLiveFiles(dir, {"{}", "<html>"}) && fs::exists(dir / "live.htm") ? ""
+                                                                                                      : "not written");
          },
          false},
         {"state/recent-files",
@@ -155,8 +169,9 @@ TEST(SharedFolderTest, TakeOverLockTakesTheLockOfAnotherComputerOnlyWhenAsked)
         std::vector<std::string> args;
         const char *result;
     } cases[] = {
-        {{"upgrade", "g.gam", "-o", "out.gam"}, "1 yardmark-cli: game file out.gam is open in Football Yardmark of "
-                                                "the user coach on the computer away-laptop"},
+        {{"upgrade", "g.gam", "-o", "out.gam"},
+         "1 yardmark-cli: game file out.gam is open in Football Yardmark of "
+         "the user coach on the computer away-laptop"},
         {{"upgrade", "g.gam", "-o", "out.gam", "--take-over-lock"}, "0 "},
     };
     for (const auto &c : cases) {
