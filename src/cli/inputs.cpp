@@ -26,8 +26,7 @@ void requireReadable(const std::string &path, const char *what)
     if (std::filesystem::is_regular_file(path, error))
         return;
     setFileRefusal(std::filesystem::exists(path, error) ? FileRefusal::NotRegularFile : FileRefusal::Missing);
-    const std::string refused = fileRefusalText(path);
-    throw CliError(refused.empty() ? std::string("cannot read ") + what + " " + path : refused);
+    throw CliError(cannotReadText(what, path));
 }
 
 const std::map<std::string, SummaryPeriod> kPeriods = {
@@ -54,7 +53,7 @@ Team loadTeamOrFail(const std::string &path)
     requireReadable(path, "team file");
     if (isCsvName(path)) {
         if (!importTeamCsv(team, path))
-            throw CliError("cannot read team list " + path);
+            throw CliError(cannotReadText("team list", path));
     } else if (!loadTeamFile(team, path)) {
         throw CliError("team file " + path + " is damaged");
     }
@@ -87,6 +86,12 @@ std::unique_ptr<GameLock> lockGameForWriting(const std::string &path, const CliC
     if (result == LockResult::Blocked)
         throw CliError(lock->blockedText() + " Game file " + path + " is not written.");
     return lock;
+}
+
+std::string cannotReadText(const std::string &what, const std::string &path)
+{
+    const std::string refused = fileRefusalText(path);
+    return refused.empty() ? "cannot read " + what + " " + path : refused;
 }
 
 void addTakeOverLockOption(CLI::App &command, CliContext &context)

@@ -26,6 +26,10 @@ Game loadGameOrFail(const std::string &path);
 /// lock. One held on another computer is taken when --take-over-lock says so.
 std::unique_ptr<GameLock> lockGameForWriting(const std::string &path, const CliContext &context);
 
+/// "cannot read WHAT PATH", or what the file is when it was refused as a
+/// pipe, device, folder or a file larger than any of its kind.
+std::string cannotReadText(const std::string &what, const std::string &path);
+
 /// The --take-over-lock option of every command that writes a game.
 void addTakeOverLockOption(CLI::App &command, CliContext &context);
 

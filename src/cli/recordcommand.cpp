@@ -35,8 +35,7 @@ std::vector<NumberedLine> readScript(const std::string &path)
 {
     std::vector<std::uint8_t> bytes;
     if (!readWholeFile(path, bytes, kMaxTextInputSize)) {
-        const std::string refused = fileRefusalText(path);
-        throw CliError(refused.empty() ? "cannot read script file " + path : refused);
+        throw CliError(cannotReadText("script file", path));
     }
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::vector<NumberedLine> lines;
