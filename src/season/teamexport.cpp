@@ -1,5 +1,6 @@
 #include "teamexport.h"
 
+#include "base/atomicfile.h"
 #include "base/text.h"
 #include "base/userinterface.h"
 #include "records/recordcodec.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 
 namespace yardmark {
 namespace {
@@ -254,9 +256,10 @@ void importTeamCsv(std::istream &in, Team &team, const std::string &path)
 
 bool importTeamCsv(Team &team, const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<std::uint8_t> bytes;
+    if (!readWholeFile(path, bytes, kMaxTextInputSize))
         return false;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     importTeamCsv(in, team, path);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "statfiles.h"
 
+#include "base/atomicfile.h"
 #include "records/recordcodec.h"
 
 #include <algorithm>
@@ -9,11 +10,10 @@ namespace yardmark {
 
 std::optional<GameTeamNames> readGameTeamNames(const std::string &path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> header(kGameInfoSize);
-    if (!file.read(reinterpret_cast<char *>(header.data()), static_cast<std::streamsize>(header.size())))
+    const std::optional<std::vector<std::uint8_t>> header = readFileStart(path, kGameInfoSize);
+    if (!header || header->size() < kGameInfoSize)
         return std::nullopt;
-    ByteReader in(header);
+    ByteReader in(*header);
     const GameInfo info = decodeGameInfo(in);
     if (!in.ok())
         return std::nullopt;
