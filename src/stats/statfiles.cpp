@@ -4,6 +4,7 @@
 #include "records/recordcodec.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 namespace yardmark {
@@ -84,12 +85,22 @@ std::optional<StatFilesMessage> StatFiles::accept(int chosenTeam, Stat &stat) co
     if (m_paths.empty())
         return kNoGameSelected;
     if (chosenTeam < 0 || static_cast<std::size_t>(chosenTeam) >= m_teamNames.size())
-        return kNoTeamSelected;
+        return m_allTeamsFirst ? kNoTeamSelected : kNoTeamNameSelected;
     const std::string &team = m_teamNames[static_cast<std::size_t>(chosenTeam)];
     stat.gamePaths = m_paths;
     stat.teamName = team;
     stat.allTeams = m_allTeamsFirst && chosenTeam == 0 && isAllTeams(team);
     return std::nullopt;
+}
+
+std::string gameChooserFolder(const ChooserFolders &folders)
+{
+    for (const std::string *file : {&folders.scheduleFile, &folders.gameFile}) {
+        const std::filesystem::path folder = std::filesystem::path(*file).parent_path();
+        if (!folder.empty())
+            return folder.string();
+    }
+    return folders.lastFolder.empty() ? folders.startFolder : folders.lastFolder;
 }
 
 } // namespace yardmark

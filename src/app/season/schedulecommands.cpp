@@ -17,6 +17,7 @@ ScheduleCommands::ScheduleCommands(MainWindow &window, Settings &settings, UserI
           [this](ScheduleEditor &editor, std::set<std::string> &warned) { return runEditor(editor, warned); },
           [this](std::function<void()> work) { QTimer::singleShot(0, this, std::move(work)); })
 {
+    setObjectName(QStringLiteral("scheduleCommands"));
     // The season comes first in the File menu.
     QMenu *menu = m_window.fileSubmenu(QStringLiteral("Sche&dule"), "scheduleMenu");
     QMenu *file = m_window.fileMenu();

@@ -55,6 +55,7 @@ SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const AppConte
 
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("lines"));
+    m_list->setAccessibleName(windowTitle());
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 100);
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 14);
     if (m_kind == Kind::Scoring) {

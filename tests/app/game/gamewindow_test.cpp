@@ -267,6 +267,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     EXPECT_EQ(lcd(*window, "ballOnDigits"), QStringLiteral("40"));
     EXPECT_EQ(lcd(*window, "toGoDigits"), QStringLiteral("7"));
     EXPECT_EQ(lcd(*window, "down"), QStringLiteral("3"));
+    EXPECT_EQ(window->findChild<QLCDNumber *>(QStringLiteral("down"))->accessibleName(), QStringLiteral("Down 3"));
     EXPECT_TRUE(window->findChild<QWidget *>(QStringLiteral("rightBall"))->isVisible()); // the Tigers' ball
     EXPECT_NE(std::find(played.begin(), played.end(), kTimeOutSound), played.end());
 
@@ -391,6 +392,8 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     auto *list = window->findChild<QListWidget *>(QStringLiteral("playList"));
     ASSERT_EQ(list->count(), 4);
     EXPECT_GE(list->minimumHeight(), 8 * list->fontMetrics().height()); // the last eight plays in view
+    const int rowHeight = list->sizeHintForRow(0);
+    EXPECT_EQ(list->item(1)->text().toStdString(), "2: " + window->flow().playList()[1]);
     const Game &game = window->flow().game();
     const std::vector<std::uint8_t> recorded = encodeGame(game);
 
@@ -423,9 +426,11 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     EXPECT_FALSE(list->item(2)->icon().isNull());
     EXPECT_EQ(list->item(2)->toolTip().toStdString(), window->flow().breakReason(2));
     EXPECT_TRUE(list->item(3)->toolTip().isEmpty());
+    EXPECT_EQ(list->sizeHintForRow(0), rowHeight); // the mark leaves the rows as tall as they were
     steps.push_back([](QDialog &d) {
         auto *breaks = d.findChild<QListWidget *>(QStringLiteral("breakList"));
-        EXPECT_EQ(breaks->count(), 1); // the spot the next play was snapped at
+        EXPECT_EQ(breaks->count(), 1);                                        // the spot the next play was snapped at
+        EXPECT_GE(breaks->viewport()->width(), breaks->sizeHintForColumn(0)); // the line reads whole
         QTest::keyClick(breaks, Qt::Key_Return);
     });
     list->setCurrentRow(0);
