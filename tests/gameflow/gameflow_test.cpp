@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 namespace yardmark {
@@ -416,6 +417,19 @@ TEST_F(QuitTest, YesSavesTheHighestQuarterAndCloses)
     EXPECT_EQ(loaded.savedQuarter, 2);
     EXPECT_EQ(loaded.plays, game.plays);
     EXPECT_EQ(loaded.savedBallSpot, (FieldSpot{30, false}));
+}
+
+TEST_F(QuitTest, NothingToSaveAsksNothingAndLeavesTheFileAlone)
+{
+    openWithHomeKickoff();
+    Game asSaved = flow.gameAsSaved();
+    ASSERT_TRUE(saveGame(asSaved, game.fileName));
+    const auto written = std::filesystem::last_write_time(game.fileName) - std::chrono::hours(1);
+    std::filesystem::last_write_time(game.fileName, written);
+    EXPECT_TRUE(flow.quitGame());
+    EXPECT_EQ(ui.log, (Log{"sound 601"}));
+    EXPECT_EQ(std::filesystem::last_write_time(game.fileName), written);
+    EXPECT_EQ(closes, 1);
 }
 
 TEST_F(QuitTest, FailedSaveKeepsTheWindowOpen)
