@@ -213,9 +213,12 @@ GameSituation situationOnOpening(Game &game, const LeagueOptions &league, bool &
     } else {
         const PlayRecord &last = game.plays.back();
         s.quarter = game.savedQuarter;
-        s.down = last.downAfter;
         s.homeHasBall = last.homeHasBall;
-        s.toGo = last.toGoAfter;
+        // A time-out keeps the down it was taken on; the down its record
+        // carries over from the play before may be the kicking team's.
+        const bool asItStarted = !entryKindOfPlay(last);
+        s.down = asItStarted ? last.downBefore : last.downAfter;
+        s.toGo = asItStarted ? last.toGoBefore : last.toGoAfter;
         s.ballSpot = game.savedBallSpot;
         applyPlayOutcome(last, s, game, league);
         // Saved at half time: the second half has not been kicked off yet.

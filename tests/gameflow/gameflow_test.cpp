@@ -87,6 +87,24 @@ TEST_F(FlowTest, ReopeningTakesTheSituationFromTheLastPlayAndTheSavedFields)
     EXPECT_EQ(flow.labels(), kTryLabels);
 }
 
+TEST_F(FlowTest, ReopeningAfterATimeOutKeepsTheDownTheTimeOutWasTakenOn)
+{
+    PlayRecord miss;
+    miss.playType = code(PlayType::FieldGoal);
+    miss.homeHasBall = true;
+    miss.kickResult = code(KickResult::FieldGoalWideLeft);
+    miss.downBefore = miss.downAfter = 3;
+    miss.toGoBefore = miss.toGoAfter = 8;
+    miss.initialSpot = miss.finalSpot = game.savedBallSpot = {29, false};
+    game.plays.push_back(miss);
+    flow.open();
+    flow.timeOut(Column::Left);
+    flow.open();
+    EXPECT_FALSE(flow.situation().homeHasBall);
+    EXPECT_EQ(flow.situation().down, 0);
+    EXPECT_EQ(flow.situation().toGo, 10);
+}
+
 TEST_F(FlowTest, ReopeningAtHalfTimeAsksWhoKicksOffTheSecondHalf)
 {
     PlayRecord punt;
