@@ -96,6 +96,9 @@ public:
     bool lastSaveFailed() const { return m_lastSaveFailed; }
     /// The game as saving it now would write it, the window left as it is.
     Game gameAsSaved() const;
+    /// True when saving now would write exactly what the game's file holds:
+    /// there is nothing to ask about and nothing to write.
+    bool savedAsItStands() const;
 
     /// Undo and redo of the play list: each recorded, edited, deleted or
     /// inserted play and each time-out is one step. A step puts back the
