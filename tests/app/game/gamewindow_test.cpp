@@ -418,8 +418,18 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     });
     main.findChild<QAction *>(QStringLiteral("checkGame"))->trigger();
 
-    // Undo takes back the re-flow: the edit alone leaves the next play marked.
+    // The correction and its re-flow are one step.
     click(*window, "undo");
+    EXPECT_TRUE(encodeGame(game) == recorded);
+
+    // The correction kept without the re-flow leaves the next play marked.
+    list->setCurrentRow(1);
+    steps.push_back([](QDialog &d) {
+        type(d, "finalSpotYard", "28");
+        click(d, "ok");
+    });
+    answers.push_back(MessageAnswer::No);
+    click(*window, "editPlay");
     EXPECT_FALSE(list->item(2)->icon().isNull());
     EXPECT_EQ(list->item(2)->toolTip().toStdString(), window->flow().breakReason(2));
     EXPECT_TRUE(list->item(3)->toolTip().isEmpty());
