@@ -358,6 +358,23 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     window->close();
 }
 
+TEST_F(GameWindowTest, TeamNamesWithMarkupShowAsTyped)
+{
+    Game game = *main.session().currentGame();
+    game.info.homeTeamName = "<h1><u>HACKED</u></h1>";
+    game.info.visitorTeamName = "<img src=x.png>";
+    main.session().setCurrentGame(game);
+    GameWindow *window = openAfterATouchback();
+    QStringList shown;
+    for (const char *name : {"leftTeamName", "rightTeamName"}) {
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        shown << label->text();
+    }
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("<h1><u>HACKED</u></h1>"), QStringLiteral("<img src=x.png>")}));
+}
+
 TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
 {
     GameWindow *window = open(false);
