@@ -32,17 +32,16 @@ const LongScript &longScript()
         Game first;
         std::size_t plays = 0;
         while (plays < kPlays) {
-            const Game game = simulate::simulateGame(rng, league[0], league[1], settings, 1, "",
-                                                     [&](const Json &line, const Json &) {
-                                                         const std::string op = line["op"];
-                                                         if (op == "quit")
-                                                             return;
-                                                         if (op == "open" && !script.empty())
-                                                             script.push_back(Json{{"op", "kickoff"},
-                                                                                   {"fields", line["kickoff"]}});
-                                                         else
-                                                             script.push_back(line);
-                                                     });
+            const Game game =
+                simulate::simulateGame(rng, league[0], league[1], settings, 1, "", [&](const Json &line, const Json &) {
+                    const std::string op = line["op"];
+                    if (op == "quit")
+                        return;
+                    if (op == "open" && !script.empty())
+                        script.push_back(Json{{"op", "kickoff"}, {"fields", line["kickoff"]}});
+                    else
+                        script.push_back(line);
+                });
             if (plays == 0) {
                 first = game;
                 first.plays.clear();
