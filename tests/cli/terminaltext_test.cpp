@@ -16,7 +16,9 @@ TEST(TerminalTextTest, ControlCharactersAreShownNotObeyed)
         {"a\tb", "a\tb"},
         {"\x1b[2J\x1b]0;owned\x07", "\\x1B[2J\\x1B]0;owned\\x07"},
         {"cr\rdel\x7f", "cr\\x0Ddel\\x7F"},
-        {"\xC2\x9B" "2J", "\\u009B2J"},
+        {"\xC2\x9B"
+         "2J",
+         "\\u009B2J"},
         {"caf\xC3\xA9 \xC2\xA9", "caf\xC3\xA9 \xC2\xA9"},
         {"end\xC2", "end\xC2"},
     };
