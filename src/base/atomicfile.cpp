@@ -1,12 +1,13 @@
 #include "atomicfile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <mutex>
+#include <random>
 #include <string>
 
 #ifdef _WIN32
-#include <atomic>
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -37,27 +38,35 @@ std::optional<std::size_t> readToEnd(std::optional<std::uint64_t> knownSize, std
                                      std::size_t maxSize, Read read)
 {
     constexpr std::size_t kChunk = 65536;
-    if (knownSize && *knownSize > maxSize)
+    if (knownSize && *knownSize > maxSize) {
+        setFileRefusal(FileRefusal::TooLarge);
         return std::nullopt;
+    }
     const std::size_t expected = knownSize ? static_cast<std::size_t>(*knownSize) + 1 : kChunk;
     if (buffer.size() < expected)
         buffer.resize(expected);
     std::size_t got = 0;
     for (;;) {
         if (got == buffer.size()) {
-            if (got > maxSize)
+            if (got > maxSize) {
+                setFileRefusal(FileRefusal::TooLarge);
                 return std::nullopt;
+            }
             buffer.resize(got + std::min(std::max(got, kChunk), maxSize - got) + 1);
         }
         const long long n = read(buffer.data() + got, buffer.size() - got);
-        if (n < 0)
+        if (n < 0) {
+            setFileRefusal(FileRefusal::Unreadable);
             return std::nullopt;
+        }
         if (n == 0)
             break;
         got += static_cast<std::size_t>(n);
     }
-    if (got > maxSize)
+    if (got > maxSize) {
+        setFileRefusal(FileRefusal::TooLarge);
         return std::nullopt;
+    }
     return got;
 }
 
@@ -119,7 +128,9 @@ void removeLeftoverTemporaries(const std::filesystem::path &path)
     std::error_code error;
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (isTemporaryOf(it->path().filename().string(), name))
+        // A pipe, folder or link of the same name is not a temporary of ours.
+        std::error_code kind;
+        if (isTemporaryOf(it->path().filename().string(), name) && it->is_regular_file(kind) && !it->is_symlink(kind))
             removeIfNobodyWrites(it->path());
     }
 }
@@ -197,15 +208,15 @@ bool removeIfNobodyWrites(const std::filesystem::path &temp)
 } // namespace
 
 std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::vector<std::uint8_t> &buffer,
-                                        std::size_t maxSize)
+                                        std::size_t maxSize, Links links)
 {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    const HANDLE file = openRegularFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        OPEN_EXISTING, links);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
     std::optional<std::uint64_t> knownSize;
     LARGE_INTEGER size{};
-    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0)
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
         knownSize = static_cast<std::uint64_t>(size.QuadPart);
     const auto got = readToEnd(knownSize, buffer, maxSize, [file](std::uint8_t *data, std::size_t wanted) {
         DWORD n = 0;
@@ -214,6 +225,25 @@ std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::
     });
     CloseHandle(file);
     return got;
+}
+
+std::optional<std::vector<std::uint8_t>> readFileStart(const std::filesystem::path &path, std::size_t count)
+{
+    const HANDLE file = openRegularFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        OPEN_EXISTING, Links::Follow);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(count);
+    std::size_t got = 0;
+    DWORD n = 0;
+    while (got < count &&
+           ReadFile(file, bytes.data() + got, static_cast<DWORD>(std::min<std::size_t>(count - got, 1U << 30)), &n,
+                    nullptr) &&
+           n > 0)
+        got += n;
+    CloseHandle(file);
+    bytes.resize(got);
+    return bytes;
 }
 
 #else
@@ -238,7 +268,7 @@ bool writeAll(int fd, std::string_view bytes)
 // from the file of another program saving the same file at this moment.
 bool removeIfNobodyWrites(const std::filesystem::path &temp)
 {
-    const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(temp, O_RDONLY, Links::Refuse);
     if (fd < 0)
         return false;
     const bool leftover = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -248,17 +278,46 @@ bool removeIfNobodyWrites(const std::filesystem::path &temp)
     return removed;
 }
 
+// A temporary beside `path` that did not exist before, "NAME.tmp-XXXXXX",
+// created with the usual mode (0666 less the umask), never through a link.
+int createTemporaryBeside(const std::filesystem::path &path, std::string &temp)
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::atomic<unsigned> counter{0};
+    std::random_device seed;
+    std::mt19937 random(seed() ^ counter.fetch_add(1));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path.string() + ".tmp-";
+        for (int i = 0; i < 6; ++i)
+            temp += kLetters[random() % (sizeof kLetters - 1)];
+        const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// A file replaced keeps who may read it: its mode, and its group where the
+// user may give it (else the user's own group, never a wider one).
+void keepModeOf(const std::filesystem::path &path, int fd)
+{
+    struct stat old {};
+    if (::lstat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
+        return;
+    (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    ::fchmod(fd, old.st_mode & 0777);
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
-    std::string temp = path.string() + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = createTemporaryBeside(path, temp);
     if (fd < 0)
         return false;
     ::flock(fd, LOCK_EX);
-    // mkstemp creates the file private to its owner; give it the usual mode.
-    ::fchmod(fd, 0644);
+    keepModeOf(path, fd);
     const bool written = !injectedFailure(WriteStep::Write) && writeAll(fd, bytes) &&
                          !injectedFailure(WriteStep::Flush) && ::fsync(fd) == 0;
     std::error_code error;
@@ -279,14 +338,14 @@ bool writeFileAtomically(const std::filesystem::path &path, std::string_view byt
 }
 
 std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::vector<std::uint8_t> &buffer,
-                                        std::size_t maxSize)
+                                        std::size_t maxSize, Links links)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(path, O_RDONLY, links);
     if (fd < 0)
         return std::nullopt;
     std::optional<std::uint64_t> knownSize;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
         knownSize = static_cast<std::uint64_t>(info.st_size);
     const auto got = readToEnd(knownSize, buffer, maxSize, [fd](std::uint8_t *data, std::size_t wanted) {
         for (;;) {
@@ -299,6 +358,26 @@ std::optional<std::size_t> readFileInto(const std::filesystem::path &path, std::
     return got;
 }
 
+std::optional<std::vector<std::uint8_t>> readFileStart(const std::filesystem::path &path, std::size_t count)
+{
+    const int fd = openRegularFile(path, O_RDONLY, Links::Follow);
+    if (fd < 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::read(fd, bytes.data() + got, count - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return bytes;
+}
+
 #endif
 
 bool writeFileAtomically(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
@@ -306,10 +385,16 @@ bool writeFileAtomically(const std::filesystem::path &path, const std::vector<st
     return writeFileAtomically(path, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
-bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes, std::size_t maxSize)
+bool writeOwnFileAtomically(const std::filesystem::path &path, std::string_view bytes)
+{
+    return mayReplaceOwnFile(path) && writeFileAtomically(path, bytes);
+}
+
+bool readWholeFile(const std::filesystem::path &path, std::vector<std::uint8_t> &bytes, std::size_t maxSize,
+                   Links links)
 {
     std::vector<std::uint8_t> data;
-    const std::optional<std::size_t> size = readFileInto(path, data, maxSize);
+    const std::optional<std::size_t> size = readFileInto(path, data, maxSize, links);
     if (!size)
         return false;
     data.resize(*size);

@@ -56,11 +56,14 @@ void addReflowCommand(CLI::App &app, CliContext &context)
     command->add_option("--from", context.from, "the corrected play, counted from 0")->required();
     command->add_option("-o,--output", context.outputPath, "write the re-flowed game to FILE (default: GAME)")
         ->option_text("FILE");
+    addTakeOverLockOption(*command, context);
     command->callback([&context] {
         context.writesOwnOutput = true;
         context.run = [&context](std::ostream &out) {
-            const std::string path = context.outputPath.empty() ? context.input : context.outputPath;
-            const auto lock = lockGameForWriting(path);
+            // A game reached through a link is re-flowed where it really is; the link stays.
+            const std::string path =
+                context.outputPath.empty() ? realGamePath(context.input).string() : context.outputPath;
+            const auto lock = lockGameForWriting(path, context);
             Game game = loadGameOrFail(context.input);
             const LeagueOptions &league = context.settings.league;
             const int from = context.from;

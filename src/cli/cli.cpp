@@ -27,8 +27,9 @@ void loadSettings(CliContext &context)
         std::error_code error;
         if (!std::filesystem::exists(path, error))
             return;
-    } else if (std::ifstream probe(path); !probe) {
-        throw CliError("cannot read settings file " + path.string());
+    } else if (std::vector<std::uint8_t> bytes; !readWholeFile(path, bytes, kMaxSettingsFileSize)) {
+        const std::string refused = fileRefusalText(path);
+        throw CliError(refused.empty() ? "cannot read settings file " + path.string() : refused);
     }
     readSettings(path, context.settings);
 }

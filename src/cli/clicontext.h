@@ -48,6 +48,7 @@ struct CliContext {
     std::string team;                ///< --team
     std::string view;                ///< --view; empty for the team's own
     int from = 0;                    ///< --from: the play a re-flow starts at
+    bool takeOverLock = false;       ///< --take-over-lock: a lock of another computer is taken
     std::function<void(std::ostream &)> run;
     int exitCode = 0; ///< what a command that succeeded reports (check: 1 when a play does not follow)
 };

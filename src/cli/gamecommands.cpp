@@ -41,11 +41,12 @@ void addUpgradeCommand(CLI::App &app, CliContext &context)
     auto *command = app.add_subcommand("upgrade", "load a game file of any version and save it in the current one");
     command->add_option("GAME", context.input, "game file (.gam) of any version")->required();
     command->add_option("-o,--output", context.outputPath, "the converted game file")->required()->option_text("FILE");
+    addTakeOverLockOption(*command, context);
     command->callback([&context] {
         context.writesOwnOutput = true;
         context.run = [&context](std::ostream &) {
             Game game = loadGameOrFail(context.input);
-            const auto lock = lockGameForWriting(context.outputPath);
+            const auto lock = lockGameForWriting(context.outputPath, context);
             if (!saveGame(game, context.outputPath))
                 throw CliError("cannot write " + context.outputPath);
         };

@@ -1,5 +1,6 @@
 #include "inputs.h"
 
+#include "base/safefile.h"
 #include "base/text.h"
 #include "clicontext.h"
 #include "records/gamefile.h"
@@ -22,8 +23,10 @@ bool isCsvName(const std::string &path)
 void requireReadable(const std::string &path, const char *what)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        throw CliError(std::string("cannot read ") + what + " " + path);
+    if (std::filesystem::is_regular_file(path, error))
+        return;
+    setFileRefusal(std::filesystem::exists(path, error) ? FileRefusal::NotRegularFile : FileRefusal::Missing);
+    throw CliError(cannotReadText(what, path));
 }
 
 const std::map<std::string, SummaryPeriod> kPeriods = {
@@ -50,7 +53,7 @@ Team loadTeamOrFail(const std::string &path)
     requireReadable(path, "team file");
     if (isCsvName(path)) {
         if (!importTeamCsv(team, path))
-            throw CliError("cannot read team list " + path);
+            throw CliError(cannotReadText("team list", path));
     } else if (!loadTeamFile(team, path)) {
         throw CliError("team file " + path + " is damaged");
     }
@@ -61,6 +64,8 @@ Game loadGameOrFail(const std::string &path)
 {
     Game game;
     if (!loadGame(game, path)) {
+        if (const std::string refused = fileRefusalText(path); !refused.empty())
+            throw CliError(refused);
         std::error_code error;
         if (!std::filesystem::is_regular_file(path, error))
             throw CliError("cannot read game file " + path);
@@ -69,13 +74,30 @@ Game loadGameOrFail(const std::string &path)
     return game;
 }
 
-std::unique_ptr<GameLock> lockGameForWriting(const std::string &path)
+std::unique_ptr<GameLock> lockGameForWriting(const std::string &path, const CliContext &context)
 {
     auto lock = std::make_unique<GameLock>();
-    const LockResult result = lock->take(path, defaultStateDir());
-    if (result == LockResult::HeldHere || result == LockResult::HeldElsewhere)
+    const LockResult result = lock->take(path, defaultStateDir(), context.takeOverLock);
+    if (result == LockResult::HeldHere)
         throw CliError("game file " + path + " is open " + whereGameIsOpen(*lock->holder()) + ": not written");
+    if (result == LockResult::HeldElsewhere)
+        throw CliError("game file " + path + " is open " + whereGameIsOpen(*lock->holder()) +
+                       ": not written (--take-over-lock takes it when the program no longer runs there)");
+    if (result == LockResult::Blocked)
+        throw CliError(lock->blockedText() + " Game file " + path + " is not written.");
     return lock;
+}
+
+std::string cannotReadText(const std::string &what, const std::string &path)
+{
+    const std::string refused = fileRefusalText(path);
+    return refused.empty() ? "cannot read " + what + " " + path : refused;
+}
+
+void addTakeOverLockOption(CLI::App &command, CliContext &context)
+{
+    command.add_flag("--take-over-lock", context.takeOverLock,
+                     "take the game's lock from another computer, where the program no longer runs");
 }
 
 void addPeriodOption(CLI::App &command, CliContext &context)

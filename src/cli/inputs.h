@@ -22,8 +22,16 @@ Game loadGameOrFail(const std::string &path);
 /// The lock of the game file at `path`, held while a command writes it: a
 /// game the program has open (here or on another computer sharing the
 /// folder) is not written behind its back, but refused with a CliError that
-/// says where it is open.
-std::unique_ptr<GameLock> lockGameForWriting(const std::string &path);
+/// says where it is open, as is one whose lock's name holds anything but a
+/// lock. One held on another computer is taken when --take-over-lock says so.
+std::unique_ptr<GameLock> lockGameForWriting(const std::string &path, const CliContext &context);
+
+/// "cannot read WHAT PATH", or what the file is when it was refused as a
+/// pipe, device, folder or a file larger than any of its kind.
+std::string cannotReadText(const std::string &what, const std::string &path);
+
+/// The --take-over-lock option of every command that writes a game.
+void addTakeOverLockOption(CLI::App &command, CliContext &context);
 
 /// A team file (.tem), or a comma-separated team list when the name ends in
 /// "csv", as a full team with personal information; a CliError naming the

@@ -4,7 +4,7 @@
 #include "clicontext.h"
 #include "inputs.h"
 #include "records/gamefile.h"
-#include "script/quickentry.h"
+#include "script/scriptline.h"
 #include "script/scriptrunner.h"
 
 #include <filesystem>
@@ -33,9 +33,11 @@ std::string lineName(const std::string &script, int number)
 /// that reads as neither is named.
 std::vector<NumberedLine> readScript(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw CliError("cannot read script file " + path);
+    std::vector<std::uint8_t> bytes;
+    if (!readWholeFile(path, bytes, kMaxTextInputSize)) {
+        throw CliError(cannotReadText("script file", path));
+    }
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::vector<NumberedLine> lines;
     std::string text;
     int number = 0;
@@ -45,22 +47,11 @@ std::vector<NumberedLine> readScript(const std::string &path)
             text.erase(0, 3);
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
-        if (text.find_first_not_of(" \t") == std::string::npos)
-            continue;
-        const std::size_t first = text.find_first_not_of(" \t");
-        if (text[first] != '{' && text[first] != '[') {
-            std::variant<Json, QuickEntryError> quick = readQuickEntry(text);
-            if (const auto *error = std::get_if<QuickEntryError>(&quick))
-                throw CliError(lineName(path, number) + ": " + error->message);
-            lines.push_back({number, std::get<Json>(std::move(quick))});
-            continue;
-        }
         try {
-            lines.push_back({number, Json::parse(text)});
-        } catch (const Json::parse_error &) {
-            throw CliError(lineName(path, number) + ": not a valid JSON object");
-        } catch (const Json::out_of_range &) { // a number past what a double holds: "1e999"
-            throw CliError(lineName(path, number) + ": a number too large to read");
+            if (std::optional<Json> json = parseScriptLine(text))
+                lines.push_back({number, std::move(*json)});
+        } catch (const ScriptError &e) {
+            throw CliError(lineName(path, number) + ": " + e.what());
         }
     }
     if (in.bad())
@@ -89,9 +80,10 @@ private:
 };
 
 void record(const std::string &gamePath, const std::string &scriptPath, const std::string &outPath,
-            const Settings &settings, std::ostream &out)
+            const CliContext &context, std::ostream &out)
 {
-    const auto lock = lockGameForWriting(outPath);
+    const Settings &settings = context.settings;
+    const auto lock = lockGameForWriting(outPath, context);
     Game game = loadGameOrFail(gamePath);
     const std::vector<NumberedLine> lines = readScript(scriptPath);
 
@@ -101,7 +93,7 @@ void record(const std::string &gamePath, const std::string &scriptPath, const st
     const bool outExisted = std::filesystem::exists(outPath, error);
     if (!sameFile) {
         std::vector<std::uint8_t> bytes;
-        if (!readWholeFile(gamePath, bytes))
+        if (!readWholeFile(gamePath, bytes, kMaxRecordFileSize))
             throw CliError("cannot read game file " + gamePath);
         if (!writeFileAtomically(outPath, bytes))
             throw CliError("cannot write " + outPath);
@@ -144,11 +136,14 @@ void addRecordCommand(CLI::App &app, CliContext &context)
     command->add_option("SCRIPT", *scriptPath, "scorer's script, one JSON object per line (.jsonl)")->required();
     command->add_option("-o,--output", context.outputPath, "save the game to FILE instead of GAME")
         ->option_text("FILE");
+    addTakeOverLockOption(*command, context);
     command->callback([&context, scriptPath] {
         context.writesOwnOutput = true;
         context.run = [&context, scriptPath](std::ostream &out) {
-            const std::string outPath = context.outputPath.empty() ? context.input : context.outputPath;
-            record(context.input, *scriptPath, outPath, context.settings, out);
+            // A game reached through a link is recorded where it really is; the link stays.
+            const std::string outPath =
+                context.outputPath.empty() ? realGamePath(context.input).string() : context.outputPath;
+            record(context.input, *scriptPath, outPath, context, out);
         };
     });
 }

@@ -28,7 +28,7 @@ void addScheduleCommand(CLI::App &app, CliContext &context)
             case ScheduleLoadResult::Loaded:
                 break;
             case ScheduleLoadResult::CannotOpen:
-                throw CliError("cannot read schedule file " + context.input);
+                throw CliError(cannotReadText("schedule file", context.input));
             case ScheduleLoadResult::Damaged:
                 throw CliError("schedule file " + context.input + " is damaged");
             }

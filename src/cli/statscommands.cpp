@@ -43,6 +43,9 @@ void addStatsCommands(CLI::App &app, CliContext &context)
     players->callback([&context] {
         context.run = [&context](std::ostream &out) {
             const StatView view = kViews.at(context.view.empty() ? "team" : context.view);
+            // As in the window: "All Teams" is both sides of every game and has no opponents view.
+            if (view != StatView::Team && isAllTeams(context.team))
+                throw CliUsageError("\"All Teams\" holds both sides of every game: it has only the team view");
             failOnSkipped(writeIndividualStatsForFiles(out, context.inputs, context.team, view, context.settings.league,
                                                        chosenFormat(context) == ExportFormat::Html, false,
                                                        context.settings.app.html, currentDateTime()),

@@ -54,8 +54,24 @@ bool takesTheTry(const PlayRecord &play)
     return kind == PlayKind::Rush || kind == PlayKind::Pass || kind == PlayKind::FieldGoal;
 }
 
-void compareStart(const PlayRecord &play, const PlayWalker::Start &start, int index, const Game &game,
-                  const LeagueOptions &league, std::vector<ContinuityBreak> &breaks)
+/// A play recorded when a missed field goal left the defense the kicking
+/// team's down and distance, as older versions of the program did.
+bool keptTheMissedKicksDown(const PlayRecord &play, const PlayRecord &previous, const GameSituation &s)
+{
+    const bool missed = previous.playType == code(PlayType::FieldGoal) &&
+                        previous.kickResult != code(KickResult::FieldGoalGood) &&
+                        previous.scoreType == code(ScoreType::NoScore);
+    return missed && s.down == 0 && s.toGo == 10 && play.downBefore == previous.downAfter &&
+           play.toGoBefore == previous.toGoAfter && (play.downBefore != 0 || play.toGoBefore != 10);
+}
+
+std::string downAndDistance(std::int32_t down, std::int32_t toGo)
+{
+    return downText(down) + " and " + std::to_string(toGo);
+}
+
+void compareStart(const PlayRecord &play, const PlayRecord &previous, const PlayWalker::Start &start, int index,
+                  const Game &game, const LeagueOptions &league, std::vector<ContinuityBreak> &breaks)
 {
     const GameSituation &s = start.situation;
     const std::string after = "does not follow from play " + std::to_string(index);
@@ -67,9 +83,15 @@ void compareStart(const PlayRecord &play, const PlayWalker::Start &start, int in
     if (play.homeHasBall != s.homeHasBall)
         add("possession", teamName(game, play.homeHasBall), teamName(game, s.homeHasBall),
             "the ball changed hands without a play: " + after);
-    if (play.downBefore != s.down)
+    if (keptTheMissedKicksDown(play, previous, s)) {
+        add(std::string(kMissedKickField), downAndDistance(play.downBefore, play.toGoBefore),
+            downAndDistance(s.down, s.toGo),
+            "after a missed field goal the defense has 1st and 10; recorded by an older version: edit play " +
+                std::to_string(index) + " and re-flow");
+    } else if (play.downBefore != s.down) {
         add("down", downText(play.downBefore), downText(s.down), after + " (an arrow, or a play changed before it)");
-    if (play.toGoBefore != s.toGo)
+    }
+    if (play.toGoBefore != s.toGo && !keptTheMissedKicksDown(play, previous, s))
         add("to go", std::to_string(play.toGoBefore), std::to_string(s.toGo),
             after + " (To Go set by hand, or a play changed before it)");
     if (!sameSpot(play.initialSpot, s.ballSpot, league))
@@ -156,7 +178,7 @@ std::vector<ContinuityBreak> checkContinuity(const Game &game, const LeagueOptio
             breaks.push_back({index, "play", "damaged", "a sound play", damage});
         } else if (!previousDamaged) {
             const PlayWalker::Start start = walker.startOf(play, game.plays[i - 1]);
-            compareStart(play, start, index, game, league, breaks);
+            compareStart(play, game.plays[i - 1], start, index, game, league, breaks);
         }
         previousDamaged = !damage.empty();
     }

@@ -5,15 +5,20 @@
 #include "records/settings.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace yardmark {
 
+/// The field of a break left by the older rule that kept a missed field
+/// goal's down and distance for the defense; a re-flow mends it.
+inline constexpr std::string_view kMissedKickField = "down and to go";
+
 /// One place where a game does not add up: the play (counted from 0), the part
 /// of its starting situation that does not follow from the play before
-/// ("possession", "quarter", "down", "to go", "spot", "try", or "play" for a
-/// damaged record), what is stored, what follows, and why, all as the scorer
-/// reads them (Windows-1252).
+/// ("possession", "quarter", "down", "to go", "spot", "try", "down and to go"
+/// after a missed field goal, or "play" for a damaged record), what is stored,
+/// what follows, and why, all as the scorer reads them (Windows-1252).
 struct ContinuityBreak {
     int index = 0;
     std::string field;

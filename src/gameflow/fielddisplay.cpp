@@ -42,6 +42,15 @@ bool isKick(const PlayRecord &play)
     return play.playType == code(PlayType::Punt) || play.playType == code(PlayType::KickOff);
 }
 
+/// A field goal that is not good and not blocked: the kick flew to the goal
+/// line and the defense takes the ball where the rules put it.
+bool isMissedFieldGoal(const PlayRecord &play)
+{
+    return play.playType == code(PlayType::FieldGoal) && (play.kickResult == code(KickResult::FieldGoalShort) ||
+                                                          play.kickResult == code(KickResult::FieldGoalWideLeft) ||
+                                                          play.kickResult == code(KickResult::FieldGoalWideRight));
+}
+
 bool isInterception(const PlayRecord &play)
 {
     return play.playType == code(PlayType::Pass) && play.passResult == code(PassResult::Interception);
@@ -146,19 +155,20 @@ public:
         const ColorValue other = colorOf(!play.homeHasBall);
         dot(play.initialSpot, team);
         double legStart = x(play.initialSpot);
-        if (isKick(play) || isInterception(play)) {
-            const bool kick = isKick(play);
-            leg(play.initialSpot, play.receivedAt, kick ? PenKind::DashDot : PenKind::Dotted, team);
+        if (isKick(play) || isInterception(play) || isMissedFieldGoal(play)) {
+            const bool kick = !isInterception(play);
+            const FieldSpot kickedTo = isMissedFieldGoal(play) ? FieldSpot{0, !play.homeHasBall} : play.receivedAt;
+            leg(play.initialSpot, kickedTo, kick ? PenKind::DashDot : PenKind::Dotted, team);
             const bool runback = !kick || play.kickResult == code(KickResult::Runback);
-            leg(play.receivedAt, play.finalSpot, runback ? PenKind::Solid : PenKind::DashDot, other);
-            dot(play.receivedAt, other);
+            leg(kickedTo, play.finalSpot, runback ? PenKind::Solid : PenKind::DashDot, other);
+            dot(kickedTo, other);
             dot(play.finalSpot, other);
             if (!kick) {
                 // Beside the interception, away from its return.
                 const double at = x(play.receivedAt);
                 label(x(play.finalSpot) >= at ? at - kLabelGapLeft : at + kLabelGapRight, "INT");
             }
-            legStart = x(play.receivedAt);
+            legStart = x(kickedTo);
             m_lastWasKickOrInterception = true;
         } else {
             // A loss is drawn a row lower so that it does not run back over the play before.
@@ -216,6 +226,37 @@ private:
     bool m_lastWasKickOrInterception = false;
 };
 
+bool overlap(const ChartBox &a, const ChartBox &b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+/// Moves each label, in the order drawn, along its row to the nearest place
+/// where it covers neither the ball nor a label placed before it; rows are
+/// often shorter than the text, so labels of neighbouring rows count too.
+void placeLabels(DriveChart &chart)
+{
+    std::vector<ChartBox> taken{chartMarkerBox(chart)};
+    for (ChartLabel &label : chart.labels) {
+        const double preferred = label.x;
+        const ChartBox box = chartLabelBox(label);
+        const double rightmost = chart.picture.width - (box.right - box.left);
+        const auto isFree = [&](double x) {
+            if (x < 0 || x > rightmost)
+                return false;
+            label.x = x;
+            const ChartBox at = chartLabelBox(label);
+            return std::none_of(taken.begin(), taken.end(), [&](const ChartBox &other) { return overlap(at, other); });
+        };
+        bool placed = false;
+        for (double shift = 0; !placed && shift <= chart.picture.width; shift += 1)
+            placed = isFree(preferred + shift) || isFree(preferred - shift);
+        if (!placed) // no room left in the row: where the play put it
+            label.x = preferred;
+        taken.push_back(chartLabelBox(label));
+    }
+}
+
 std::string digits(int value)
 {
     char text[16];
@@ -258,7 +299,20 @@ DriveChart driveChart(const Game &game, int quarter, FieldSpot ballSpot, bool ho
             builder.draw(game.plays[i], i > 0 ? &game.plays[i - 1] : nullptr);
     }
     builder.placeMarker(ballSpot);
+    placeLabels(chart);
     return chart;
+}
+
+ChartBox chartLabelBox(const ChartLabel &label)
+{
+    const double width = static_cast<double>(label.text.size()) * kChartLabelSize * kLabelLetterWidth;
+    return {label.x, label.y - kChartLabelSize / 2, label.x + width, label.y + kChartLabelSize / 2};
+}
+
+ChartBox chartMarkerBox(const DriveChart &chart)
+{
+    return {chart.markerX - kMarkerWidth / 2, chart.markerY - kMarkerHeight / 2, chart.markerX + kMarkerWidth / 2,
+            chart.markerY + kMarkerHeight / 2};
 }
 
 std::string doubleDigitText(int value)
@@ -296,6 +350,8 @@ Scoreboard scoreboard(const GameFlow &flow, ChartColors colors)
         c.teamButton = c.home ? "Home" : "Visitor";
         c.hasBall = situation.homeHasBall == c.home;
         c.logoFile = c.home ? game.homeTeam.logoFile : game.visitorTeam.logoFile;
+        c.spokenScore = c.name + " score " + digits(c.home ? game.homeScore : game.visitorScore);
+        c.spokenTimeOutsLeft = c.name + " time-outs left " + c.timeOutsLeft;
         return c;
     };
     Scoreboard board;
@@ -314,6 +370,12 @@ Scoreboard scoreboard(const GameFlow &flow, ChartColors colors)
     board.lastClock = lastClockText(game);
     board.toGo = doubleDigitText(situation.toGo);
     board.labels = flow.labels();
+    // What a screen reader says: each figure's name and its value, whole.
+    board.spokenQuarter = board.quarterLabel + " " + board.quarter;
+    board.spokenDown = "Down " + board.down;
+    board.spokenBallOn = "Ball on " + (board.ballSide.empty() ? "" : board.ballSide + " ") +
+                         digits(std::max(situation.ballSpot.yardLine, 0));
+    board.spokenToGo = "To go " + digits(std::max(situation.toGo, 0));
     return board;
 }
 

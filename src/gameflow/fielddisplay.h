@@ -111,8 +111,27 @@ inline constexpr double kChartDotRadius = 2.5;
 inline constexpr double kMarkerWidth = 14;
 inline constexpr double kMarkerHeight = 10;
 
+/// A rectangle of the chart in picture units.
+struct ChartBox {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+/// The width of a label's capital or digit, in label text heights; wide
+/// enough for the widest of the font's.
+inline constexpr double kLabelLetterWidth = 0.85;
+
+/// Where a label's text is painted; no two of a chart overlap, nor the ball.
+ChartBox chartLabelBox(const ChartLabel &label);
+/// Where the ball marker is painted.
+ChartBox chartMarkerBox(const DriveChart &chart);
+
 /// The chart of `quarter`: every play of that quarter but time-outs, one row
-/// per drive and a new row after a loss, the ball marker at `ballSpot`.
+/// per drive and a new row after a loss, the ball marker at `ballSpot`, and
+/// each label moved along its row to the nearest place free of the ball and
+/// of the labels before it.
 DriveChart driveChart(const Game &game, int quarter, FieldSpot ballSpot, bool homeOnLeft, const LeagueOptions &league,
                       ChartColors colors);
 
@@ -133,6 +152,8 @@ struct ScoreboardColumn {
     std::string teamButton; ///< "Home" or "Visitor"
     bool hasBall = false;
     std::string logoFile;
+    std::string spokenScore;        ///< "Tigers score 14"
+    std::string spokenTimeOutsLeft; ///< "Tigers time-outs left 3"
 };
 
 /// Every text and state of the window's top panel.
@@ -149,6 +170,10 @@ struct Scoreboard {
     std::string lastClock;        ///< lastClockText of the game
     std::string toGo;
     ButtonLabels labels;
+    std::string spokenQuarter; ///< "Quarter 2", "Overtime 1"
+    std::string spokenDown;    ///< "Down 3"
+    std::string spokenBallOn;  ///< "Ball on RIV 28", "Ball on 50"
+    std::string spokenToGo;    ///< "To go 8"
 };
 
 /// A team's name as the scoreboard shows it beside the yard line: its first

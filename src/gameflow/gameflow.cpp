@@ -1,5 +1,6 @@
 #include "gameflow.h"
 
+#include "base/atomicfile.h"
 #include "base/datetime.h"
 #include "gameflow/corrections.h"
 #include "gameflow/gamerules.h"
@@ -7,6 +8,7 @@
 #include "gameflow/playentrycontext.h"
 #include "records/gamefile.h"
 #include "records/gamelock.h"
+#include "records/teamfile.h"
 #include "vocabulary/narration.h"
 #include "vocabulary/vocabulary.h"
 
@@ -297,6 +299,16 @@ Game GameFlow::gameAsSaved() const
     return game;
 }
 
+bool GameFlow::savedAsItStands() const
+{
+    if (m_game.fileName.empty() || m_game.readOnly)
+        return false;
+    std::vector<std::uint8_t> onDisk;
+    if (!readWholeFile(m_game.fileName, onDisk, kMaxRecordFileSize))
+        return false;
+    return onDisk == encodeGame(gameAsSaved());
+}
+
 bool GameFlow::saveReportingFailure()
 {
     storeSituationInGame();
@@ -323,6 +335,12 @@ void GameFlow::close()
 bool GameFlow::quitGame()
 {
     m_ui.playSound(kClickSound);
+    // Nothing changed since the file was written: no question, and the file
+    // keeps its time.
+    if (savedAsItStands()) {
+        close();
+        return true;
+    }
     switch (ask("Save changes to game?", "Save Game?", MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
         // A failed save keeps the window open so that nothing is lost.
@@ -342,7 +360,7 @@ void GameFlow::closeByOwner()
 {
     if (!m_open)
         return;
-    if (ask("Save changes to game?", "Save Game?", MessageButtons::YesNo) == MessageAnswer::Yes)
+    if (!savedAsItStands() && ask("Save changes to game?", "Save Game?", MessageButtons::YesNo) == MessageAnswer::Yes)
         saveReportingFailure();
     close();
 }

@@ -96,6 +96,9 @@ public:
     bool lastSaveFailed() const { return m_lastSaveFailed; }
     /// The game as saving it now would write it, the window left as it is.
     Game gameAsSaved() const;
+    /// True when saving now would write exactly what the game's file holds:
+    /// there is nothing to ask about and nothing to write.
+    bool savedAsItStands() const;
 
     /// Undo and redo of the play list: each recorded, edited, deleted or
     /// inserted play and each time-out is one step. A step puts back the
@@ -116,16 +119,29 @@ public:
     void removeListener(int id);
 
 private:
-    /// What one undo step puts back.
+    /// The play list, the pending try and kickoff and the situation.
     struct PlayListState {
         std::vector<PlayRecord> plays;
         bool tryPending = false;
         bool kickoffPending = false;
         GameSituation situation;
     };
+    /// What one undo step changed: the plays from `first` on that it replaced
+    /// (`before`) by others (`after`), and the rest of the state either side.
+    /// Only the changed plays are kept, so a long game's history grows with
+    /// its plays, not with their square.
+    struct PlayListChange {
+        std::size_t first = 0;
+        std::vector<PlayRecord> before;
+        std::vector<PlayRecord> after;
+        bool tryPending[2] = {};
+        bool kickoffPending[2] = {};
+        GameSituation situation[2];
+    };
     /// Notes the play list before a command; when the command changed it, the
     /// step is kept for undo at the refresh that shows the change (so that
-    /// listeners see it), or at the latest on leaving the scope.
+    /// listeners see it). Later changes of the same command (a correction's
+    /// re-flow) join that step, so one Undo takes back the whole command.
     class UndoStep {
     public:
         explicit UndoStep(GameFlow &flow);
@@ -139,7 +155,9 @@ private:
         bool m_outermost;
     };
     PlayListState capture() const;
-    void putBack(const PlayListState &state);
+    /// Puts back one side of a change (false: before it, true: after it),
+    /// noting the other side's state as it stands now.
+    void apply(PlayListChange &change, bool after);
     void keepUndoStep();
 
     void refresh();
@@ -180,9 +198,10 @@ private:
     };
     void notify(bool onClose);
     std::vector<Subscription> m_listeners;
-    std::vector<PlayListState> m_undo;
-    std::vector<PlayListState> m_redo;
+    std::vector<PlayListChange> m_undo;
+    std::vector<PlayListChange> m_redo;
     const PlayListState *m_openStep = nullptr; ///< the state before the command running
+    bool m_openStepKept = false;               ///< the running command's step is on top of `m_undo`
     int m_nextListenerId = 1;
 };
 

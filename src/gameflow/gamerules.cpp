@@ -84,10 +84,16 @@ void applyPlayOutcome(const PlayRecord &play, GameSituation &situation, Game &ga
         situation.toGo = 10;
     }
 
-    // A missed field goal hands the ball over where it lies, down and
-    // distance as they are.
-    if (type == code(PlayType::FieldGoal))
-        situation.homeHasBall = play.kickResult == code(KickResult::FieldGoalGood) ? team : other;
+    // A field goal that is not good (blocked ones included) hands the ball
+    // over where it lies, and the team taking it has first and ten; a score
+    // on the return has already set the try or the kickoff.
+    if (type == code(PlayType::FieldGoal) && play.kickResult != code(KickResult::FieldGoalGood)) {
+        situation.homeHasBall = other;
+        if (play.scoreType == code(ScoreType::NoScore)) {
+            situation.down = 0;
+            situation.toGo = 10;
+        }
+    }
 
     if (isTry(type))
         situation.homeHasBall = team;
@@ -207,9 +213,12 @@ GameSituation situationOnOpening(Game &game, const LeagueOptions &league, bool &
     } else {
         const PlayRecord &last = game.plays.back();
         s.quarter = game.savedQuarter;
-        s.down = last.downAfter;
         s.homeHasBall = last.homeHasBall;
-        s.toGo = last.toGoAfter;
+        // A time-out keeps the down it was taken on; the down its record
+        // carries over from the play before may be the kicking team's.
+        const bool asItStarted = !entryKindOfPlay(last);
+        s.down = asItStarted ? last.downBefore : last.downAfter;
+        s.toGo = asItStarted ? last.toGoBefore : last.toGoAfter;
         s.ballSpot = game.savedBallSpot;
         applyPlayOutcome(last, s, game, league);
         // Saved at half time: the second half has not been kicked off yet.

@@ -283,7 +283,7 @@ std::set<int> handJumps(const Game &game, int from, const LeagueOptions &league)
 {
     std::set<int> jumps;
     for (const ContinuityBreak &found : checkContinuity(game, league)) {
-        if (found.index > from + 1 && found.field != "try" && found.field != "play")
+        if (found.index > from + 1 && found.field != "try" && found.field != "play" && found.field != kMissedKickField)
             jumps.insert(found.index);
     }
     return jumps;

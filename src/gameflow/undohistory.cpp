@@ -1,13 +1,17 @@
 // Undo and redo of the game window's play list.
 #include "gameflow.h"
 
+#include <algorithm>
+
 namespace yardmark {
 
 GameFlow::UndoStep::UndoStep(GameFlow &flow)
     : m_flow(flow), m_before(flow.capture()), m_outermost(flow.m_openStep == nullptr)
 {
-    if (m_outermost)
+    if (m_outermost) {
         m_flow.m_openStep = &m_before;
+        m_flow.m_openStepKept = false;
+    }
 }
 
 GameFlow::UndoStep::~UndoStep()
@@ -16,15 +20,41 @@ GameFlow::UndoStep::~UndoStep()
         return;
     m_flow.keepUndoStep();
     m_flow.m_openStep = nullptr;
+    m_flow.m_openStepKept = false;
 }
 
 void GameFlow::keepUndoStep()
 {
-    if (!m_openStep || m_game.plays == m_openStep->plays)
+    if (!m_openStep)
         return;
-    m_undo.push_back(*m_openStep);
+    // Whatever the command has changed so far is one step, made again from
+    // the state before the command each time the command changes more.
+    if (m_openStepKept) {
+        m_undo.pop_back();
+        m_openStepKept = false;
+    }
+    const std::vector<PlayRecord> &before = m_openStep->plays;
+    const std::vector<PlayRecord> &now = m_game.plays;
+    if (now == before)
+        return;
+    const auto [firstBefore, firstNow] = std::mismatch(before.begin(), before.end(), now.begin(), now.end());
+    const auto common = static_cast<std::size_t>(firstBefore - before.begin());
+    const std::size_t tails = std::min(before.size(), now.size()) - common;
+    const auto [lastBefore, lastNow] = std::mismatch(before.rbegin(), before.rbegin() + static_cast<long>(tails),
+                                                     now.rbegin(), now.rbegin() + static_cast<long>(tails));
+    PlayListChange change;
+    change.first = common;
+    change.before.assign(firstBefore, lastBefore.base());
+    change.after.assign(firstNow, lastNow.base());
+    change.tryPending[0] = m_openStep->tryPending;
+    change.kickoffPending[0] = m_openStep->kickoffPending;
+    change.situation[0] = m_openStep->situation;
+    change.tryPending[1] = m_game.tryPending;
+    change.kickoffPending[1] = m_game.kickoffPending;
+    change.situation[1] = m_situation;
+    m_undo.push_back(std::move(change));
     m_redo.clear();
-    m_openStep = nullptr;
+    m_openStepKept = true;
 }
 
 GameFlow::PlayListState GameFlow::capture() const
@@ -32,13 +62,23 @@ GameFlow::PlayListState GameFlow::capture() const
     return {m_game.plays, m_game.tryPending, m_game.kickoffPending, m_situation};
 }
 
-void GameFlow::putBack(const PlayListState &state)
+void GameFlow::apply(PlayListChange &change, bool after)
 {
+    const int leaving = after ? 0 : 1;
+    const int coming = after ? 1 : 0;
+    const std::vector<PlayRecord> &out = after ? change.before : change.after;
+    const std::vector<PlayRecord> &in = after ? change.after : change.before;
+    std::vector<PlayRecord> &plays = m_game.plays;
+    // What the window shows now is what the other way back returns to.
+    change.tryPending[leaving] = m_game.tryPending;
+    change.kickoffPending[leaving] = m_game.kickoffPending;
+    change.situation[leaving] = m_situation;
+    const auto first = plays.begin() + static_cast<long>(change.first);
+    plays.insert(plays.erase(first, first + static_cast<long>(out.size())), in.begin(), in.end());
     m_lastEdit.reset();
-    m_game.plays = state.plays;
-    m_game.tryPending = state.tryPending;
-    m_game.kickoffPending = state.kickoffPending;
-    m_situation = state.situation;
+    m_game.tryPending = change.tryPending[coming];
+    m_game.kickoffPending = change.kickoffPending[coming];
+    m_situation = change.situation[coming];
     refresh();
 }
 
@@ -47,10 +87,9 @@ void GameFlow::undo()
     if (m_undo.empty())
         return;
     m_ui.playSound(kClickSound);
-    m_redo.push_back(capture());
-    const PlayListState before = std::move(m_undo.back());
+    m_redo.push_back(std::move(m_undo.back()));
     m_undo.pop_back();
-    putBack(before);
+    apply(m_redo.back(), false);
 }
 
 void GameFlow::redo()
@@ -58,10 +97,9 @@ void GameFlow::redo()
     if (m_redo.empty())
         return;
     m_ui.playSound(kClickSound);
-    m_undo.push_back(capture());
-    const PlayListState after = std::move(m_redo.back());
+    m_undo.push_back(std::move(m_redo.back()));
     m_redo.pop_back();
-    putBack(after);
+    apply(m_undo.back(), true);
 }
 
 } // namespace yardmark

@@ -125,11 +125,14 @@ void paintChart(QPainter &painter, const PictureMap &map, const DriveChart &char
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(map.size(kChartLabelSize)))));
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const double height = map.size(kChartLabelSize) * 1.4;
+    // Each text in the box the chart keeps free for it, at its height in the
+    // smaller scale as the font is.
+    const double height = map.size(kChartLabelSize);
     for (const ChartLabel &label : chart.labels) {
-        const QPointF at = map.at(label.x, label.y);
-        painter.drawText(QRectF(at.x(), at.y() - height / 2, height * 3, height), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(label.text.c_str()));
+        const ChartBox box = chartLabelBox(label);
+        const QPointF middle = map.at(box.left, (box.top + box.bottom) / 2);
+        painter.drawText(QRectF(middle.x(), middle.y() - height / 2, map.size(box.right - box.left), height),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, QString::fromLatin1(label.text.c_str()));
     }
 }
 

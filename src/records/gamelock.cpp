@@ -68,7 +68,7 @@ constexpr std::string_view kGuardLine = "guard open-file lock";
 std::string readLockText(const fs::path &path)
 {
     std::vector<std::uint8_t> bytes;
-    if (!readWholeFile(path, bytes, 4096))
+    if (!readWholeFile(path, bytes, kMaxLockFileSize, Links::Refuse))
         return {};
     return std::string(bytes.begin(), bytes.end());
 }
@@ -80,7 +80,7 @@ std::string readLockText(const fs::path &path)
 // leaves a file nobody holds, whatever process now has its number.
 class GameLock::HeldFile {
 public:
-    enum class Open { Held, HeldByOther, Missing, Unguardable };
+    enum class Open { Held, HeldByOther, Missing, Unguardable, NotAFile };
 
     ~HeldFile() { close(); }
 
@@ -92,15 +92,14 @@ public:
 #ifdef _WIN32
         // Held without sharing the right to write: another program's open
         // for writing fails for as long as this one runs.
-        m_file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        m_file = openRegularFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW, Links::Refuse);
         if (m_file == INVALID_HANDLE_VALUE) {
             exists = GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS;
             m_file = nullptr;
             return false;
         }
 #else
-        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        m_fd = openRegularFile(path, O_RDWR | O_CREAT | O_EXCL, Links::Refuse);
         if (m_fd < 0) {
             exists = errno == EEXIST;
             return false;
@@ -128,19 +127,25 @@ public:
     Open openExisting(const fs::path &path)
     {
 #ifdef _WIN32
-        m_file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        m_file = openRegularFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING, Links::Refuse);
         if (m_file == INVALID_HANDLE_VALUE) {
             const DWORD error = GetLastError();
             m_file = nullptr;
             if (error == ERROR_SHARING_VIOLATION)
                 return Open::HeldByOther;
+            if (lastFileRefusal() == FileRefusal::NotRegularFile)
+                return Open::NotAFile;
             return error == ERROR_FILE_NOT_FOUND ? Open::Missing : Open::Unguardable;
         }
 #else
-        m_fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-        if (m_fd < 0)
-            return errno == ENOENT ? Open::Missing : Open::Unguardable;
+        // Never through a link, never blocking on a pipe: a club member may
+        // have put anything at this name.
+        m_fd = openRegularFile(path, O_RDWR, Links::Refuse);
+        if (m_fd < 0) {
+            if (errno == ENOENT)
+                return Open::Missing;
+            return lastFileRefusal() == FileRefusal::NotRegularFile ? Open::NotAFile : Open::Unguardable;
+        }
         if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             const bool held = errno == EWOULDBLOCK;
             close();
@@ -214,7 +219,7 @@ private:
     {
         struct stat held {};
         struct stat found {};
-        return ::fstat(m_fd, &held) == 0 && ::stat(path.c_str(), &found) == 0 && held.st_dev == found.st_dev &&
+        return ::fstat(m_fd, &held) == 0 && ::lstat(path.c_str(), &found) == 0 && held.st_dev == found.st_dev &&
                held.st_ino == found.st_ino;
     }
 #endif
@@ -263,6 +268,15 @@ bool processRunning(std::int64_t processId)
         return false;
     return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 #endif
+}
+
+fs::path realGamePath(const fs::path &gameFile)
+{
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(gameFile, error)))
+        return gameFile;
+    const fs::path real = fs::canonical(gameFile, error);
+    return error ? gameFile : real;
 }
 
 fs::path lockPathFor(const fs::path &gameFile)
@@ -333,6 +347,8 @@ LockResult GameLock::take(const fs::path &gameFile, const fs::path &stateDir, bo
 {
     release();
     m_holder.reset();
+    m_blocked.clear();
+    m_blockedText.clear();
     std::vector<fs::path> places{lockPathFor(gameFile)};
     if (!stateDir.empty())
         places.push_back(stateLockPathFor(gameFile, stateDir));
@@ -363,8 +379,15 @@ std::optional<LockResult> GameLock::takeAt(const fs::path &place, bool takeOverF
         const HeldFile::Open open = file->openExisting(place);
         if (open == HeldFile::Open::Missing)
             continue;
+        if (open == HeldFile::Open::NotAFile)
+            return blockedBy(place, notRegularFileKind(place));
         const std::string found = readLockText(place);
+        if (lastFileRefusal() == FileRefusal::NotRegularFile)
+            return blockedBy(place, notRegularFileKind(place));
         const std::optional<LockHolder> holder = parseLock(found);
+        // Whatever else a club member left at the lock's name stays as it is.
+        if (!holder && !found.empty() && !found.starts_with(kFirstLine) && open != HeldFile::Open::HeldByOther)
+            return blockedBy(place, "a file that is not a lock");
         if (holder && holder->host != m_self.host) {
             // Whether it still runs there is unknown: the scorer decides.
             if (!takeOverFromOtherHost) {
@@ -404,6 +427,14 @@ std::optional<LockResult> GameLock::takeAt(const fs::path &place, bool takeOverF
     return std::nullopt;
 }
 
+LockResult GameLock::blockedBy(const fs::path &place, const std::string &what)
+{
+    m_blocked = place;
+    m_blockedText = "The game cannot be locked: " + place.string() + " is " + what +
+                    ", not a lock of Football Yardmark. It is left as it is.";
+    return LockResult::Blocked;
+}
+
 void GameLock::release()
 {
     if (m_held)
@@ -416,7 +447,7 @@ std::string whereGameIsOpen(const LockHolder &holder, const LockHolder &self)
 {
     const std::string process = "(process " + std::to_string(holder.processId) + ", since " + holder.since + ")";
     if (holder.host != self.host)
-        return "in Football Yardmark on the computer " + holder.host + " " + process;
+        return "in Football Yardmark of the user " + holder.user + " on the computer " + holder.host + " " + process;
     if (holder.user != self.user)
         return "in Football Yardmark of the user " + holder.user + " on this computer " + process;
     return "in another Football Yardmark window on this computer " + process;

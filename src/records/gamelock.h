@@ -29,6 +29,12 @@ LockHolder thisProgram();
 /// another user counts too). Asked only of a lock whose file cannot tell.
 bool processRunning(std::int64_t processId);
 
+/// Where a game reached through a symbolic link really is, so that its saves,
+/// lock and recovery copy go beside the real file and the link stays a link
+/// (two members reaching one game by two paths then see one lock). Any other
+/// path as it is.
+std::filesystem::path realGamePath(const std::filesystem::path &gameFile);
+
 /// The lock of a game file: a hidden sibling, "NAME.gam" -> ".NAME.gam.lock".
 /// Beside the game, so that two computers sharing the game's folder see it.
 std::filesystem::path lockPathFor(const std::filesystem::path &gameFile);
@@ -47,6 +53,7 @@ enum class LockResult {
     HeldHere,      ///< a program that still runs on this computer has the game open
     HeldElsewhere, ///< a program on another computer has it open, or had it when that computer stopped
     NotLockable,   ///< neither beside the game nor in the state folder can a lock be made
+    Blocked,       ///< something that is not a lock (a link, pipe, folder, device, other file) has its name
 };
 
 /// The lock of one open game, released when the game closes (or this object
@@ -75,16 +82,23 @@ public:
     const std::filesystem::path &lockFile() const { return m_lockFile; }
     /// Who held the game when `take` found it open elsewhere.
     const std::optional<LockHolder> &holder() const { return m_holder; }
+    /// What stood at the lock's name when `take` found it blocked, and the
+    /// message that says so, naming it.
+    const std::filesystem::path &blockedFile() const { return m_blocked; }
+    const std::string &blockedText() const { return m_blockedText; }
 
 private:
     class HeldFile;
     std::optional<LockResult> takeAt(const std::filesystem::path &place, bool takeOverFromOtherHost);
+    LockResult blockedBy(const std::filesystem::path &place, const std::string &what);
 
     LockHolder m_self;
     std::function<bool(std::int64_t)> m_running;
     std::unique_ptr<HeldFile> m_held;
     std::filesystem::path m_lockFile;
     std::optional<LockHolder> m_holder;
+    std::filesystem::path m_blocked;
+    std::string m_blockedText;
 };
 
 /// What the scorer chose for a game another program has open.
@@ -97,8 +111,8 @@ enum class LockedGameChoice { SwitchToIt, ReadOnly, TakeOver, Cancel };
 LockedGameChoice askAboutLockedGame(UserInterface &ui, const std::filesystem::path &gameFile, const LockHolder &holder,
                                     const LockHolder &self = thisProgram());
 
-/// Where a game is open, for a message: "in Football Yardmark on the computer
-/// HOST (process N, since TIME)", of another user, or in this user's program.
+/// Where a game is open, for a message: "in Football Yardmark of the user
+/// USER on the computer HOST (process N, since TIME)", of another user, or in this user's program.
 std::string whereGameIsOpen(const LockHolder &holder, const LockHolder &self = thisProgram());
 
 /// Save As onto a game another program has open: says where, and that it is

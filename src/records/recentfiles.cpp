@@ -73,7 +73,7 @@ std::vector<RecentFile> decodeRecentFiles(std::string_view text)
 std::vector<RecentFile> readRecentFiles(const std::filesystem::path &file)
 {
     std::vector<std::uint8_t> bytes;
-    if (!readWholeFile(file, bytes))
+    if (!readWholeFile(file, bytes, kMaxStateFileSize, Links::Refuse))
         return {};
     return decodeRecentFiles(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
@@ -82,7 +82,7 @@ bool writeRecentFiles(const std::filesystem::path &file, const std::vector<Recen
 {
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    return writeFileAtomically(file, encodeRecentFiles(files));
+    return writeOwnFileAtomically(file, encodeRecentFiles(files));
 }
 
 void noteRecentFile(std::vector<RecentFile> &files, RecentKind kind, const std::filesystem::path &path,

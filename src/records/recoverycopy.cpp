@@ -59,7 +59,7 @@ bool RecoveryCopy::write(const Game &game)
 bool RecoveryCopy::write(const std::vector<std::uint8_t> &bytes)
 {
     const fs::path beside = recoveryPathFor(m_gameFile);
-    if (writeFileAtomically(beside, bytes)) {
+    if (writeOwnFileAtomically(beside, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()))) {
         m_written = beside;
         return true;
     }
@@ -68,18 +68,29 @@ bool RecoveryCopy::write(const std::vector<std::uint8_t> &bytes)
     std::error_code error;
     fs::create_directories(m_stateDir, error);
     const fs::path kept = stateRecoveryPathFor(m_gameFile, m_stateDir);
-    if (!writeFileAtomically(kept, bytes))
+    if (!writeOwnFileAtomically(kept, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size())))
         return false;
     m_written = kept;
     return true;
 }
 
-void RecoveryCopy::remove()
+namespace {
+
+// Removes the program's own file; whatever else has its name stays.
+void removeOwnFile(const fs::path &path)
 {
     std::error_code error;
-    fs::remove(recoveryPathFor(m_gameFile), error);
+    if (fs::is_regular_file(fs::symlink_status(path, error)))
+        fs::remove(path, error);
+}
+
+} // namespace
+
+void RecoveryCopy::remove()
+{
+    removeOwnFile(recoveryPathFor(m_gameFile));
     if (!m_stateDir.empty())
-        fs::remove(stateRecoveryPathFor(m_gameFile, m_stateDir), error);
+        removeOwnFile(stateRecoveryPathFor(m_gameFile, m_stateDir));
     m_written.clear();
 }
 
@@ -98,20 +109,20 @@ void rememberLastGame(const fs::path &stateDir, const fs::path &gameFile)
         return;
     std::error_code error;
     fs::create_directories(stateDir, error);
-    writeFileAtomically(lastGameFile(stateDir), fs::absolute(gameFile, error).string());
+    writeOwnFileAtomically(lastGameFile(stateDir), fs::absolute(gameFile, error).string());
 }
 
 void forgetLastGame(const fs::path &stateDir)
 {
-    std::error_code error;
     if (!stateDir.empty())
-        fs::remove(lastGameFile(stateDir), error);
+        removeOwnFile(lastGameFile(stateDir));
 }
 
 std::optional<fs::path> lastGame(const fs::path &stateDir)
 {
     std::vector<std::uint8_t> bytes;
-    if (stateDir.empty() || !readWholeFile(lastGameFile(stateDir), bytes, 4096) || bytes.empty())
+    if (stateDir.empty() || !readWholeFile(lastGameFile(stateDir), bytes, kMaxStateFileSize, Links::Refuse) ||
+        bytes.empty())
         return std::nullopt;
     return fs::path(std::string(bytes.begin(), bytes.end()));
 }
@@ -125,6 +136,9 @@ std::optional<RecoveryOffer> findRecovery(const fs::path &gameFile, const fs::pa
     if (!stateDir.empty())
         candidates.push_back(stateRecoveryPathFor(gameFile, stateDir));
     for (const fs::path &candidate : candidates) {
+        // Only the program's own copy: a link or pipe planted at its name is no copy.
+        if (!fs::is_regular_file(fs::symlink_status(candidate, error)))
+            continue;
         const auto copyTime = fs::last_write_time(candidate, error);
         if (error || (saved && copyTime <= savedTime))
             continue;

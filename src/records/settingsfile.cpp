@@ -170,6 +170,7 @@ void readSettings(std::istream &in, Settings &settings)
     }
 
     league.midfieldYardLine = midfieldFor(league.indoorField);
+    boundLeagueOptions(league, league.midfieldYardLine);
 }
 
 void readSettings(const std::filesystem::path &path, Settings &settings)
@@ -178,9 +179,11 @@ void readSettings(const std::filesystem::path &path, Settings &settings)
     settings.app.html.htmlFontFace = defaults.htmlFontFace;
     settings.app.html.htmlBodyFontSize = defaults.htmlBodyFontSize;
     settings.app.html.htmlHeaderFontSize = defaults.htmlHeaderFontSize;
-    std::ifstream in(path, std::ios::binary);
-    if (in)
-        readSettings(in, settings);
+    std::vector<std::uint8_t> bytes;
+    if (!readWholeFile(path, bytes, kMaxSettingsFileSize))
+        return;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    readSettings(in, settings);
 }
 
 void writeSettings(std::ostream &out, const Settings &settings)

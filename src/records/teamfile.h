@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/bytecodec.h"
+#include "base/safefile.h"
 #include "team.h"
 
 #include <cstddef>
@@ -16,10 +17,6 @@ namespace yardmark {
 /// Bytes of a team block before its players: path, names, staff, logo,
 /// reserved integers, current players and the roster block's start.
 inline constexpr std::size_t kTeamBlockSize = 715;
-
-/// The largest game or team file the program opens; anything bigger is not a
-/// file it wrote.
-inline constexpr std::size_t kMaxRecordFileSize = std::size_t{256} << 20;
 
 /// Writes the team block that opens a team file and stands for each team in a
 /// game file: the team's `fileName`, its fields and its roster in the current

@@ -119,8 +119,7 @@ ScheduleLoadResult loadSchedule(const std::string &path, Schedule &schedule)
 {
     std::vector<std::uint8_t> bytes;
     if (!readWholeFile(path, bytes, kMaxRecordFileSize)) {
-        std::error_code error;
-        const bool tooBig = std::filesystem::file_size(path, error) > kMaxRecordFileSize && !error;
+        const bool tooBig = lastFileRefusal() == FileRefusal::TooLarge;
         return tooBig ? ScheduleLoadResult::Damaged : ScheduleLoadResult::CannotOpen;
     }
     Schedule loaded;

@@ -1,5 +1,6 @@
 #include "teamexport.h"
 
+#include "base/atomicfile.h"
 #include "base/text.h"
 #include "base/userinterface.h"
 #include "records/recordcodec.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 
 namespace yardmark {
 namespace {
@@ -226,7 +228,7 @@ std::string afterThirdComma(const std::vector<std::string> &fields)
 
 } // namespace
 
-void importTeamCsv(std::istream &in, Team &team, const std::string &path)
+bool importTeamCsv(std::istream &in, Team &team, const std::string &path, std::size_t maxPlayers)
 {
     team.fileName = path;
     // The text after the first comma of each of the first lines; line 2 also
@@ -240,24 +242,33 @@ void importTeamCsv(std::istream &in, Team &team, const std::string &path)
     while (reader.next(fields)) {
         if (reader.blank())
             continue;
+        for (std::string &text : fields)
+            text = std::string(csvCellText(text));
         ++line;
         if (line <= kTeamDataLines) {
             *teamData[line - 1] = fitText(field(fields, 1), line == kTeamDataLines ? kPathWidth : kNameWidth);
             if (line == 2)
                 team.assistant = fitText(afterThirdComma(fields), kNameWidth);
         } else if (line > kTeamDataLines + 1) { // after the column headings
+            if (team.players.size() == maxPlayers)
+                return false;
             addPlayer(team, readPlayer(fields), readPersonalInfo(fields));
         }
     }
     sortRoster(team, RosterSortKey::Name, true);
+    return true;
 }
 
 bool importTeamCsv(Team &team, const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<std::uint8_t> bytes;
+    if (!readWholeFile(path, bytes, kMaxTextInputSize))
         return false;
-    importTeamCsv(in, team, path);
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    Team read = team;
+    if (!importTeamCsv(in, read, path))
+        return false;
+    team = std::move(read);
     return true;
 }
 

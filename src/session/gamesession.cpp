@@ -3,6 +3,7 @@
 #include "filerequests.h"
 #include "recoveryoffer.h"
 
+#include "base/safefile.h"
 #include "base/userinterface.h"
 #include "gameflow/gameflow.h"
 #include "records/gamefile.h"
@@ -57,8 +58,11 @@ void GameSession::chooseGameToEdit()
         editGameFile(file->path);
 }
 
-OpenedGame GameSession::open(const std::string &path, Game &game)
+OpenedGame GameSession::open(const std::string &given, Game &game)
 {
+    // A game reached through a link is opened, locked and saved where it
+    // really is: the link stays a link.
+    const std::string path = realGamePath(given).string();
     // One game, one writer: a game another program has open is switched to
     // or opened read-only.
     const GameAccess access = m_windows.claimGame(path, true);
@@ -88,7 +92,11 @@ void GameSession::editGameFile(const std::string &path)
         return;
     case OpenedGame::Unreadable:
         // Set up afresh; saving it asks for a file, so the damaged one stays.
-        warn("Can't load game !", "File corrupt ?", kLoadFailedSound);
+        // A pipe, device or huge file is named as what it is.
+        if (const std::string refused = fileRefusalText(path); !refused.empty())
+            warn(refused.c_str(), "Can't load game !", kLoadFailedSound);
+        else
+            warn("Can't load game !", "File corrupt ?", kLoadFailedSound);
         break;
     default:
         m_windows.fileOpened(path);

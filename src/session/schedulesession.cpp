@@ -42,6 +42,7 @@ void ScheduleSession::newSchedule()
     m_editor.emplace();
     m_warnedMissing.clear();
     m_editor->schedule.fileName = file->path;
+    m_scheduleFile = file->path;
     m_windows.fileOpened(file->path);
     runEditor();
 }
@@ -71,6 +72,7 @@ bool ScheduleSession::openScheduleFile(const std::string &path)
     m_editor.emplace();
     m_warnedMissing.clear();
     m_editor->schedule = std::move(schedule);
+    m_scheduleFile = path;
     m_windows.fileOpened(path);
     runEditor();
     return true;

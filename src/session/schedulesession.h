@@ -51,6 +51,8 @@ public:
     /// The game window has closed: a game started from the schedule goes back
     /// to the season, once the window is gone.
     void gameWindowClosed();
+    /// The schedule opened last in this session, empty before one is.
+    const std::string &scheduleFile() const { return m_scheduleFile; }
 
 private:
     void runEditor();
@@ -68,6 +70,7 @@ private:
     std::optional<ScheduleEditor> m_editor; ///< the schedule open in the editor or waiting for its game
     std::set<std::string> m_warnedMissing;  ///< its game files already named as missing
     bool m_backAfterGame = false;
+    std::string m_scheduleFile;
 };
 
 } // namespace yardmark

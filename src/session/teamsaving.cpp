@@ -2,6 +2,7 @@
 
 #include "filerequests.h"
 
+#include "base/safefile.h"
 #include "base/text.h"
 #include "base/userinterface.h"
 #include "records/teamfile.h"
@@ -34,7 +35,10 @@ std::optional<Team> readTeamToEdit(UserInterface &ui, const std::string &path)
     team.rosterOnly = false;
     const bool read = isCsvPath(path) ? importTeamCsv(team, path) : loadTeamFile(team, path);
     if (!read) {
-        warn(ui, "Can't load team !", "File corrupt ?", kLoadFailedSound);
+        // A pipe, device or huge file is named as what it is.
+        const std::string refused = fileRefusalText(path);
+        warn(ui, refused.empty() ? "Can't load team !" : refused.c_str(),
+             refused.empty() ? "File corrupt ?" : "Can't load team !", kLoadFailedSound);
         return std::nullopt;
     }
     return team;

@@ -382,9 +382,16 @@ bool countsAsGame(const Stat &stat, const Game &game)
     return stat.allTeams || teamIsHome(game, stat.teamName).has_value();
 }
 
-void finishViews(StatViews &views)
+void finishViews(StatViews &views, bool allTeams)
 {
     finishIndividualStats(views.team);
+    // "All Teams" already holds both sides of every game: it has no opponents
+    // to add, and every view is the team's, each player once.
+    if (allTeams) {
+        views.opponents = views.team;
+        views.combined = views.team;
+        return;
+    }
     finishIndividualStats(views.opponents);
     views.combined.gameCount = views.team.gameCount;
     copyStatLines(views.opponents, views.combined, true);
@@ -489,9 +496,7 @@ StatViews individualStatViews(const Stat &chosen, const LeagueOptions &options,
     views.cancelled = reading.cancelled;
     views.team.gameCount = played;
     views.opponents.gameCount = played;
-    if (chosen.allTeams)
-        views.opponents = views.team;
-    finishViews(views);
+    finishViews(views, chosen.allTeams);
     return views;
 }
 
@@ -502,7 +507,7 @@ StatViews individualStatViews(const Stat &chosen, const Game &openGame, const Le
     views.opponents.gameCount = 1;
     accumulateGame(views.team, openGame, false, options);
     accumulateGame(views.opponents, openGame, true, options);
-    finishViews(views);
+    finishViews(views, chosen.allTeams);
     return views;
 }
 

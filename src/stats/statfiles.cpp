@@ -1,19 +1,20 @@
 #include "statfiles.h"
 
+#include "base/atomicfile.h"
 #include "records/recordcodec.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 namespace yardmark {
 
 std::optional<GameTeamNames> readGameTeamNames(const std::string &path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> header(kGameInfoSize);
-    if (!file.read(reinterpret_cast<char *>(header.data()), static_cast<std::streamsize>(header.size())))
+    const std::optional<std::vector<std::uint8_t>> header = readFileStart(path, kGameInfoSize);
+    if (!header || header->size() < kGameInfoSize)
         return std::nullopt;
-    ByteReader in(header);
+    ByteReader in(*header);
     const GameInfo info = decodeGameInfo(in);
     if (!in.ok())
         return std::nullopt;
@@ -84,12 +85,22 @@ std::optional<StatFilesMessage> StatFiles::accept(int chosenTeam, Stat &stat) co
     if (m_paths.empty())
         return kNoGameSelected;
     if (chosenTeam < 0 || static_cast<std::size_t>(chosenTeam) >= m_teamNames.size())
-        return kNoTeamSelected;
+        return m_allTeamsFirst ? kNoTeamSelected : kNoTeamNameSelected;
     const std::string &team = m_teamNames[static_cast<std::size_t>(chosenTeam)];
     stat.gamePaths = m_paths;
     stat.teamName = team;
     stat.allTeams = m_allTeamsFirst && chosenTeam == 0 && isAllTeams(team);
     return std::nullopt;
+}
+
+std::string gameChooserFolder(const ChooserFolders &folders)
+{
+    for (const std::string *file : {&folders.scheduleFile, &folders.gameFile}) {
+        const std::filesystem::path folder = std::filesystem::path(*file).parent_path();
+        if (!folder.empty())
+            return folder.string();
+    }
+    return folders.lastFolder.empty() ? folders.startFolder : folders.lastFolder;
 }
 
 } // namespace yardmark

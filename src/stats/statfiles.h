@@ -33,6 +33,21 @@ struct StatFilesMessage {
 
 inline constexpr StatFilesMessage kNoGameSelected{"Must Select at least one Game to Analyze", "No Game Selected"};
 inline constexpr StatFilesMessage kNoTeamSelected{"You Must Choose a Team Name or \"All Teams\"", "No Team Selected"};
+/// The same where "All Teams" is not offered.
+inline constexpr StatFilesMessage kNoTeamNameSelected{"You Must Choose a Team Name", "No Team Selected"};
+
+/// The folders the game chooser may open in; empty when not known.
+struct ChooserFolders {
+    std::string scheduleFile; ///< the schedule opened last
+    std::string gameFile;     ///< the current game's file
+    std::string lastFolder;   ///< where the chooser's last choice ended
+    std::string startFolder;  ///< where the program started
+};
+
+/// Where the game chooser opens: the season's games lie beside its schedule,
+/// else beside the current game; with neither, where the last choice ended,
+/// else where the program started.
+std::string gameChooserFolder(const ChooserFolders &folders);
 
 /// Whether the team choice offers "All Teams" first: individual statistics
 /// do, team statistics set one team against its opponents and do not.

@@ -1,5 +1,6 @@
 #include "base/atomicfile.h"
 
+#include "support/deadline.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,10 @@
 #include <cerrno>
 #include <filesystem>
 #include <iterator>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace yardmark {
 namespace {
@@ -81,6 +86,69 @@ TEST(AtomicFileTest, TheNextWriteClearsTemporariesThatAKilledWriteLeftBeside)
     for (const std::string &name : kept)
         EXPECT_TRUE(std::filesystem::exists(dir.path() / name)) << name;
 }
+
+#ifndef _WIN32
+// A pipe, folder or device is refused at once, never waited on or read
+// without end; the program's own files are not reached through a link.
+TEST(SafeFileTest, ReadsOnlyARegularFileWithinItsBound)
+{
+    const TempDir dir;
+    const auto file = dir.path() / "week 1.gam";
+    ASSERT_TRUE(writeFileAtomically(file, std::string("the game")));
+    std::filesystem::create_symlink(file, dir.path() / "link");
+    ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.path() / "folder");
+    const struct {
+        std::filesystem::path path;
+        Links links;
+        std::size_t maxSize;
+        FileRefusal refusal; // None: read
+    } cases[] = {
+        {file, Links::Refuse, 100, FileRefusal::None},
+        {dir.path() / "link", Links::Follow, 100, FileRefusal::None},
+        {dir.path() / "link", Links::Refuse, 100, FileRefusal::NotRegularFile},
+        {dir.path() / "pipe", Links::Follow, 100, FileRefusal::NotRegularFile},
+        {dir.path() / "folder", Links::Follow, 100, FileRefusal::NotRegularFile},
+        {"/dev/zero", Links::Follow, 100, FileRefusal::NotRegularFile},
+        {file, Links::Follow, 7, FileRefusal::TooLarge},
+        {dir.path() / "missing", Links::Follow, 100, FileRefusal::Missing},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.string());
+        const int result = testing::resultWithin(5, [&c] {
+            std::vector<std::uint8_t> bytes;
+            const bool read = readWholeFile(c.path, bytes, c.maxSize, c.links);
+            return read ? (bytes.size() == 8 ? 0 : 99) : static_cast<int>(lastFileRefusal());
+        });
+        EXPECT_EQ(result, static_cast<int>(c.refusal));
+    }
+}
+
+// A new file is as private as the umask says; a replaced one keeps who may read it.
+TEST(AtomicFileTest, ANewFileFollowsTheUmaskAndAReplacedOneKeepsItsMode)
+{
+    const struct {
+        mode_t umask;
+        mode_t before; // 0: no file yet
+        mode_t after;
+    } cases[] = {{022, 0, 0644}, {077, 0, 0600}, {022, 0600, 0600}, {077, 0664, 0664}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.after);
+        const TempDir dir;
+        const auto path = dir.path() / "addresses.csv";
+        if (c.before) {
+            ASSERT_TRUE(writeFileAtomically(path, std::string("old")));
+            std::filesystem::permissions(path, static_cast<std::filesystem::perms>(c.before));
+        }
+        const mode_t old = ::umask(c.umask);
+        EXPECT_TRUE(writeFileAtomically(path, std::string("new")));
+        ::umask(old);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, c.after);
+    }
+}
+#endif
 
 } // namespace
 } // namespace yardmark

@@ -110,6 +110,8 @@ TEST_F(StatsCommandsTest, AnUnreadableGameIsNamedAndNothingIsWritten)
     EXPECT_EQ(runCliBinary({"players", "one.gam"}, dir).exitCode, 2);         // --team missing
     EXPECT_EQ(runCliBinary({"players", "--team", "Lions"}, dir).exitCode, 2); // no game
     EXPECT_EQ(runCliBinary({"players", "--team", "x", "--view", "all", "one.gam"}, dir).exitCode, 2);
+    for (const std::string view : {"opponents", "combined"})
+        EXPECT_EQ(runCliBinary({"players", "--team", "all teams", "--view", view, "one.gam"}, dir).exitCode, 2);
     // Team statistics set one team against its opponents: "All Teams" names none.
     const CliRun all = runCliBinary({"teamstats", "--team", "All Teams", "one.gam", "-o", "out.csv"}, dir);
     EXPECT_EQ(all.exitCode, 2);

@@ -189,7 +189,7 @@ TEST(FieldDisplay, ScoresAndTurnoversAreLabelledBesideTheEndOfThePlay)
     for (const Case &c : cases) {
         Game game;
         game.plays.push_back(c.play);
-        const DriveChart chart = driveChart(game, 0, {}, kHome, LeagueOptions{}, kColors);
+        const DriveChart chart = driveChart(game, 0, {50, kHome}, kHome, LeagueOptions{}, kColors);
         ASSERT_EQ(chart.labels.size(), 1u) << c.name;
         EXPECT_EQ(chart.labels[0].text, c.text) << c.name;
         EXPECT_DOUBLE_EQ(chart.labels[0].x, c.x) << c.name;
@@ -197,6 +197,64 @@ TEST(FieldDisplay, ScoresAndTurnoversAreLabelledBesideTheEndOfThePlay)
     Game plain;
     plain.plays.push_back(homeRun);
     EXPECT_TRUE(driveChart(plain, 0, {}, kHome, LeagueOptions{}, kColors).labels.empty());
+}
+
+// However crowded the quarter, no label covers another or the ball; each
+// keeps its row and moves along it to the nearest free place.
+TEST(FieldDisplay, LabelsCoverNeitherEachOtherNorTheBall)
+{
+    const auto scored = [](PlayRecord p, ScoreType score) {
+        p.scoreType = code(score);
+        return p;
+    };
+    PlayRecord fumbleLost = play(PlayType::Rush, kHome, {30, kHome}, {35, kHome});
+    fumbleLost.turnover = code(TurnoverKind::Fumble);
+    Game crowded; // twenty short drives: rows of five units, less than a label's height
+    for (int i = 0; i < 18; ++i)
+        crowded.plays.push_back(play(PlayType::Rush, i % 2 == 0, {20, kVisitor}, {22, kVisitor}));
+    crowded.plays.push_back(scored(play(PlayType::Rush, kHome, {5, kVisitor}, {0, kVisitor}), ScoreType::Touchdown));
+    crowded.plays.push_back(
+        scored(play(PlayType::ExtraPoint, kHome, {3, kVisitor}, {0, kVisitor}), ScoreType::ExtraPoint));
+    crowded.plays.push_back(
+        scored(play(PlayType::TryByRush, kHome, {3, kVisitor}, {0, kVisitor}), ScoreType::Conversion));
+    struct Case {
+        const char *name;
+        std::vector<PlayRecord> plays;
+        FieldSpot ball;
+    } const cases[] = {
+        {"a touchdown and its tries in rows of five units", crowded.plays, {0, kVisitor}},
+        {"a fumble lost where the ball lies", {fumbleLost}, {35, kHome}},
+    };
+    const auto overlap = [](const ChartBox &a, const ChartBox &b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Game game;
+        game.plays = c.plays;
+        const DriveChart chart = driveChart(game, 0, c.ball, kHome, LeagueOptions{}, kColors);
+        ASSERT_FALSE(chart.labels.empty());
+        for (std::size_t i = 0; i < chart.labels.size(); ++i) {
+            const ChartBox box = chartLabelBox(chart.labels[i]);
+            EXPECT_FALSE(overlap(box, chartMarkerBox(chart))) << chart.labels[i].text;
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(overlap(box, chartLabelBox(chart.labels[j])))
+                    << chart.labels[i].text << " over " << chart.labels[j].text;
+        }
+    }
+}
+
+// A missed field goal flies to the goal line and comes back to where the
+// defense takes over, drawn as a kick is.
+TEST(FieldDisplay, AMissedFieldGoalIsDrawnAsAKick)
+{
+    Game game;
+    game.plays = {kick(PlayType::FieldGoal, kHome, {29, kVisitor}, {}, {29, kVisitor}, KickResult::FieldGoalWideLeft)};
+    const DriveChart chart = driveChart(game, 0, {29, kVisitor}, kHome, LeagueOptions{}, kColors);
+    const std::vector<ChartLeg> legs = {{0, 245, 338, rowY(0), PenKind::DashDot, kBlue},
+                                        {0, 338, 245, rowY(0), PenKind::DashDot, kRed}};
+    EXPECT_EQ(chart.legs, legs);
+    EXPECT_DOUBLE_EQ(chart.markerY, rowY(0) + 3);
 }
 
 TEST(FieldDisplay, PenaltiesAndFumblesMarkTheirSpots)
@@ -265,6 +323,11 @@ TEST_F(ScoreboardTest, ColumnsFollowTheSides)
     EXPECT_EQ(board.ballOn, "30");
     EXPECT_EQ(board.down, "1");
     EXPECT_EQ(board.toGo, "10");
+    // A screen reader says each figure by its name, the score whole.
+    EXPECT_EQ(board.left.spokenScore, "Bears score 0");
+    EXPECT_EQ(board.right.spokenTimeOutsLeft, "Tigers time-outs left 2");
+    EXPECT_EQ(board.spokenQuarter + ", " + board.spokenDown + ", " + board.spokenBallOn + ", " + board.spokenToGo,
+              "Quarter 1, Down 1, Ball on BEA 30, To go 10");
     // The chart follows the sides too: the visitor's 30 now lies left of midfield.
     EXPECT_DOUBLE_EQ(currentDriveChart(flow, kColors).markerX, 32 + 3 * 30);
 }

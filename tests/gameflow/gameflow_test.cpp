@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 namespace yardmark {
@@ -84,6 +85,24 @@ TEST_F(FlowTest, ReopeningTakesTheSituationFromTheLastPlayAndTheSavedFields)
     EXPECT_EQ(flow.situation().ballSpot, (FieldSpot{3, true}));
     EXPECT_TRUE(game.tryPending);
     EXPECT_EQ(flow.labels(), kTryLabels);
+}
+
+TEST_F(FlowTest, ReopeningAfterATimeOutKeepsTheDownTheTimeOutWasTakenOn)
+{
+    PlayRecord miss;
+    miss.playType = code(PlayType::FieldGoal);
+    miss.homeHasBall = true;
+    miss.kickResult = code(KickResult::FieldGoalWideLeft);
+    miss.downBefore = miss.downAfter = 3;
+    miss.toGoBefore = miss.toGoAfter = 8;
+    miss.initialSpot = miss.finalSpot = game.savedBallSpot = {29, false};
+    game.plays.push_back(miss);
+    flow.open();
+    flow.timeOut(Column::Left);
+    flow.open();
+    EXPECT_FALSE(flow.situation().homeHasBall);
+    EXPECT_EQ(flow.situation().down, 0);
+    EXPECT_EQ(flow.situation().toGo, 10);
 }
 
 TEST_F(FlowTest, ReopeningAtHalfTimeAsksWhoKicksOffTheSecondHalf)
@@ -416,6 +435,19 @@ TEST_F(QuitTest, YesSavesTheHighestQuarterAndCloses)
     EXPECT_EQ(loaded.savedQuarter, 2);
     EXPECT_EQ(loaded.plays, game.plays);
     EXPECT_EQ(loaded.savedBallSpot, (FieldSpot{30, false}));
+}
+
+TEST_F(QuitTest, NothingToSaveAsksNothingAndLeavesTheFileAlone)
+{
+    openWithHomeKickoff();
+    Game asSaved = flow.gameAsSaved();
+    ASSERT_TRUE(saveGame(asSaved, game.fileName));
+    const auto written = std::filesystem::last_write_time(game.fileName) - std::chrono::hours(1);
+    std::filesystem::last_write_time(game.fileName, written);
+    EXPECT_TRUE(flow.quitGame());
+    EXPECT_EQ(ui.log, (Log{"sound 601"}));
+    EXPECT_EQ(std::filesystem::last_write_time(game.fileName), written);
+    EXPECT_EQ(closes, 1);
 }
 
 TEST_F(QuitTest, FailedSaveKeepsTheWindowOpen)

@@ -74,6 +74,8 @@ TEST_F(GameLockTest, TakesFreeOwnAndStaleLocksAndNamesALiveHolder)
         {"another computer", lockText({kRunningProcess, "sideline", "coach", "x"}), false, LockResult::HeldElsewhere},
         {"another computer, taken over", lockText({kRunningProcess, "sideline", "coach", "x"}), true,
          LockResult::Taken},
+        // What a club member left at the lock's name is never written over.
+        {"a file that is not a lock", std::string("my private notes\n"), true, LockResult::Blocked},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -172,6 +174,29 @@ TEST_F(GameLockTest, IsReleasedWhenTheGameClosesButNeverAnotherProgramsLock)
     EXPECT_EQ(second.take(nowhere, dir / "state"), LockResult::HeldHere);
 }
 
+#ifndef _WIN32
+// A game reached through a link is locked and saved where it really is, so
+// that two paths to one game meet at one lock; anything else stays as given.
+TEST_F(GameLockTest, AGameThroughALinkIsWhereItReallyIs)
+{
+    ASSERT_TRUE(writeFileAtomically(gameFile, std::string("game")));
+    fs::create_directory(dir / "shortcuts");
+    fs::create_symlink(gameFile, dir / "shortcuts" / "week1.gam");
+    fs::create_symlink(dir / "gone.gam", dir / "dangling.gam");
+    const struct {
+        fs::path given;
+        fs::path real;
+    } cases[] = {
+        {gameFile, gameFile},
+        {dir / "shortcuts" / "week1.gam", fs::canonical(gameFile)},
+        {dir / "dangling.gam", dir / "dangling.gam"},
+        {dir / "new.gam", dir / "new.gam"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(realGamePath(c.given), c.real) << c.given;
+}
+#endif
+
 TEST(ProcessRunning, TellsThisProgramFromOneThatIsGone)
 {
     EXPECT_TRUE(processRunning(thisProgram().processId));
@@ -207,7 +232,7 @@ TEST(AskAboutLockedGame, SaysWhereTheGameIsOpenAndOffersWhatFits)
         {{4242, "sideline", "coach", "t"},
          MessageAnswer::Yes,
          MessageButtons::YesNoCancel,
-         "on the computer sideline (process 4242",
+         "of the user coach on the computer sideline (process 4242, since t)",
          LockedGameChoice::ReadOnly},
         {{4242, "sideline", "coach", "t"},
          MessageAnswer::No,

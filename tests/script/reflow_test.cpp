@@ -131,5 +131,32 @@ TEST(ReflowTest, DamagedPlaysAndHandJumpsAreListedAndLeftAsRecorded)
     EXPECT_EQ(game.plays[2].initialSpot.yardLine, recorded[2].initialSpot.yardLine + 2);
 }
 
+TEST(ReflowTest, AMissedFieldGoalRecordedUnderTheOldDownIsNamedAndMended)
+{
+    const LeagueOptions league;
+    // The Tigers miss from where the drive stalls; the older rule left the
+    // Bears the kicking team's down and distance, which the scorer followed.
+    std::vector<std::string> lines(kDrive.begin(), kDrive.begin() + 7);
+    lines.push_back(R"({"op":"fieldgoal","fields":{"kicker":"3","result":"wide_left"}})");
+    const PlayRecord kick = record(lines).plays.back();
+    ASSERT_NE(kick.downAfter, 0);
+    for (int i = 0; i < kick.downAfter; ++i)
+        lines.push_back(R"({"op":"down_up"})");
+    lines.push_back(R"({"op":"to_go","fields":{"value":")" + std::to_string(kick.toGoAfter) + R"("}})");
+    lines.push_back(R"({"op":"rush","fields":{"rusher":"55","yards_made":"15"}})");
+    lines.push_back(R"({"op":"rush","fields":{"rusher":"55","yards_made":"2"}})");
+    Game game = record(lines);
+
+    const std::vector<ContinuityBreak> breaks = checkContinuity(game, league);
+    ASSERT_EQ(breaks.size(), 1u);
+    EXPECT_EQ(breakLine(breaks[0]), "play 9: down and to go is 4th and " + std::to_string(kick.toGoAfter) +
+                                        ", 1st and 10 follows - after a missed field goal the defense has 1st "
+                                        "and 10; recorded by an older version: edit play 8 and re-flow");
+    const ReflowResult result = reflowPlays(game, 7, league);
+    EXPECT_TRUE(result.kept.empty());
+    EXPECT_EQ(result.changed, 1);
+    EXPECT_TRUE(checkContinuity(game, league).empty());
+}
+
 } // namespace
 } // namespace yardmark::testing

@@ -411,6 +411,11 @@ TEST(IndividualStatsTest, ViewsOverFilesCountEachLoadedFileOnceAndSkipUnloadable
     EXPECT_EQ(all.team.rushers.lines()[0].yards, 28);
     ASSERT_EQ(all.team.defenders.size(), 1U);
     EXPECT_FLOAT_EQ(all.team.defenders.lines()[0].tacklesPerGame, 2.0F);
+    // Both sides are already the team's: every view lists each player once.
+    for (const StatView view : {StatView::Team, StatView::Opponents, StatView::Combined}) {
+        ASSERT_EQ(all.view(view).rushers.size(), 1U) << static_cast<int>(view);
+        EXPECT_EQ(all.view(view).rushers.lines()[0].attempts, 4);
+    }
 
     Stat single = chosen;
     EXPECT_EQ(accumulateIndividualStats(single, false, LeagueOptions{}), 2);

@@ -43,6 +43,8 @@ TEST(StatFilesTest, TeamStatisticsOfferOnlyTheTeamsOfTheGames)
     files.selectGame("/g/2.gam", {"Otters", "Bears"});
     EXPECT_EQ(files.teamNames(), (Names{"All Teams", "Hawks", "Otters", "Bears"}));
     Stat stat;
+    EXPECT_EQ(files.accept(-1, stat), kNoTeamNameSelected); // names only what the list offers
+    EXPECT_STREQ(kNoTeamNameSelected.text, "You Must Choose a Team Name");
     EXPECT_EQ(files.accept(0, stat), std::nullopt);
     EXPECT_FALSE(stat.allTeams); // a team of that name, set against its opponents
     files.removeGame(0);
@@ -100,6 +102,21 @@ TEST(StatFilesTest, PreviewAndNamesComeFromTheHeaderAlone)
     StatFiles files;
     EXPECT_EQ(files.selectAll({whole, headerOnly, whole, dir.missing("none.gam")}), 3);
     EXPECT_EQ(files.teamNames(), (Names{"All Teams", "Otters", "Hawks"}));
+}
+
+TEST(StatFilesTest, TheChooserOpensBesideTheScheduleElseTheGame)
+{
+    const struct {
+        ChooserFolders known;
+        const char *opens;
+    } cases[] = {
+        {{"/season/season.sch", "/games/week1.gam", "/last", "/start"}, "/season"},
+        {{"", "/games/week1.gam", "/last", "/start"}, "/games"},
+        {{"", "week1.gam", "/last", "/start"}, "/last"}, // a game never saved has no folder
+        {{"", "", "", "/start"}, "/start"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(gameChooserFolder(c.known), c.opens) << c.opens;
 }
 
 } // namespace

@@ -76,6 +76,32 @@ Game sampleGame(bool indoor)
     return game;
 }
 
+Game crowdedGame()
+{
+    Game game = sampleGame(false);
+    for (int i = 0; i < 8; ++i)
+        game.plays.push_back(play(PlayType::Rush, i % 2 == 0, {30, i % 2 == 0}, {33, i % 2 == 0}, 1));
+    const auto scored = [](PlayRecord p, ScoreType score) {
+        p.scoreType = code(score);
+        return p;
+    };
+    game.plays.push_back(scored(play(PlayType::Rush, true, {4, false}, {0, false}, 1), ScoreType::Touchdown));
+    game.plays.push_back(scored(play(PlayType::ExtraPoint, true, {3, false}, {0, false}, 1), ScoreType::ExtraPoint));
+    game.plays.push_back(scored(play(PlayType::TryByRush, true, {3, false}, {0, false}, 1), ScoreType::Conversion));
+    PlayRecord missed = play(PlayType::FieldGoal, false, {29, true}, {29, true}, 1);
+    missed.kickResult = code(KickResult::FieldGoalWideLeft);
+    game.plays.push_back(missed);
+    PlayRecord fumble = play(PlayType::Rush, true, {29, true}, {33, true}, 1);
+    fumble.turnover = code(TurnoverKind::Fumble);
+    fumble.fumbles[0] = code(FumbleRecovery::ByDefense);
+    fumble.fumbleRecoveredByHome[0] = false;
+    fumble.fumbleRecoveredAt[0] = {33, true};
+    game.plays.push_back(fumble);
+    game.savedBallSpot = {33, true};
+    game.kickoffPending = false;
+    return game;
+}
+
 Team sampleTeam(const char *name, const char *coach, bool home)
 {
     Team team;

@@ -98,6 +98,9 @@ PlayRecord play(PlayType type, bool home, FieldSpot from, FieldSpot to, int scal
 /// loss, a punt return and a field goal; on the indoor field every spot is
 /// halved.
 Game sampleGame(bool indoor);
+/// The sample game with a crowded second quarter: short drives, a touchdown
+/// and both tries, a missed field goal and a fumble lost where the ball lies.
+Game crowdedGame();
 
 /// A team as a scorer keeps it: staff, current players and contact details.
 Team sampleTeam(const char *name, const char *coach, bool home);

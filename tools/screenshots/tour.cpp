@@ -390,6 +390,14 @@ std::vector<Step> Tour::gameWindowSteps()
              m_game->findChild<QListWidget *>(QStringLiteral("playList"))->setCurrentRow(6);
          },
          close},
+        {"game-window-crowded",
+         [this] {
+             openGame(false, true)();
+             m_game->flow().game().plays = crowdedGame().plays;
+             m_game->flow().swapSides(); // any command draws the chart again
+             m_game->flow().swapSides();
+         },
+         close},
         {"game-window-indoor", openGame(true, true), close},
         {"game-window-night",
          [this] {

@@ -1,5 +1,8 @@
 #include "app/common/bitmaps.h"
 
+#include "base/atomicfile.h"
+#include "qtbase/qtext.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -50,8 +53,11 @@ QImage loadBitmap(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    QImage image(path);
-    return image;
+    // Read as bytes first: a pipe or device named as a picture is refused, never waited on.
+    std::vector<std::uint8_t> bytes;
+    if (!readWholeFile(pathFromQString(path), bytes, kMaxBitmapFileSize))
+        return {};
+    return QImage::fromData(bytes.data(), static_cast<int>(bytes.size()));
 }
 
 QImage loadWallpaper(const QString &file)

@@ -2,6 +2,7 @@
 
 #include "app/common/dialogbuttons.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +20,11 @@ DatePickerDialog::DatePickerDialog(QDate initial, UserInterface &ui, QWidget *pa
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setGridVisible(true);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The calendar's own parts, as a screen reader names them.
+    if (auto *days = m_calendar->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview")))
+        days->setAccessibleName(QStringLiteral("Days"));
+    if (auto *year = m_calendar->findChild<QWidget *>(QStringLiteral("qt_calendar_yearedit")))
+        year->setAccessibleName(QStringLiteral("Year"));
     setDate(initial.isValid() ? initial : QDate::currentDate());
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_calendar);

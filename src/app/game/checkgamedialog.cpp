@@ -7,7 +7,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace yardmark {
 
@@ -27,7 +31,14 @@ CheckGameDialog::CheckGameDialog(const std::vector<ContinuityBreak> &breaks, QWi
     for (const ContinuityBreak &found : breaks)
         m_list->addItem(toQString(breakLine(found)));
     m_list->setCurrentRow(breaks.empty() ? -1 : 0);
-    m_list->setMinimumWidth(fontMetrics().averageCharWidth() * 80);
+    // As wide as its longest line, within the screen; a longer line wraps.
+    m_list->setWordWrap(true);
+    const int lines = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() +
+                      m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int screenWidth =
+        screen() ? screen()->availableGeometry().width() - 4 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin)
+                 : lines;
+    m_list->setMinimumWidth(std::min(std::max(lines, fontMetrics().averageCharWidth() * 80), screenWidth));
     label->setBuddy(m_list);
     layout->addWidget(m_list);
     connect(m_list, &QListWidget::itemActivated, this, [this] { goToPlay(); });

@@ -160,10 +160,17 @@ QWidget *EditPlayWindow::buildSituationColumn(EditPlayEntry &entry)
     toGo->setBuddy(initialToGo);
     grid->addWidget(down, 2, 0);
     grid->addWidget(initialDown, 2, 1);
-    grid->addWidget(field("resultingDown", &EditPlayForm::resultingDown), 2, 2);
+    // A label is the buddy of one field: the others of its row say their column.
+    const auto named = [](QLineEdit *edit, const char *name) {
+        edit->setAccessibleName(QString::fromLatin1(name));
+        return edit;
+    };
+    named(initialDown, "Initial Down");
+    named(initialToGo, "Initial To Go");
     grid->addWidget(toGo, 3, 0);
     grid->addWidget(initialToGo, 3, 1);
-    grid->addWidget(field("resultingToGo", &EditPlayForm::resultingToGo), 3, 2);
+    grid->addWidget(named(field("resultingDown", &EditPlayForm::resultingDown), "Resulting Down"), 2, 2);
+    grid->addWidget(named(field("resultingToGo", &EditPlayForm::resultingToGo), "Resulting To Go"), 3, 2);
     QLineEdit *penaltyYards = field("penaltyYards", &EditPlayForm::penaltyYards);
     auto *penalty = new QLabel(QStringLiteral("Penalty Yards"));
     penalty->setBuddy(penaltyYards);
@@ -173,9 +180,9 @@ QWidget *EditPlayWindow::buildSituationColumn(EditPlayEntry &entry)
     auto *time = new QLabel(QStringLiteral("Time"));
     time->setBuddy(minutes);
     auto *clock = new QHBoxLayout;
-    clock->addWidget(minutes);
+    clock->addWidget(named(minutes, "Time minutes"));
     clock->addWidget(new QLabel(QStringLiteral(":")));
-    clock->addWidget(field("seconds", &EditPlayForm::seconds));
+    clock->addWidget(named(field("seconds", &EditPlayForm::seconds), "Time seconds"));
     grid->addWidget(time, 5, 0);
     grid->addLayout(clock, 5, 1, 1, 2);
     layout->addLayout(grid);

@@ -2,6 +2,7 @@
 
 #include "app/common/bitmaps.h"
 #include "app/common/nightcolors.h"
+#include "app/common/textentry.h"
 #include "app/game/checkgamedialog.h"
 #include "app/game/fieldview.h"
 #include "app/game/quickentrybar.h"
@@ -206,6 +207,7 @@ QWidget *GameWindow::buildScoreboard()
         ColumnWidgets &c = m_columns[static_cast<std::size_t>(i)];
         const Column side = sides[i];
         c.name = new QLabel;
+        c.name->setTextFormat(Qt::PlainText); // a team's name from its file, never markup
         c.name->setObjectName(QString::fromLatin1(names[i][0]));
         c.name->setAlignment(Qt::AlignCenter);
         c.name->setFont(nameFont);
@@ -273,6 +275,7 @@ QWidget *GameWindow::buildScoreboard()
     QPushButton *toGo = button("toGo", QStringLiteral("To &Go"), [this] { m_flow->toGo(); });
     // Whose half the ball is in, in that team's colour, beside the yard line.
     m_ballSide = new QLabel;
+    m_ballSide->setTextFormat(Qt::PlainText);
     m_ballSide->setObjectName(QStringLiteral("ballSide"));
     m_ballSide->setAccessibleName(QStringLiteral("Ball in the half of"));
     QFont sideFont = m_ballSide->font();
@@ -290,6 +293,7 @@ QWidget *GameWindow::buildScoreboard()
     grid->addLayout(ballOnRow, 3, 1);
     // The clock last recorded (at a change of possession) and its quarter.
     m_lastClock = new QLabel;
+    m_lastClock->setTextFormat(Qt::PlainText);
     m_lastClock->setObjectName(QStringLiteral("lastClock"));
     m_lastClock->setAlignment(Qt::AlignCenter);
     m_lastClock->setToolTip(QStringLiteral("The clock last recorded, and its quarter"));
@@ -318,6 +322,8 @@ QWidget *GameWindow::buildPlayList()
         m_playList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         m_playList->setMinimumContentsLength(40);
         m_playList->setMaxVisibleItems(20);
+        const int lineHeight = m_playList->fontMetrics().height();
+        m_playList->setIconSize(QSize(lineHeight, lineHeight));
         layout->addWidget(m_playList, 1);
     } else {
         // The last plays in view, newest at the bottom; the selected line is
@@ -327,7 +333,9 @@ QWidget *GameWindow::buildPlayList()
         m_playListView->setAccessibleName(QStringLiteral("Play By Play"));
         m_playListView->setUniformItemSizes(true);
         m_playListView->setSelectionMode(QAbstractItemView::SingleSelection);
-        const int rowHeight = std::max(m_playListView->fontMetrics().height(), m_playListView->iconSize().height());
+        // The warning mark fits the line, so a marked play leaves every row as tall as before.
+        const int rowHeight = m_playListView->fontMetrics().height();
+        m_playListView->setIconSize(QSize(rowHeight, rowHeight));
         m_playListView->setMinimumHeight(rowHeight * kVisiblePlays + 2 * m_playListView->frameWidth());
         // Eight lines to start with; more as the window is made taller.
         m_playListView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
@@ -423,6 +431,8 @@ void GameWindow::refresh()
         c.teamButton->setText(toQString(from.teamButton));
         c.ball->setVisible(from.hasBall);
         c.score->display(toQString(from.score));
+        c.score->setAccessibleName(toQString(from.spokenScore));
+        c.timeOutsLeft->setAccessibleName(toQString(from.spokenTimeOutsLeft));
         c.timeOutsLeft->setDigitCount(std::max<int>(1, static_cast<int>(from.timeOutsLeft.size())));
         c.timeOutsLeft->display(toQString(from.timeOutsLeft));
         const QString logoFile = toQString(from.logoFile);
@@ -442,6 +452,10 @@ void GameWindow::refresh()
     m_ballSide->setPalette(sidePalette);
     m_lastClock->setText(QStringLiteral("Clock ") + toQString(board.lastClock));
     m_toGo->display(toQString(board.toGo));
+    m_quarter->setAccessibleName(toQString(board.spokenQuarter));
+    m_down->setAccessibleName(toQString(board.spokenDown));
+    m_ballOn->setAccessibleName(toQString(board.spokenBallOn));
+    m_toGo->setAccessibleName(toQString(board.spokenToGo));
     m_fieldGoal->setText(toQString(board.labels.fieldGoal));
     m_rush->setText(toQString(board.labels.rush));
     m_pass->setText(toQString(board.labels.pass));
@@ -462,7 +476,10 @@ void GameWindow::refreshPlayList()
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     // A play that does not follow from the one before it is marked, its
     // reason in the tool tip (and read by a screen reader with the line).
-    const auto line = [&](int i) { return toQString(plays[static_cast<std::size_t>(i)]); };
+    // Numbered as the re-flow question and Check Game name the plays.
+    const auto line = [&](int i) {
+        return QStringLiteral("%1: %2").arg(i + 1).arg(toQString(plays[static_cast<std::size_t>(i)]));
+    };
     const auto reason = [&](int i) { return toQString(m_flow->breakReason(i)); };
     if (m_playList) {
         const QSignalBlocker quiet(m_playList);
@@ -490,7 +507,7 @@ void GameWindow::refreshPlayList()
         const QString why = reason(i);
         item->setText(text);
         item->setIcon(why.isEmpty() ? QIcon() : warning);
-        item->setToolTip(why);
+        item->setToolTip(plainToolTip(why));
         item->setData(Qt::AccessibleTextRole, why.isEmpty() ? text : text + QStringLiteral(" - ") + why);
     }
     m_playListView->setCurrentRow(m_flow->selectedPlay());

@@ -32,7 +32,7 @@ InsertPlayDialog::InsertPlayDialog(InsertPlayForm &form, const std::function<boo
         {InsertKind::ExtraPoint, "extraPoint", "&Extra Point"},
         {InsertKind::Rush, "rush", "&Rush"},
         {InsertKind::Pass, "pass", "P&ass"},
-        {InsertKind::OffensivePenalty, "offensivePenalty", "Offensive &Penalty"},
+        {InsertKind::OffensivePenalty, "offensivePenalty", "Offensive Pe&nalty"},
         {InsertKind::DefensivePenalty, "defensivePenalty", "&Defensive Penalty"},
         {InsertKind::HomeTimeOut, "homeTimeOut", "&Home Time Out"},
         {InsertKind::VisitorTimeOut, "visitorTimeOut", "&Visitor Time Out"},

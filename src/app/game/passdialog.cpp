@@ -28,7 +28,7 @@ PassDialog::PassDialog(PassEntry &entry, const Game &game, QWidget *parent)
     auto *middle = new QHBoxLayout;
     QGroupBox *result = radioGroup(
         "result", QStringLiteral("Result"),
-        {QStringLiteral("C&omplete"), QStringLiteral("&Incomplete"), QStringLiteral("&Sack"),
+        {QStringLiteral("Co&mplete"), QStringLiteral("&Incomplete"), QStringLiteral("&Sack"),
          QStringLiteral("I&nterception")},
         [&entry] { return entry.form().result - 1; }, [&entry](int index) { entry.setResult(index + 1); });
     middle->addWidget(result);

@@ -18,7 +18,7 @@ QuickEntryBar::QuickEntryBar(GameFlow &flow, QuickEntryRunner &runner, QWidget *
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *label = new QLabel(QStringLiteral("&Quick Entry:"));
+    auto *label = new QLabel(QStringLiteral("Quick E&ntry:"));
     m_line = new QLineEdit;
     m_line->setObjectName(QStringLiteral("quickEntry"));
     m_line->setPlaceholderText(QStringLiteral("r 22 7 · p 12>88 15 · pu 9 to v30 fc · fg 4 good · F1 for all forms"));

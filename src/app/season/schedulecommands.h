@@ -23,6 +23,7 @@ public:
     void editSchedule() { m_session.chooseScheduleToEdit(); }
     /// Opens a schedule file in the editor; false when it cannot be read.
     bool openScheduleFile(const std::string &path) { return m_session.openScheduleFile(path); }
+    const std::string &scheduleFile() const { return m_session.scheduleFile(); }
 
 private:
     void followGameInProgress(bool inProgress);

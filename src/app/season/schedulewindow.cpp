@@ -120,6 +120,11 @@ ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const AppContext &context
     form->addWidget(m_gameButton, 4, 5);
     form->setColumnStretch(1, 2);
     form->setColumnStretch(4, 2);
+    // These fields sit beside the button that fills them, not a label.
+    m_date->setAccessibleName(QStringLiteral("Date"));
+    m_homeTeam->setAccessibleName(QStringLiteral("Home Team"));
+    m_visitorTeam->setAccessibleName(QStringLiteral("Visiting Team"));
+    m_game->setAccessibleName(QStringLiteral("Game"));
 
     auto *eventButtons = new QVBoxLayout;
     eventButtons->addWidget(button("addEvent", "&Add Event", &ScheduleWindow::addEvent));
@@ -135,6 +140,7 @@ ScheduleWindow::ScheduleWindow(ScheduleEditor &editor, const AppContext &context
 
     m_list = new QTreeWidget;
     m_list->setObjectName(QStringLiteral("scheduleList"));
+    m_list->setAccessibleName(QStringLiteral("Events"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -259,8 +265,8 @@ void ScheduleWindow::showList()
                 item->setText(i, toQString(row.*kColumns[i].text));
                 item->setTextAlignment(i, (kColumns[i].centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
             }
-            item->setToolTip(kGameFileListColumn, toQString(row.gameFile));
-            item->setToolTip(kNoteListColumn, toQString(row.note));
+            item->setToolTip(kGameFileListColumn, plainToolTip(toQString(row.gameFile)));
+            item->setToolTip(kNoteListColumn, plainToolTip(toQString(row.note)));
             if (found == RecordedGame::Missing && m_warnedMissing.insert(entry.gameFile).second)
                 missing.push_back(entry.gameFile);
         }

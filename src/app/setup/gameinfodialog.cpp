@@ -60,7 +60,7 @@ GameInfoDialog::GameInfoDialog(Game &game, const AppContext &context, QWidget *p
     auto *seasonLabel = new QLabel(QStringLiteral("Seaso&n:"));
     seasonLabel->setBuddy(m_season);
     QPushButton *up = namedButton("seasonUp", "&Up");
-    QPushButton *down = namedButton("seasonDown", "D&own");
+    QPushButton *down = namedButton("seasonDown", "Do&wn");
     m_grid->addWidget(seasonLabel, row, 0);
     m_grid->addWidget(m_season, row, 1);
     m_grid->addWidget(up, row, 2);

@@ -101,7 +101,7 @@ PersonalInfoDialog::PersonalInfoDialog(Team &team, const AppContext &context, QW
     m_note = new QLineEdit;
     m_note->setObjectName(QStringLiteral("note"));
     limitText(m_note, kNoteWidth - 1);
-    auto *noteLabel = new QLabel(QStringLiteral("N&ote:"));
+    auto *noteLabel = new QLabel(QStringLiteral("Not&e:"));
     noteLabel->setBuddy(m_note);
     boxes->addWidget(noteLabel, 4, 0);
     boxes->addWidget(m_note, 4, 1, 1, 3);

@@ -102,9 +102,9 @@ RosterDialog::RosterDialog(Team &team, const AppContext &context, QWidget *paren
     connect(m_defense, &QListWidget::currentTextChanged, this, [this](const QString &t) { selectByName(t, false); });
 
     auto *lists = new QGridLayout;
-    lists->addWidget(labelled(QStringLiteral("C&urrent Roster"), m_roster), 0, 0, 2, 1);
-    lists->addWidget(labelled(QStringLiteral("Offensive Starte&rs"), m_offense), 0, 1);
-    lists->addWidget(labelled(QStringLiteral("Defensive Star&ters"), m_defense), 1, 1);
+    lists->addWidget(labelled(QStringLiteral("Current &Roster"), m_roster), 0, 0, 2, 1);
+    lists->addWidget(labelled(QStringLiteral("Offensive Starters"), m_offense), 0, 1);
+    lists->addWidget(labelled(QStringLiteral("Defensive S&tarters"), m_defense), 1, 1);
 
     m_name = new QLineEdit;
     m_name->setObjectName(QStringLiteral("playerName"));
@@ -115,13 +115,13 @@ RosterDialog::RosterDialog(Team &team, const AppContext &context, QWidget *paren
     auto *fieldsForm = new QFormLayout;
     fieldsForm->addRow(QStringLiteral("Player Na&me:"), m_name);
     fieldsForm->addRow(QStringLiteral("Offensive Pos&ition:"), m_offensivePosition);
-    fieldsForm->addRow(QStringLiteral("Defensive Positio&n:"), m_defensivePosition);
+    fieldsForm->addRow(QStringLiteral("De&fensive Position:"), m_defensivePosition);
     fieldsForm->addRow(QStringLiteral("Num&ber:"), m_number);
 
     auto *starter = new QGroupBox(QStringLiteral("Starter Status"));
     auto *starterLayout = new QVBoxLayout(starter);
     m_starter = new QButtonGroup(this);
-    const char *const starterTexts[] = {"&Not A Starter", "&Offensive Starter", "D&efensive Starter", "&Starts Both"};
+    const char *const starterTexts[] = {"&Not A Starter", "Offensi&ve Starter", "D&efensive Starter", "&Starts Both"};
     const char *const starterNames[] = {"notAStarter", "offensiveStarter", "defensiveStarter", "startsBoth"};
     for (int i = 0; i < 4; ++i) {
         auto *radio = new QRadioButton(QString::fromLatin1(starterTexts[i]));

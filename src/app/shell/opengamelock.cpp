@@ -34,7 +34,15 @@ OpenGameLock::Access OpenGameLock::claim(const std::filesystem::path &gameFile, 
     auto lock = std::make_unique<GameLock>();
     LockResult result = lock->take(gameFile, defaultStateDir());
     Access access = Access::Write;
-    if (result == LockResult::HeldHere || result == LockResult::HeldElsewhere) {
+    if (result == LockResult::Blocked) {
+        // Never written over: the game opens, but nothing is saved from here.
+        if (!ask)
+            return Access::None;
+        m_ui.playSound(kWarningSound);
+        m_ui.message(lock->blockedText() + "\n\nThe game opens read-only: nothing is saved from here.",
+                     "Game Cannot Be Locked", MessageButtons::Ok, MessageIcon::Warning);
+        access = Access::ReadOnly;
+    } else if (result == LockResult::HeldHere || result == LockResult::HeldElsewhere) {
         if (!ask)
             return Access::None;
         switch (askAboutLockedGame(m_ui, gameFile, *lock->holder())) {
@@ -78,6 +86,12 @@ bool OpenGameLock::maySaveTo(const std::filesystem::path &gameFile)
     // Only a look: the lock follows the game once it is saved there.
     GameLock probe;
     const LockResult result = probe.take(gameFile, defaultStateDir());
+    if (result == LockResult::Blocked) {
+        m_ui.playSound(kWarningSound);
+        m_ui.message(probe.blockedText() + "\n\nIt is not saved there. Choose another name.", "Game Cannot Be Locked",
+                     MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
     if (result != LockResult::HeldHere && result != LockResult::HeldElsewhere)
         return true;
     refuseSavingOverOpenGame(m_ui, gameFile, *probe.holder());

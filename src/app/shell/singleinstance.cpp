@@ -11,6 +11,14 @@
 #include <memory>
 #include <utility>
 
+#ifndef Q_OS_WIN
+#include <QFile>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace yardmark {
 namespace {
 
@@ -31,26 +39,85 @@ QString userName()
     return safe;
 }
 
+#ifndef Q_OS_WIN
+bool isPrivateFolder(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+#endif
+
+// Whether the program at the other end of the socket runs for this user. On
+// Windows the pipe admits only this user (QLocalServer::UserAccessOption).
+bool peerIsThisUser([[maybe_unused]] qintptr socket)
+{
+#if defined(Q_OS_LINUX)
+    struct ucred peer {};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(static_cast<int>(socket), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+#elif !defined(Q_OS_WIN)
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return ::getpeereid(static_cast<int>(socket), &uid, &gid) == 0 && uid == ::getuid();
+#else
+    return true;
+#endif
+}
+
 } // namespace
+
+QString privateSocketFolder([[maybe_unused]] const QString &runtime, [[maybe_unused]] const QString &temp)
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return runtime;
+    if (temp.isEmpty())
+        return {};
+    const QString own = QDir(temp).filePath(QStringLiteral("yardmark-%1").arg(::getuid()));
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return isPrivateFolder(own) ? own : QString();
+#endif
+}
 
 QString singleInstanceName()
 {
     const QString name = QStringLiteral("yardmark-") + userName();
 #ifndef Q_OS_WIN
-    // In the user's own runtime folder where there is one: no other user can
-    // take the name there.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return QDir(runtime).filePath(name + QStringLiteral(".socket"));
-#endif
+    const QString folder = privateSocketFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(name + QStringLiteral(".socket"));
+#else
     return name;
+#endif
+}
+
+Handover readHandover(const QByteArray &request, QStringList &files)
+{
+    const qsizetype end = request.startsWith('\n') ? 0 : request.indexOf("\n\n");
+    if (end < 0)
+        return request.size() > kMaxHandoverSize ? Handover::TooLarge : Handover::Incomplete;
+    if (end > kMaxHandoverSize)
+        return Handover::TooLarge;
+    files.clear();
+    for (const QByteArray &line : request.left(end).split('\n')) {
+        if (!line.isEmpty())
+            files << QString::fromUtf8(line);
+    }
+    return Handover::Complete;
 }
 
 bool handToRunningProgram(const QStringList &files, int timeoutMs)
 {
+    const QString name = singleInstanceName();
+    if (name.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(singleInstanceName());
-    if (!socket.waitForConnected(timeoutMs))
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeoutMs) || !peerIsThisUser(socket.socketDescriptor()))
         return false;
     QByteArray request;
     for (const QString &file : files)
@@ -72,7 +139,7 @@ SingleInstanceServer::SingleInstanceServer(QWidget &window, std::function<void(c
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = singleInstanceName();
     // A name left by a program that crashed answers nobody: this one takes it.
-    if (!m_server->listen(name) && m_server->serverError() == QAbstractSocket::AddressInUseError) {
+    if (!name.isEmpty() && !m_server->listen(name) && m_server->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(name);
         m_server->listen(name);
     }
@@ -90,21 +157,22 @@ void SingleInstanceServer::answer()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            continue;
+        }
         auto buffer = std::make_shared<QByteArray>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
             QByteArray &request = *buffer;
-            request += socket->readAll();
-            if (!request.startsWith('\n') && !request.contains("\n\n"))
+            request += socket->read(kMaxHandoverSize + 2 - request.size());
+            QStringList files;
+            const Handover handover = readHandover(request, files);
+            if (handover == Handover::TooLarge)
+                socket->abort();
+            if (handover != Handover::Complete)
                 return;
-            const QList<QByteArray> lines = request.split('\n');
             socket->write(QByteArray(kTaken) + '\n');
             socket->flush();
-            QStringList files;
-            for (const QByteArray &line : lines) {
-                if (line.isEmpty())
-                    break;
-                files << QString::fromUtf8(line);
-            }
             request.clear();
             // Opened from the event loop: the start that handed them over is
             // answered first.

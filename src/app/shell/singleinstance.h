@@ -13,8 +13,21 @@ namespace yardmark {
 
 /// The local socket of this user's program: one program per user, so that a
 /// game chosen in the file manager while the program runs opens there, not
-/// in a second program writing the same files.
+/// in a second program writing the same files. Empty when no folder only this
+/// user may enter is there for it: then each start runs on its own.
 QString singleInstanceName();
+
+/// The folder for the socket: `runtime` when it is a folder of this user that
+/// nobody else may enter; else "yardmark-UID" in `temp`, made 0700 when it is
+/// missing and used only when it is this user's and private. Never a name in
+/// a folder others can write, where another user could listen first.
+QString privateSocketFolder(const QString &runtime, const QString &temp);
+
+/// What a start handed over so far: the files once the list is whole. A list
+/// longer than any real one is refused, so that nobody keeps the window busy.
+enum class Handover { Incomplete, Complete, TooLarge };
+inline constexpr qsizetype kMaxHandoverSize = 256 * 1024;
+Handover readHandover(const QByteArray &request, QStringList &files);
 
 /// Hands `files` (none: only bring the window forward) to this user's running
 /// program. True when it took them; false when no program answers.

@@ -44,6 +44,7 @@ ShowStatsDialog::ShowStatsDialog(const Stat &chosen, StatViews views, const AppC
 
     m_list = new QTreeWidget;
     m_list->setObjectName(QStringLiteral("players"));
+    m_list->setAccessibleName(QStringLiteral("Players"));
     m_list->setRootIsDecorated(false);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setAllColumnsShowFocus(true);

@@ -211,8 +211,14 @@ std::optional<std::string> StatisticsMenu::pickTeam(const Game &shown)
 
 std::optional<Stat> StatisticsMenu::chooseGameFiles(TeamChoices choices)
 {
-    // The first choice starts in the program's start folder, the next where the last one ended.
-    StatFilesDialog files(m_context.ui, m_folder.isEmpty() ? QDir::currentPath() : m_folder, choices, &m_window);
+    ChooserFolders folders;
+    if (const ScheduleSession *schedules = m_window.scheduleSession())
+        folders.scheduleFile = schedules->scheduleFile();
+    if (const Game *current = m_window.session().currentGame())
+        folders.gameFile = current->fileName;
+    folders.lastFolder = pathFromQString(m_folder);
+    folders.startFolder = pathFromQString(QDir::currentPath());
+    StatFilesDialog files(m_context.ui, pathToQString(gameChooserFolder(folders)), choices, &m_window);
     const int result = m_context.runDialog(files);
     m_folder = files.folder();
     if (result != QDialog::Accepted)

@@ -267,6 +267,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
     EXPECT_EQ(lcd(*window, "ballOnDigits"), QStringLiteral("40"));
     EXPECT_EQ(lcd(*window, "toGoDigits"), QStringLiteral("7"));
     EXPECT_EQ(lcd(*window, "down"), QStringLiteral("3"));
+    EXPECT_EQ(window->findChild<QLCDNumber *>(QStringLiteral("down"))->accessibleName(), QStringLiteral("Down 3"));
     EXPECT_TRUE(window->findChild<QWidget *>(QStringLiteral("rightBall"))->isVisible()); // the Tigers' ball
     EXPECT_NE(std::find(played.begin(), played.end(), kTimeOutSound), played.end());
 
@@ -358,6 +359,23 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     window->close();
 }
 
+TEST_F(GameWindowTest, TeamNamesWithMarkupShowAsTyped)
+{
+    Game game = *main.session().currentGame();
+    game.info.homeTeamName = "<h1><u>HACKED</u></h1>";
+    game.info.visitorTeamName = "<img src=x.png>";
+    main.session().setCurrentGame(game);
+    GameWindow *window = openAfterATouchback();
+    QStringList shown;
+    for (const char *name : {"leftTeamName", "rightTeamName"}) {
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        shown << label->text();
+    }
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("<h1><u>HACKED</u></h1>"), QStringLiteral("<img src=x.png>")}));
+}
+
 TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
 {
     GameWindow *window = open(false);
@@ -391,6 +409,8 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     auto *list = window->findChild<QListWidget *>(QStringLiteral("playList"));
     ASSERT_EQ(list->count(), 4);
     EXPECT_GE(list->minimumHeight(), 8 * list->fontMetrics().height()); // the last eight plays in view
+    const int rowHeight = list->sizeHintForRow(0);
+    EXPECT_EQ(list->item(1)->text().toStdString(), "2: " + window->flow().playList()[1]);
     const Game &game = window->flow().game();
     const std::vector<std::uint8_t> recorded = encodeGame(game);
 
@@ -418,14 +438,26 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     });
     main.findChild<QAction *>(QStringLiteral("checkGame"))->trigger();
 
-    // Undo takes back the re-flow: the edit alone leaves the next play marked.
+    // The correction and its re-flow are one step.
     click(*window, "undo");
+    EXPECT_TRUE(encodeGame(game) == recorded);
+
+    // The correction kept without the re-flow leaves the next play marked.
+    list->setCurrentRow(1);
+    steps.push_back([](QDialog &d) {
+        type(d, "finalSpotYard", "28");
+        click(d, "ok");
+    });
+    answers.push_back(MessageAnswer::No);
+    click(*window, "editPlay");
     EXPECT_FALSE(list->item(2)->icon().isNull());
     EXPECT_EQ(list->item(2)->toolTip().toStdString(), window->flow().breakReason(2));
     EXPECT_TRUE(list->item(3)->toolTip().isEmpty());
+    EXPECT_EQ(list->sizeHintForRow(0), rowHeight); // the mark leaves the rows as tall as they were
     steps.push_back([](QDialog &d) {
         auto *breaks = d.findChild<QListWidget *>(QStringLiteral("breakList"));
-        EXPECT_EQ(breaks->count(), 1); // the spot the next play was snapped at
+        EXPECT_EQ(breaks->count(), 1);                                        // the spot the next play was snapped at
+        EXPECT_GE(breaks->viewport()->width(), breaks->sizeHintForColumn(0)); // the line reads whole
         QTest::keyClick(breaks, Qt::Key_Return);
     });
     list->setCurrentRow(0);

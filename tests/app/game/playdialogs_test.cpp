@@ -110,6 +110,11 @@ const DialogCase kCases[] = {
                          QTest::keyClicks(QApplication::focusWidget(), "7"); QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
                          waitForClose(d); },
      R"({"rusher":"22","yards_made":"7"})"},
+    {"PassCompletedAndAcceptedByTheOkAccelerator", PlayKind::Pass, 0, 10, {30, true}, {},
+     [](PlayDialog &d) { QTest::keyClicks(QApplication::focusWidget(), "58"); QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                         QTest::keyClicks(QApplication::focusWidget(), "14"); QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+                         waitForClose(d); },
+     R"({"receiver":"58","yards_made":"14"})"},
     {"FumbleTypedThroughTheAccessibilityInterface", PlayKind::Rush, 0, 10, {30, true}, {},
      [](PlayDialog &d) { setAccessibleText(d, "rusherNumber", "22"); setAccessibleText(d, "yardsMade", "5");
                          click(d, "recoveredByVisitor"); setAccessibleText(d, "recovererNumber", "90");
