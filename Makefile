@@ -109,7 +109,7 @@ fuzz-corpus: fuzz-build
 # work over through the standard library, where every lock is seen.
 BUILD_TSAN  ?= build/tsan
 TSAN_REPEAT ?= 5
-TSAN_TESTS  := GameSetTest.*:RecoveryWriterTest.*:StatsReadingTest.*:SoundPlayerTest.*:FullDiskTest.*:$\
+TSAN_TESTS  := GameSetTest.*:RecoveryKeeper.*:LiveKeeper.*:StatsReadingTest.*:SoundPlayerTest.*:FullDiskTest.*:$\
                StatisticsTest.IndividualAndTeam*:GameWindowTest.Publishes*:GameWindowTest.QuickLines*:$\
                MainWindowTest.TheStartPanel*
 tsan: bootstrap

@@ -15,7 +15,7 @@ allowed() {
     script) echo "base records vocabulary reports gameflow" ;;
     live) echo "base records vocabulary reports gameflow stats" ;;
     simulate) echo "base records vocabulary reports gameflow stats season script" ;;
-    session) echo "base records vocabulary reports gameflow stats season" ;;
+    session) echo "base records vocabulary reports gameflow stats season live" ;;
     qtbase) echo "base" ;;
     qtprint) echo "base records vocabulary reports stats season printouts qtbase" ;;
     qtfield) echo "base records vocabulary reports gameflow qtbase" ;;

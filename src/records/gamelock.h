@@ -78,6 +78,8 @@ public:
     /// of this program holds, or another program's).
     void release();
 
+    /// The program taking the lock, as its file names it.
+    const LockHolder &self() const { return m_self; }
     /// The lock file held; empty when none.
     const std::filesystem::path &lockFile() const { return m_lockFile; }
     /// Who held the game when `take` found it open elsewhere.
@@ -101,24 +103,9 @@ private:
     std::string m_blockedText;
 };
 
-/// What the scorer chose for a game another program has open.
-enum class LockedGameChoice { SwitchToIt, ReadOnly, TakeOver, Cancel };
-
-/// Says where `gameFile` is open and asks what to do: a game open in this
-/// user's own program on this computer may be switched to; any may be opened
-/// read-only; a game held on another computer may be taken over, at the
-/// scorer's word, when that computer no longer has it open.
-LockedGameChoice askAboutLockedGame(UserInterface &ui, const std::filesystem::path &gameFile, const LockHolder &holder,
-                                    const LockHolder &self = thisProgram());
-
 /// Where a game is open, for a message: "in Football Yardmark of the user
 /// USER on the computer HOST (process N, since TIME)", of another user, or in this user's program.
 std::string whereGameIsOpen(const LockHolder &holder, const LockHolder &self = thisProgram());
-
-/// Save As onto a game another program has open: says where, and that it is
-/// not saved over.
-void refuseSavingOverOpenGame(UserInterface &ui, const std::filesystem::path &gameFile, const LockHolder &holder,
-                              const LockHolder &self = thisProgram());
 
 /// The message when a game opened read-only is to be saved.
 inline constexpr const char *kReadOnlySaveText =

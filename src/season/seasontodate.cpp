@@ -85,8 +85,8 @@ std::string seasonScheduleOf(const std::string &gamePath, const std::string &ope
 SeasonToDate::SeasonToDate(std::string scheduleFile, std::string gamePath, const LeagueOptions &options)
     : m_scheduleFile(std::move(scheduleFile)), m_gamePath(std::move(gamePath)), m_options(options)
 {
+    // The earlier games are read by the first `figures`, which can be stopped.
     readSchedule();
-    refreshGames();
 }
 
 SeasonToDate::~SeasonToDate() = default;
@@ -128,7 +128,7 @@ void SeasonToDate::readSchedule()
     }
 }
 
-bool SeasonToDate::refreshGames()
+std::optional<bool> SeasonToDate::refreshGames(const Progress &progress)
 {
     // Keep what is still the same file; read the rest in one pass.
     std::vector<EarlierGame> games(m_earlier.size());
@@ -154,7 +154,9 @@ bool SeasonToDate::refreshGames()
         }
     }
     std::size_t current = 0; // the file being read: the reader tells after each one
-    readGameFiles(
+    if (progress && !progress(0, toRead.size()))
+        return std::nullopt;
+    const GameFileReading reading = readGameFiles(
         toRead,
         [&](const Game &read) {
             EarlierGame &game = games[readInto[current]];
@@ -167,10 +169,12 @@ bool SeasonToDate::refreshGames()
             game.home = gameFigures(read, true, m_options);
             game.visitor = gameFigures(read, false, m_options);
         },
-        [&current](std::size_t done) {
+        [&current, &progress, total = toRead.size()](std::size_t done) {
             current = done;
-            return true;
+            return !progress || progress(done, total);
         });
+    if (reading.cancelled)
+        return std::nullopt;
     m_games = std::move(games);
     return changed;
 }
@@ -204,7 +208,7 @@ std::shared_ptr<const SeasonFigures> SeasonToDate::sum(const std::string &homeNa
     return figures;
 }
 
-std::shared_ptr<const SeasonFigures> SeasonToDate::figures(const Game &game)
+std::shared_ptr<const SeasonFigures> SeasonToDate::figures(const Game &game, const Progress &progress)
 {
     bool changed = false;
     if (stampOf(m_scheduleFile) != m_scheduleStamp) {
@@ -213,7 +217,10 @@ std::shared_ptr<const SeasonFigures> SeasonToDate::figures(const Game &game)
     }
     if (!m_listed)
         return nullptr;
-    changed = refreshGames() || changed;
+    const std::optional<bool> refreshed = refreshGames(progress);
+    if (!refreshed)
+        return nullptr;
+    changed = *refreshed || changed;
     const std::string &home = game.info.homeTeamName;
     const std::string &visitor = game.info.visitorTeamName;
     if (changed || !m_figures || home != m_homeName || visitor != m_visitorName) {

@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +41,11 @@ public:
     /// The season of the game's two teams, by their names in `game`, after
     /// reading again whatever changed on disk. A game file that is missing
     /// or cannot be read is left out and named in `leftOut`. Null when the
-    /// schedule does not list the game.
-    std::shared_ptr<const SeasonFigures> figures(const Game &game);
+    /// schedule does not list the game. `progress` is told how many of the
+    /// files to read are done, of how many; false stops the reading, and the
+    /// figures are null then (what was read before stays as it was).
+    using Progress = std::function<bool(std::size_t done, std::size_t total)>;
+    std::shared_ptr<const SeasonFigures> figures(const Game &game, const Progress &progress = {});
 
 private:
     struct Stamp {
@@ -53,7 +58,8 @@ private:
 
     static Stamp stampOf(const std::string &path);
     void readSchedule();
-    bool refreshGames();
+    /// Whether anything changed; none when `progress` stopped the reading.
+    std::optional<bool> refreshGames(const Progress &progress);
     std::shared_ptr<const SeasonFigures> sum(const std::string &homeName, const std::string &visitorName) const;
 
     std::string m_scheduleFile;

@@ -4,6 +4,7 @@
 #include "recoveryoffer.h"
 
 #include "base/safefile.h"
+#include "base/text.h"
 #include "base/userinterface.h"
 #include "gameflow/gameflow.h"
 #include "records/gamefile.h"
@@ -12,21 +13,51 @@
 
 namespace yardmark {
 
-GameSession::GameSession(UserInterface &ui, SessionWindows &windows) : m_ui(ui), m_windows(windows)
+OpeningGame::~OpeningGame()
+{
+    m_session.locks().opened(m_session.currentGame());
+}
+
+GameSession::GameSession(UserInterface &ui, SessionWindows &windows, RunLater later, GameLocks::MakeLock makeLock)
+    : m_ui(ui), m_windows(windows),
+      m_locks(
+          ui, defaultStateDir,
+          [&windows](const std::filesystem::path &path) { return windows.switchToProgramWith(path.string()); },
+          std::move(makeLock)),
+      m_recovery(ui, later, defaultStateDir), m_later(std::move(later))
 {
 }
 
 void GameSession::setCurrentGame(std::optional<Game> game)
 {
     m_game = std::move(game);
+    m_locks.follow(currentGame());
     m_windows.currentGameChanged();
 }
 
-void GameSession::setEngine(GameFlow *engine)
+void GameSession::setEngine(GameFlow *engine, const Settings *settings, UserInterface *told)
 {
     if (m_engine == engine)
         return;
+    // Saved or deliberately left unsaved: no copy to recover. A save that
+    // failed as the program closed keeps it for the next start.
+    if (m_engine)
+        m_recovery.close(m_engine->lastSaveFailed(), kCloseDiskBound);
+    m_live.reset();
     m_engine = engine;
+    m_settings = settings;
+    if (m_engine && m_game) {
+        startLive(told ? *told : m_ui);
+        // Every change is copied at once, so that a crash or a power cut
+        // loses nothing; a read-only game's copy is its own program's.
+        m_recovery.follow(*m_game);
+        m_engine->addChangeListener([this, engine] {
+            if (m_engine == engine && !engine->game().readOnly)
+                m_recovery.changed(engine->gameAsSaved());
+            if (m_engine == engine)
+                publish();
+        });
+    }
     m_windows.engineChanged(engine);
 }
 
@@ -36,6 +67,41 @@ void GameSession::setGameInProgress(bool inProgress)
         return;
     m_inProgress = inProgress;
     m_windows.gameInProgressChanged(inProgress);
+}
+
+void GameSession::startLive(UserInterface &told)
+{
+    UserInterface *ui = &told;
+    LiveKeeper::Told tell;
+    tell.cannotWrite = [ui](const std::string &folder) {
+        ui->playSound(kWarningSound);
+        ui->message("The live page cannot be written to " + utf8ToCp1252(folder) +
+                        ".\n\nScoring goes on; the page is brought up to date once the folder can be written "
+                        "again (Options > Live Output).",
+                    "Live Output", MessageButtons::Ok, MessageIcon::Warning);
+    };
+    tell.leftOut = [ui](const std::vector<std::string> &files) {
+        std::string names;
+        for (const std::string &file : files)
+            names += "\n" + utf8ToCp1252(file);
+        ui->playSound(kWarningSound);
+        ui->message("These game files of the season cannot be read and are left out of the season to date:" + names,
+                    "Season to Date", MessageButtons::Ok, MessageIcon::Warning);
+    };
+    tell.seasonRead = [this] {
+        // Counted from now on: the page shows the season at once.
+        publish();
+        m_windows.seasonRead();
+    };
+    m_live = std::make_unique<LiveKeeper>(m_later, std::move(tell));
+    // The season before this game is read once, in the background.
+    m_live->openSeason(m_engine->game().fileName, m_engine->league());
+}
+
+void GameSession::publish()
+{
+    if (m_live && m_engine && m_settings)
+        m_live->changed(m_engine->game(), m_engine->situation(), *m_settings);
 }
 
 void GameSession::warn(const char *text, const char *caption, int sound)
@@ -65,7 +131,7 @@ OpenedGame GameSession::open(const std::string &given, Game &game)
     const std::string path = realGamePath(given).string();
     // One game, one writer: a game another program has open is switched to
     // or opened read-only.
-    const GameAccess access = m_windows.claimGame(path, true);
+    const GameAccess access = m_locks.claim(path, true);
     if (access == GameAccess::None)
         return OpenedGame::Cancelled;
     game.readOnly = access == GameAccess::ReadOnly;
@@ -86,7 +152,7 @@ void GameSession::editGameFile(const std::string &path)
     if (m_inProgress)
         return;
     Game game = yardmark::newGame();
-    const OpeningGame opening(m_windows);
+    const OpeningGame opening(*this);
     switch (open(path, game)) {
     case OpenedGame::Cancelled:
         return;
@@ -140,7 +206,7 @@ bool GameSession::save(Game &game, bool askName)
         path = file->path;
     }
     const std::string before = game.fileName;
-    if (path != before && !m_windows.maySaveGameTo(path))
+    if (path != before && !m_locks.maySaveTo(path))
         return false;
     if (saveGame(game, path)) {
         if (path != before)
@@ -172,8 +238,14 @@ void GameSession::saveCurrentGame(bool askName)
         return;
     if (m_engine)
         m_engine->storeSituationInGame();
-    if (save(*m_game, askName))
+    if (save(*m_game, askName)) {
+        m_locks.follow(currentGame());
+        // Nothing to recover until the next change; after Save As the copy
+        // follows the game to its new file.
+        if (m_engine)
+            m_recovery.saved(*m_game);
         m_windows.currentGameSaved();
+    }
 }
 
 void GameSession::reload()
@@ -200,9 +272,9 @@ void GameSession::offerLastGameRecovery()
     if (!last || m_inProgress)
         return;
     // A game still open in another running program ended nothing: no offer.
-    if (m_windows.claimGame(last->string(), false) != GameAccess::Write)
+    if (m_locks.claim(*last, false) != GameAccess::Write)
         return;
-    const OpeningGame opening(m_windows);
+    const OpeningGame opening(*this);
     Game restored;
     if (offerRecovery(m_ui, *last, restored) != RecoveryChoice::Restore)
         return;

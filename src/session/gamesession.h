@@ -1,6 +1,10 @@
 #pragma once
 
+#include "gamelocks.h"
+#include "latestworker.h"
+#include "livekeeper.h"
 #include "records/game.h"
+#include "recoverykeeper.h"
 #include "sessionwindows.h"
 
 #include <functional>
@@ -20,17 +24,19 @@ enum class OpenedGame {
     Cancelled,  ///< the scorer opened neither the copy nor the file
 };
 
+class GameSession;
+
 /// Held while a game file is opened and set up: when it goes, the program's
 /// lock on the file stays only if the game became the current one.
 class OpeningGame {
 public:
-    explicit OpeningGame(SessionWindows &windows) : m_windows(windows) {}
-    ~OpeningGame() { m_windows.gameOpenEnded(); }
+    explicit OpeningGame(GameSession &session) : m_session(session) {}
+    ~OpeningGame();
     OpeningGame(const OpeningGame &) = delete;
     OpeningGame &operator=(const OpeningGame &) = delete;
 
 private:
-    SessionWindows &m_windows;
+    GameSession &m_session;
 };
 
 /// The game the program has open and what is done with it: File > Game
@@ -41,7 +47,12 @@ private:
 /// `UserInterface` and the program's windows.
 class GameSession {
 public:
-    GameSession(UserInterface &ui, SessionWindows &windows);
+    /// `later` hands what the work on the disk finds back to the windows'
+    /// thread; `makeLock` makes the locks of the games opened (tests name the
+    /// program and its running processes).
+    GameSession(
+        UserInterface &ui, SessionWindows &windows, RunLater later = {},
+        GameLocks::MakeLock makeLock = [] { return std::make_unique<GameLock>(); });
 
     /// The windows the session shows itself in (for the use cases beside it).
     SessionWindows &windows() { return m_windows; }
@@ -50,9 +61,19 @@ public:
     Game *currentGame() { return m_game ? &*m_game : nullptr; }
     void setCurrentGame(std::optional<Game> game);
 
-    /// The engine of the open game window, null while none is open.
+    /// The engine of the open game window, null while none is open. While
+    /// one records the current game, its recovery copy follows every change;
+    /// when it goes the copy goes too, unless the last save failed.
+    /// The live page and feed follow it too, by `settings` (the live output
+    /// folder; without them no page is written), and what goes wrong is said
+    /// through `told` (the game window's own questions; the session's when none).
     GameFlow *engine() const { return m_engine; }
-    void setEngine(GameFlow *engine);
+    void setEngine(GameFlow *engine, const Settings *settings = nullptr, UserInterface *told = nullptr);
+    /// The live page and feed of the game being recorded; null while none is.
+    LiveKeeper *live() { return m_live.get(); }
+    /// Writes the live page of the game being recorded again (its settings
+    /// or players changed).
+    void publish();
 
     /// Whether a game window is open, recording the current game.
     bool gameInProgress() const { return m_inProgress; }
@@ -96,6 +117,11 @@ public:
     /// game window shows it again.
     void gameEdited();
 
+    /// The lock of the open game: one game has one writer.
+    GameLocks &locks() { return m_locks; }
+    /// The recovery copy of the game being recorded.
+    RecoveryKeeper &recovery() { return m_recovery; }
+
     /// At start: when the game open at the end of the last session has a
     /// recovery copy, offers it and, restored, records it.
     void offerLastGameRecovery();
@@ -103,6 +129,7 @@ public:
 private:
     void editGame(Game game, bool opened);
     void saveCurrentGame(bool askName);
+    void startLive(UserInterface &told);
     void warn(const char *text, const char *caption, int sound);
 
     UserInterface &m_ui;
@@ -111,6 +138,14 @@ private:
     GameFlow *m_engine = nullptr;
     bool m_inProgress = false;
     std::function<void()> m_recorder;
+    GameLocks m_locks;
+    RecoveryKeeper m_recovery;
+    RunLater m_later;
+    std::unique_ptr<LiveKeeper> m_live;
+    const Settings *m_settings = nullptr;
 };
+
+/// How long closing waits for the disk of the recovery copy.
+inline constexpr std::chrono::milliseconds kCloseDiskBound{2000};
 
 } // namespace yardmark

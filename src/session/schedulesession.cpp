@@ -135,7 +135,7 @@ void ScheduleSession::startRecordedGame()
         runEditor();
         return;
     }
-    const OpeningGame opening(m_games.windows());
+    const OpeningGame opening(m_games);
     switch (m_games.open(game.fileName, game)) {
     case OpenedGame::Cancelled:
         runEditor();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "latestworker.h"
+
 #include "season/scheduleform.h"
 
 #include <functional>
@@ -22,10 +24,6 @@ enum class ScheduleEditorExit { Closed, CreateGame, StartRecordedGame };
 /// named once.
 using ScheduleEditorRunner =
     std::function<ScheduleEditorExit(ScheduleEditor &editor, std::set<std::string> &warnedMissing)>;
-
-/// Runs `work` once the program is back in its event loop, after the windows
-/// that are closing have gone.
-using RunLater = std::function<void(std::function<void()> work)>;
 
 /// What a schedule's Save writes: the schedule to its own file, reported
 /// with sound 604 when it cannot be written. False then.

@@ -37,21 +37,16 @@ public:
     virtual void engineChanged(GameFlow *engine) = 0;
     /// A game window opened or closed.
     virtual void gameInProgressChanged(bool inProgress) = 0;
+    /// The season before the game being recorded has been read (or its
+    /// reading ended without it).
+    virtual void seasonRead() {}
     /// The game being recorded changed outside its engine (players added,
     /// renamed): the game window shows it again.
     virtual void refreshGameWindow() = 0;
 
-    /// Before the game file at `path` opens: takes the program's lock on it
-    /// or, when another program has it open, says where and asks (`ask`
-    /// false: opens nothing then). None when the scorer cancelled or switched
-    /// to the other program. Without a lock every game opens for writing.
-    virtual GameAccess claimGame(const std::string & /*path*/, bool /*ask*/) { return GameAccess::Write; }
-    /// The open that claimGame began is over: the lock stays only while the
-    /// game is the current one.
-    virtual void gameOpenEnded() {}
-    /// Before a game is saved to another file: false, said to the scorer,
-    /// when another program has that game open.
-    virtual bool maySaveGameTo(const std::string & /*path*/) { return true; }
+    /// Hands the game file at `path` to this user's program that has it
+    /// open, which shows it; false when that program does not answer.
+    virtual bool switchToProgramWith(const std::string & /*path*/) { return false; }
 };
 
 } // namespace yardmark

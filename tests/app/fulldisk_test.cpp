@@ -3,8 +3,6 @@
 // left beside it, the scorer (or the shell) is told, and the same writer
 // works again once the disk does.
 
-#include "app/game/livewriter.h"
-#include "app/game/recoverywriter.h"
 #include "app/season/schedulewindow.h"
 #include "app/setup/setupcommands.h"
 #include "app/shell/mainwindow.h"
@@ -16,6 +14,8 @@
 #include "records/settingsfile.h"
 #include "records/teamfile.h"
 #include "scripteduserinterface.h"
+#include "session/livekeeper.h"
+#include "session/recoverykeeper.h"
 #include "session/schedulesession.h"
 
 #include <QAction>
@@ -133,14 +133,21 @@ TEST(FullDiskTest, EveryWriterKeepsTheOldFileLeavesNothingAndSaysSo)
          false},
         {"recovery copy", ".game.gam.recovery",
          [](const fs::path &dir) {
-             std::string said;
+             ScriptedUserInterface ui;
+             std::vector<std::function<void()>> delivered;
              {
-                 RecoveryWriter writer(dir / "game.gam", dir / "state", [&] { said = "no recovery copy"; });
-                 writer.changed(sampleGame(3, 3, 5));
-                 writer.wait();
+                 RecoveryKeeper keeper(
+                     ui, [&](std::function<void()> work) { delivered.push_back(std::move(work)); },
+                     [&] { return dir / "state"; });
+                 Game game = sampleGame(3, 3, 5);
+                 game.fileName = (dir / "game.gam").string();
+                 keeper.follow(game);
+                 keeper.changed(game);
+                 keeper.wait();
+                 for (const auto &work : delivered)
+                     work();
              }
-             QCoreApplication::processEvents();
-             return said;
+             return ui.messages.empty() ? std::string() : std::string("no recovery copy");
          },
          false},
         {"live page and feed (program)", "live/live.json",
@@ -149,11 +156,14 @@ TEST(FullDiskTest, EveryWriterKeepsTheOldFileLeavesNothingAndSaysSo)
              {
                  Settings live = settings;
                  live.app.live.folder = (dir / "live").string();
-                 LiveWriter writer([&](const std::string &folder) { said = "cannot write to " + folder; });
+                 std::vector<std::function<void()>> delivered;
+                 LiveKeeper writer([&](std::function<void()> work) { delivered.push_back(std::move(work)); },
+                                   {[&](const std::string &folder) { said = "cannot write to " + folder; }, {}, {}});
                  Game game = sampleGame(3, 3, 5);
                  writer.changed(game, openedSituation(game, live.league), live);
                  writer.wait();
-                 QCoreApplication::processEvents();
+                 for (const auto &work : delivered)
+                     work();
              }
              return said;
          }},

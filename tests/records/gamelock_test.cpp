@@ -1,7 +1,6 @@
 #include "records/gamelock.h"
 
 #include "base/atomicfile.h"
-#include "support/scripteduserinterface.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -202,59 +201,6 @@ TEST(ProcessRunning, TellsThisProgramFromOneThatIsGone)
     EXPECT_TRUE(processRunning(thisProgram().processId));
     EXPECT_FALSE(processRunning(0));
     EXPECT_FALSE(processRunning(0x7ffffffe));
-}
-
-// The question a second open asks: where the game is open, and what may be done.
-TEST(AskAboutLockedGame, SaysWhereTheGameIsOpenAndOffersWhatFits)
-{
-    const struct {
-        LockHolder holder;
-        MessageAnswer answer;
-        MessageButtons buttons;
-        const char *where;
-        LockedGameChoice choice;
-    } cases[] = {
-        {{4242, "pressbox", "coach", "2026-09-04 19:05:00"},
-         MessageAnswer::Yes,
-         MessageButtons::YesNoCancel,
-         "another Football Yardmark window on this computer (process 4242, since 2026-09-04 19:05:00)",
-         LockedGameChoice::SwitchToIt},
-        {{4242, "pressbox", "coach", "t"},
-         MessageAnswer::No,
-         MessageButtons::YesNoCancel,
-         "this computer",
-         LockedGameChoice::ReadOnly},
-        {{4242, "pressbox", "stats", "t"},
-         MessageAnswer::Ok,
-         MessageButtons::OkCancel,
-         "of the user stats on this computer (process 4242",
-         LockedGameChoice::ReadOnly},
-        {{4242, "sideline", "coach", "t"},
-         MessageAnswer::Yes,
-         MessageButtons::YesNoCancel,
-         "of the user coach on the computer sideline (process 4242, since t)",
-         LockedGameChoice::ReadOnly},
-        {{4242, "sideline", "coach", "t"},
-         MessageAnswer::No,
-         MessageButtons::YesNoCancel,
-         "sideline",
-         LockedGameChoice::TakeOver},
-        {{4242, "sideline", "coach", "t"},
-         MessageAnswer::Cancel,
-         MessageButtons::YesNoCancel,
-         "sideline",
-         LockedGameChoice::Cancel},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.where);
-        ScriptedUserInterface ui;
-        ui.answers = {c.answer};
-        EXPECT_EQ(askAboutLockedGame(ui, "friday.gam", c.holder, kSelf), c.choice);
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].buttons, c.buttons);
-        EXPECT_NE(ui.messages[0].text.find(c.where), std::string::npos) << ui.messages[0].text;
-        EXPECT_NE(ui.messages[0].text.find("friday.gam"), std::string::npos);
-    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "app/game/checkgamedialog.h"
 #include "app/game/fieldview.h"
 #include "app/game/quickentrybar.h"
+#include "app/game/seasonprogress.h"
 #include "app/game/seasontodatedialog.h"
 #include "app/shell/mainwindow.h"
 #include "gameflow/fielddisplay.h"
@@ -40,6 +41,8 @@ namespace {
 constexpr int kFullLayoutScreenHeight = 600;
 /// The full layout's play list shows at least this many of the last plays.
 constexpr int kVisiblePlays = 8;
+/// Reading the season for longer than this (a slow network share) shows its progress.
+constexpr int kSeasonProgressDelay = 500;
 
 QLCDNumber *digits(const char *name, int count, const QString &accessibleName)
 {
@@ -130,50 +133,33 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     if (auto *save = main.findChild<QAction *>(QStringLiteral("saveGame")))
         addAction(save);
 
-    keepRecoveryCopy();
-    // A save leaves nothing to recover until the next change; after Save As
-    // the copy follows the game to its new file.
-    connect(&main, &MainWindow::currentGameSaved, this, [this] {
-        if (m_recovery)
-            m_recovery->discard();
-        keepRecoveryCopy();
-    });
-    // With a live output folder set, every change is published there too.
-    m_live = std::make_unique<LiveWriter>([this](const std::string &folder) {
-        m_ui->playSound(kWarningSound);
-        m_ui->message("The live page cannot be written to " + utf8ToCp1252(folder) +
-                          ".\n\nScoring goes on; the page is brought up to date once the folder can be written "
-                          "again (Options > Live Output).",
-                      "Live Output", MessageButtons::Ok, MessageIcon::Warning);
-    });
-    // The season before this game is read once, in the background.
-    m_live->openSeason(m_flow->game().fileName, m_settings.league, [this] {
-        // A game closed meanwhile is no longer there to publish.
+    // The session publishes every change on the live page; the season
+    // before this game is read once, in the background.
+    connect(&main, &MainWindow::seasonRead, this, [this] {
+        // A game closed meanwhile is no longer there to show.
         if (m_finished)
             return;
-        if (!m_flow->game().readOnly)
-            m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
+        m_seasonProgress->finished();
         if (m_seasonView)
-            m_seasonView->refresh(m_flow->game(), m_live->season(), false);
+            m_seasonView->refresh(m_flow->game(), liveOutput().season(), false);
     });
-    m_flow->addChangeListener([this] {
-        // A read-only game writes nothing: the program that has it open does.
-        if (m_recovery)
-            m_recovery->changed(m_flow->gameAsSaved());
-        if (!m_flow->game().readOnly)
-            m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
-        refresh();
-    });
+    m_flow->addChangeListener([this] { refresh(); });
     m_flow->addCloseListener([this] { finish(); });
     connect(&main, &MainWindow::gameWindowRefreshRequested, this, [this] {
-        if (!m_flow->game().readOnly)
-            m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
+        m_main.session().publish();
         refresh();
     });
     main.installEventFilter(this);
-    main.session().setEngine(m_flow.get());
+    main.session().setEngine(m_flow.get(), &m_settings, m_ui.get());
+    m_seasonProgress = new SeasonProgress(liveOutput(), kSeasonProgressDelay);
+    layout->addWidget(m_seasonProgress);
     main.setGameInProgress(true);
     refresh();
+}
+
+LiveKeeper &GameWindow::liveOutput()
+{
+    return *m_main.session().live();
 }
 
 GameWindow::~GameWindow()
@@ -416,7 +402,7 @@ void GameWindow::refresh()
     m_undo->setEnabled(m_flow->canUndo());
     m_redo->setEnabled(m_flow->canRedo());
     if (m_seasonView)
-        m_seasonView->refresh(m_flow->game(), m_live->season(), m_live->readingSeason());
+        m_seasonView->refresh(m_flow->game(), liveOutput().season(), liveOutput().readingSeason());
     const ChartColors colors = chartColors(m_settings);
     const Scoreboard board = scoreboard(*m_flow, colors);
     setWindowTitle(toQString(board.caption));
@@ -537,7 +523,7 @@ SeasonToDateDialog &GameWindow::showSeasonToDate()
 {
     if (!m_seasonView)
         m_seasonView = new SeasonToDateDialog(this);
-    m_seasonView->refresh(m_flow->game(), m_live->season(), m_live->readingSeason());
+    m_seasonView->refresh(m_flow->game(), liveOutput().season(), liveOutput().readingSeason());
     m_seasonView->show();
     m_seasonView->raise();
     return *m_seasonView;
@@ -548,27 +534,6 @@ void GameWindow::showChart(int quarter)
     m_field->setChart(quarterDriveChart(*m_flow, quarter, chartColors(m_settings)));
 }
 
-void GameWindow::keepRecoveryCopy()
-{
-    // Every change is copied to the recovery file at once, so that a crash
-    // or a power cut loses nothing; quitting (saved or not) removes it.
-    const Game &game = m_flow->game();
-    if (game.readOnly)
-        return;
-    const std::filesystem::path gameFile =
-        game.fileName.empty() ? defaultStateDir() / "unsaved game.gam" : std::filesystem::path(game.fileName);
-    if (m_recovery && m_recoveryFile == gameFile)
-        return;
-    m_recovery.reset();
-    m_recoveryFile = gameFile;
-    m_recovery = std::make_unique<RecoveryWriter>(gameFile, defaultStateDir(), [this] {
-        m_ui->playSound(kWarningSound);
-        m_ui->message("No recovery copy of this game can be written: save it often.", "Recovery Copy",
-                      MessageButtons::Ok, MessageIcon::Warning);
-    });
-    rememberLastGame(defaultStateDir(), gameFile);
-}
-
 void GameWindow::finish()
 {
     // The engine has closed the game: the window goes, and the main window
@@ -576,12 +541,8 @@ void GameWindow::finish()
     if (m_finished)
         return;
     m_finished = true;
-    // Saved or deliberately left unsaved: no copy to recover. A save that
-    // failed as the program closed keeps it for the next start.
-    if (!m_flow->lastSaveFailed() && m_recovery) {
-        m_recovery->discard();
-        forgetLastGame(defaultStateDir());
-    }
+    // The session lets go of the recovery copy and the live page with the engine.
+    m_seasonProgress->finished();
     m_main.session().setEngine(nullptr);
     m_main.setGameInProgress(false);
     // The game stays current until the engine's other listeners are through with it.

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/game/gameinteraction.h"
-#include "app/game/livewriter.h"
-#include "app/game/recoverywriter.h"
 #include "gameflow/gameflow.h"
 #include "script/quickentry.h"
+#include "session/livekeeper.h"
 
 #include <QDialog>
 
@@ -20,6 +19,7 @@ class QToolButton;
 
 namespace yardmark {
 
+class SeasonProgress;
 class SeasonToDateDialog;
 
 class FieldView;
@@ -47,8 +47,8 @@ public:
     GameFlow &flow() { return *m_flow; }
     QuickEntryBar &quickEntry() { return *m_quickEntryBar; }
     GameInteraction &interaction() { return *m_ui; }
-    /// The writer of the live page and feed (Options > Live Output).
-    LiveWriter &liveOutput() { return *m_live; }
+    /// The live page and feed of the game (Options > Live Output), kept by the session.
+    LiveKeeper &liveOutput();
     /// Whether the compact layout for small screens is used.
     bool compact() const { return m_compact; }
 
@@ -78,8 +78,6 @@ private:
     void refresh();
     /// Shows the drive chart of `quarter` (0-based), the game's quarter unchanged.
     void showChart(int quarter);
-    /// Keeps the recovery copy beside the game's file (again after Save As).
-    void keepRecoveryCopy();
     void refreshPlayList();
     /// The play list's selected line: the one Edit, Delete and Insert act on.
     int selectedLine() const;
@@ -91,9 +89,7 @@ private:
     std::unique_ptr<GameInteraction> m_ui;
     std::unique_ptr<GameFlow> m_flow;
     QuickEntryRunner m_quickEntry;
-    std::unique_ptr<RecoveryWriter> m_recovery;
-    std::filesystem::path m_recoveryFile;
-    std::unique_ptr<LiveWriter> m_live;
+    SeasonProgress *m_seasonProgress = nullptr;
     SeasonToDateDialog *m_seasonView = nullptr;
     QuickEntryBar *m_quickEntryBar = nullptr;
     QPushButton *m_undo = nullptr;

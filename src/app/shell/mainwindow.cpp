@@ -7,7 +7,7 @@
 #include "app/shell/htmloptionsdialog.h"
 #include "app/shell/leagueoptionsdialog.h"
 #include "app/shell/liveoutputdialog.h"
-#include "app/shell/opengamelock.h"
+#include "app/shell/singleinstance.h"
 #include "app/shell/wallpaperview.h"
 #include "base/userinterface.h"
 #include "qtbase/qtext.h"
@@ -95,22 +95,8 @@ public:
     void engineChanged(GameFlow *engine) override { emit m_window.gameFlowChanged(engine); }
     void gameInProgressChanged(bool inProgress) override { emit m_window.gameInProgressChanged(inProgress); }
     void refreshGameWindow() override { emit m_window.gameWindowRefreshRequested(); }
-    GameAccess claimGame(const std::string &path, bool ask) override
-    {
-        switch (OpenGameLock::of(m_window, m_window.m_ui).claim(path, ask)) {
-        case OpenGameLock::Access::Write:
-            return GameAccess::Write;
-        case OpenGameLock::Access::ReadOnly:
-            return GameAccess::ReadOnly;
-        default:
-            return GameAccess::None;
-        }
-    }
-    void gameOpenEnded() override { OpenGameLock::of(m_window, m_window.m_ui).opened(); }
-    bool maySaveGameTo(const std::string &path) override
-    {
-        return OpenGameLock::of(m_window, m_window.m_ui).maySaveTo(path);
-    }
+    void seasonRead() override { emit m_window.seasonRead(); }
+    bool switchToProgramWith(const std::string &path) override { return handToRunningProgram({pathToQString(path)}); }
 
 private:
     MainWindow &m_window;
@@ -119,7 +105,10 @@ private:
 MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_ui(ui), m_context(settings, ui),
       m_settingsFile(std::move(settingsFile)), m_sessionView(std::make_unique<SessionView>(*this)),
-      m_session(ui, *m_sessionView)
+      m_session(ui, *m_sessionView, [this](std::function<void()> work) {
+          // From the session's workers: run on the window's thread.
+          QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+      })
 {
     setWindowTitle(QStringLiteral("Football Yardmark"));
     setWindowIcon(programIcon());

@@ -107,6 +107,8 @@ signals:
     void currentGameSaved();
     /// A game or schedule was opened, or saved under a name of its own.
     void fileOpened(const QString &path);
+    /// The season before the game being recorded has been read.
+    void seasonRead();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -19,18 +19,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <mutex>
-#include <thread>
 #include <utility>
 
 namespace yardmark {
-
-// The worker hands its rows over only while the panel is there: it posts
-// them holding the lock, and the panel, going, takes the lock to say so.
-struct StartPanel::Reader {
-    std::mutex lock;
-    StartPanel *panel = nullptr;
-};
 
 namespace {
 
@@ -88,9 +79,10 @@ std::filesystem::path sampleSeasonSchedule()
 StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::path stateDir,
                        std::filesystem::path sampleSeason)
     : QFrame(window.centralWidget()), m_window(window), m_ui(ui), m_listFile(recentFilesPath(stateDir)),
-      m_sampleSeason(std::move(sampleSeason)), m_reader(std::make_shared<Reader>())
+      m_sampleSeason(std::move(sampleSeason)), m_reader([this](std::function<void()> work) {
+          QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+      })
 {
-    m_reader->panel = this;
     setObjectName(QStringLiteral("startPanel"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -177,12 +169,8 @@ StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::p
     refresh();
 }
 
-StartPanel::~StartPanel()
-{
-    // Rows posted already are dropped with the panel's events.
-    const std::lock_guard hold(m_reader->lock);
-    m_reader->panel = nullptr;
-}
+// Rows read already are dropped with the panel's worker.
+StartPanel::~StartPanel() = default;
 
 void StartPanel::trigger(const char *action)
 {
@@ -226,28 +214,14 @@ void StartPanel::refresh()
     for (const RecentFile &file : m_files)
         named.push_back(RecentRow{file, {}, {}, false});
     showRows(named, 0);
-    if (m_reading) {
-        m_readAgain = true;
-        return;
-    }
-    m_reading = true;
-    std::thread([reader = m_reader, files = m_files] {
-        std::vector<RecentRow> rows = recentRows(files);
-        const std::lock_guard hold(reader->lock);
-        if (StartPanel *panel = reader->panel) {
-            QMetaObject::invokeMethod(
-                panel, [panel, rows = std::move(rows)] { panel->rowsRead(rows); }, Qt::QueuedConnection);
-        }
-    }).detach();
-}
-
-void StartPanel::rowsRead(const std::vector<RecentRow> &rows)
-{
-    m_reading = false;
-    if (std::exchange(m_readAgain, false))
-        refresh();
-    else // the row the scorer has moved to meanwhile stays current
-        showRows(rows, m_list->indexOfTopLevelItem(m_list->currentItem()));
+    // Rows read for an older listing are never shown over this one.
+    const int listing = ++m_listed;
+    m_reader.post([this, listing, files = m_files]() -> std::function<void()> {
+        return [this, listing, rows = recentRows(files)] {
+            if (listing == m_listed) // the row the scorer has moved to meanwhile stays current
+                showRows(rows, m_list->indexOfTopLevelItem(m_list->currentItem()));
+        };
+    });
 }
 
 void StartPanel::showRows(const std::vector<RecentRow> &rows, int current)

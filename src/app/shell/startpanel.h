@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/recentfiles.h"
+#include "session/latestworker.h"
 
 #include <QFrame>
 
@@ -39,7 +40,6 @@ private:
     /// Lists the files at once and has a worker read their teams and dates:
     /// a file on a slow or unreachable drive never holds the window.
     void refresh();
-    void rowsRead(const std::vector<RecentRow> &rows);
     void showRows(const std::vector<RecentRow> &rows, int current);
     void fillMenu(QMenu &menu, RecentKind kind);
     void trigger(const char *action);
@@ -52,10 +52,9 @@ private:
     QTreeWidget *m_list = nullptr;
     QMenu *m_recentGames = nullptr;
     QMenu *m_recentSchedules = nullptr;
-    bool m_reading = false;   ///< a worker is reading the listed files
-    bool m_readAgain = false; ///< the list changed while it read
-    struct Reader;
-    std::shared_ptr<Reader> m_reader; ///< what the worker may still reach of the panel
+    int m_listed = 0; ///< which listing the rows read last are for
+    /// Reads the rows; hands them over only while the panel is there.
+    LatestWorker m_reader;
 };
 
 /// The sample season's schedule installed beside the program (or built

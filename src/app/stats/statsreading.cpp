@@ -1,5 +1,7 @@
 #include "app/stats/statsreading.h"
 
+#include "session/latestworker.h"
+
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
@@ -8,7 +10,6 @@
 #include <atomic>
 #include <climits>
 #include <exception>
-#include <thread>
 
 namespace yardmark {
 namespace {
@@ -52,19 +53,21 @@ bool runReading(QWidget *parent, std::size_t files, const std::function<void(con
             dialog.setValue(static_cast<int>(std::min<std::size_t>(done.load(), INT_MAX)));
     });
     poll.start();
-    // A thread of its own, joined here, so that what the job leaves is handed
-    // to this thread by the join itself.
+    // The reading is over when the worker hands back what it left (the
+    // worker's hand-over orders it before this thread goes on).
     std::exception_ptr failure;
-    std::thread reader([&] {
+    LatestWorker reader([&loop](std::function<void()> work) {
+        QMetaObject::invokeMethod(&loop, std::move(work), Qt::QueuedConnection);
+    });
+    reader.post([&]() -> std::function<void()> {
         try {
             job(progress);
         } catch (...) {
             failure = std::current_exception();
         }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        return [&loop] { loop.quit(); };
     });
     loop.exec();
-    reader.join();
     if (failure)
         std::rethrow_exception(failure);
     return !stop.load() && !dialog.wasCanceled();

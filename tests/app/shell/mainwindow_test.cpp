@@ -5,7 +5,6 @@
 #include "app/shell/htmloptionsdialog.h"
 #include "app/shell/leagueoptionsdialog.h"
 #include "app/shell/mainwindow.h"
-#include "app/shell/opengamelock.h"
 #include "app/shell/startpanel.h"
 #include "app/shell/wallpaperview.h"
 #include "qtprint/printing.h"
@@ -335,22 +334,6 @@ TEST_F(MainWindowTest, FilesFromTheFileManagerGoToTheCommandForTheirType)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Football Yardmark cannot open this file:\n/teams/eagles.txt");
     EXPECT_EQ(ui.sounds, std::vector<int>{604});
-}
-
-// A game opened again while it is open keeps its lock: another program is
-// still told it is open here.
-TEST_F(MainWindowTest, AGameOpenedAgainKeepsItsLock)
-{
-    const std::filesystem::path game = folder.filePath(QStringLiteral("friday.gam")).toStdString();
-    OpenGameLock &lock = OpenGameLock::of(window, ui);
-    ASSERT_EQ(lock.claim(game), OpenGameLock::Access::Write);
-    Game opened = newGame();
-    opened.fileName = game.string();
-    window.session().setCurrentGame(opened);
-    lock.opened();
-    ASSERT_EQ(lock.claim(game), OpenGameLock::Access::Write);
-    lock.opened();
-    EXPECT_TRUE(std::filesystem::exists(lockPathFor(game)));
 }
 
 // The way in: New Game, Open Game and Open Season at first start; a game
