@@ -142,6 +142,11 @@ void LiveKeeper::cancelSeason()
     m_shared->cancelled = true;
 }
 
+bool LiveKeeper::seasonCancelled() const
+{
+    return m_shared->cancelled;
+}
+
 std::shared_ptr<const SeasonFigures> LiveKeeper::season() const
 {
     const std::lock_guard lock(m_shared->mutex);

@@ -57,6 +57,7 @@ public:
     void openSeason(const std::string &gamePath, const LeagueOptions &league);
     /// Stops reading the season: the page goes on without it.
     void cancelSeason();
+    bool seasonCancelled() const;
     /// The season before the game as last read; null while it is read and
     /// when the game belongs to no season.
     std::shared_ptr<const SeasonFigures> season() const;

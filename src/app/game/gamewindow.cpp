@@ -141,7 +141,7 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
             return;
         m_seasonProgress->finished();
         if (m_seasonView)
-            m_seasonView->refresh(m_flow->game(), liveOutput().season(), false);
+            m_seasonView->refresh(m_flow->game(), liveOutput().season(), false, liveOutput().seasonCancelled());
     });
     m_flow->addChangeListener([this] { refresh(); });
     m_flow->addCloseListener([this] { finish(); });
@@ -402,7 +402,8 @@ void GameWindow::refresh()
     m_undo->setEnabled(m_flow->canUndo());
     m_redo->setEnabled(m_flow->canRedo());
     if (m_seasonView)
-        m_seasonView->refresh(m_flow->game(), liveOutput().season(), liveOutput().readingSeason());
+        m_seasonView->refresh(m_flow->game(), liveOutput().season(), liveOutput().readingSeason(),
+                              liveOutput().seasonCancelled());
     const ChartColors colors = chartColors(m_settings);
     const Scoreboard board = scoreboard(*m_flow, colors);
     setWindowTitle(toQString(board.caption));
@@ -523,7 +524,8 @@ SeasonToDateDialog &GameWindow::showSeasonToDate()
 {
     if (!m_seasonView)
         m_seasonView = new SeasonToDateDialog(this);
-    m_seasonView->refresh(m_flow->game(), liveOutput().season(), liveOutput().readingSeason());
+    m_seasonView->refresh(m_flow->game(), liveOutput().season(), liveOutput().readingSeason(),
+                          liveOutput().seasonCancelled());
     m_seasonView->show();
     m_seasonView->raise();
     return *m_seasonView;

@@ -110,13 +110,16 @@ SeasonToDateDialog::SeasonToDateDialog(QWidget *parent) : QDialog(parent)
     resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 28);
 }
 
-void SeasonToDateDialog::refresh(const Game &game, const std::shared_ptr<const SeasonFigures> &season, bool reading)
+void SeasonToDateDialog::refresh(const Game &game, const std::shared_ptr<const SeasonFigures> &season, bool reading,
+                                 bool cancelled)
 {
     m_season = season;
     m_today[0] = gameFigures(game, true, LeagueOptions{});
     m_today[1] = gameFigures(game, false, LeagueOptions{});
     if (reading) {
         m_status->setText(QStringLiteral("Reading the season ..."));
+    } else if (!season && cancelled) {
+        m_status->setText(QStringLiteral("The season was not read (cancelled): the figures are this game's alone."));
     } else if (!season) {
         m_status->setText(QStringLiteral("No schedule in the game's folder lists this game: the figures are this "
                                          "game's alone."));

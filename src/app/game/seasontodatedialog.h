@@ -24,7 +24,9 @@ public:
 
     /// Shows the game as it stands, with the season before it (null when the
     /// game belongs to no season, or while `reading` it).
-    void refresh(const Game &game, const std::shared_ptr<const SeasonFigures> &season, bool reading);
+    /// `cancelled`: the scorer stopped the reading of the season.
+    void refresh(const Game &game, const std::shared_ptr<const SeasonFigures> &season, bool reading,
+                 bool cancelled = false);
 
 private:
     struct Choice {
