@@ -52,7 +52,13 @@ void LatestWorker::run(const std::shared_ptr<State> &state)
             job = std::move(state->next);
             state->next = nullptr;
         }
-        std::function<void()> result = job();
+        std::function<void()> result;
+        try {
+            result = job();
+        } catch (...) {
+            // A job that fails (out of memory on a huge season) ends with
+            // nothing to hand over: it never takes the program down.
+        }
         const std::lock_guard lock(state->mutex);
         // Handed over only while the worker is there, and run only if it
         // still is then (it goes on the receiver's thread, as this runs).

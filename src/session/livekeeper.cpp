@@ -109,18 +109,24 @@ void LiveKeeper::openSeason(const std::string &gamePath, const LeagueOptions &le
         m_shared->reading = true;
     }
     m_reader.post([shared = m_shared, gamePath, league, this]() -> std::function<void()> {
-        const std::string schedule = seasonScheduleOf(gamePath);
-        auto toDate = schedule.empty() ? nullptr : std::make_unique<SeasonToDate>(schedule, gamePath, league);
-        Game game;
-        const bool loaded = toDate && loadGame(game, gamePath);
-        const std::shared_ptr<const SeasonFigures> season =
-            loaded ? toDate->figures(game,
-                                     [&shared](std::size_t done, std::size_t total) {
-                                         shared->done = done;
-                                         shared->total = total;
-                                         return !shared->cancelled;
-                                     })
-                   : nullptr;
+        std::unique_ptr<SeasonToDate> toDate;
+        std::shared_ptr<const SeasonFigures> season;
+        try {
+            const std::string schedule = seasonScheduleOf(gamePath);
+            if (!schedule.empty())
+                toDate = std::make_unique<SeasonToDate>(schedule, gamePath, league);
+            Game game;
+            if (toDate && loadGame(game, gamePath)) {
+                season = toDate->figures(game, [&shared](std::size_t done, std::size_t total) {
+                    shared->done = done;
+                    shared->total = total;
+                    return !shared->cancelled;
+                });
+            }
+        } catch (...) {
+            // A season that cannot be read leaves the page without it.
+            season = nullptr;
+        }
         {
             const std::lock_guard lock(shared->mutex);
             shared->reading = false;
