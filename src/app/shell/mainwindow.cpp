@@ -3,6 +3,7 @@
 #include "app/common/bitmaps.h"
 #include "app/common/helpwindow.h"
 #include "app/common/nightcolors.h"
+#include "app/common/postedwork.h"
 #include "app/shell/aboutdialog.h"
 #include "app/shell/htmloptionsdialog.h"
 #include "app/shell/leagueoptionsdialog.h"
@@ -105,10 +106,8 @@ private:
 MainWindow::MainWindow(Settings &settings, UserInterface &ui, std::filesystem::path settingsFile, QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_ui(ui), m_context(settings, ui),
       m_settingsFile(std::move(settingsFile)), m_sessionView(std::make_unique<SessionView>(*this)),
-      m_session(ui, *m_sessionView, [this](std::function<void()> work) {
-          // From the session's workers: run on the window's thread.
-          QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
-      })
+      // What the session's workers find runs on the window's thread.
+      m_session(ui, *m_sessionView, (new PostedWork(this))->runLater())
 {
     setWindowTitle(QStringLiteral("Football Yardmark"));
     setWindowIcon(programIcon());

@@ -1,6 +1,7 @@
 #include "app/shell/startpanel.h"
 
 #include "app/common/dialogbuttons.h"
+#include "app/common/postedwork.h"
 #include "app/common/textentry.h"
 #include "app/shell/mainwindow.h"
 #include "base/userinterface.h"
@@ -79,9 +80,7 @@ std::filesystem::path sampleSeasonSchedule()
 StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::path stateDir,
                        std::filesystem::path sampleSeason)
     : QFrame(window.centralWidget()), m_window(window), m_ui(ui), m_listFile(recentFilesPath(stateDir)),
-      m_sampleSeason(std::move(sampleSeason)), m_reader([this](std::function<void()> work) {
-          QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
-      })
+      m_sampleSeason(std::move(sampleSeason)), m_reader((new PostedWork(this))->runLater())
 {
     setObjectName(QStringLiteral("startPanel"));
     setFrameShape(QFrame::StyledPanel);

@@ -1,5 +1,6 @@
 #include "app/stats/statsreading.h"
 
+#include "app/common/postedwork.h"
 #include "session/latestworker.h"
 
 #include <QEventLoop>
@@ -56,9 +57,8 @@ bool runReading(QWidget *parent, std::size_t files, const std::function<void(con
     // The reading is over when the worker hands back what it left (the
     // worker's hand-over orders it before this thread goes on).
     std::exception_ptr failure;
-    LatestWorker reader([&loop](std::function<void()> work) {
-        QMetaObject::invokeMethod(&loop, std::move(work), Qt::QueuedConnection);
-    });
+    PostedWork handOver(&loop);
+    LatestWorker reader(handOver.runLater());
     reader.post([&]() -> std::function<void()> {
         try {
             job(progress);
