@@ -7,6 +7,7 @@
 #include "records/game.h"
 #include "records/settings.h"
 
+#include <array>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -125,6 +126,9 @@ private:
         bool tryPending = false;
         bool kickoffPending = false;
         GameSituation situation;
+        /// The players each team remembers for the next play (home, then
+        /// visitor): a play entered sets them, so its undo puts them back.
+        std::array<std::string, 8> remembered;
     };
     /// Notes the play list before a command; when the command changed it, the
     /// step is kept for undo at the refresh that shows the change (so that

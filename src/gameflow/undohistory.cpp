@@ -27,9 +27,28 @@ void GameFlow::keepUndoStep()
     m_openStep = nullptr;
 }
 
+namespace {
+
+std::array<std::string *, 8> rememberedPlayers(Game &game)
+{
+    std::array<std::string *, 8> names{};
+    std::size_t i = 0;
+    for (Team *team : {&game.homeTeam, &game.visitorTeam})
+        for (std::string *name :
+             {&team->currentQuarterback, &team->currentKicker, &team->currentFieldGoalKicker, &team->currentPunter})
+            names[i++] = name;
+    return names;
+}
+
+} // namespace
+
 GameFlow::PlayListState GameFlow::capture() const
 {
-    return {m_game.plays, m_game.tryPending, m_game.kickoffPending, m_situation};
+    PlayListState state{m_game.plays, m_game.tryPending, m_game.kickoffPending, m_situation, {}};
+    const auto names = rememberedPlayers(m_game);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        state.remembered[i] = *names[i];
+    return state;
 }
 
 void GameFlow::putBack(const PlayListState &state)
@@ -39,6 +58,9 @@ void GameFlow::putBack(const PlayListState &state)
     m_game.tryPending = state.tryPending;
     m_game.kickoffPending = state.kickoffPending;
     m_situation = state.situation;
+    const auto names = rememberedPlayers(m_game);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        *names[i] = state.remembered[i];
     refresh();
 }
 
