@@ -4,7 +4,7 @@
 #include "clicontext.h"
 #include "inputs.h"
 #include "records/gamefile.h"
-#include "script/quickentry.h"
+#include "script/scriptline.h"
 #include "script/scriptrunner.h"
 
 #include <filesystem>
@@ -47,22 +47,11 @@ std::vector<NumberedLine> readScript(const std::string &path)
             text.erase(0, 3);
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
-        if (text.find_first_not_of(" \t") == std::string::npos)
-            continue;
-        const std::size_t first = text.find_first_not_of(" \t");
-        if (text[first] != '{' && text[first] != '[') {
-            std::variant<Json, QuickEntryError> quick = readQuickEntry(text);
-            if (const auto *error = std::get_if<QuickEntryError>(&quick))
-                throw CliError(lineName(path, number) + ": " + error->message);
-            lines.push_back({number, std::get<Json>(std::move(quick))});
-            continue;
-        }
         try {
-            lines.push_back({number, Json::parse(text)});
-        } catch (const Json::parse_error &) {
-            throw CliError(lineName(path, number) + ": not a valid JSON object");
-        } catch (const Json::out_of_range &) { // a number past what a double holds: "1e999"
-            throw CliError(lineName(path, number) + ": a number too large to read");
+            if (std::optional<Json> json = parseScriptLine(text))
+                lines.push_back({number, std::move(*json)});
+        } catch (const ScriptError &e) {
+            throw CliError(lineName(path, number) + ": " + e.what());
         }
     }
     if (in.bad())

@@ -120,19 +120,35 @@ public:
     void removeListener(int id);
 
 private:
-    /// What one undo step puts back.
+    /// The players each team remembers for the next play (home, then
+    /// visitor: quarterback, kicker, field goal kicker, punter).
+    using RememberedPlayers = std::array<std::string, 8>;
+    /// The play list, the pending try and kickoff, the situation and the
+    /// remembered players.
     struct PlayListState {
         std::vector<PlayRecord> plays;
         bool tryPending = false;
         bool kickoffPending = false;
         GameSituation situation;
-        /// The players each team remembers for the next play (home, then
-        /// visitor): a play entered sets them, so its undo puts them back.
-        std::array<std::string, 8> remembered;
+        RememberedPlayers remembered;
+    };
+    /// What one undo step changed: the plays from `first` on that it replaced
+    /// (`before`) by others (`after`), and the rest of the state either side.
+    /// Only the changed plays are kept, so a long game's history grows with
+    /// its plays, not with their square.
+    struct PlayListChange {
+        std::size_t first = 0;
+        std::vector<PlayRecord> before;
+        std::vector<PlayRecord> after;
+        bool tryPending[2] = {};
+        bool kickoffPending[2] = {};
+        GameSituation situation[2];
+        RememberedPlayers remembered[2];
     };
     /// Notes the play list before a command; when the command changed it, the
     /// step is kept for undo at the refresh that shows the change (so that
-    /// listeners see it), or at the latest on leaving the scope.
+    /// listeners see it). Later changes of the same command (a correction's
+    /// re-flow) join that step, so one Undo takes back the whole command.
     class UndoStep {
     public:
         explicit UndoStep(GameFlow &flow);
@@ -146,7 +162,10 @@ private:
         bool m_outermost;
     };
     PlayListState capture() const;
-    void putBack(const PlayListState &state);
+    RememberedPlayers remembered() const;
+    /// Puts back one side of a change (false: before it, true: after it),
+    /// noting the other side's state as it stands now.
+    void apply(PlayListChange &change, bool after);
     void keepUndoStep();
 
     void refresh();
@@ -187,9 +206,10 @@ private:
     };
     void notify(bool onClose);
     std::vector<Subscription> m_listeners;
-    std::vector<PlayListState> m_undo;
-    std::vector<PlayListState> m_redo;
+    std::vector<PlayListChange> m_undo;
+    std::vector<PlayListChange> m_redo;
     const PlayListState *m_openStep = nullptr; ///< the state before the command running
+    bool m_openStepKept = false;               ///< the running command's step is on top of `m_undo`
     int m_nextListenerId = 1;
 };
 

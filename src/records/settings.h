@@ -33,6 +33,15 @@ constexpr std::int32_t midfieldFor(bool indoorField)
     return indoorField ? 25 : 50;
 }
 
+/// The most points one score may count.
+inline constexpr std::int32_t kMaxScorePoints = 99;
+
+/// Holds league options within the League Options dialog's bounds: a value
+/// below its range takes the range's low end (the try line 3, points the
+/// league's default), one above it the range's top; yard lines stop at
+/// `midfield`.
+void boundLeagueOptions(LeagueOptions &options, std::int32_t midfield);
+
 struct WindowRect {
     int left = 0;
     int top = 0;

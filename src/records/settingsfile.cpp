@@ -170,6 +170,7 @@ void readSettings(std::istream &in, Settings &settings)
     }
 
     league.midfieldYardLine = midfieldFor(league.indoorField);
+    boundLeagueOptions(league, league.midfieldYardLine);
 }
 
 void readSettings(const std::filesystem::path &path, Settings &settings)

@@ -2,10 +2,50 @@
 
 namespace yardmark {
 
+namespace {
+
+bool isNumber(std::string_view text)
+{
+    std::size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            digits = true;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+/// Whether a spreadsheet would run the text as a formula once the
+/// apostrophes before it (if any) were taken off.
+bool readsAsFormula(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of('\'');
+    if (start == std::string_view::npos)
+        return false;
+    text.remove_prefix(start);
+    return std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos && !isNumber(text);
+}
+
+} // namespace
+
+std::string_view csvCellText(std::string_view field)
+{
+    if (field.starts_with('\'') && readsAsFormula(field))
+        field.remove_prefix(1);
+    return field;
+}
+
 std::string csvField(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+    const std::string cell = (readsAsFormula(text) ? "'" : "") + std::string(text);
+    if (cell.find_first_of(",\"\r\n") == std::string::npos)
+        return cell;
+    text = cell;
     std::string out = "\"";
     for (char c : text) {
         if (c == '"')

@@ -9,8 +9,16 @@ namespace yardmark {
 
 /// One field of a comma-separated line: as it is, unless it holds a comma, a
 /// double quote or a line break; then it is enclosed in double quotes with
-/// inner quotes doubled, so that spreadsheets keep it in one column.
+/// inner quotes doubled, so that spreadsheets keep it in one column. Text a
+/// spreadsheet would take for a formula (starting with "=", "+", "-", "@", a
+/// tab or a carriage return, and not a number such as "-3") gets a leading
+/// apostrophe, as does such text already behind apostrophes, so that
+/// `csvCellText` can always take it off again.
 std::string csvField(std::string_view text);
+
+/// The text a field read back from a list held before `csvField` made it
+/// safe: the one apostrophe it put in front taken off.
+std::string_view csvCellText(std::string_view field);
 
 /// Reads comma-separated records: fields enclosed in double quotes may hold
 /// commas, doubled quotes and line breaks; LF and CR LF end a record, a last

@@ -15,22 +15,6 @@ std::vector<std::string> numbers(int first, int last, int step = 1)
     return list;
 }
 
-// Values below `low` become `lowValue`, values above `high` become `high`.
-std::int32_t corrected(const std::string &text, std::int32_t low, std::int32_t lowValue, std::int32_t high)
-{
-    const std::int32_t value = leadingInt(text);
-    if (value < low)
-        return lowValue;
-    return std::min(value, high);
-}
-
-// Points: 0 or less takes the league's default.
-std::int32_t points(const std::string &text, std::int32_t fallback)
-{
-    const std::int32_t value = leadingInt(text);
-    return value <= 0 ? fallback : value;
-}
-
 } // namespace
 
 LeagueOptionsChoices leagueOptionsChoices(const LeagueOptions &options)
@@ -65,18 +49,18 @@ LeagueOptionsForm leagueOptionsForm(const LeagueOptions &options)
 
 void applyLeagueOptionsForm(const LeagueOptionsForm &form, LeagueOptions &options)
 {
-    const LeagueOptions defaults;
     const std::int32_t midfield = options.midfieldYardLine;
-    options.timeOutsPerHalf = corrected(form.timeOutsPerHalf, 1, 1, 10);
-    options.minutesPerQuarter = corrected(form.minutesPerQuarter, 1, 1, 20);
-    options.kickoffYardLine = corrected(form.kickoffYardLine, 0, 0, midfield);
-    options.tryYardLine = corrected(form.tryYardLine, 1, 3, 20);
-    options.safetyKickYardLine = corrected(form.safetyKickYardLine, 0, 0, midfield);
-    options.touchdownPoints = points(form.touchdownPoints, defaults.touchdownPoints);
-    options.fieldGoalPoints = points(form.fieldGoalPoints, defaults.fieldGoalPoints);
-    options.safetyPoints = points(form.safetyPoints, defaults.safetyPoints);
-    options.extraPointPoints = points(form.extraPointPoints, defaults.extraPointPoints);
-    options.conversionPoints = points(form.conversionPoints, defaults.conversionPoints);
+    options.timeOutsPerHalf = leadingInt(form.timeOutsPerHalf);
+    options.minutesPerQuarter = leadingInt(form.minutesPerQuarter);
+    options.kickoffYardLine = leadingInt(form.kickoffYardLine);
+    options.tryYardLine = leadingInt(form.tryYardLine);
+    options.safetyKickYardLine = leadingInt(form.safetyKickYardLine);
+    options.touchdownPoints = leadingInt(form.touchdownPoints);
+    options.fieldGoalPoints = leadingInt(form.fieldGoalPoints);
+    options.safetyPoints = leadingInt(form.safetyPoints);
+    options.extraPointPoints = leadingInt(form.extraPointPoints);
+    options.conversionPoints = leadingInt(form.conversionPoints);
+    boundLeagueOptions(options, midfield);
     options.indoorField = !form.hundredYardField;
     options.midfieldYardLine = midfieldFor(options.indoorField);
     options.sacksAreRushes = form.sacksAreRushes;

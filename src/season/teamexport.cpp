@@ -228,7 +228,7 @@ std::string afterThirdComma(const std::vector<std::string> &fields)
 
 } // namespace
 
-void importTeamCsv(std::istream &in, Team &team, const std::string &path)
+bool importTeamCsv(std::istream &in, Team &team, const std::string &path, std::size_t maxPlayers)
 {
     team.fileName = path;
     // The text after the first comma of each of the first lines; line 2 also
@@ -242,16 +242,21 @@ void importTeamCsv(std::istream &in, Team &team, const std::string &path)
     while (reader.next(fields)) {
         if (reader.blank())
             continue;
+        for (std::string &text : fields)
+            text = std::string(csvCellText(text));
         ++line;
         if (line <= kTeamDataLines) {
             *teamData[line - 1] = fitText(field(fields, 1), line == kTeamDataLines ? kPathWidth : kNameWidth);
             if (line == 2)
                 team.assistant = fitText(afterThirdComma(fields), kNameWidth);
         } else if (line > kTeamDataLines + 1) { // after the column headings
+            if (team.players.size() == maxPlayers)
+                return false;
             addPlayer(team, readPlayer(fields), readPersonalInfo(fields));
         }
     }
     sortRoster(team, RosterSortKey::Name, true);
+    return true;
 }
 
 bool importTeamCsv(Team &team, const std::string &path)
@@ -260,7 +265,10 @@ bool importTeamCsv(Team &team, const std::string &path)
     if (!readWholeFile(path, bytes, kMaxTextInputSize))
         return false;
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
-    importTeamCsv(in, team, path);
+    Team read = team;
+    if (!importTeamCsv(in, read, path))
+        return false;
+    team = std::move(read);
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "base/datetime.h"
+#include "records/recordcodec.h"
 #include "records/settings.h"
 #include "records/team.h"
+#include "records/teamfile.h"
 #include "reports/exportchoice.h"
 
 #include <iosfwd>
@@ -10,6 +12,10 @@
 #include <string>
 
 namespace yardmark {
+
+/// The most players a team file holds: their records and personal
+/// information within the largest team file the program reads.
+inline constexpr std::size_t kMaxListedPlayers = kMaxRecordFileSize / (kPlayerRecordSize + kPersonalInfoSize);
 
 /// The comma-separated team list: seven lines of team data, a heading line and
 /// one line per player (number, name, position, starter keyword, and with
@@ -30,11 +36,13 @@ bool exportTeam(const Team &team, const std::string &path, ExportFormat format, 
 /// Reads a comma-separated team list into `team`, which is expected empty:
 /// the team data of lines 1 to 7 (line 8 is the heading), then one player per
 /// line, and sorts the roster by name. `fileName` becomes `path`, so that
-/// saving proposes a team file name instead of overwriting the list.
-void importTeamCsv(std::istream &in, Team &team, const std::string &path);
+/// saving proposes a team file name instead of overwriting the list. The
+/// apostrophe the export put before text a spreadsheet would run is taken
+/// off. False when the list holds more than `maxPlayers` players.
+bool importTeamCsv(std::istream &in, Team &team, const std::string &path, std::size_t maxPlayers = kMaxListedPlayers);
 
 /// Imports the file at `path`; false, with `team` unchanged, when it cannot be
-/// opened.
+/// opened or holds more players than a team file can.
 bool importTeamCsv(Team &team, const std::string &path);
 
 class UserInterface;

@@ -1,5 +1,7 @@
 #include "points.h"
 
+#include "stats/saturatingadd.h"
+
 namespace yardmark {
 
 std::int32_t pointsInPeriod(const Game &game, std::int32_t quarter, bool home, const LeagueOptions &options)
@@ -9,7 +11,7 @@ std::int32_t pointsInPeriod(const Game &game, std::int32_t quarter, bool home, c
     std::int32_t total = 0;
     for (const PlayRecord &play : game.plays) {
         if (play.quarter == quarter || (overtime && play.quarter > kLastRegularQuarter))
-            total += pointsFor(pointsOfPlay(play, options), home);
+            saturatingAdd(total, pointsFor(pointsOfPlay(play, options), home));
     }
     return total;
 }

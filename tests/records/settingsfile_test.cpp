@@ -64,6 +64,23 @@ Settings readBack(const std::string &text)
     return s;
 }
 
+// A hand-edited file is held to the League Options dialog's bounds.
+TEST(SettingsFileTest, LeagueOptionsOutOfRangeAreBroughtWithinTheDialogsBounds)
+{
+    LeagueOptions expected;
+    expected.timeOutsPerHalf = 1;
+    expected.minutesPerQuarter = 20;
+    expected.kickoffYardLine = 50;
+    expected.tryYardLine = 3;
+    expected.touchdownPoints = kMaxScorePoints;
+    expected.fieldGoalPoints = 3;
+    const Settings read = readBack("Top, Left       : 0,0\nBottom, Right   : 480,640\nSound is        : 1\n"
+                                   "Indoor Field    : 0\nTime Outs/Half  : 0\nMins Per Quarter: 99\n"
+                                   "Kick Off From   : 999\nPAT Attempt From: -4\nSafety Kick From: 25\n"
+                                   "TD Points       : 2147483647\nFG Points       : -3\n");
+    EXPECT_EQ(read.league, expected);
+}
+
 TEST(SettingsFileTest, DefaultsAreWrittenInTheExactFormat)
 {
     const std::string expected = "Top, Left       : 0,0\n"

@@ -21,6 +21,32 @@ TEST(CsvTest, OnlyFieldsThatNeedItAreQuoted)
         EXPECT_EQ(csvField(text), field);
 }
 
+// A text a spreadsheet would run as a formula is made inert; numbers stay
+// numbers, and the apostrophe comes off again on reading.
+TEST(CsvTest, FormulasGetAnApostropheThatReadingTakesOff)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"@city", "'@city"},
+        {"+1 555", "'+1 555"},
+        {"-", "'-"},
+        {"\tTab", "'\tTab"},
+        {"\rCR", "\"'\rCR\""},
+        {"'=x", "''=x"},
+        {"-3", "-3"},
+        {"+2.5", "+2.5"},
+        {"'plain", "'plain"},
+        {"O'Neil", "O'Neil"},
+    };
+    for (const auto &[text, field] : cases) {
+        EXPECT_EQ(csvField(text), field);
+        std::istringstream in(csvField(text));
+        std::vector<std::string> read;
+        CsvReader(in).next(read);
+        EXPECT_EQ(csvCellText(read.at(0)), text);
+    }
+}
+
 std::vector<std::vector<std::string>> readAll(const std::string &text)
 {
     std::istringstream in(text);

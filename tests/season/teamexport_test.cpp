@@ -116,6 +116,9 @@ TEST(TeamCsvTest, ExportThenImportGivesTheSameRoster)
     team.personalInfo[0].state = std::string(39, 'S');
     team.personalInfo[0].email = std::string(49, 'E');
     team.personalInfo[0].note = std::string(49, 'N');
+    team.coach = "=HYPERLINK(\"x\")"; // made inert in the list, taken back whole
+    team.players[0].name = "'=x";
+    team.personalInfo[1].phone = "+1 555";
     sortRoster(team, RosterSortKey::Name);
 
     const Team back = imported(csvOf(team, true));
@@ -125,6 +128,14 @@ TEST(TeamCsvTest, ExportThenImportGivesTheSameRoster)
     EXPECT_EQ(back.coach, team.coach);
     EXPECT_EQ(back.currentPunter, team.currentPunter);
     EXPECT_EQ(back.fileName, "list.csv");
+}
+
+TEST(TeamCsvTest, AListWithMorePlayersThanATeamHoldsIsRefused)
+{
+    const std::string list = csvOf(smallTeam(), false);
+    Team team;
+    EXPECT_TRUE(importTeamCsv(*std::make_unique<std::istringstream>(list), team, "list.csv", 2));
+    EXPECT_FALSE(importTeamCsv(*std::make_unique<std::istringstream>(list + "7,Extra\n"), team, "list.csv", 2));
 }
 
 TEST(TeamCsvTest, PlayerFieldsAreReadLikeTheDialogs)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace yardmark {
 namespace {
 
@@ -40,6 +42,15 @@ TEST(PointsTest, EachScoreGoesToItsTeam)
         EXPECT_EQ(pointsInPeriod(game, 1, false, options), c.visitor) << code(c.score) << " home " << c.homeHasBall;
         EXPECT_EQ(pointsInPeriod(game, 0, true, options) + pointsInPeriod(game, 0, false, options), 0);
     }
+}
+
+TEST(PointsTest, APeriodsPointsStopAtTheLargestTotal)
+{
+    LeagueOptions options;
+    options.touchdownPoints = std::numeric_limits<std::int32_t>::max();
+    const Play touchdown = Play(PlayType::Rush, true).score(ScoreType::Touchdown);
+    EXPECT_EQ(pointsInPeriod(gameOf({touchdown, touchdown}), 0, true, options),
+              std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(PointsTest, IndoorFieldGoalFromTheOpponentsHalfIsWorthOneLess)

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QValidator>
 
@@ -30,6 +31,11 @@ private:
 };
 
 } // namespace
+
+QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
 
 QString unstorableCharacters(const QString &text)
 {

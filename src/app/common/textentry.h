@@ -28,4 +28,8 @@ void nameAfterCaption(QWidget *input, const QString &caption);
 /// The characters of `text` the files cannot store, each once.
 QString unstorableCharacters(const QString &text);
 
+/// A tool tip showing text from a file (a note, a path) as it is: a tool tip
+/// renders what looks like markup, so such text is escaped.
+QString plainToolTip(const QString &text);
+
 } // namespace yardmark

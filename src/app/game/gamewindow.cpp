@@ -2,6 +2,7 @@
 
 #include "app/common/bitmaps.h"
 #include "app/common/nightcolors.h"
+#include "app/common/textentry.h"
 #include "app/game/checkgamedialog.h"
 #include "app/game/fieldview.h"
 #include "app/game/quickentrybar.h"
@@ -195,6 +196,7 @@ QWidget *GameWindow::buildScoreboard()
         ColumnWidgets &c = m_columns[static_cast<std::size_t>(i)];
         const Column side = sides[i];
         c.name = new QLabel;
+        c.name->setTextFormat(Qt::PlainText); // a team's name from its file, never markup
         c.name->setObjectName(QString::fromLatin1(names[i][0]));
         c.name->setAlignment(Qt::AlignCenter);
         c.name->setFont(nameFont);
@@ -262,6 +264,7 @@ QWidget *GameWindow::buildScoreboard()
     QPushButton *toGo = button("toGo", QStringLiteral("To &Go"), [this] { m_flow->toGo(); });
     // Whose half the ball is in, in that team's colour, beside the yard line.
     m_ballSide = new QLabel;
+    m_ballSide->setTextFormat(Qt::PlainText);
     m_ballSide->setObjectName(QStringLiteral("ballSide"));
     m_ballSide->setAccessibleName(QStringLiteral("Ball in the half of"));
     QFont sideFont = m_ballSide->font();
@@ -279,6 +282,7 @@ QWidget *GameWindow::buildScoreboard()
     grid->addLayout(ballOnRow, 3, 1);
     // The clock last recorded (at a change of possession) and its quarter.
     m_lastClock = new QLabel;
+    m_lastClock->setTextFormat(Qt::PlainText);
     m_lastClock->setObjectName(QStringLiteral("lastClock"));
     m_lastClock->setAlignment(Qt::AlignCenter);
     m_lastClock->setToolTip(QStringLiteral("The clock last recorded, and its quarter"));
@@ -490,7 +494,7 @@ void GameWindow::refreshPlayList()
         const QString why = reason(i);
         item->setText(text);
         item->setIcon(why.isEmpty() ? QIcon() : warning);
-        item->setToolTip(why);
+        item->setToolTip(plainToolTip(why));
         item->setData(Qt::AccessibleTextRole, why.isEmpty() ? text : text + QStringLiteral(" - ") + why);
     }
     m_playListView->setCurrentRow(m_flow->selectedPlay());

@@ -265,8 +265,8 @@ void ScheduleWindow::showList()
                 item->setText(i, toQString(row.*kColumns[i].text));
                 item->setTextAlignment(i, (kColumns[i].centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
             }
-            item->setToolTip(kGameFileListColumn, toQString(row.gameFile));
-            item->setToolTip(kNoteListColumn, toQString(row.note));
+            item->setToolTip(kGameFileListColumn, plainToolTip(toQString(row.gameFile)));
+            item->setToolTip(kNoteListColumn, plainToolTip(toQString(row.note)));
             if (found == RecordedGame::Missing && m_warnedMissing.insert(entry.gameFile).second)
                 missing.push_back(entry.gameFile);
         }

@@ -2,6 +2,7 @@
 
 #include "app/common/bitmaps.h"
 #include "app/common/dialogbuttons.h"
+#include "app/common/textentry.h"
 #include "app/setup/rosterdialog.h"
 #include "base/userinterface.h"
 #include "qtbase/qtext.h"
@@ -135,7 +136,7 @@ void TeamDialog::showLogo()
     const QImage logo = loadTeamLogo(m_logoFile);
     m_logo->setPixmap(
         QPixmap::fromImage(logo.scaled(kLogoSize - 4, kLogoSize - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    m_logo->setToolTip(m_logoFile);
+    m_logo->setToolTip(plainToolTip(m_logoFile));
 }
 
 void TeamDialog::chooseLogo()

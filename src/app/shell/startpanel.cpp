@@ -1,6 +1,7 @@
 #include "app/shell/startpanel.h"
 
 #include "app/common/dialogbuttons.h"
+#include "app/common/textentry.h"
 #include "app/shell/mainwindow.h"
 #include "base/userinterface.h"
 #include "qtbase/qtext.h"
@@ -255,7 +256,7 @@ void StartPanel::showRows(const std::vector<RecentRow> &rows, int current)
     for (const RecentRow &row : rows) {
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(FileColumn, QFileInfo(pathToQString(row.file.path)).fileName());
-        item->setToolTip(FileColumn, pathToQString(row.file.path));
+        item->setToolTip(FileColumn, plainToolTip(pathToQString(row.file.path)));
         item->setText(TeamsColumn, row.missing ? QStringLiteral("(missing or unreadable)") : toQString(row.teams));
         item->setText(DateColumn, toQString(row.date));
         item->setText(OpenedColumn, openedText(row.file.lastOpened));
@@ -274,7 +275,7 @@ void StartPanel::fillMenu(QMenu &menu, RecentKind kind)
     for (const RecentFile &file : recentFilesOf(m_files, kind)) {
         const QString name = QFileInfo(pathToQString(file.path)).fileName();
         QAction *open = menu.addAction(QStringLiteral("&%1 %2").arg(++number % 10).arg(name));
-        open->setToolTip(pathToQString(file.path));
+        open->setToolTip(plainToolTip(pathToQString(file.path)));
         connect(open, &QAction::triggered, this, [this, file] { openRecent(file); });
     }
     if (number == 0)

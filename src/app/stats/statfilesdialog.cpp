@@ -39,11 +39,13 @@ StatFilesDialog::StatFilesDialog(UserInterface &ui, const QString &folder, TeamC
     layout->addLayout(grid, 1);
 
     m_folderLabel = new QLabel;
+    m_folderLabel->setTextFormat(Qt::PlainText);
     m_folderLabel->setObjectName(QStringLiteral("folder"));
     m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_listing = new QListWidget;
     m_listing->setObjectName(QStringLiteral("listing"));
     m_preview = new QLabel;
+    m_preview->setTextFormat(Qt::PlainText); // names read from the game file, never markup
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setFrameShape(QFrame::StyledPanel);

@@ -39,10 +39,12 @@ SummaryListWindow::SummaryListWindow(Kind kind, const Game &game, const AppConte
     const char *const rowNames[2] = {"home", "visitor"};
     for (std::size_t row = 0; row < 2; ++row) {
         m_teamNames[row] = new QLabel;
+        m_teamNames[row]->setTextFormat(Qt::PlainText); // a team's name from the game file, never markup
         m_teamNames[row]->setObjectName(QString::fromLatin1(rowNames[row]) + QStringLiteral("Name"));
         grid->addWidget(m_teamNames[row], static_cast<int>(row) + 1, 0);
         for (std::size_t c = 0; c < ScoreGrid::kCells; ++c) {
             auto *cell = new QLabel;
+            cell->setTextFormat(Qt::PlainText);
             cell->setObjectName(QStringLiteral("%1Cell%2").arg(QString::fromLatin1(rowNames[row])).arg(c));
             cell->setAlignment(Qt::AlignCenter);
             cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(QStringLiteral("0000")));

@@ -18,6 +18,7 @@ QLabel *columnLabel(const char *name, Qt::Alignment alignment)
 {
     auto *label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // team names from the games, never markup
     label->setAlignment(alignment | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;

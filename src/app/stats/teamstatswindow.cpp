@@ -22,6 +22,7 @@ TeamStatsWindow::TeamStatsWindow(TeamStatsByPeriod totals, const AppContext &con
     auto *layout = new QVBoxLayout(this);
     auto *record = new QLabel(toQString(teamRecordHeading(game)));
     record->setObjectName(QStringLiteral("record"));
+    record->setTextFormat(Qt::PlainText); // the team's name from its games, never markup
     record->setAlignment(Qt::AlignCenter);
     QFont bigger = record->font();
     bigger.setBold(true);

@@ -359,6 +359,23 @@ TEST_F(GameWindowTest, AtNightTheTeamNamesStillReadAndTheFieldIsDimmed)
     window->close();
 }
 
+TEST_F(GameWindowTest, TeamNamesWithMarkupShowAsTyped)
+{
+    Game game = *main.session().currentGame();
+    game.info.homeTeamName = "<h1><u>HACKED</u></h1>";
+    game.info.visitorTeamName = "<img src=x.png>";
+    main.session().setCurrentGame(game);
+    GameWindow *window = openAfterATouchback();
+    QStringList shown;
+    for (const char *name : {"leftTeamName", "rightTeamName"}) {
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        shown << label->text();
+    }
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("<h1><u>HACKED</u></h1>"), QStringLiteral("<img src=x.png>")}));
+}
+
 TEST_F(GameWindowTest, OffersOnlyThePlaysThatHaveDialogs)
 {
     GameWindow *window = open(false);
@@ -421,8 +438,18 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     });
     main.findChild<QAction *>(QStringLiteral("checkGame"))->trigger();
 
-    // Undo takes back the re-flow: the edit alone leaves the next play marked.
+    // The correction and its re-flow are one step.
     click(*window, "undo");
+    EXPECT_TRUE(encodeGame(game) == recorded);
+
+    // The correction kept without the re-flow leaves the next play marked.
+    list->setCurrentRow(1);
+    steps.push_back([](QDialog &d) {
+        type(d, "finalSpotYard", "28");
+        click(d, "ok");
+    });
+    answers.push_back(MessageAnswer::No);
+    click(*window, "editPlay");
     EXPECT_FALSE(list->item(2)->icon().isNull());
     EXPECT_EQ(list->item(2)->toolTip().toStdString(), window->flow().breakReason(2));
     EXPECT_TRUE(list->item(3)->toolTip().isEmpty());

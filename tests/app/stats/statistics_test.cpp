@@ -213,6 +213,31 @@ TEST_F(StatisticsTest, SummariesShowWhatTheirExportsWriteFollowTheGameAndCloseWi
     window.session().setEngine(nullptr);
 }
 
+// Names from a file show as they are typed, never as markup.
+TEST_F(StatisticsTest, NamesWithMarkupShowAsTyped)
+{
+    Game game = simulatedGames(1, settings).front();
+    game.info.homeTeamName = "<h1><u>HACKED</u></h1>";
+    game.info.visitorTeamName = "<img src=x.png>";
+    ScriptedInteraction interaction;
+    GameFlow flow(game, settings, interaction);
+    window.setGameInProgress(true);
+    window.session().setEngine(&flow);
+    int names = 0;
+    for (const char *name : {"gameSummary", "driveSummary", "scoringSummary"}) {
+        action(name)->trigger();
+        for (const QLabel *label : open(name)->findChildren<QLabel *>()) {
+            if (label->text().contains(QStringLiteral("HACKED")) || label->text().contains(QStringLiteral("<img"))) {
+                ++names;
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << name << ' ' << label->objectName().toStdString();
+            }
+        }
+    }
+    EXPECT_GE(names, 4);
+    EXPECT_EQ(open("driveSummary")->findChild<QLabel *>(QStringLiteral("homeName"))->text(),
+              QStringLiteral("<h1><u>HACKED</u></h1>"));
+}
+
 TEST_F(StatisticsTest, IndividualAndTeamStatisticsOverChosenFilesShowWhatTheyExport)
 {
     test::TempGames files;
