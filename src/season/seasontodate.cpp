@@ -130,7 +130,8 @@ void SeasonToDate::readSchedule()
 
 std::optional<bool> SeasonToDate::refreshGames(const Progress &progress)
 {
-    // Keep what is still the same file; read the rest in one pass.
+    // Keep what is still the same file; read the rest in one pass. Only the
+    // two teams' sides are counted: the rest of the league is never shown.
     std::vector<EarlierGame> games(m_earlier.size());
     std::vector<std::string> toRead;
     std::vector<std::size_t> readInto;
@@ -163,11 +164,16 @@ std::optional<bool> SeasonToDate::refreshGames(const Progress &progress)
             game.readable = true;
             game.homeName = read.info.homeTeamName;
             game.visitorName = read.info.visitorTeamName;
-            game.played = hasResult(read);
+            const auto ours = [this](const std::string &name) { return name == m_homeName || name == m_visitorName; };
+            const bool home = ours(game.homeName);
+            const bool visitor = ours(game.visitorName);
+            game.played = (home || visitor) && hasResult(read);
             if (game.played)
                 game.result = gameResult(read, m_options);
-            game.home = gameFigures(read, true, m_options);
-            game.visitor = gameFigures(read, false, m_options);
+            if (home)
+                game.home = gameFigures(read, true, m_options);
+            if (visitor)
+                game.visitor = gameFigures(read, false, m_options);
         },
         [&current, &progress, total = toRead.size()](std::size_t done) {
             current = done;
@@ -217,17 +223,21 @@ std::shared_ptr<const SeasonFigures> SeasonToDate::figures(const Game &game, con
     }
     if (!m_listed)
         return nullptr;
+    const std::string &home = game.info.homeTeamName;
+    const std::string &visitor = game.info.visitorTeamName;
+    if (home != m_homeName || visitor != m_visitorName) {
+        // Other teams: their sides of the earlier games were never counted.
+        m_homeName = home;
+        m_visitorName = visitor;
+        m_games.clear();
+        changed = true;
+    }
     const std::optional<bool> refreshed = refreshGames(progress);
     if (!refreshed)
         return nullptr;
     changed = *refreshed || changed;
-    const std::string &home = game.info.homeTeamName;
-    const std::string &visitor = game.info.visitorTeamName;
-    if (changed || !m_figures || home != m_homeName || visitor != m_visitorName) {
-        m_homeName = home;
-        m_visitorName = visitor;
+    if (changed || !m_figures)
         m_figures = sum(home, visitor);
-    }
     return m_figures;
 }
 

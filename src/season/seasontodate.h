@@ -25,8 +25,9 @@ std::string seasonScheduleOf(const std::string &gamePath, const std::string &ope
 /// figures over the schedule's games dated before it (the schedule's order
 /// for games of one date and time). The schedule's own list decides which
 /// games count, so a team of the same name in another season never does.
-/// The earlier games are read once; after that only what changed on disk
-/// (by file time and size) is read again. Not thread-safe: one owner.
+/// The earlier games are read at the first `figures` (and again when the
+/// game's team names change); after that only what changed on disk (by file
+/// time and size) is read again. Not thread-safe: one owner.
 class SeasonToDate {
 public:
     /// The season of the game at `gamePath` as `scheduleFile` holds it.

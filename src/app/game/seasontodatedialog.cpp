@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 namespace yardmark {
 
 namespace {
@@ -53,9 +55,14 @@ QTableWidget *table(const char *name, const QStringList &headings)
     t->setObjectName(QString::fromLatin1(name));
     t->setHorizontalHeaderLabels(headings);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setStretchLastSection(true);
+    // The first column fits its names; today and the season share the rest
+    // and wrap, so that every figure reads without scrolling sideways.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->verticalHeader()->setVisible(false);
+    t->setWordWrap(true);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return t;
 }
 
@@ -90,6 +97,8 @@ SeasonToDateDialog::SeasonToDateDialog(QWidget *parent) : QDialog(parent)
     layout->addLayout(playerRow);
     m_chosen = table("playerFigures", {QStringLiteral("Category"), QStringLiteral("Today"), QStringLiteral("Season")});
     m_chosen->setAccessibleName(QStringLiteral("The player's figures"));
+    // Its four categories always show whole.
+    m_chosen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(m_chosen);
 
     auto *lastLabel = new QLabel(QStringLiteral("Players of the &last play:"));
@@ -97,7 +106,7 @@ SeasonToDateDialog::SeasonToDateDialog(QWidget *parent) : QDialog(parent)
         table("lastPlayFigures", {QStringLiteral("Player"), QStringLiteral("Today"), QStringLiteral("Season")});
     lastLabel->setBuddy(m_lastPlay);
     layout->addWidget(lastLabel);
-    layout->addWidget(m_lastPlay);
+    layout->addWidget(m_lastPlay, 1);
     connect(m_player, &QComboBox::currentIndexChanged, this, [this] { showChosen(); });
 
     auto *buttons = new QHBoxLayout;
@@ -107,7 +116,7 @@ SeasonToDateDialog::SeasonToDateDialog(QWidget *parent) : QDialog(parent)
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 28);
+    resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 30);
 }
 
 void SeasonToDateDialog::refresh(const Game &game, const std::shared_ptr<const SeasonFigures> &season, bool reading,
@@ -125,9 +134,9 @@ void SeasonToDateDialog::refresh(const Game &game, const std::shared_ptr<const S
                                          "game's alone."));
     } else {
         QString text = QStringLiteral("Season of %1. Going into the game: %2 %3, %4 %5.")
-                           .arg(toQString(season->schedule), toQString(teamName(game, false)),
-                                toQString(recordText(season->visitor.record)), toQString(teamName(game, true)),
-                                toQString(recordText(season->home.record)));
+                           .arg(toQString(std::filesystem::path(season->schedule).filename().string()),
+                                toQString(teamName(game, false)), toQString(recordText(season->visitor.record)),
+                                toQString(teamName(game, true)), toQString(recordText(season->home.record)));
         if (!season->leftOut.empty()) {
             QStringList files;
             for (const std::string &path : season->leftOut)
@@ -206,6 +215,8 @@ void SeasonToDateDialog::showChosen()
                {QString::fromLatin1(kCategoryNames[i]),
                 QString::fromStdString(leaderText(kCategories[i], todayFigures)),
                 m_season ? QString::fromStdString(leaderText(kCategories[i], total)) : QStringLiteral("-")});
+    m_chosen->setFixedHeight(m_chosen->horizontalHeader()->height() + m_chosen->verticalHeader()->length() +
+                             2 * m_chosen->frameWidth());
 }
 
 } // namespace yardmark
