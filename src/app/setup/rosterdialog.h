@@ -2,7 +2,7 @@
 
 #include "app/common/appcontext.h"
 #include "app/common/textentry.h"
-#include "season/teamform.h"
+#include "season/rostereditor.h"
 
 #include <QDialog>
 
