@@ -208,7 +208,7 @@ std::optional<std::string> rosterNumberQuestion(const RosterEditor &editor, bool
     const std::int32_t number = readPlayerNumber(fields.number, fields.numberIndex);
     if (!adding)
         return isRosterIndex(editor.team, editor.selected) ? numberWornQuestion(editor.team, number, editor.selected)
-                                                        : std::nullopt;
+                                                           : std::nullopt;
     const std::string name = fitText(fields.name, kNameWidth);
     if (name.size() < 2 || rosterIndexOfName(editor.team, name) >= 0)
         return std::nullopt;

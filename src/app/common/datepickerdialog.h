@@ -4,9 +4,11 @@
 #include <QDialog>
 
 class QCalendarWidget;
+class QLineEdit;
 
 namespace yardmark {
 
+class AppContext;
 class UserInterface;
 
 /// The day a typed month/day/year stands for in the calendar: a day the
@@ -27,5 +29,10 @@ public:
 private:
     QCalendarWidget *m_calendar = nullptr;
 };
+
+/// A dialog's date button: the picker opened on the date typed in `field`
+/// (today when it holds none); the date chosen is written back into it as
+/// month/day/year, and a cancelled picker leaves it as it was.
+void chooseDateInto(QLineEdit &field, const AppContext &context, QWidget *parent);
 
 } // namespace yardmark

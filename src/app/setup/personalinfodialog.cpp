@@ -245,13 +245,7 @@ void PersonalInfoDialog::update()
 
 void PersonalInfoDialog::chooseBirthday()
 {
-    m_context.ui.playSound(kClickSound);
-    const CalendarDate shown = typedDateOrToday(fromQString(m_birthday->text()), currentDateTime());
-    DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_context.ui, this);
-    if (m_context.runDialog(picker) != QDialog::Accepted)
-        return;
-    const QDate chosen = picker.date();
-    m_birthday->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
+    chooseDateInto(*m_birthday, m_context, this);
 }
 
 void PersonalInfoDialog::mail()
