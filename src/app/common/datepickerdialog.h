@@ -20,6 +20,8 @@ QDate calendarDay(int year, int month, int day);
 /// dialogs: a month calendar opened on a date. "&OK" keeps the date chosen,
 /// "&Cancel" (or closing) none.
 class DatePickerDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     DatePickerDialog(QDate initial, UserInterface &ui, QWidget *parent = nullptr);
 

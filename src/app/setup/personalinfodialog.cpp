@@ -2,6 +2,7 @@
 
 #include "app/common/datepickerdialog.h"
 #include "app/common/dialogbuttons.h"
+#include "app/common/printdialogs.h"
 #include "base/userinterface.h"
 #include "printouts/addresslistprintout.h"
 #include "qtbase/qtext.h"
@@ -271,7 +272,7 @@ void PersonalInfoDialog::print()
 {
     m_context.ui.playSound(kClickSound);
     AddressListPrintout printout("Address/Phone List", m_team);
-    printWithDialog(m_context.printer, printout, this);
+    printWithDialog(m_context, printout, this);
 }
 
 void PersonalInfoDialog::printerSetup()

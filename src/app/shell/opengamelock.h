@@ -16,6 +16,8 @@ class UserInterface;
 /// taken when a game file opens, moved along by Save As, released when the
 /// game closes and when the program ends.
 class OpenGameLock final : public QObject {
+    Q_OBJECT
+
 public:
     OpenGameLock(MainWindow &main, UserInterface &ui);
     ~OpenGameLock() override;
