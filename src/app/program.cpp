@@ -28,6 +28,8 @@ Settings startingSettings(const std::filesystem::path &settingsFile)
 /// Ends the program once `window` has painted itself for the first time: the
 /// start-up measurement (scripts/bench-startup) times the whole process.
 class QuitWhenPainted final : public QObject {
+    Q_OBJECT
+
 public:
     explicit QuitWhenPainted(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
 
@@ -75,7 +77,8 @@ int runProgram(int argc, char **argv)
     if (qEnvironmentVariableIsSet("YARDMARK_QUIT_WHEN_SHOWN"))
         new QuitWhenPainted(window);
     window.show();
-    new SingleInstanceServer(window, [&window](const QString &file) { window.openFile(file); });
+    new SingleInstanceServer(
+        window, [&window](const QString &file) { window.openFile(file); }, [&window] { return window.gameWindow(); });
     // Files handed over by the file manager open once the window is up.
     QTimer::singleShot(0, &window, [&window, files] {
         for (const QString &file : files)
@@ -87,3 +90,5 @@ int runProgram(int argc, char **argv)
 }
 
 } // namespace yardmark
+
+#include "program.moc"

@@ -60,6 +60,20 @@ Team loadTeamOrFail(const std::string &path)
     return team;
 }
 
+Schedule loadScheduleOrFail(const std::string &path)
+{
+    Schedule loaded;
+    switch (loadSchedule(path, loaded)) {
+    case ScheduleLoadResult::Loaded:
+        break;
+    case ScheduleLoadResult::CannotOpen:
+        throw CliError(cannotReadText("schedule file", path));
+    case ScheduleLoadResult::Damaged:
+        throw CliError("schedule file " + path + " is damaged");
+    }
+    return loaded;
+}
+
 Game loadGameOrFail(const std::string &path)
 {
     Game game;

@@ -3,6 +3,7 @@
 #include "records/game.h"
 #include "records/gamelock.h"
 #include "reports/exportchoice.h"
+#include "season/schedule.h"
 #include "stats/gamesummary.h"
 
 #include <CLI/CLI.hpp>
@@ -37,6 +38,10 @@ void addTakeOverLockOption(CLI::App &command, CliContext &context);
 /// "csv", as a full team with personal information; a CliError naming the
 /// file when it cannot be read or is damaged.
 Team loadTeamOrFail(const std::string &path);
+
+/// The schedule in the file at `path`; a CliError naming the file when it
+/// cannot be read or is damaged.
+Schedule loadScheduleOrFail(const std::string &path);
 
 /// The --period option of the game summary and team statistics:
 /// game, 1st-half, 2nd-half, q1 .. q4.

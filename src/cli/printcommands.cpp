@@ -151,16 +151,7 @@ void addPrintCommand(CLI::App &app, CliContext &context)
     schedule->callback([&context] {
         context.writesOwnOutput = true;
         context.run = [&context](std::ostream &) {
-            Schedule loaded;
-            switch (loadSchedule(context.input, loaded)) {
-            case ScheduleLoadResult::Loaded:
-                break;
-            case ScheduleLoadResult::CannotOpen:
-                throw CliError(cannotReadText("schedule file", context.input));
-            case ScheduleLoadResult::Damaged:
-                throw CliError("schedule file " + context.input + " is damaged");
-            }
-            SchedulePrintout printout("Schedule", loaded);
+            SchedulePrintout printout("Schedule", loadScheduleOrFail(context.input));
             writePdf(printout, context.outputPath);
         };
     });

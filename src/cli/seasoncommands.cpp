@@ -10,9 +10,6 @@
 #include <ostream>
 
 namespace yardmark::cli {
-namespace {
-
-} // namespace
 
 void addScheduleCommand(CLI::App &app, CliContext &context)
 {
@@ -23,16 +20,8 @@ void addScheduleCommand(CLI::App &app, CliContext &context)
     addFormatOption(*exportCommand, context);
     exportCommand->callback([&context] {
         context.run = [&context](std::ostream &out) {
-            Schedule loaded;
-            switch (loadSchedule(context.input, loaded)) {
-            case ScheduleLoadResult::Loaded:
-                break;
-            case ScheduleLoadResult::CannotOpen:
-                throw CliError(cannotReadText("schedule file", context.input));
-            case ScheduleLoadResult::Damaged:
-                throw CliError("schedule file " + context.input + " is damaged");
-            }
-            writeSchedule(out, loaded, chosenFormat(context), false, context.settings.app.html, currentDateTime());
+            writeSchedule(out, loadScheduleOrFail(context.input), chosenFormat(context), false,
+                          context.settings.app.html, currentDateTime());
         };
     });
 }

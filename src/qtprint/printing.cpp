@@ -6,9 +6,11 @@
 #include "printouts/printout.h"
 
 #include "base/atomicfile.h"
+#include "base/userinterface.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -46,42 +48,81 @@ bool printOn(QPrinter &printer, Printout &printout)
     return painter.end();
 }
 
-bool printWithDialog(QPrinter &printer, Printout &printout, QWidget *parent)
-{
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    return printOn(printer, printout);
-}
+namespace {
 
-void previewPrintout(QPrinter &printer, Printout &printout, QWidget *parent)
-{
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(toQString(printout.title()));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&printout](QPrinter *target) { printOn(*target, printout); });
-    preview.exec();
-}
-
-bool printToPdf(Printout &printout, const QString &path)
+/// Prints into a temporary PDF file and then writes its bytes to `path`
+/// atomically.
+bool printPdfTo(QPrinter &printer, Printout &printout, const QString &path)
 {
     QTemporaryFile partial(QDir::temp().filePath(QStringLiteral("yardmark-print-XXXXXX.pdf")));
     if (!partial.open())
         return false;
     partial.close();
+    printer.setOutputFileName(partial.fileName());
+    const bool printed = printOn(printer, printout);
+    // The printer keeps the name the scorer chose for the next print.
+    printer.setOutputFileName(path);
+    std::vector<std::uint8_t> bytes;
+    return printed && readWholeFile(pathFromQString(partial.fileName()), bytes) &&
+           writeFileAtomically(pathFromQString(path), bytes);
+}
 
+PrintResult printAndSay(QPrinter &printer, Printout &printout, UserInterface &ui)
+{
+    if (printToOutput(printer, printout))
+        return PrintResult::Printed;
+    const QString file = printer.outputFileName();
+    ui.playSound(kWarningSound);
+    ui.message(file.isEmpty() ? "Cannot print on " + fromQString(printer.printerName())
+                              : "Cannot write " + fromQString(file),
+               "Print", MessageButtons::Ok, MessageIcon::Warning);
+    return PrintResult::Failed;
+}
+
+} // namespace
+
+bool printToOutput(QPrinter &printer, Printout &printout)
+{
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty())
+        return printPdfTo(printer, printout, file);
+    return printOn(printer, printout);
+}
+
+PrintResult printWithDialog(QPrinter &printer, Printout &printout, QWidget *parent, const DialogRunner &run,
+                            UserInterface &ui)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    if (run(dialog) != QDialog::Accepted)
+        return PrintResult::Cancelled;
+    return printAndSay(printer, printout, ui);
+}
+
+void previewPrintout(QPrinter &printer, Printout &printout, QWidget *parent, const DialogRunner &run, UserInterface &ui)
+{
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    preview.setWindowTitle(toQString(printout.title()));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&printout, &ui](QPrinter *target) {
+        // The pages drawn for the preview itself go to its picture engine;
+        // anything else is the print the scorer asked for from the preview.
+        if (target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture)
+            printOn(*target, printout);
+        else
+            printAndSay(*target, printout, ui);
+    });
+    run(preview);
+}
+
+bool printToPdf(Printout &printout, const QString &path)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setCreator(QStringLiteral("Football Yardmark"));
-    printer.setOutputFileName(partial.fileName());
-    if (!printOn(printer, printout))
-        return false;
-
-    std::vector<std::uint8_t> bytes;
-    return readWholeFile(pathFromQString(partial.fileName()), bytes) &&
-           writeFileAtomically(pathFromQString(path), bytes);
+    return printPdfTo(printer, printout, path);
 }
 
 std::unique_ptr<QPrintDialog> makePrinterSetupDialog(QPrinter &printer, QWidget *parent)

@@ -353,16 +353,17 @@ template <typename Line> void copyList(const StatList<Line> &source, StatList<Li
     }
 }
 
-/// Calls `action` with each category list of `stat` in tab order.
-template <typename StatT, typename Action> void forEachList(StatT &stat, Action action)
+/// Calls `action` with the member of each category list, in tab order: the
+/// one place that lists them, for one set or for two side by side.
+template <typename Action> void forEachList(Action action)
 {
-    action(stat.passers);
-    action(stat.rushers);
-    action(stat.receivers);
-    action(stat.punters);
-    action(stat.kickers);
-    action(stat.returners);
-    action(stat.defenders);
+    action(&Stat::passers);
+    action(&Stat::rushers);
+    action(&Stat::receivers);
+    action(&Stat::punters);
+    action(&Stat::kickers);
+    action(&Stat::returners);
+    action(&Stat::defenders);
 }
 
 /// A set with the choice of `chosen` and no lines.
@@ -408,7 +409,7 @@ bool isAllTeams(std::string_view teamName)
 
 void Stat::clearLines()
 {
-    forEachList(*this, [](auto &list) { list.clear(); });
+    forEachList([this](auto list) { (this->*list).clear(); });
 }
 
 void accumulateGame(Stat &stat, const Game &game, bool opponents, const LeagueOptions &options)
@@ -449,18 +450,12 @@ int accumulateIndividualStats(Stat &stat, bool opponents, const LeagueOptions &o
 
 void finishIndividualStats(Stat &stat)
 {
-    forEachList(stat, [&](auto &list) { finishList(list, stat.gameCount); });
+    forEachList([&stat](auto list) { finishList(stat.*list, stat.gameCount); });
 }
 
 void copyStatLines(const Stat &source, Stat &target, bool skipTotals)
 {
-    copyList(source.passers, target.passers, skipTotals);
-    copyList(source.rushers, target.rushers, skipTotals);
-    copyList(source.receivers, target.receivers, skipTotals);
-    copyList(source.punters, target.punters, skipTotals);
-    copyList(source.kickers, target.kickers, skipTotals);
-    copyList(source.returners, target.returners, skipTotals);
-    copyList(source.defenders, target.defenders, skipTotals);
+    forEachList([&](auto list) { copyList(source.*list, target.*list, skipTotals); });
 }
 
 const Stat &StatViews::view(StatView which) const

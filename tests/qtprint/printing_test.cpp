@@ -2,12 +2,17 @@
 #include "qtprint/qtpagesurface.h"
 
 #include "playlist.h"
+#include "scripteduserinterface.h"
 
+#include "base/atomicfile.h"
 #include "base/datetime.h"
 #include "printouts/playbyplayprintout.h"
 #include "printouts/rosterstartersprintout.h"
 
+#include <QFile>
 #include <QFontInfo>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -110,6 +115,59 @@ TEST_F(PrintingTest, UnwritablePdfFailsAndLeavesNoFile)
     PlayByPlayPrintout out("Play By Play", test::gameOf({}), LeagueOptions{});
     EXPECT_FALSE(printToPdf(out, path("missing-folder/plays.pdf")));
     EXPECT_FALSE(QFileInfo::exists(path("missing-folder/plays.pdf")));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "Print to File", from the print dialog or from the preview's print button,
+// is written like every other file: whole or not at all, and a failure said.
+TEST_F(PrintingTest, PrintToFileReplacesTheOldFileWholeOrSaysItCannot)
+{
+    PlayByPlayPrintout out("Play By Play", longGame(), LeagueOptions{});
+    const struct {
+        bool preview;
+        bool diskFails;
+    } cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "preview " << c.preview << ", disk fails " << c.diskFails);
+        const QString file = path("printed.pdf");
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        old.write("old");
+        old.close();
+        ScriptedUserInterface ui;
+        QPrinter printer(QPrinter::HighResolution);
+        const DialogRunner run = [&](QDialog &dialog) {
+            printer.setOutputFileName(file); // what the dialog's "Print to File" chooses
+            if (c.diskFails)
+                injectWriteFault(WriteStep::Rename, EIO);
+            if (auto *preview = qobject_cast<QPrintPreviewDialog *>(&dialog)) {
+                preview->findChild<QPrintPreviewWidget *>()->updatePreview();
+                EXPECT_EQ(contents(file), QByteArray("old")) << "the preview's own pages are no print";
+                emit preview->paintRequested(&printer); // its print button, accepted
+            }
+            return int(QDialog::Accepted);
+        };
+        if (c.preview)
+            previewPrintout(printer, out, nullptr, run, ui);
+        else
+            EXPECT_EQ(printWithDialog(printer, out, nullptr, run, ui),
+                      c.diskFails ? PrintResult::Failed : PrintResult::Printed);
+        injectWriteFault(WriteStep::Rename, 0, 0);
+        if (c.diskFails) {
+            EXPECT_EQ(contents(file), QByteArray("old"));
+            ASSERT_EQ(ui.messages.size(), 1u);
+            EXPECT_EQ(ui.messages[0].text, "Cannot write " + file.toStdString());
+        } else {
+            EXPECT_GE(pdfPages(file).size(), 3);
+            EXPECT_TRUE(ui.messages.empty());
+        }
+        EXPECT_EQ(printer.outputFileName(), file) << "the next print goes to the same file";
+    }
 }
 
 } // namespace

@@ -1,3 +1,6 @@
+#include "season/addplayerform.h"
+#include "season/modifyplayereditor.h"
+#include "season/rostereditor.h"
 #include "season/teamform.h"
 
 #include "records/roster.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qtprint/printing.h"
+
 #include <QPrinter>
 
 #include <functional>
@@ -10,9 +12,6 @@ namespace yardmark {
 
 struct Settings;
 class UserInterface;
-
-/// Runs a modal dialog and returns its result.
-using DialogRunner = std::function<int(QDialog &)>;
 
 /// What every window borrows from the running program: the settings (league
 /// rules, HTML options), the user's answers and sounds, the printer chosen in

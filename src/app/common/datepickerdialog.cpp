@@ -1,9 +1,15 @@
 #include "app/common/datepickerdialog.h"
 
+#include "app/common/appcontext.h"
 #include "app/common/dialogbuttons.h"
+#include "base/datetime.h"
+#include "base/userinterface.h"
+#include "qtbase/qtext.h"
+#include "season/calendardate.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace yardmark {
@@ -42,6 +48,17 @@ void DatePickerDialog::setDate(QDate date)
 {
     m_calendar->setSelectedDate(date);
     m_calendar->setCurrentPage(date.year(), date.month());
+}
+
+void chooseDateInto(QLineEdit &field, const AppContext &context, QWidget *parent)
+{
+    context.ui.playSound(kClickSound);
+    const CalendarDate shown = typedDateOrToday(fromQString(field.text()), currentDateTime());
+    DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), context.ui, parent);
+    if (context.runDialog(picker) != QDialog::Accepted)
+        return;
+    const QDate chosen = picker.date();
+    field.setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
 }
 
 } // namespace yardmark

@@ -10,6 +10,8 @@ namespace yardmark {
 /// The user guide built into the program, opened at its contents. There is
 /// one help window; asking again brings it forward at the contents.
 class HelpWindow final : public QWidget {
+    Q_OBJECT
+
 public:
     /// The first page of the guide.
     static const QUrl &contentsUrl();

@@ -13,6 +13,8 @@ namespace {
 
 /// Refuses text holding characters Windows-1252 has not, and shows why.
 class StorableTextValidator final : public QValidator {
+    Q_OBJECT
+
 public:
     explicit StorableTextValidator(QWidget *box) : QValidator(box), m_box(box) {}
 
@@ -70,3 +72,5 @@ void limitText(QComboBox *combo, int maxLength)
 }
 
 } // namespace yardmark
+
+#include "textentry.moc"

@@ -17,6 +17,8 @@ namespace yardmark {
 
 /// "Ball On": the number field, its list and the two team radios.
 class BallOnDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     BallOnDialog(BallOnForm &form, QWidget *parent = nullptr);
 

@@ -14,6 +14,8 @@ namespace yardmark {
 /// line each. "&Go To Play" (Enter, or a double click) closes it with the
 /// chosen play; "&Close" (Esc) with none.
 class CheckGameDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     CheckGameDialog(const std::vector<ContinuityBreak> &breaks, QWidget *parent);
 

@@ -12,6 +12,8 @@ class EditPlayEntry;
 /// entry's form both ways; the play type, the possession, the player rows and
 /// the fumble section call the entry's verbs, and OK is the entry's own.
 class EditPlayWindow final : public PlayDialog {
+    Q_OBJECT
+
 public:
     EditPlayWindow(EditPlayEntry &entry, const Game &game, QWidget *parent = nullptr);
 

@@ -10,6 +10,8 @@ namespace yardmark {
 /// The drawn field with the drive chart and the ball marker, stretched over
 /// the widget and painted at the screen's resolution.
 class FieldView final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit FieldView(QWidget *parent = nullptr);
 
@@ -30,6 +32,8 @@ private:
 
 /// A team logo fitted into the widget, keeping its proportions.
 class LogoView final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit LogoView(QWidget *parent = nullptr);
     void setLogo(QImage logo);
@@ -44,6 +48,8 @@ private:
 
 /// The possession football beside the name of the team with the ball.
 class PossessionBall final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit PossessionBall(QWidget *parent = nullptr);
     QSize sizeHint() const override;

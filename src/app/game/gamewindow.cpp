@@ -2,6 +2,7 @@
 
 #include "app/common/bitmaps.h"
 #include "app/common/nightcolors.h"
+#include "app/common/printdialogs.h"
 #include "app/common/textentry.h"
 #include "app/game/checkgamedialog.h"
 #include "app/game/fieldview.h"
@@ -12,7 +13,6 @@
 #include "gameflow/fielddisplay.h"
 #include "printouts/playbyplayprintout.h"
 #include "qtbase/qtext.h"
-#include "qtprint/printing.h"
 #include "reports/exportreport.h"
 
 #include <QAction>
@@ -83,6 +83,7 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     : QDialog(&main), m_main(main), m_settings(settings)
 {
     setObjectName(QStringLiteral("gameWindow"));
+    main.setGameWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
@@ -130,7 +131,7 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
     layout->addWidget(buildPlayButtons());
 
     // The main window's Save works here too (Ctrl+S).
-    if (auto *save = main.findChild<QAction *>(QStringLiteral("saveGame")))
+    if (QAction *save = main.commands().saveGame)
         addAction(save);
 
     // The session publishes every change on the live page; the season
@@ -589,19 +590,21 @@ QMenu *GameWindow::makePopupMenu()
 {
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("gamePopupMenu"));
+    const MainCommands &commands = m_main.commands();
     const struct {
-        const char *action;
+        QAction *command;
+        const char *name;
         const char *text;
-    } prints[] = {{"printGameSummary", "Print &Game Summary"},
-                  {"printScoringSummary", "Print &Scoring Summary"},
-                  {"printDriveSummary", "Print &Drive Summary"},
-                  {"printPlayByPlay", "Print &Play By Play"},
-                  {"printerSetup", "Printer &Setup ..."}};
+    } prints[] = {{commands.printGameSummary, "printGameSummary", "Print &Game Summary"},
+                  {commands.printScoringSummary, "printScoringSummary", "Print &Scoring Summary"},
+                  {commands.printDriveSummary, "printDriveSummary", "Print &Drive Summary"},
+                  {commands.printPlayByPlay, "printPlayByPlay", "Print &Play By Play"},
+                  {commands.printerSetup, "printerSetup", "Printer &Setup ..."}};
     for (const auto &p : prints) {
         // The main window's own commands; one it does not have is not offered.
-        if (QAction *command = m_main.findChild<QAction *>(QString::fromLatin1(p.action))) {
-            QAction *item = menu->addAction(QString::fromLatin1(p.text), command, &QAction::trigger);
-            item->setObjectName(QString::fromLatin1(p.action));
+        if (p.command) {
+            QAction *item = menu->addAction(QString::fromLatin1(p.text), p.command, &QAction::trigger);
+            item->setObjectName(QString::fromLatin1(p.name));
         }
     }
     menu->addSeparator();
@@ -655,12 +658,13 @@ void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &so
     check->setEnabled(main.gameInProgress());
     QObject::connect(&main, &MainWindow::gameInProgressChanged, check, &QAction::setEnabled);
     QObject::connect(check, &QAction::triggered, &main, [&main] {
-        if (auto *window = main.findChild<QDialog *>(QStringLiteral("gameWindow")))
-            static_cast<GameWindow *>(window)->checkGame();
+        if (auto *window = qobject_cast<GameWindow *>(main.gameWindow()))
+            window->checkGame();
     });
 
     QAction *print = main.printMenu()->addAction(QStringLiteral("&Play By Play"));
     print->setObjectName(QStringLiteral("printPlayByPlay"));
+    main.commands().printPlayByPlay = print;
     print->setEnabled(main.gameInProgress());
     QObject::connect(&main, &MainWindow::gameInProgressChanged, print, &QAction::setEnabled);
     QObject::connect(print, &QAction::triggered, &main, [&main, &settings] {
@@ -668,7 +672,7 @@ void addGameCommands(MainWindow &main, const Settings &settings, SoundPlayer &so
         if (!game)
             return;
         PlayByPlayPrintout printout("Play By Play", *game, settings.league);
-        printWithDialog(main.context().printer, printout, &main);
+        printWithDialog(main.context(), printout, &main);
     });
 }
 

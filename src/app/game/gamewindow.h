@@ -35,6 +35,8 @@ class SoundPlayer;
 /// (`GameFlow`) and the display model report and calls the engine's commands.
 /// While it is open the main window knows it as the game in progress.
 class GameWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     /// A window on the main window's current game (which must exist). It is
     /// deleted when it closes.

@@ -15,6 +15,8 @@ namespace yardmark {
 
 /// The choose-a-team dialog: "Who Kicks Off in First Half?" and the like.
 class PickTeamDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     PickTeamDialog(std::string_view title, std::string_view homeName, std::string_view visitorName, bool homeChecked,
                    QWidget *parent = nullptr);

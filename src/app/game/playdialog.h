@@ -36,6 +36,8 @@ struct Game;
 /// first hands the entry every field that no longer shows what the form
 /// holds: what the dialog shows when it is accepted is what is recorded.
 class PlayDialog : public QDialog {
+    Q_OBJECT
+
 public:
     PlayDialog(PlayEntry &entry, const Game &game, const std::string &caption, QWidget *parent);
     /// A field losing its focus while the dialog goes away commits nothing:

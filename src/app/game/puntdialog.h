@@ -8,6 +8,8 @@ class PuntEntry;
 
 /// The "Punt" dialog.
 class PuntDialog : public PlayDialog {
+    Q_OBJECT
+
 public:
     PuntDialog(PuntEntry &entry, const Game &game, QWidget *parent = nullptr);
 };

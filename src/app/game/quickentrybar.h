@@ -16,6 +16,8 @@ class QuickEntryRunner;
 /// a recorded play shows its narration at once. While typing, the players
 /// wearing the number being typed are listed.
 class QuickEntryBar : public QWidget {
+    Q_OBJECT
+
 public:
     QuickEntryBar(GameFlow &flow, QuickEntryRunner &runner, QWidget *parent = nullptr);
 

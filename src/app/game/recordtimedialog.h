@@ -15,6 +15,8 @@ namespace yardmark {
 
 /// "Record Time": "Minutes" and "Seconds", OK only.
 class RecordTimeDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     RecordTimeDialog(RecordTimeForm &form, QWidget *parent = nullptr);
 

@@ -16,6 +16,8 @@ namespace yardmark {
 
 /// "To Go": the number field and its list.
 class ToGoDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     ToGoDialog(ToGoForm &form, QWidget *parent = nullptr);
 

@@ -30,6 +30,7 @@ ScheduleCommands::ScheduleCommands(MainWindow &window, Settings &settings, UserI
     m_edit = menu->addAction(QStringLiteral("&Edit..."));
     m_edit->setObjectName(QStringLiteral("editSchedule"));
     connect(m_edit, &QAction::triggered, this, [this] { editSchedule(); });
+    m_window.commands().editSchedule = m_edit;
     connect(&window, &MainWindow::gameInProgressChanged, this, [this](bool on) { followGameInProgress(on); });
     followGameInProgress(window.gameInProgress());
     window.setFileOpener(QStringLiteral("sch"),

@@ -16,6 +16,8 @@ class UserInterface;
 /// season's launcher, while no game is in progress. What they do is the
 /// schedule session's; here are its menu and its window.
 class ScheduleCommands final : public QObject {
+    Q_OBJECT
+
 public:
     ScheduleCommands(MainWindow &window, Settings &settings, UserInterface &ui);
 

@@ -314,13 +314,7 @@ void ScheduleWindow::warn(const Notice &notice, int sound)
 
 void ScheduleWindow::chooseDate()
 {
-    m_ui.playSound(kClickSound);
-    const CalendarDate shown = typedDateOrToday(fromQString(m_date->text()), currentDateTime());
-    DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_ui, this);
-    if (m_context.runDialog(picker) != QDialog::Accepted)
-        return;
-    const QDate chosen = picker.date();
-    m_date->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
+    chooseDateInto(*m_date, m_context, this);
 }
 
 void ScheduleWindow::chooseTeam(ScheduleSide side)

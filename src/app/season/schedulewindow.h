@@ -22,6 +22,8 @@ namespace yardmark {
 /// the season's launcher: "Start" / "Edit" beside the game box closes it
 /// with kCreateGame or kStartRecordedGame for the selected event.
 class ScheduleWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     static constexpr int kCreateGame = 2;
     static constexpr int kStartRecordedGame = 3;

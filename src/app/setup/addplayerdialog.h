@@ -1,6 +1,6 @@
 #pragma once
 
-#include "season/teamform.h"
+#include "season/addplayerform.h"
 
 #include <QDialog>
 
@@ -14,6 +14,8 @@ class UserInterface;
 
 /// "Add Player" (Players menu): a player joins one team of the current game.
 class AddPlayerDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     AddPlayerDialog(Game &game, UserInterface &ui, QWidget *parent = nullptr);
 

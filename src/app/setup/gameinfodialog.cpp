@@ -166,13 +166,7 @@ void GameInfoDialog::warn(const Notice &notice)
 
 void GameInfoDialog::chooseDate()
 {
-    m_ui.playSound(kClickSound);
-    const CalendarDate shown = typedDateOrToday(fromQString(m_date->text()), currentDateTime());
-    DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_ui, this);
-    if (m_context.runDialog(picker) != QDialog::Accepted)
-        return;
-    const QDate chosen = picker.date();
-    m_date->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
+    chooseDateInto(*m_date, m_context, this);
 }
 
 void GameInfoDialog::season(bool up)

@@ -20,6 +20,8 @@ class UserInterface;
 /// the teams chosen or edited change it at once, the boxes only when the
 /// dialog ends with "&OK" or "St&art Game".
 class GameInfoDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     /// The result of "St&art Game" (OK is QDialog::Accepted).
     static constexpr int kStartGame = 2;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "season/teamform.h"
+#include "season/modifyplayereditor.h"
 
 #include <QDialog>
 
@@ -17,6 +17,8 @@ class UserInterface;
 /// positions of both teams of the current game; "&OK" carries them into the
 /// game and into every play.
 class ModifyPlayerDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     ModifyPlayerDialog(Game &game, UserInterface &ui, QWidget *parent = nullptr);
 

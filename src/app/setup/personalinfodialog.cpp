@@ -2,6 +2,7 @@
 
 #include "app/common/datepickerdialog.h"
 #include "app/common/dialogbuttons.h"
+#include "app/common/printdialogs.h"
 #include "base/userinterface.h"
 #include "printouts/addresslistprintout.h"
 #include "qtbase/qtext.h"
@@ -245,13 +246,7 @@ void PersonalInfoDialog::update()
 
 void PersonalInfoDialog::chooseBirthday()
 {
-    m_context.ui.playSound(kClickSound);
-    const CalendarDate shown = typedDateOrToday(fromQString(m_birthday->text()), currentDateTime());
-    DatePickerDialog picker(calendarDay(shown.year, shown.month, shown.day), m_context.ui, this);
-    if (m_context.runDialog(picker) != QDialog::Accepted)
-        return;
-    const QDate chosen = picker.date();
-    m_birthday->setText(toQString(monthDayYearText(chosen.month(), chosen.day(), chosen.year())));
+    chooseDateInto(*m_birthday, m_context, this);
 }
 
 void PersonalInfoDialog::mail()
@@ -277,7 +272,7 @@ void PersonalInfoDialog::print()
 {
     m_context.ui.playSound(kClickSound);
     AddressListPrintout printout("Address/Phone List", m_team);
-    printWithDialog(m_context.printer, printout, this);
+    printWithDialog(m_context, printout, this);
 }
 
 void PersonalInfoDialog::printerSetup()

@@ -18,6 +18,8 @@ namespace yardmark {
 /// on, whether "&OK" or "&Cancel" ends it: the roster editor that opens it
 /// works on a copy of its own.
 class PersonalInfoDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     PersonalInfoDialog(Team &team, const AppContext &context, QWidget *parent = nullptr);
 

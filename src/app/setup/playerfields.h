@@ -1,6 +1,6 @@
 #pragma once
 
-#include "season/teamform.h"
+#include "season/playerentry.h"
 
 #include <QDialog>
 

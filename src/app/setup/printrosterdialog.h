@@ -14,6 +14,8 @@ class UserInterface;
 /// print (when there is one) and, for the starters, which starters; it ends
 /// with "&Print..." (Accepted) or "Pre&view..." (kPreview).
 class PrintRosterDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     static constexpr int kPreview = 2;
 

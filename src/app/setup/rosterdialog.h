@@ -2,7 +2,7 @@
 
 #include "app/common/appcontext.h"
 #include "app/common/textentry.h"
-#include "season/teamform.h"
+#include "season/rostereditor.h"
 
 #include <QDialog>
 
@@ -22,6 +22,8 @@ class UserInterface;
 /// starter status, and the offensive and defensive starters. "&OK" gives the
 /// team the roster as edited; "&Cancel" leaves it.
 class RosterDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     RosterDialog(Team &team, const AppContext &context, QWidget *parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "app/setup/setupcommands.h"
 #include "app/setup/gameinfodialog.h"
 
+#include "app/common/printdialogs.h"
 #include "app/setup/addplayerdialog.h"
 #include "app/setup/modifyplayerdialog.h"
 #include "app/setup/printrosterdialog.h"
@@ -61,6 +62,10 @@ void SetupCommands::createMenus()
     m_newGame = add(game, "newGame", "&New...", [&session] { session.newGame(); });
     m_openGame = add(game, "editGame", "&Edit...", [&session] { session.chooseGameToEdit(); });
     QAction *save = add(game, "saveGame", "&Save", [&session] { session.save(); });
+    MainCommands &commands = m_window.commands();
+    commands.newGame = m_newGame;
+    commands.editGame = m_openGame;
+    commands.saveGame = save;
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction *saveAs = add(game, "saveGameAs", "&Save As...", [&session] { session.saveAs(); });
     QAction *reload = add(game, "reloadGame", "Re&load Game from Last Save", [&session] { session.reload(); });
@@ -156,9 +161,9 @@ void SetupCommands::printRoster(bool starters)
     RosterStartersPrintout printout(starters ? "Starters" : "Roster", dialog.teamChoice(), first, second,
                                     dialog.starterStatus());
     if (result == PrintRosterDialog::kPreview)
-        previewPrintout(m_window.context().printer, printout, &m_window);
+        previewPrintout(m_window.context(), printout, &m_window);
     else
-        printWithDialog(m_window.context().printer, printout, &m_window);
+        printWithDialog(m_window.context(), printout, &m_window);
 }
 
 // ---- Players ----

@@ -22,6 +22,8 @@ class UserInterface;
 /// File > Game is the main window's game session; the others borrow its
 /// current game and follow its game-in-progress state.
 class SetupCommands final : public QObject {
+    Q_OBJECT
+
 public:
     SetupCommands(MainWindow &window, Settings &settings, UserInterface &ui);
 

@@ -19,6 +19,8 @@ class UserInterface;
 /// roster editor and "S&ave As". "&OK" applies the dialog to the team it was
 /// opened on; "&Cancel" leaves the team as it was, roster included.
 class TeamDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     TeamDialog(Team &team, const AppContext &context, QWidget *parent = nullptr);
 

@@ -6,6 +6,8 @@ namespace yardmark {
 
 /// The About box: the program's name and version.
 class AboutDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 };

@@ -15,6 +15,8 @@ class UserInterface;
 /// "Select HTML Options": the colours, font face and font sizes of HTML
 /// exports. Works on a copy; "&OK" stores it into the options it was opened on.
 class HtmlOptionsDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     HtmlOptionsDialog(HtmlOptions &options, UserInterface &ui, const std::vector<std::string> &installedFonts,
                       QWidget *parent = nullptr);

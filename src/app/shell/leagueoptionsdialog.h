@@ -17,6 +17,8 @@ class UserInterface;
 /// corrects the typed values into range and stores them into the options it
 /// was opened on; "&Cancel" changes nothing.
 class LeagueOptionsDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     LeagueOptionsDialog(LeagueOptions &options, UserInterface &ui, QWidget *parent = nullptr);
 

@@ -16,6 +16,8 @@ class UserInterface;
 /// to after every play (empty: off) and the page's title. Works on a copy;
 /// "&OK" stores it into the settings it was opened on.
 class LiveOutputDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     LiveOutputDialog(LiveOutputSettings &options, UserInterface &ui, QWidget *parent = nullptr);
 

@@ -142,7 +142,8 @@ void MainWindow::createFileMenu()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
     m_fileMenuEnd = m_fileMenu->addSeparator();
-    addAction(m_fileMenu, "printerSetup", "Printer &Setup...", [this] { showPrinterSetup(); });
+    m_commands.printerSetup =
+        addAction(m_fileMenu, "printerSetup", "Printer &Setup...", [this] { showPrinterSetup(); });
     m_fileMenu->addSeparator();
     QAction *exit = addAction(m_fileMenu, "exit", "E&xit", [this] { close(); });
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));

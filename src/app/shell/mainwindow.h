@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/common/appcontext.h"
+#include "app/shell/maincommands.h"
 #include "records/settings.h"
 #include "session/gamesession.h"
 #include "session/schedulesession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <filesystem>
 #include <functional>
@@ -82,6 +84,15 @@ public:
     /// "Printer &Setup..." and the runner of modal dialogs.
     AppContext &context() { return m_context; }
 
+    /// The commands other windows press or offer, filled by the command sets
+    /// as they make them.
+    MainCommands &commands() { return m_commands; }
+    const MainCommands &commands() const { return m_commands; }
+
+    /// The open game window, which the scorer works in (null while none is open).
+    QWidget *gameWindow() const { return m_gameWindow; }
+    void setGameWindow(QWidget *window) { m_gameWindow = window; }
+
     /// Opens a file given to the program (a game, team or schedule chosen in
     /// the file manager) with the command registered for its extension.
     void setFileOpener(const QString &extension, std::function<void(const QString &)> opener);
@@ -147,6 +158,8 @@ private:
     QAction *m_fileMenuEnd = nullptr;
     QMenu *m_printMenu = nullptr;
     QActionGroup *m_wallpaperModes = nullptr;
+    MainCommands m_commands;
+    QPointer<QWidget> m_gameWindow;
     WindowRect m_normalRect;
     GameInfoEditor m_gameInfoEditor;
     std::unique_ptr<SessionView> m_sessionView;

@@ -132,9 +132,10 @@ bool handToRunningProgram(const QStringList &files, int timeoutMs)
     return reply.trimmed() == kTaken;
 }
 
-SingleInstanceServer::SingleInstanceServer(QWidget &window, std::function<void(const QString &)> open)
-    : QObject(&window), m_window(window), m_open(std::move(open)), m_server(new QLocalServer(this)),
-      m_waitForDialog(new QTimer(this))
+SingleInstanceServer::SingleInstanceServer(QWidget &window, std::function<void(const QString &)> open,
+                                           std::function<QWidget *()> workWindow)
+    : QObject(&window), m_window(window), m_open(std::move(open)), m_workWindow(std::move(workWindow)),
+      m_server(new QLocalServer(this)), m_waitForDialog(new QTimer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = singleInstanceName();
@@ -207,7 +208,7 @@ void SingleInstanceServer::bringForward()
     // The game window, or a question on top of everything, is what the scorer works in.
     QWidget *front = QApplication::activeModalWidget();
     if (!front)
-        front = m_window.findChild<QWidget *>(QStringLiteral("gameWindow"), Qt::FindDirectChildrenOnly);
+        front = m_workWindow ? m_workWindow() : nullptr;
     if (!front || !front->isVisible())
         front = &m_window;
     front->raise();

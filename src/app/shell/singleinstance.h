@@ -34,11 +34,15 @@ Handover readHandover(const QByteArray &request, QStringList &files);
 bool handToRunningProgram(const QStringList &files, int timeoutMs = 3000);
 
 /// The running program's end of the socket: files handed over open with
-/// `open`, and `window` comes forward. Files handed over while a question or
-/// dialog is open wait until it is answered.
+/// `open`, and `window` comes forward with the window the scorer works in
+/// over it (`workWindow`: the game window, null while there is none). Files
+/// handed over while a question or dialog is open wait until it is answered.
 class SingleInstanceServer final : public QObject {
+    Q_OBJECT
+
 public:
-    SingleInstanceServer(QWidget &window, std::function<void(const QString &)> open);
+    SingleInstanceServer(QWidget &window, std::function<void(const QString &)> open,
+                         std::function<QWidget *()> workWindow = {});
     /// Whether later starts can reach this program.
     bool listening() const;
 
@@ -49,6 +53,7 @@ private:
 
     QWidget &m_window;
     std::function<void(const QString &)> m_open;
+    std::function<QWidget *()> m_workWindow;
     QLocalServer *m_server = nullptr;
     QTimer *m_waitForDialog = nullptr;
     QStringList m_waiting;

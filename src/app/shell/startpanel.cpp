@@ -43,21 +43,23 @@ QString openedText(std::int64_t seconds)
     return QDateTime::fromSecsSinceEpoch(seconds).toString(QStringLiteral("M/d/yyyy h:mm"));
 }
 
-/// A submenu of the File menu's `menuName` put right after its action `after`.
-QMenu *submenuAfter(MainWindow &window, const char *menuName, const char *after, const QString &title, const char *name)
+/// A submenu put right after the command `after` in its menu (nowhere when
+/// the program has not made that command).
+QMenu *submenuAfter(MainWindow &window, QAction *after, const QString &title, const char *name)
 {
     auto *menu = new QMenu(title, &window);
     menu->setObjectName(QString::fromLatin1(name));
-    QMenu *parent = window.findChild<QMenu *>(QString::fromLatin1(menuName));
-    if (!parent)
+    if (!after)
         return menu;
-    const QList<QAction *> actions = parent->actions();
-    QAction *before = nullptr;
-    for (qsizetype i = 0; i + 1 < actions.size(); ++i) {
-        if (actions[i]->objectName() == QLatin1String(after))
-            before = actions[i + 1];
+    for (QObject *shown : after->associatedObjects()) {
+        auto *parent = qobject_cast<QMenu *>(shown);
+        if (!parent)
+            continue;
+        const QList<QAction *> actions = parent->actions();
+        const qsizetype at = actions.indexOf(after);
+        parent->insertMenu(actions.value(at + 1), menu);
+        break;
     }
-    parent->insertMenu(before, menu);
     return menu;
 }
 
@@ -94,10 +96,10 @@ StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::p
     const struct {
         const char *name;
         const char *caption;
-        const char *action;
-    } starts[] = {{"startNewGame", "&New Game...", "newGame"},
-                  {"startOpenGame", "&Open Game...", "editGame"},
-                  {"startOpenSeason", "Open &Season (schedule)...", "editSchedule"}};
+        QAction *MainCommands::*action;
+    } starts[] = {{"startNewGame", "&New Game...", &MainCommands::newGame},
+                  {"startOpenGame", "&Open Game...", &MainCommands::editGame},
+                  {"startOpenSeason", "Open &Season (schedule)...", &MainCommands::editSchedule}};
     for (const auto &start : starts) {
         QPushButton *button = namedButton(start.name, start.caption);
         connect(button, &QPushButton::clicked, this, [this, action = start.action] { trigger(action); });
@@ -150,9 +152,9 @@ StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::p
     area->addLayout(row);
     area->addStretch(1);
 
-    m_recentGames = submenuAfter(window, "gameMenu", "editGame", QStringLiteral("Open &Recent"), "recentGames");
+    m_recentGames = submenuAfter(window, window.commands().editGame, QStringLiteral("Open &Recent"), "recentGames");
     m_recentSchedules =
-        submenuAfter(window, "scheduleMenu", "editSchedule", QStringLiteral("Open Recent"), "recentSchedules");
+        submenuAfter(window, window.commands().editSchedule, QStringLiteral("Open Recent"), "recentSchedules");
     connect(m_recentGames, &QMenu::aboutToShow, this, [this] { fillMenu(*m_recentGames, RecentKind::Game); });
     connect(m_recentSchedules, &QMenu::aboutToShow, this,
             [this] { fillMenu(*m_recentSchedules, RecentKind::Schedule); });
@@ -171,9 +173,9 @@ StartPanel::StartPanel(MainWindow &window, UserInterface &ui, std::filesystem::p
 // Rows read already are dropped with the panel's worker.
 StartPanel::~StartPanel() = default;
 
-void StartPanel::trigger(const char *action)
+void StartPanel::trigger(QAction *MainCommands::*action)
 {
-    if (auto *command = m_window.findChild<QAction *>(QString::fromLatin1(action)))
+    if (QAction *command = m_window.commands().*action)
         command->trigger();
 }
 

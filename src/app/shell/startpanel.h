@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+class QAction;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
@@ -15,6 +16,7 @@ class QTreeWidget;
 namespace yardmark {
 
 class MainWindow;
+struct MainCommands;
 class UserInterface;
 struct RecentRow;
 
@@ -24,6 +26,8 @@ struct RecentRow;
 /// folder) and File > Game > "Open &Recent" and File > Schedule > "Open
 /// Recent" with it.
 class StartPanel final : public QFrame {
+    Q_OBJECT
+
 public:
     /// `stateDir` holds the list; `sampleSeason` is the sample season's
     /// schedule, empty when there is none.
@@ -42,7 +46,7 @@ private:
     void refresh();
     void showRows(const std::vector<RecentRow> &rows, int current);
     void fillMenu(QMenu &menu, RecentKind kind);
-    void trigger(const char *action);
+    void trigger(QAction *MainCommands::*action);
 
     MainWindow &m_window;
     UserInterface &m_ui;

@@ -18,6 +18,8 @@ QRect wallpaperRect(int mode, QSize image, QSize area);
 
 /// The main window's client area: the wallpaper in its mode.
 class WallpaperView final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit WallpaperView(QWidget *parent = nullptr);
 

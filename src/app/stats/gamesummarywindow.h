@@ -17,6 +17,8 @@ class TeamColumnsPanel;
 /// by the radio buttons, beside the game window. It only shows what the
 /// statistics compute; Print, Setup and Export work on the records shown.
 class GameSummaryWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     GameSummaryWindow(const Game &game, const AppContext &context, QWidget *parent = nullptr);
 

@@ -28,6 +28,8 @@ struct ShowStatsPlace {
 /// list by it. Print ends the window with `kPrintResult`; the caller prints
 /// the set shown and opens the window again where it stood.
 class ShowStatsDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     static constexpr int kPrintResult = 301;
 

@@ -18,6 +18,8 @@ class UserInterface;
 /// and subfolders, the teams of the highlighted file, the games chosen and
 /// the team to analyse. The choices themselves live in `StatFiles`.
 class StatFilesDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     StatFilesDialog(UserInterface &ui, const QString &folder, TeamChoices choices, QWidget *parent = nullptr);
 

@@ -76,6 +76,10 @@ void StatisticsMenu::createMenus()
                                          [this] { printSummaryList(SummaryListWindow::Kind::Scoring); });
     m_print[DriveSummaryWin] = addItem(print, "printDriveSummary", "&Drive Summary...", this,
                                        [this] { printSummaryList(SummaryListWindow::Kind::Drives); });
+    MainCommands &commands = m_window.commands();
+    commands.printGameSummary = m_print[GameSummaryWin];
+    commands.printScoringSummary = m_print[ScoringSummaryWin];
+    commands.printDriveSummary = m_print[DriveSummaryWin];
 }
 
 const Game *StatisticsMenu::game() const

@@ -28,6 +28,8 @@ class MainWindow;
 /// individual and team statistics run over the open game, or over game files
 /// chosen in "Select Applicable Games To Analyze".
 class StatisticsMenu final : public QObject {
+    Q_OBJECT
+
 public:
     explicit StatisticsMenu(MainWindow &window);
 

@@ -1,5 +1,6 @@
 #include "app/stats/statswindowkit.h"
 
+#include "app/common/printdialogs.h"
 #include "qtbase/qtext.h"
 #include "qtprint/printing.h"
 
@@ -10,7 +11,6 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -69,12 +69,7 @@ StatsButtons addStatsButtons(QBoxLayout &layout, const AppContext &context, QWid
 void previewPrint(const AppContext &context, Printout &printout, QWidget *parent)
 {
     context.ui.playSound(kClickSound);
-    QPrintPreviewDialog preview(&context.printer, parent);
-    preview.setObjectName(QStringLiteral("printPreview"));
-    preview.setWindowTitle(toQString(printout.title()));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&printout](QPrinter *target) { printOn(*target, printout); });
-    context.runDialog(preview);
+    previewPrintout(context, printout, parent);
 }
 
 void printerSetup(const AppContext &context, QWidget *parent)

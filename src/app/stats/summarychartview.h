@@ -11,6 +11,8 @@ namespace yardmark {
 /// of the yards passing, and the points of each period side by side, in the
 /// teams' colours.
 class SummaryChartView final : public QWidget {
+    Q_OBJECT
+
 public:
     SummaryChartView(const AppSettings &settings, QWidget *parent = nullptr);
 

@@ -19,6 +19,8 @@ class Printout;
 /// The "Drive Summary" and the "Scoring Summary": the score-by-quarter grid
 /// above a list of one line per drive or per score, beside the game window.
 class SummaryListWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     enum class Kind { Drives, Scoring };
 

@@ -17,6 +17,8 @@ namespace yardmark {
 /// buttons below. The value texts hold one line per label, so that the three
 /// columns line up line by line.
 class TeamColumnsPanel final : public QWidget {
+    Q_OBJECT
+
 public:
     TeamColumnsPanel(const char *labels, std::function<void(SummaryPeriod)> periodChosen, QWidget *parent = nullptr);
 

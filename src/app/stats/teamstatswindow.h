@@ -16,6 +16,8 @@ class TeamColumnsPanel;
 /// Print ends the window with `kPrintResult`; the caller prints the totals
 /// shown and opens the window again on the same period.
 class TeamStatsWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     static constexpr int kPrintResult = 301;
 

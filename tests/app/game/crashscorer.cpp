@@ -118,10 +118,13 @@ int main(int argc, char **argv)
         QTimer::singleShot(0, startWindow);
         return QApplication::exec();
     }
-    new SingleInstanceServer(main, [&main](const QString &file) {
-        std::cout << "handed " << file.toStdString() << std::endl;
-        main.openFile(file);
-    });
+    new SingleInstanceServer(
+        main,
+        [&main](const QString &file) {
+            std::cout << "handed " << file.toStdString() << std::endl;
+            main.openFile(file);
+        },
+        [&main] { return main.gameWindow(); });
     main.session().setRecorder([&] { QTimer::singleShot(0, startWindow); });
     QTimer::singleShot(0, [&] {
         // As the program starts: the last session's game first, then the file.

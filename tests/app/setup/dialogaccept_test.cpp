@@ -65,6 +65,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cxxabi.h>
+#include <typeinfo>
+
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -185,8 +189,29 @@ QStringList doubledLetters(QWidget &window)
     return doubled;
 }
 
+/// The classes of the program in `root`'s tree that lack Q_OBJECT: their
+/// meta-object is their base's, so findChild and qobject_cast by their type
+/// would take any object of that base for them.
+QStringList classesWithoutQObject(QObject &root)
+{
+    QStringList missing;
+    QList<QObject *> objects = root.findChildren<QObject *>();
+    objects << &root;
+    for (QObject *object : objects) {
+        int status = 0;
+        char *name = abi::__cxa_demangle(typeid(*object).name(), nullptr, nullptr, &status);
+        const QString type =
+            status == 0 ? QString::fromLatin1(name).remove(QStringLiteral("(anonymous namespace)::")) : QString();
+        std::free(name);
+        if (type.startsWith(QStringLiteral("yardmark::")) && type != QLatin1String(object->metaObject()->className()))
+            missing << type;
+    }
+    return missing;
+}
+
 // Every dialog of the program, the game window among them: a screen reader
-// names each input, and no accelerator letter belongs to two controls.
+// names each input, no accelerator letter belongs to two controls, and each
+// class of the program is known to Qt by its own name.
 TEST(DialogAcceptTest, EveryDialogNamesItsInputsAndGivesEachLetterOnce)
 {
     Kept k;
@@ -263,8 +288,10 @@ TEST(DialogAcceptTest, EveryDialogNamesItsInputsAndGivesEachLetterOnce)
         SCOPED_TRACE(dialog->windowTitle().toStdString());
         EXPECT_EQ(unnamedInputs(*dialog).join(' ').toStdString(), "");
         EXPECT_EQ(doubledLetters(*dialog).join(' ').toStdString(), "");
+        EXPECT_EQ(classesWithoutQObject(*dialog).join(' ').toStdString(), "");
         dialog->hide();
     }
+    EXPECT_EQ(classesWithoutQObject(main).join(' ').toStdString(), "");
 }
 
 } // namespace
