@@ -1,11 +1,13 @@
-// `live GAME --out DIR [--title T]`: the live page and feed of a saved game,
-// as the game window would publish them with the game open.
+// `live GAME --out DIR [--title T] [--season SCHEDULE]`: the live page and
+// feed of a saved game, as the game window would publish them with the game
+// open, with the season to date when a schedule lists the game.
 
 #include "clicontext.h"
 #include "inputs.h"
 
 #include "base/text.h"
 #include "live/livefeed.h"
+#include "season/seasontodate.h"
 
 #include <filesystem>
 
@@ -16,6 +18,7 @@ namespace {
 struct LiveOptions {
     std::string folder;
     std::string title; ///< UTF-8, as typed
+    std::string schedule;
 };
 
 } // namespace
@@ -30,13 +33,23 @@ void addLiveCommand(CLI::App &app, CliContext &context)
         ->option_text("DIR");
     command->add_option("--title", options->title, "the page's title (default: \"<home> Versus <visitor>\")")
         ->option_text("TEXT");
+    command
+        ->add_option("--season", options->schedule,
+                     "the season's schedule (.sch); default: a schedule in the game's folder that lists the game")
+        ->option_text("SCHEDULE");
     command->callback([&context, options] {
         context.writesOwnOutput = true;
         context.run = [&context, options](std::ostream &) {
             Game game = loadGameOrFail(context.input);
             const GameSituation situation = openedSituation(game, context.settings.league);
-            const LiveFiles files =
-                liveFiles(game, situation, context.settings, utf8ToCp1252(options->title), currentDateTime());
+            const std::string schedule = seasonScheduleOf(context.input, options->schedule);
+            if (!options->schedule.empty() && schedule != options->schedule)
+                throw CliError(options->schedule + " does not list " + context.input);
+            std::shared_ptr<const SeasonFigures> season;
+            if (!schedule.empty())
+                season = SeasonToDate(schedule, context.input, context.settings.league).figures(game);
+            const LiveFiles files = liveFiles(game, situation, context.settings, utf8ToCp1252(options->title),
+                                              currentDateTime(), season.get());
             std::error_code error;
             std::filesystem::create_directories(options->folder, error);
             if (!writeLiveFiles(options->folder, files))

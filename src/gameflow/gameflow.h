@@ -7,6 +7,7 @@
 #include "records/game.h"
 #include "records/settings.h"
 
+#include <array>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -119,12 +120,17 @@ public:
     void removeListener(int id);
 
 private:
-    /// The play list, the pending try and kickoff and the situation.
+    /// The players each team remembers for the next play (home, then
+    /// visitor: quarterback, kicker, field goal kicker, punter).
+    using RememberedPlayers = std::array<std::string, 8>;
+    /// The play list, the pending try and kickoff, the situation and the
+    /// remembered players.
     struct PlayListState {
         std::vector<PlayRecord> plays;
         bool tryPending = false;
         bool kickoffPending = false;
         GameSituation situation;
+        RememberedPlayers remembered;
     };
     /// What one undo step changed: the plays from `first` on that it replaced
     /// (`before`) by others (`after`), and the rest of the state either side.
@@ -137,6 +143,7 @@ private:
         bool tryPending[2] = {};
         bool kickoffPending[2] = {};
         GameSituation situation[2];
+        RememberedPlayers remembered[2];
     };
     /// Notes the play list before a command; when the command changed it, the
     /// step is kept for undo at the refresh that shows the change (so that
@@ -155,6 +162,7 @@ private:
         bool m_outermost;
     };
     PlayListState capture() const;
+    RememberedPlayers remembered() const;
     /// Puts back one side of a change (false: before it, true: after it),
     /// noting the other side's state as it stands now.
     void apply(PlayListChange &change, bool after);

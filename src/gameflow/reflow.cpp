@@ -144,6 +144,7 @@ public:
             entry.chooseResult(*result);
         entry.setKickedTo(showSpotEntry(m_stored.receivedAt));
         entry.setFinalSpot(showSpotEntry(m_stored.finalSpot));
+        entry.form().keep = KickKeep::AsTyped;
         if (m_stored.kickResult == code(KickResult::OnsideSuccessful))
             entry.setOnsideSuccessful(true);
         else if (m_stored.kickResult == code(KickResult::OnsideUnsuccessful))
@@ -159,6 +160,7 @@ public:
             entry.chooseResult(*result);
         entry.setPuntedTo(showSpotEntry(m_stored.receivedAt));
         entry.setFinalSpot(showSpotEntry(m_stored.finalSpot));
+        entry.form().keep = KickKeep::AsTyped;
         if (enterFumbles(entry, false))
             entry.ok();
     }

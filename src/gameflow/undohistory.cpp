@@ -2,6 +2,7 @@
 #include "gameflow.h"
 
 #include <algorithm>
+#include <array>
 
 namespace yardmark {
 
@@ -52,14 +53,44 @@ void GameFlow::keepUndoStep()
     change.tryPending[1] = m_game.tryPending;
     change.kickoffPending[1] = m_game.kickoffPending;
     change.situation[1] = m_situation;
+    change.remembered[0] = m_openStep->remembered;
+    change.remembered[1] = remembered();
     m_undo.push_back(std::move(change));
     m_redo.clear();
     m_openStepKept = true;
 }
 
+namespace {
+
+// The players each team remembers for its next play: a play entered sets
+// them and the game file keeps them, so undo and redo put them back too.
+std::array<std::string *, 8> rememberedPlayers(Game &game)
+{
+    std::array<std::string *, 8> names{};
+    std::size_t i = 0;
+    for (Team *team : {&game.homeTeam, &game.visitorTeam})
+        for (std::string *name :
+             {&team->currentQuarterback, &team->currentKicker, &team->currentFieldGoalKicker, &team->currentPunter})
+            names[i++] = name;
+    return names;
+}
+
+} // namespace
+
+GameFlow::RememberedPlayers GameFlow::remembered() const
+{
+    RememberedPlayers names;
+    std::size_t i = 0;
+    for (const Team *team : {&m_game.homeTeam, &m_game.visitorTeam})
+        for (const std::string *name :
+             {&team->currentQuarterback, &team->currentKicker, &team->currentFieldGoalKicker, &team->currentPunter})
+            names[i++] = *name;
+    return names;
+}
+
 GameFlow::PlayListState GameFlow::capture() const
 {
-    return {m_game.plays, m_game.tryPending, m_game.kickoffPending, m_situation};
+    return {m_game.plays, m_game.tryPending, m_game.kickoffPending, m_situation, remembered()};
 }
 
 void GameFlow::apply(PlayListChange &change, bool after)
@@ -73,12 +104,16 @@ void GameFlow::apply(PlayListChange &change, bool after)
     change.tryPending[leaving] = m_game.tryPending;
     change.kickoffPending[leaving] = m_game.kickoffPending;
     change.situation[leaving] = m_situation;
+    change.remembered[leaving] = remembered();
     const auto first = plays.begin() + static_cast<long>(change.first);
     plays.insert(plays.erase(first, first + static_cast<long>(out.size())), in.begin(), in.end());
     m_lastEdit.reset();
     m_game.tryPending = change.tryPending[coming];
     m_game.kickoffPending = change.kickoffPending[coming];
     m_situation = change.situation[coming];
+    const auto names = rememberedPlayers(m_game);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        *names[i] = change.remembered[coming][i];
     refresh();
 }
 

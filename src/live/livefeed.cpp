@@ -157,7 +157,128 @@ Json driveChartJson(const Game &game, const GameSituation &s, const Settings &se
     return Json{{"quarter", s.quarter + 1}, {"title", title}, {"svg", driveChartSvg(chart, title)}};
 }
 
+constexpr LeaderCategory kCategories[] = {LeaderCategory::Passing, LeaderCategory::Rushing, LeaderCategory::Receiving,
+                                          LeaderCategory::Tackles};
+constexpr const char *kCategoryKeys[] = {"passing", "rushing", "receiving", "tackles"};
+
+const TeamFigures::Player *leaderOf(const TeamLeaders &leaders, LeaderCategory category)
+{
+    switch (category) {
+    case LeaderCategory::Passing:
+        return leaders.passing;
+    case LeaderCategory::Rushing:
+        return leaders.rushing;
+    case LeaderCategory::Receiving:
+        return leaders.receiving;
+    case LeaderCategory::Tackles:
+        break;
+    }
+    return leaders.tackles;
+}
+
+/// A player's figures over the season so far: the earlier games and this one.
+PlayerFigures seasonToDate(const SeasonSide &side, const TeamFigures::Player &player)
+{
+    PlayerFigures total = player.figures;
+    if (const TeamFigures::Player *before = side.players.find(player.name))
+        total += before->figures;
+    return total;
+}
+
+Json recordJson(const SeasonSide &side)
+{
+    return Json{{"won", side.record.won},
+                {"lost", side.record.lost},
+                {"tied", side.record.tied},
+                {"text", utf8(recordText(side.record))},
+                {"games", side.games}};
+}
+
+/// Each team's leaders and every player with a figure, home team first.
+void addPlayers(Json &feed, const Game &game, const LeagueOptions &league, const SeasonFigures *season)
+{
+    Json leaders = Json::object();
+    Json players = Json::array();
+    for (const bool home : {true, false}) {
+        const TeamFigures team = gameFigures(game, home, league);
+        const SeasonSide *before = season != nullptr ? &season->side(home) : nullptr;
+        for (const TeamFigures::Player &player : team.players()) {
+            Json entry{{"team", side(home)},
+                       {"name", utf8(player.name)},
+                       {"number", player.number},
+                       {"game", playerFiguresJson(player.figures)}};
+            if (before != nullptr)
+                entry["season"] = playerFiguresJson(seasonToDate(*before, player));
+            players.push_back(std::move(entry));
+        }
+        const TeamLeaders best = teamLeaders(team);
+        Json teamLeaders = Json::object();
+        for (std::size_t i = 0; i < std::size(kCategories); ++i) {
+            const TeamFigures::Player *player = leaderOf(best, kCategories[i]);
+            if (player == nullptr) {
+                teamLeaders[kCategoryKeys[i]] = nullptr;
+                continue;
+            }
+            Json leader{{"name", utf8(player->name)},
+                        {"number", player->number},
+                        {"text", leaderText(kCategories[i], player->figures)}};
+            if (before != nullptr)
+                leader["seasonText"] = leaderText(kCategories[i], seasonToDate(*before, *player));
+            teamLeaders[kCategoryKeys[i]] = std::move(leader);
+        }
+        leaders[side(home)] = std::move(teamLeaders);
+    }
+    feed["leaders"] = std::move(leaders);
+    feed["players"] = std::move(players);
+    if (season == nullptr) {
+        feed["season"] = nullptr;
+        return;
+    }
+    Json leftOut = Json::array();
+    for (const std::string &path : season->leftOut)
+        leftOut.push_back(utf8(path));
+    feed["season"] = Json{{"schedule", utf8(season->schedule)},
+                          {"home", recordJson(season->home)},
+                          {"visitor", recordJson(season->visitor)},
+                          {"leftOut", leftOut}};
+}
+
 } // namespace
+
+nlohmann::ordered_json playerFiguresJson(const PlayerFigures &f)
+{
+    return Json{{"completions", f.completions},
+                {"passAttempts", f.passAttempts},
+                {"passingYards", f.passingYards},
+                {"passingTouchdowns", f.passingTouchdowns},
+                {"interceptions", f.interceptions},
+                {"carries", f.carries},
+                {"rushingYards", f.rushingYards},
+                {"rushingTouchdowns", f.rushingTouchdowns},
+                {"catches", f.catches},
+                {"receivingYards", f.receivingYards},
+                {"receivingTouchdowns", f.receivingTouchdowns},
+                {"tackles", f.tackles},
+                {"assists", f.assists},
+                {"sacks", f.sacks}};
+}
+
+std::string leaderText(LeaderCategory category, const PlayerFigures &f)
+{
+    const auto n = [](std::int32_t value) { return std::to_string(value); };
+    switch (category) {
+    case LeaderCategory::Passing:
+        return n(f.completions) + "-" + n(f.passAttempts) + ", " + n(f.passingYards) + " yds, " +
+               n(f.passingTouchdowns) + " TD, " + n(f.interceptions) + " INT";
+    case LeaderCategory::Rushing:
+        return n(f.carries) + " car, " + n(f.rushingYards) + " yds, " + n(f.rushingTouchdowns) + " TD";
+    case LeaderCategory::Receiving:
+        return n(f.catches) + " rec, " + n(f.receivingYards) + " yds, " + n(f.receivingTouchdowns) + " TD";
+    case LeaderCategory::Tackles:
+        break;
+    }
+    return n(f.tackles) + " tkl, " + n(f.assists) + " ast, " + n(f.sacks) + (f.sacks == 1 ? " sack" : " sacks");
+}
 
 GameSituation openedSituation(Game &game, const LeagueOptions &league)
 {
@@ -173,28 +294,30 @@ GameSituation openedSituation(Game &game, const LeagueOptions &league)
 }
 
 nlohmann::ordered_json liveFeed(const Game &game, const GameSituation &situation, const Settings &settings,
-                                std::string_view title, const DateTime &now)
+                                std::string_view title, const DateTime &now, const SeasonFigures *season)
 {
     const std::string caption = teamName(game, true) + " Versus " + teamName(game, false);
-    return Json{{"format", kLiveFeedFormat},
-                {"version", kLiveFeedVersion},
-                {"title", utf8(title.empty() ? std::string_view(caption) : title)},
-                {"updated", isoTime(now)},
-                {"playCount", game.playCount()},
-                {"teams", Json{{"home", teamJson(game, situation, settings, true)},
-                               {"visitor", teamJson(game, situation, settings, false)}}},
-                {"scoreByQuarter", scoreByQuarterJson(game, settings.league)},
-                {"situation", situationJson(game, situation, settings.league)},
-                {"lastPlays", lastPlaysJson(game, settings.league)},
-                {"scoring", scoringJson(game, settings.league)},
-                {"summary", summaryJson(game, settings.league)},
-                {"driveChart", driveChartJson(game, situation, settings)}};
+    Json feed{{"format", kLiveFeedFormat},
+              {"version", kLiveFeedVersion},
+              {"title", utf8(title.empty() ? std::string_view(caption) : title)},
+              {"updated", isoTime(now)},
+              {"playCount", game.playCount()},
+              {"teams", Json{{"home", teamJson(game, situation, settings, true)},
+                             {"visitor", teamJson(game, situation, settings, false)}}},
+              {"scoreByQuarter", scoreByQuarterJson(game, settings.league)},
+              {"situation", situationJson(game, situation, settings.league)},
+              {"lastPlays", lastPlaysJson(game, settings.league)},
+              {"scoring", scoringJson(game, settings.league)},
+              {"summary", summaryJson(game, settings.league)},
+              {"driveChart", driveChartJson(game, situation, settings)}};
+    addPlayers(feed, game, settings.league, season);
+    return feed;
 }
 
 LiveFiles liveFiles(const Game &game, const GameSituation &situation, const Settings &settings, std::string_view title,
-                    const DateTime &now)
+                    const DateTime &now, const SeasonFigures *season)
 {
-    const Json feed = liveFeed(game, situation, settings, title, now);
+    const Json feed = liveFeed(game, situation, settings, title, now, season);
     return {feed.dump(2) + '\n', livePage(feed)};
 }
 

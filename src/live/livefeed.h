@@ -4,6 +4,7 @@
 #include "gameflow/gamesituation.h"
 #include "records/game.h"
 #include "records/settings.h"
+#include "stats/playerfigures.h"
 
 #include <nlohmann/json.hpp>
 
@@ -20,7 +21,7 @@
 namespace yardmark {
 
 /// The feed's layout version, raised whenever a field changes meaning or goes away.
-inline constexpr int kLiveFeedVersion = 1;
+inline constexpr int kLiveFeedVersion = 2;
 inline constexpr const char *kLiveFeedFormat = "yardmark-live";
 inline constexpr const char *kLiveFeedFile = "live.json";
 inline constexpr const char *kLivePageFile = "live.htm";
@@ -36,8 +37,18 @@ GameSituation openedSituation(Game &game, const LeagueOptions &league);
 
 /// The feed of `game` in `situation`. `title` (Windows-1252) heads the page;
 /// empty, the game's caption "<home> Versus <visitor>" does. Every text is UTF-8.
+/// With `season`, each player's figures and each team's record over the
+/// season so far come beside the game's.
 nlohmann::ordered_json liveFeed(const Game &game, const GameSituation &situation, const Settings &settings,
-                                std::string_view title, const DateTime &now);
+                                std::string_view title, const DateTime &now, const SeasonFigures *season = nullptr);
+
+/// The figures as the feed carries them, by name.
+nlohmann::ordered_json playerFiguresJson(const PlayerFigures &figures);
+
+/// A leader's line in one category: "14-22, 187 yds, 2 TD, 1 INT" (passing),
+/// "18 car, 96 yds, 1 TD", "5 rec, 73 yds, 0 TD", "7 tkl, 3 ast, 1 sack".
+enum class LeaderCategory { Passing, Rushing, Receiving, Tackles };
+std::string leaderText(LeaderCategory category, const PlayerFigures &figures);
 
 /// The page that shows `feed` and updates itself in place from `live.json`.
 std::string livePage(const nlohmann::ordered_json &feed);
@@ -49,7 +60,7 @@ struct LiveFiles {
 };
 
 LiveFiles liveFiles(const Game &game, const GameSituation &situation, const Settings &settings, std::string_view title,
-                    const DateTime &now);
+                    const DateTime &now, const SeasonFigures *season = nullptr);
 
 /// Writes both files into `folder` (which must exist), each through a
 /// temporary file renamed over the old one, so that a reader never sees half

@@ -47,6 +47,14 @@ ol:empty::before { content: "None yet."; color: var(--muted); margin-left: -2.2r
 .box td { text-align: right; white-space: nowrap; }
 .box thead th { text-align: right; overflow-wrap: anywhere; }
 .box tbody th { font-weight: normal; }
+.leaders { display: grid; grid-template-columns: repeat(auto-fit, minmax(17rem, 1fr)); gap: 0.6rem 1rem; }
+.leaders h3 { font-size: 1rem; margin: 0 0 0.2rem; display: flex; justify-content: space-between; gap: 0.5rem; }
+.leaders h3 .record { font-weight: normal; color: var(--muted); white-space: nowrap; }
+.leader { display: grid; grid-template-columns: 4.8rem 1fr; padding: 0.25rem 0; border-bottom: 1px solid var(--line); }
+.leader .cat { color: var(--muted); font-size: 0.85rem; grid-row: span 3; padding-top: 0.1rem; }
+.leader .who { font-weight: 600; overflow-wrap: anywhere; }
+.leader .today, .leader .season { font-variant-numeric: tabular-nums; font-size: 0.95rem; }
+.leader .season { color: var(--muted); }
 footer { margin-top: 1.5rem; color: var(--muted); font-size: 0.8rem; }
 )";
 
@@ -93,6 +101,39 @@ constexpr const char *kScript = R"(
       const li = make('li', p.text);
       li.value = p.number;
       return li;
+    }));
+    el('leaders').replaceChildren(...['visitor', 'home'].map((side) => {
+      const section = make('section');
+      const h3 = make('h3');
+      h3.append(make('span', d.teams[side].name));
+      if (d.season) {
+        const record = make('span', 'Record going in ' + d.season[side].text);
+        record.className = 'record';
+        h3.append(record);
+      }
+      section.append(h3);
+      for (const [key, label] of CATEGORIES) {
+        const l = d.leaders[side][key];
+        const div = make('div');
+        div.className = 'leader';
+        const cat = make('div', label);
+        cat.className = 'cat';
+        const who = make('div', l ? (l.number >= 0 ? '#' + l.number + ' ' : '') + l.name : '\u2014');
+        who.className = 'who';
+        div.append(cat, who);
+        if (l) {
+          const today = make('div', (d.season ? 'Today ' : '') + l.text);
+          today.className = 'today';
+          div.append(today);
+          if (l.seasonText !== undefined) {
+            const season = make('div', 'Season ' + l.seasonText);
+            season.className = 'season';
+            div.append(season);
+          }
+        }
+        section.append(div);
+      }
+      return section;
     }));
     set('boxHome', d.teams.home.name);
     set('boxVisitor', d.teams.visitor.name);
@@ -165,6 +206,39 @@ void lists(std::ostream &out, const Json &feed)
     out << "</ol>\n";
 }
 
+constexpr std::pair<const char *, const char *> kLeaderCategories[] = {
+    {"passing", "Passing"}, {"rushing", "Rushing"}, {"receiving", "Receiving"}, {"tackles", "Tackles"}};
+
+// Each team's leaders, today and over the season.
+void leaders(std::ostream &out, const Json &feed)
+{
+    const Json &season = feed["season"];
+    out << "<h2>Leaders</h2>\n<div class=\"leaders\" id=\"leaders\">";
+    for (const char *side : {"visitor", "home"}) {
+        out << "<section><h3><span>" << text(feed["teams"][side]["name"]) << "</span>";
+        if (!season.is_null())
+            out << "<span class=\"record\">Record going in " << text(season[side]["text"]) << "</span>";
+        out << "</h3>";
+        for (const auto &[key, label] : kLeaderCategories) {
+            const Json &leader = feed["leaders"][side][key];
+            out << "<div class=\"leader\"><div class=\"cat\">" << label << "</div><div class=\"who\">";
+            if (leader.is_null()) {
+                out << "\xE2\x80\x94</div></div>";
+                continue;
+            }
+            if (leader["number"].get<int>() >= 0)
+                out << "#" << leader["number"].get<int>() << " ";
+            out << text(leader["name"]) << "</div><div class=\"today\">" << (season.is_null() ? "" : "Today ")
+                << text(leader["text"]) << "</div>";
+            if (leader.contains("seasonText"))
+                out << "<div class=\"season\">Season " << text(leader["seasonText"]) << "</div>";
+            out << "</div>";
+        }
+        out << "</section>";
+    }
+    out << "</div>\n";
+}
+
 void boxScore(std::ostream &out, const Json &feed)
 {
     const Json &summary = feed["summary"];
@@ -184,6 +258,10 @@ std::string script()
     };
     replace("VERSION", std::to_string(kLiveFeedVersion));
     replace("SECONDS", std::to_string(kLiveReloadSeconds));
+    std::string categories = "[";
+    for (const auto &[key, label] : kLeaderCategories)
+        categories += std::string(categories.size() > 1 ? ", " : "") + "['" + key + "', '" + label + "']";
+    replace("CATEGORIES", categories + "]");
     return code;
 }
 
@@ -208,6 +286,7 @@ std::string livePage(const nlohmann::ordered_json &feed)
         << text(s["ballOnText"]) << "</span>" << kMiddleDot << "<span id=\"possession\">" << text(s["possessionText"])
         << "</span></p>\n";
     quarters(out, feed);
+    leaders(out, feed);
     const Json &chart = feed["driveChart"];
     out << "<h2 id=\"chartTitle\">" << text(chart["title"]) << "</h2>\n<div id=\"chart\">"
         << chart["svg"].get<std::string>() << "</div>\n";

@@ -114,6 +114,7 @@ struct Parsed {
     std::optional<std::string> penalty;
     std::optional<std::string> onside;
     std::optional<std::string> side;
+    std::optional<std::string> keep;
     int bareNumbers = 0;
 };
 
@@ -195,6 +196,12 @@ std::optional<QuickEntryError> readToken(Parsed &p, const std::vector<std::strin
     }
     if (p.play == Play::KickOff && (token == "onside+" || token == "onside-")) {
         p.onside = token.back() == '+' ? "successful" : "unsuccessful";
+        return std::nullopt;
+    }
+    if (token == "keep=result" || token == "keep=return") {
+        if (p.play != Play::KickOff && p.play != Play::Punt)
+            return QuickEntryError{"\"" + token + "\" is for kickoffs and punts"};
+        p.keep = token.substr(5);
         return std::nullopt;
     }
     if (token == "to" || token == "at") {
@@ -314,6 +321,8 @@ Json fieldsOf(const Parsed &p)
             fields[p.play == Play::Punt ? "punted_to" : "kicked_to"] = *p.spotTo;
         if (p.spotAt)
             fields["final_spot"] = *p.spotAt;
+        if (p.keep)
+            fields["keep"] = *p.keep;
         break;
     }
     case Play::FieldGoal:
@@ -415,6 +424,10 @@ QuickEntryOutcome QuickEntryRunner::run(GameFlow &flow, std::string_view line)
         m_pending = &command["fields"];
         try {
             flow.recordPlay(*playKindOfOp(op));
+        } catch (const KickDoubtError &e) {
+            m_pending = nullptr;
+            outcome.error = e.contradiction + ": add keep=result or keep=return";
+            return outcome;
         } catch (const ScriptError &e) {
             // A field the dialog refuses (a penalty code beyond the list, say).
             m_pending = nullptr;

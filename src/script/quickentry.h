@@ -25,6 +25,8 @@ struct QuickEntryError {
 ///   ko 4 to v5 22 at v30    kickoff by 4 to the visitor 5, returned by 22 to the 30
 ///   ko tb / ko oob / ko onside+ / ko onside-
 ///   pu 9 to v30 fc    punt by 9 to the visitor 30, fair catch
+///   ko 4 tb 22 keep=result    a result its return contradicts, and which to
+///                     record (keep=return records the return)
 ///   fg 4 good / fg 4 wl / fg 4 blocked b90
 ///   op 13 / dp 7      offensive penalty 13 (Clipping), defensive penalty 7
 ///   timeout h / timeout v

@@ -225,6 +225,10 @@ const Handlers<KickOffEntry> &handlersOf(const KickOffEntry &)
                                                    {"out_of_bounds", KickOffResult::OutOfBounds},
                                                    {"fair_catch", KickOffResult::FairCatch}}));
          }},
+        {"keep",
+         [](D &d, const Json &v, std::string_view k) {
+             d.form().keep = choice<KickKeep>(v, k, {{"result", KickKeep::Result}, {"return", KickKeep::Return}});
+         }},
         {"onside",
          [](D &d, const Json &v, std::string_view k) {
              if (choice<bool>(v, k, {{"successful", true}, {"unsuccessful", false}}))
@@ -259,6 +263,10 @@ const Handlers<PuntEntry> &handlersOf(const PuntEntry &)
                                                 {"fair_catch", PuntResult::FairCatch},
                                                 {"blocked", PuntResult::Blocked}}));
          }},
+        {"keep",
+         [](D &d, const Json &v, std::string_view k) {
+             d.form().keep = choice<KickKeep>(v, k, {{"result", KickKeep::Result}, {"return", KickKeep::Return}});
+         }},
     };
     return handlers;
 }
@@ -285,6 +293,33 @@ const Handlers<FieldGoalEntry> &handlersOf(const FieldGoalEntry &)
     return handlers;
 }
 
+/// A script says which side of a contradiction between a kick's result and
+/// its return to keep: without its word the line is refused. A return with no
+/// returner is recorded as typed, as scorers who do not know him write it.
+template <typename Entry> void settleScriptedKick(Entry &entry)
+{
+    const KickContradiction contradiction = entry.contradiction();
+    if (entry.form().keep || contradiction == KickContradiction::None)
+        return;
+    if (contradiction == KickContradiction::ReturnWithoutReturner) {
+        entry.form().keep = KickKeep::AsTyped;
+        return;
+    }
+    throw KickDoubtError(entry.contradictionText());
+}
+
+void settleScripted(PlayEntry &)
+{
+}
+void settleScripted(KickOffEntry &entry)
+{
+    settleScriptedKick(entry);
+}
+void settleScripted(PuntEntry &entry)
+{
+    settleScriptedKick(entry);
+}
+
 /// The scorer of a script line at a play button's dialog: the line's fields
 /// fill it, then OK (Cancel when the line says so or a field kept it open).
 class ScriptPlayWorker : public PlayEntryWorker {
@@ -301,8 +336,11 @@ public:
 private:
     template <typename Entry> void fill(Entry &entry)
     {
-        if (enterFields(entry, m_fields, handlersOf(entry)) && !m_cancel && entry.ok())
-            return;
+        if (enterFields(entry, m_fields, handlersOf(entry)) && !m_cancel) {
+            settleScripted(entry);
+            if (entry.ok())
+                return;
+        }
         entry.cancel();
     }
 

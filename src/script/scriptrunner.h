@@ -21,6 +21,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// A kick line whose result its return contradicts, without a word on which
+/// to keep; `contradiction` says what clashes.
+class KickDoubtError : public ScriptError {
+public:
+    explicit KickDoubtError(std::string contradiction)
+        : ScriptError(contradiction + ": say which to keep, \"keep\": \"result\" or \"return\""),
+          contradiction(std::move(contradiction))
+    {
+    }
+    std::string contradiction;
+};
+
 /// The scorer at the game window as a script plays him: every question is
 /// answered from the line's "answers" (a box closed without a button when
 /// they run out), every dialog is filled from the line's fields, and every

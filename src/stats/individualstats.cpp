@@ -424,6 +424,11 @@ void accumulateGame(Stat &stat, const Game &game, bool opponents, const LeagueOp
         countSide(stat, game, opponents ? !*teamHome : *teamHome, options);
 }
 
+void accumulateSide(Stat &stat, const Game &game, bool home, const LeagueOptions &options)
+{
+    countSide(stat, game, home, options);
+}
+
 void accumulateIndividualStats(Stat &stat, const Game &openGame, bool opponents, const LeagueOptions &options)
 {
     stat.gameCount = 1;

@@ -176,6 +176,9 @@ struct Stat {
 /// "All Teams" both sides count. `gameCount` is left to the caller.
 void accumulateGame(Stat &stat, const Game &game, bool opponents, const LeagueOptions &options);
 
+/// Adds the plays of one side of a game, whatever the two teams are called.
+void accumulateSide(Stat &stat, const Game &game, bool home, const LeagueOptions &options);
+
 /// The open game alone: `gameCount` becomes 1, and the set is finished.
 void accumulateIndividualStats(Stat &stat, const Game &openGame, bool opponents, const LeagueOptions &options);
 

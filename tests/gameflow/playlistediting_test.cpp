@@ -290,7 +290,12 @@ TEST_F(PlayListTest, UndoAndRedoWalkBackAndForthThroughEveryChange)
 {
     const std::vector<std::function<void()>> changes{
         [&] {
-            entries.push_back(scrimmage(PlayType::Rush, {0, true}, 0, 10, ScoreType::Touchdown));
+            // As a rush entered does, it leaves its quarterback remembered.
+            entries.push_back(
+                [rush = scrimmage(PlayType::Rush, {0, true}, 0, 10, ScoreType::Touchdown)](PlayEntryContext &c) {
+                    c.offense().currentQuarterback = "Relief";
+                    return rush(c);
+                });
             flow.recordPlay(PlayKind::Rush);
         },
         [&] {

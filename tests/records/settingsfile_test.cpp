@@ -77,7 +77,8 @@ TEST(SettingsFileTest, LeagueOptionsOutOfRangeAreBroughtWithinTheDialogsBounds)
     const Settings read = readBack("Top, Left       : 0,0\nBottom, Right   : 480,640\nSound is        : 1\n"
                                    "Indoor Field    : 0\nTime Outs/Half  : 0\nMins Per Quarter: 99\n"
                                    "Kick Off From   : 999\nPAT Attempt From: -4\nSafety Kick From: 25\n"
-                                   "TD Points       : 2147483647\nFG Points       : -3\n");
+                                   "TD Points       : 2147483647\nFG Points       : -3\nSafety Points   : 2\n"
+                                   "PAT Kick Points : 1\nPAT Rush Points : 2\nQB Sack Is Rush : 1\n");
     EXPECT_EQ(read.league, expected);
 }
 

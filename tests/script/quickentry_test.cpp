@@ -2,6 +2,7 @@
 
 #include "records/gamefile.h"
 #include "records/settings.h"
+#include "vocabulary/vocabulary.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,8 @@ const LineCase kLines[] = {
     {"ko onside+ at h45", R"({"op":"kickoff","fields":{"onside":"successful","final_spot":{"side":"home","yard":"45"}}})"},
     {"pu 9 to v30 fc", R"({"op":"punt","fields":{"result":"fair_catch","punter":"9","punted_to":{"side":"visitor","yard":"30"}}})"},
     {"fg 4 wl", R"({"op":"fieldgoal","fields":{"result":"wide_left","kicker":"4"}})"},
+    {"ko 4 tb 22 keep=return", R"({"op":"kickoff","fields":{"result":"touchback","kicker":"4","returner":"22","keep":"return"}})"},
+    {"fg 4 keep=result", "\"keep=result\" is for kickoffs and punts"},
     {"dp 7 on54", R"({"op":"defensive_penalty","fields":{"penalty":7,"penalty_on":"54"}})"},
     {"timeout v", R"({"op":"timeout","side":"visitor"})"},
     {"", "type a play"},
@@ -119,6 +122,48 @@ TEST(QuickEntryTest, ADriveByQuickLinesEqualsTheSameDriveByDialogFields)
     ASSERT_EQ(byFields.plays.size(), drive.size() + 1);
     EXPECT_EQ(encodeGame(byFields), encodeGame(byQuickLines));
     EXPECT_EQ(byFields.homeScore + byFields.visitorScore, 6);
+}
+
+// A kick whose result its return contradicts is refused until the line says
+// which to keep; return yards without a returner are recorded as typed.
+TEST(QuickEntryTest, AKickResultItsReturnContradictsWaitsForTheLineToKeepOne)
+{
+    const struct {
+        const char *line;
+        const char *refusal;
+        KickResult recorded;
+        int tackler;
+    } cases[] = {
+        {"pu 4 to v30 fc t7 at v38",
+         "Fair Catch is checked, but a tackler and return yards are typed: say which to keep", KickResult::FairCatch,
+         -1},
+        {"pu 4 to v30 fc t7 at v38 keep=result", "", KickResult::FairCatch, -1},
+        {"pu 4 tb 54 t7 keep=return", "", KickResult::Runback, 7},
+        {"pu 4 to v30 at v38", "", KickResult::Runback, -1},
+    };
+    Settings settings;
+    setDefaults(settings);
+    for (const auto &c : cases) {
+        Game game = league();
+        ScriptRunner runner(game, settings);
+        runner.runLine(
+            Json::parse(R"({"op":"open","answers":["home"],"kickoff":{"kicker":"4","result":"touchback"}})"));
+        const Json line = std::get<Json>(readQuickEntry(c.line));
+        if (*c.refusal) {
+            try {
+                runner.runLine(line);
+                ADD_FAILURE() << c.line << " was recorded";
+            } catch (const ScriptError &e) {
+                EXPECT_EQ(std::string(e.what()).rfind(c.refusal, 0), 0u) << e.what();
+            }
+            EXPECT_EQ(game.plays.size(), 1u) << c.line;
+            continue;
+        }
+        runner.runLine(line);
+        ASSERT_EQ(game.plays.size(), 2u) << c.line;
+        EXPECT_EQ(game.plays.back().kickResult, code(c.recorded)) << c.line;
+        EXPECT_EQ(game.plays.back().players[TacklerSlot].number, c.tackler) << c.line;
+    }
 }
 
 } // namespace

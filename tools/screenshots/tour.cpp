@@ -10,6 +10,7 @@
 #include "app/game/penaltydialog.h"
 #include "app/game/puntdialog.h"
 #include "app/game/rushdialog.h"
+#include "app/game/seasontodatedialog.h"
 #include "app/season/schedulewindow.h"
 #include "app/setup/addplayerdialog.h"
 #include "app/setup/gameinfodialog.h"
@@ -38,6 +39,7 @@
 #include "records/gamefile.h"
 #include "records/roster.h"
 #include "season/schedule.h"
+#include "season/seasontodate.h"
 #include "stats/teamstats.h"
 
 #include <QApplication>
@@ -459,6 +461,17 @@ std::vector<Step> Tour::statisticsSteps()
          },
          [this] { closeMenus(); }},
         dialogStep("game-summary", [this] { return new GameSummaryWindow(m_seasonGame, m_window.context()); }),
+        dialogStep("season-to-date",
+                   [this] {
+                       // The season's last game, with the season before it.
+                       Game last;
+                       loadGame(last, m_seasonGames.back());
+                       SeasonToDate toDate(m_season.filePath(QStringLiteral("season.sch")).toStdString(),
+                                           m_seasonGames.back(), m_program.settings().league);
+                       auto *dialog = new SeasonToDateDialog(nullptr);
+                       dialog->refresh(last, toDate.figures(last), false);
+                       return dialog;
+                   }),
         dialogStep("drive-summary",
                    [this] {
                        return new SummaryListWindow(SummaryListWindow::Kind::Drives, m_seasonGame, m_window.context());

@@ -6,6 +6,7 @@
 #include "app/game/checkgamedialog.h"
 #include "app/game/fieldview.h"
 #include "app/game/quickentrybar.h"
+#include "app/game/seasontodatedialog.h"
 #include "app/shell/mainwindow.h"
 #include "gameflow/fielddisplay.h"
 #include "printouts/playbyplayprintout.h"
@@ -144,6 +145,16 @@ GameWindow::GameWindow(MainWindow &main, const Settings &settings, SoundPlayer &
                           ".\n\nScoring goes on; the page is brought up to date once the folder can be written "
                           "again (Options > Live Output).",
                       "Live Output", MessageButtons::Ok, MessageIcon::Warning);
+    });
+    // The season before this game is read once, in the background.
+    m_live->openSeason(m_flow->game().fileName, m_settings.league, [this] {
+        // A game closed meanwhile is no longer there to publish.
+        if (m_finished)
+            return;
+        if (!m_flow->game().readOnly)
+            m_live->changed(m_flow->game(), m_flow->situation(), m_settings);
+        if (m_seasonView)
+            m_seasonView->refresh(m_flow->game(), m_live->season(), false);
     });
     m_flow->addChangeListener([this] {
         // A read-only game writes nothing: the program that has it open does.
@@ -404,6 +415,8 @@ void GameWindow::refresh()
         return;
     m_undo->setEnabled(m_flow->canUndo());
     m_redo->setEnabled(m_flow->canRedo());
+    if (m_seasonView)
+        m_seasonView->refresh(m_flow->game(), m_live->season(), m_live->readingSeason());
     const ChartColors colors = chartColors(m_settings);
     const Scoreboard board = scoreboard(*m_flow, colors);
     setWindowTitle(toQString(board.caption));
@@ -520,6 +533,16 @@ void GameWindow::checkGame()
     }
 }
 
+SeasonToDateDialog &GameWindow::showSeasonToDate()
+{
+    if (!m_seasonView)
+        m_seasonView = new SeasonToDateDialog(this);
+    m_seasonView->refresh(m_flow->game(), m_live->season(), m_live->readingSeason());
+    m_seasonView->show();
+    m_seasonView->raise();
+    return *m_seasonView;
+}
+
 void GameWindow::showChart(int quarter)
 {
     m_field->setChart(quarterDriveChart(*m_flow, quarter, chartColors(m_settings)));
@@ -621,6 +644,8 @@ QMenu *GameWindow::makePopupMenu()
     menu->addSeparator();
     QAction *check = menu->addAction(QStringLiteral("&Check Game ..."), this, [this] { checkGame(); });
     check->setObjectName(QStringLiteral("checkGame"));
+    menu->addAction(QStringLiteral("Season &to Date ..."), this, [this] { showSeasonToDate(); })
+        ->setObjectName(QStringLiteral("seasonToDate"));
     QAction *exportItem =
         menu->addAction(QStringLiteral("E&xport Play By Play ..."), this, [this] { exportPlayByPlay(); });
     exportItem->setObjectName(QStringLiteral("exportPlayByPlay"));

@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace yardmark {
 
+class SeasonToDateDialog;
+
 class FieldView;
 class QuickEntryBar;
 class LogoView;
@@ -56,6 +58,8 @@ public:
 
     /// "Check Game": lists the plays that do not follow and selects the one chosen.
     void checkGame();
+    /// "Season to Date": shows (and from then on follows the game in) its window.
+    SeasonToDateDialog &showSeasonToDate();
 
 protected:
     void reject() override; ///< Esc does not close the window
@@ -90,6 +94,7 @@ private:
     std::unique_ptr<RecoveryWriter> m_recovery;
     std::filesystem::path m_recoveryFile;
     std::unique_ptr<LiveWriter> m_live;
+    SeasonToDateDialog *m_seasonView = nullptr;
     QuickEntryBar *m_quickEntryBar = nullptr;
     QPushButton *m_undo = nullptr;
     QPushButton *m_redo = nullptr;

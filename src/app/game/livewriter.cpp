@@ -2,6 +2,9 @@
 
 #include "base/datetime.h"
 #include "live/livefeed.h"
+#include "season/seasontodate.h"
+
+#include "records/gamefile.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -34,6 +37,11 @@ struct LiveWriter::Shared {
     bool closed = false;
     QObject *context = nullptr;
     std::function<void(const std::string &)> warn;
+    /// The season's reader, handed between the thread that opens it and the
+    /// writer; null while either uses it or when there is no season.
+    std::unique_ptr<SeasonToDate> toDate;
+    std::shared_ptr<const SeasonFigures> season;
+    bool readingSeason = false;
 };
 
 LiveWriter::LiveWriter(std::function<void(const std::string &folder)> warn)
@@ -78,10 +86,21 @@ void LiveWriter::writeLoop(const std::shared_ptr<Shared> &shared)
             snapshot = std::move(*shared->next);
             shared->next.reset();
         }
+        std::unique_ptr<SeasonToDate> toDate;
+        {
+            const std::lock_guard lock(shared->mutex);
+            toDate = std::move(shared->toDate);
+        }
+        // Only this game is counted again; the season's files only when they changed.
+        const std::shared_ptr<const SeasonFigures> season = toDate ? toDate->figures(snapshot.game) : nullptr;
         const LiveOutputSettings &live = snapshot.settings.app.live;
-        const bool written = writeLiveFiles(
-            live.folder, liveFiles(snapshot.game, snapshot.situation, snapshot.settings, live.title, snapshot.now));
+        const bool written = writeLiveFiles(live.folder, liveFiles(snapshot.game, snapshot.situation, snapshot.settings,
+                                                                   live.title, snapshot.now, season.get()));
         const std::lock_guard lock(shared->mutex);
+        if (toDate) {
+            shared->toDate = std::move(toDate);
+            shared->season = season;
+        }
         if (written) {
             shared->warned = false;
         } else if (!shared->warned && !shared->closed) {
@@ -91,6 +110,41 @@ void LiveWriter::writeLoop(const std::shared_ptr<Shared> &shared)
                 shared->context, [warn = shared->warn, folder = live.folder] { warn(folder); }, Qt::QueuedConnection);
         }
     }
+}
+
+void LiveWriter::openSeason(const std::string &gamePath, const LeagueOptions &league, std::function<void()> ready)
+{
+    {
+        const std::lock_guard lock(m_shared->mutex);
+        m_shared->readingSeason = true;
+    }
+    std::thread([shared = m_shared, gamePath, league, ready = std::move(ready)] {
+        const std::string schedule = seasonScheduleOf(gamePath);
+        auto toDate = schedule.empty() ? nullptr : std::make_unique<SeasonToDate>(schedule, gamePath, league);
+        Game game;
+        const bool loaded = toDate && loadGame(game, gamePath);
+        const std::shared_ptr<const SeasonFigures> season = loaded ? toDate->figures(game) : nullptr;
+        const std::lock_guard lock(shared->mutex);
+        shared->readingSeason = false;
+        if (shared->closed)
+            return;
+        shared->season = season;
+        if (season)
+            shared->toDate = std::move(toDate);
+        QMetaObject::invokeMethod(shared->context, ready, Qt::QueuedConnection);
+    }).detach();
+}
+
+std::shared_ptr<const SeasonFigures> LiveWriter::season() const
+{
+    const std::lock_guard lock(m_shared->mutex);
+    return m_shared->season;
+}
+
+bool LiveWriter::readingSeason() const
+{
+    const std::lock_guard lock(m_shared->mutex);
+    return m_shared->readingSeason;
 }
 
 void LiveWriter::wait()

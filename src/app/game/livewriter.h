@@ -3,6 +3,7 @@
 #include "gameflow/gamesituation.h"
 #include "records/game.h"
 #include "records/settings.h"
+#include "stats/playerfigures.h"
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,17 @@ public:
     void changed(const Game &game, const GameSituation &situation, const Settings &settings);
     /// Waits until every change so far has been written or has failed (tests).
     void wait();
+
+    /// Reads, on a thread of its own, the season of the game at `gamePath`
+    /// (a schedule in its folder that lists it): once, after which every
+    /// write counts the season to date. `ready` is told on the window's
+    /// thread when the season has been read.
+    void openSeason(const std::string &gamePath, const LeagueOptions &league, std::function<void()> ready);
+    /// The season before the game as last read; null while it is read and
+    /// when the game belongs to no season.
+    std::shared_ptr<const SeasonFigures> season() const;
+    /// Whether the season is still being read.
+    bool readingSeason() const;
 
 private:
     struct Shared;

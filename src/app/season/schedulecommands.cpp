@@ -18,6 +18,7 @@ ScheduleCommands::ScheduleCommands(MainWindow &window, Settings &settings, UserI
           [this](std::function<void()> work) { QTimer::singleShot(0, this, std::move(work)); })
 {
     setObjectName(QStringLiteral("scheduleCommands"));
+    m_window.setScheduleSession(&m_session);
     // The season comes first in the File menu.
     QMenu *menu = m_window.fileSubmenu(QStringLiteral("Sche&dule"), "scheduleMenu");
     QMenu *file = m_window.fileMenu();

@@ -3,6 +3,7 @@
 #include "app/common/appcontext.h"
 #include "records/settings.h"
 #include "session/gamesession.h"
+#include "session/schedulesession.h"
 
 #include <QMainWindow>
 
@@ -42,6 +43,10 @@ public:
     /// engine of its game window and what is done with them. Every window
     /// borrows the game from here.
     GameSession &session() { return m_session; }
+    /// The season's launcher (File > Schedule), once its commands are made:
+    /// the statistics' game chooser opens beside the schedule it had last.
+    const ScheduleSession *scheduleSession() const { return m_scheduleSession; }
+    void setScheduleSession(const ScheduleSession *schedules) { m_scheduleSession = schedules; }
     /// The session's dialogs and news, shown by this window (for the other
     /// use cases that share them).
     SessionWindows &sessionWindows();
@@ -144,6 +149,7 @@ private:
     GameInfoEditor m_gameInfoEditor;
     std::unique_ptr<SessionView> m_sessionView;
     GameSession m_session;
+    const ScheduleSession *m_scheduleSession = nullptr;
     bool m_settingsSaved = false;
 };
 

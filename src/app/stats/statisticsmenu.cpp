@@ -5,7 +5,6 @@
 #include "app/game/pickteamdialog.h"
 #include "app/game/recordtimedialog.h"
 #include "app/game/togodialog.h"
-#include "app/season/schedulecommands.h"
 #include "app/shell/mainwindow.h"
 #include "app/stats/gamesummarywindow.h"
 #include "app/stats/showstatsdialog.h"
@@ -213,8 +212,7 @@ std::optional<std::string> StatisticsMenu::pickTeam(const Game &shown)
 std::optional<Stat> StatisticsMenu::chooseGameFiles(TeamChoices choices)
 {
     ChooserFolders folders;
-    if (const auto *schedules =
-            dynamic_cast<const ScheduleCommands *>(m_window.findChild<QObject *>(QStringLiteral("scheduleCommands"))))
+    if (const ScheduleSession *schedules = m_window.scheduleSession())
         folders.scheduleFile = schedules->scheduleFile();
     if (const Game *current = m_window.session().currentGame())
         folders.gameFile = current->fileName;

@@ -74,4 +74,47 @@ PlayerEntry rememberedKicker(const std::vector<PlayerRecord> &roster, std::strin
 /// hold the ball, otherwise a "Safety on Runback". No score elsewhere.
 std::int32_t kickReturnScore(FieldSpot ballSpot, bool kickingIsHome, bool kickersHoldBall);
 
+/// What a kickoff's or punt's result radio says about a return.
+enum class KickShape { Returned, TouchBack, FairCatch, NoReturn };
+
+/// A result that the return typed beside it contradicts.
+enum class KickContradiction {
+    None,
+    TouchbackReturned,    ///< a returner, a tackler or a return spot on a touchback
+    FairCatchReturned,    ///< a tackler or return yards on a fair catch
+    ReturnWithoutReturner ///< return yards and nobody who ran them
+};
+
+/// Which side of a contradiction to record: the result radio (a touchback or
+/// fair catch drops the return), the return (recorded as "&Returned"), or
+/// both as typed (a play recorded so once, entered again).
+enum class KickKeep { Result, Return, AsTyped };
+
+/// The return rows of a kickoff or punt form.
+struct KickReturnRows {
+    PlayerEntry returner;
+    PlayerEntry tackler;
+    PlayerEntry assist;
+    SpotEntry receivedAt; ///< "Kicked To" or "Punted To"
+    SpotEntry finalSpot;
+};
+
+/// The contradiction between the result radio and the return typed; a
+/// fair catch may name the player who made it.
+KickContradiction kickContradiction(const KickReturnRows &rows, KickShape shape, bool kickingHome,
+                                    const LeagueOptions &league);
+
+/// The contradiction in the user's words, e.g. "Touch Back is checked, but a
+/// returner and a tackler are typed".
+std::string kickContradictionText(const KickReturnRows &rows, KickContradiction contradiction, bool kickingHome,
+                                  const LeagueOptions &league);
+
+/// OK's word on a contradiction: `keep` decides when set, otherwise the user
+/// is asked whether to record the result as checked (no value: back to the
+/// dialog). Keeping the result of a touchback or fair catch clears its return
+/// from the rows.
+std::optional<KickKeep> settleKickContradiction(Interaction &ui, KickReturnRows &rows, KickContradiction contradiction,
+                                                std::optional<KickKeep> keep, bool kickingHome,
+                                                const LeagueOptions &league);
+
 } // namespace yardmark

@@ -132,8 +132,53 @@ std::int32_t KickOffEntry::turnoverAfterFumbles() const
     return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, m_form.onsideSuccessful, rule);
 }
 
+KickReturnRows KickOffEntry::returnRows() const
+{
+    return {m_form.returner, m_form.tackler, m_form.assist, m_form.kickedTo, m_form.finalSpot};
+}
+
+KickShape KickOffEntry::shape() const
+{
+    if (m_form.onsideSuccessful || m_form.onsideUnsuccessful)
+        return KickShape::NoReturn;
+    switch (m_form.result) {
+    case KickOffResult::Returned:
+        return KickShape::Returned;
+    case KickOffResult::TouchBack:
+        return KickShape::TouchBack;
+    case KickOffResult::FairCatch:
+        return KickShape::FairCatch;
+    case KickOffResult::OutOfBounds:
+        break;
+    }
+    return KickShape::NoReturn;
+}
+
+KickContradiction KickOffEntry::contradiction() const
+{
+    return kickContradiction(returnRows(), shape(), m_context.situation().homeHasBall, m_context.league());
+}
+
+std::string KickOffEntry::contradictionText() const
+{
+    return kickContradictionText(returnRows(), contradiction(), m_context.situation().homeHasBall, m_context.league());
+}
+
 bool KickOffEntry::ok()
 {
+    KickReturnRows rows = returnRows();
+    const std::optional<KickKeep> kept = settleKickContradiction(m_context.ui(), rows, contradiction(), m_form.keep,
+                                                                 m_context.situation().homeHasBall, m_context.league());
+    if (!kept)
+        return false;
+    m_form.returner = rows.returner;
+    m_form.tackler = rows.tackler;
+    m_form.assist = rows.assist;
+    m_form.kickedTo = rows.receivedAt;
+    m_form.finalSpot = rows.finalSpot;
+    if (*kept == KickKeep::Return && shape() != KickShape::Returned)
+        m_form.result = KickOffResult::Returned;
+
     const PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
     GameSituation &situation = c.situation();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameflow/entry/kickentry.h"
 #include "gameflow/entry/playentry.h"
 
 #include <functional>
@@ -28,6 +29,9 @@ struct KickOffForm {
     bool onsideSuccessful = false;
     bool onsideUnsuccessful = false;
     FumbleSection fumbles;
+    /// Which side of a contradiction between the result and the return to
+    /// record; unset, OK asks.
+    std::optional<KickKeep> keep;
 };
 
 /// The "Kick Off" dialog without its widgets: kickoffs and onside kicks by the
@@ -60,7 +64,13 @@ public:
     void setOnsideSuccessful(bool checked);
     void setOnsideUnsuccessful(bool checked);
 
-    /// OK: records the kick (or, out of bounds, the kick-over penalty) and
+    /// The contradiction between the result radio and the return typed.
+    KickContradiction contradiction() const;
+    /// The contradiction in the user's words.
+    std::string contradictionText() const;
+
+    /// OK: a contradiction between the result and the return is settled
+    /// first (asked unless `keep` says); then OK records the kick (or, out of bounds, the kick-over penalty) and
     /// writes the situation; false while the dialog stays open.
     bool ok();
 
@@ -72,6 +82,8 @@ protected:
     std::optional<FieldSpot> recoveryPreset() const override;
 
 private:
+    KickReturnRows returnRows() const;
+    KickShape shape() const;
     void onsideChanged();
     bool kickOverAfterOutOfBounds();
     std::int32_t turnoverAfterFumbles() const;

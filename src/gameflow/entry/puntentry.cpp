@@ -88,8 +88,51 @@ std::int32_t PuntEntry::turnoverAfterFumbles() const
     return kickTurnover(m_context.currentPlay(), m_context.situation().homeHasBall, blocked, rule);
 }
 
+KickReturnRows PuntEntry::returnRows() const
+{
+    return {m_form.returner, m_form.tackler, m_form.assist, m_form.puntedTo, m_form.finalSpot};
+}
+
+KickShape PuntEntry::shape() const
+{
+    switch (m_form.result) {
+    case PuntResult::Returned:
+        return KickShape::Returned;
+    case PuntResult::TouchBack:
+        return KickShape::TouchBack;
+    case PuntResult::FairCatch:
+        return KickShape::FairCatch;
+    default:
+        break;
+    }
+    return KickShape::NoReturn;
+}
+
+KickContradiction PuntEntry::contradiction() const
+{
+    return kickContradiction(returnRows(), shape(), m_context.situation().homeHasBall, m_context.league());
+}
+
+std::string PuntEntry::contradictionText() const
+{
+    return kickContradictionText(returnRows(), contradiction(), m_context.situation().homeHasBall, m_context.league());
+}
+
 bool PuntEntry::ok()
 {
+    KickReturnRows rows = returnRows();
+    const std::optional<KickKeep> kept = settleKickContradiction(m_context.ui(), rows, contradiction(), m_form.keep,
+                                                                 m_context.situation().homeHasBall, m_context.league());
+    if (!kept)
+        return false;
+    m_form.returner = rows.returner;
+    m_form.tackler = rows.tackler;
+    m_form.assist = rows.assist;
+    m_form.puntedTo = rows.receivedAt;
+    m_form.finalSpot = rows.finalSpot;
+    if (*kept == KickKeep::Return && shape() != KickShape::Returned)
+        m_form.result = PuntResult::Returned;
+
     const PlayEntryContext &c = m_context;
     PlayRecord &play = c.currentPlay();
     GameSituation &situation = c.situation();

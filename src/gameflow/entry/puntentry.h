@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameflow/entry/kickentry.h"
 #include "gameflow/entry/playentry.h"
 
 #include <functional>
@@ -27,6 +28,9 @@ struct PuntForm {
     SpotEntry finalSpot;
     PuntResult result = PuntResult::Returned;
     FumbleSection fumbles;
+    /// Which side of a contradiction between the result and the return to
+    /// record; unset, OK asks.
+    std::optional<KickKeep> keep;
 };
 
 /// The "Punt" dialog without its widgets. Set up by the constructor; then the
@@ -55,7 +59,13 @@ public:
     void setFinalSpot(const SpotEntry &spot) { m_form.finalSpot = spot; }
     void chooseResult(PuntResult result);
 
-    /// OK: records the punt and writes the situation; false while the dialog
+    /// The contradiction between the result radio and the return typed.
+    KickContradiction contradiction() const;
+    /// The contradiction in the user's words.
+    std::string contradictionText() const;
+
+    /// OK: a contradiction between the result and the return is settled
+    /// first (asked unless `keep` says); then OK records the punt and writes the situation; false while the dialog
     /// stays open.
     bool ok();
 
@@ -67,6 +77,8 @@ protected:
     void rowPlayerChosen(int row) override;
 
 private:
+    KickReturnRows returnRows() const;
+    KickShape shape() const;
     std::int32_t turnoverAfterFumbles() const;
 
     PuntForm m_form;

@@ -277,7 +277,7 @@ TEST_F(GameWindowTest, ScoresAGameAsTheScriptRecordsIt)
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     delete menu;
     EXPECT_EQ(items.join(QLatin1Char('|')).toStdString(),
-              "Print &Play By Play|Printer &Setup ...|-|&Check Game ...|E&xport Play By Play ...");
+              "Print &Play By Play|Printer &Setup ...|-|&Check Game ...|Season &to Date ...|E&xport Play By Play ...");
 
     QTest::keyClick(window, Qt::Key_Escape); // the window closes only through Quit Game
     EXPECT_TRUE(window->isVisible());

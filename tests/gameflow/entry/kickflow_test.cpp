@@ -38,6 +38,7 @@ TEST_F(KickFlowTest, OpeningKickoffPuntAndFieldGoal)
         d.chooseResult(KickOffResult::Returned);
         d.setKickedTo({false, "5"});
         d.setFinalSpot({false, "28"});
+        d.form().keep = KickKeep::Result; // no returner typed
         return true;
     };
     ui.teams.push_back(TeamChoice::Home);
@@ -54,6 +55,7 @@ TEST_F(KickFlowTest, OpeningKickoffPuntAndFieldGoal)
     punt = [](PuntEntry &d) {
         d.setPuntedTo({true, "30"});
         d.setFinalSpot({true, "38"});
+        d.form().keep = KickKeep::Result;
         return true;
     };
     flow.recordPlay(PlayKind::Punt);

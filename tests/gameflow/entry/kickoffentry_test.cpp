@@ -60,7 +60,6 @@ TEST_F(KickOffTest, TouchbackRecordsTheKickAndAsksForTheClock)
 {
     KickOffEntry dialog(context);
     dialog.form().kicker.numberText = "3";
-    dialog.form().returner.numberText = "80";
     ASSERT_TRUE(dialog.ok());
     EXPECT_TRUE(dialog.accepted());
     EXPECT_EQ(play.playType, code(PlayType::KickOff));
@@ -71,7 +70,7 @@ TEST_F(KickOffTest, TouchbackRecordsTheKickAndAsksForTheClock)
     EXPECT_EQ(play.scoreType, 0);
     EXPECT_EQ(play.turnover, 0);
     EXPECT_EQ(play.players[QuarterbackSlot].name, "Adams");
-    EXPECT_EQ(play.players[CarrierSlot].name, "Grant");
+    EXPECT_EQ(play.players[CarrierSlot].name, "");
     EXPECT_EQ(game.homeTeam.currentKicker, "Adams");
     EXPECT_FALSE(game.kickoffPending);
     EXPECT_EQ(play.downAfter, situation.down);
@@ -135,6 +134,7 @@ TEST_F(KickOffTest, AnEmptySpotTakesTheOther)
         dialog.chooseResult(KickOffResult::Returned);
         dialog.form().kickedTo.yardText = c.kickedTo;
         dialog.form().finalSpot.yardText = c.finalSpot;
+        dialog.form().keep = KickKeep::Result; // a return without a returner
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(play.receivedAt, c.receivedAt) << c.kickedTo << "/" << c.finalSpot;
         EXPECT_EQ(play.finalSpot, c.ballSpot) << c.kickedTo << "/" << c.finalSpot;
@@ -215,6 +215,7 @@ TEST_F(KickOffTest, TheLastRecoveryDecidesTheTurnover)
             ASSERT_TRUE(dialog.selectFumble(static_cast<int>(i)));
             dialog.setRecoveredBy(c.recoveredByHome[i]);
         }
+        dialog.form().keep = KickKeep::Result; // a return without a returner
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(play.turnover, c.turnover) << c.onside << c.recoveredByHome.size();
         for (std::size_t i = 0; i < c.codes.size(); ++i)
@@ -245,6 +246,7 @@ TEST_F(KickOffTest, ReturnsEndingOnAGoalLineScore)
             dialog.setRecoveredBy(c.fumbleRecoveredByHome);
         dialog.setReturnedTo(c.finalSpot);
         dialog.form().finalSpot = c.finalSpot;
+        dialog.form().keep = KickKeep::Result; // a return without a returner
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(play.scoreType, code(c.score)) << c.finalSpot.yardText << *c.finalSpot.homeSide;
     }
@@ -256,6 +258,7 @@ TEST_F(KickOffTest, KickoffReturnTouchdownGivesTheReturnersTheTry)
     dialog.chooseResult(KickOffResult::Returned);
     dialog.form().kickedTo = visitorSpot("3");
     dialog.form().finalSpot = homeSpot("G");
+    dialog.form().keep = KickKeep::Result; // a return without a returner
     ASSERT_TRUE(dialog.ok());
     game.appendPlay(play);
     applyPlayOutcome(play, situation, game, league);

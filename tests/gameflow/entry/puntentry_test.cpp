@@ -141,6 +141,7 @@ TEST_F(PuntTest, TheLastRecoveryDecidesWhoHasTheBall)
             ASSERT_TRUE(dialog.selectFumble(static_cast<int>(i)));
             dialog.setRecoveredBy(c.recoveredByHome[i]);
         }
+        dialog.form().keep = KickKeep::Result; // a return without a returner
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(play.turnover, c.turnover) << c.blocked << c.recoveredByHome.size() << c.recoveredByHome[0];
         applyPlayOutcome(play, situation, game, league);
@@ -176,6 +177,7 @@ TEST_F(PuntTest, ReturnsEndingOnAGoalLineScore)
             dialog.setReturnedTo(c.end);
         }
         dialog.form().finalSpot = c.end;
+        dialog.form().keep = KickKeep::Result; // a return without a returner
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(play.scoreType, code(c.score)) << c.blocked << c.end.yardText << *c.end.homeSide;
     }
