@@ -11,7 +11,9 @@
 
 #include <QBuffer>
 #include <QPainter>
+#ifdef YARDMARK_CHART_SVG
 #include <QSvgGenerator>
+#endif
 
 #include <optional>
 
@@ -23,6 +25,7 @@ struct ChartOptions {
     std::optional<int> quarter; ///< as shown: 1 to 4, 5 and up for overtime
 };
 
+#ifdef YARDMARK_CHART_SVG
 QByteArray svgOf(const DriveChart &chart, QSize size, int quarter)
 {
     QBuffer buffer;
@@ -37,6 +40,7 @@ QByteArray svgOf(const DriveChart &chart, QSize size, int quarter)
     painter.end();
     return buffer.data();
 }
+#endif
 
 QByteArray pngOf(const DriveChart &chart, QSize size)
 {
@@ -58,13 +62,21 @@ void writeChart(const Game &game, int quarter, const Settings &settings, const s
     const bool svg = lower.ends_with(".svg");
     if (!svg && !lower.ends_with(".png"))
         throw CliError("the chart is written as .svg or .png: " + path);
+#ifndef YARDMARK_CHART_SVG
+    if (svg)
+        throw CliError("this yardmark-cli draws charts as .png only: " + path);
+#endif
     const DriveChart chart =
         savedGameChart(game, quarter, settings.league, {settings.app.homeColor, settings.app.visitorColor});
     QByteArray bytes;
     {
         const OffscreenQt qt;
         const QSize size = defaultFieldSize(chart);
+#ifdef YARDMARK_CHART_SVG
         bytes = svg ? svgOf(chart, size, quarter) : pngOf(chart, size);
+#else
+        bytes = pngOf(chart, size);
+#endif
     }
     if (bytes.isEmpty() || !writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size())))
         throw CliError("cannot write " + path);

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QtGlobal>
+
+#ifdef Q_OS_WIN
+#include <cstdint>
+#include <vector>
+#else
 #include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
+#endif
 
 #include <map>
 #include <memory>
@@ -27,9 +34,9 @@ public:
     void play(int) override {}
 };
 
-/// Plays through the default audio output. The synthesized samples stay in
-/// memory and the output pulls them as it plays, so there are no files to
-/// write and no loader threads to wait for.
+/// Plays through the default audio output. The synthesized sounds stay in
+/// memory and are played from there, so there are no files to write and no
+/// loader threads to wait for.
 class EffectSoundPlayer final : public SoundPlayer {
 public:
     EffectSoundPlayer();
@@ -37,10 +44,16 @@ public:
     void play(int sound) override;
 
 private:
+#ifdef Q_OS_WIN
+    // Whole WAV images: the system's player reads them from memory while it
+    // plays, so they live as long as the player.
+    std::map<int, std::vector<std::uint8_t>> m_waves;
+#else
     std::map<int, QByteArray> m_samples; // 16-bit mono PCM
     QAudioFormat m_format;
     QBuffer m_playing;
     std::unique_ptr<QAudioSink> m_sink;
+#endif
 };
 
 /// The Qt player when the platform has a screen and an audio output and the
