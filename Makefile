@@ -51,7 +51,7 @@ windows-test: configure-test
 # (packaging/windows/yardmark.nsi) made and tried in a fresh Wine prefix.
 # Being brought up: not yet part of `make test` (docs/windows.md).
 BUILD_WINAPP  ?= build/windows-app
-VERSION       := $(shell sed -n 's/^project(Yardmark VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION       := $(shell sed -n 's/^project.Yardmark VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 WINDOWS_SETUP := $(BUILD_WIN)/yardmark-$(VERSION)-setup.exe
 windows-app: configure-test
 	cmake --build $(BUILD_TEST) -j $(JOBS) --target yardmark-cli
