@@ -234,10 +234,16 @@ void addPlayers(Json &feed, const Game &game, const LeagueOptions &league, const
         feed["season"] = nullptr;
         return;
     }
+    // File names without their folders: the feed is public, and reads the
+    // same whichever system wrote it.
+    const auto fileName = [](const std::string &path) {
+        const std::size_t slash = path.find_last_of("/\\");
+        return utf8(slash == std::string::npos ? path : path.substr(slash + 1));
+    };
     Json leftOut = Json::array();
     for (const std::string &path : season->leftOut)
-        leftOut.push_back(utf8(path));
-    feed["season"] = Json{{"schedule", utf8(season->schedule)},
+        leftOut.push_back(fileName(path));
+    feed["season"] = Json{{"schedule", fileName(season->schedule)},
                           {"home", recordJson(season->home)},
                           {"visitor", recordJson(season->visitor)},
                           {"leftOut", leftOut}};

@@ -69,6 +69,7 @@ TEST(SeasonToDateTest, FeedAgreesWithThePlayersFiguresThroughEveryGame)
         ASSERT_NE(figures, nullptr);
         EXPECT_TRUE(figures->leftOut.empty());
         const Json feed = liveFeed(game, openedSituation(game, settings.league), settings, "", {}, figures.get());
+        EXPECT_EQ(feed["season"]["schedule"], season.schedule); // its name: the feed tells no folder
 
         std::size_t listed = 0;
         for (const bool home : {true, false}) {
