@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,17 @@ inline std::string fromQString(const QString &text)
 inline QString pathToQString(const std::string &path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+/// A path as the system spells it: in wide characters on Windows, in bytes
+/// elsewhere.
+inline QString pathToQString(const std::filesystem::path &path)
+{
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return pathToQString(path.native());
+#endif
 }
 
 inline std::string pathFromQString(const QString &path)
