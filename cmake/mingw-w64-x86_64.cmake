@@ -1,7 +1,11 @@
 # Cross-compiles the libraries without Qt, yardmark-cli and their tests for
 # 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix); ctest
-# runs the .exe files under Wine (wine64). Used by `make windows-test`:
-#   cmake -S . -B build/windows --toolchain cmake/mingw-w64-x86_64.cmake -DYARDMARK_BUILD_APP=OFF
+# runs the .exe files under Wine (wine64). Used by `make windows-test`, with
+# the Qt for Windows and the host's Qt tools:
+#   cmake -S . -B build/windows --toolchain cmake/mingw-w64-x86_64.cmake \
+#         -DCMAKE_PREFIX_PATH=<Qt for Windows> -DQT_HOST_PATH=/usr \
+#         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+# or, for the libraries without Qt and yardmark-cli alone, -DYARDMARK_BUILD_APP=OFF.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -17,9 +21,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Self-contained executables: no libstdc++, libgcc or winpthread DLLs to ship
-# beside them or to find under Wine.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+if(CMAKE_PREFIX_PATH)
+    # A Qt made for Windows (scripts/windows-qt) is found in its own folder.
+    # Its DLLs use the compiler's runtime DLLs, kept beside them: the programs
+    # link the same ones, so that one C++ runtime serves both.
+    list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_PREFIX_PATH})
+else()
+    # Self-contained executables: no libstdc++, libgcc or winpthread DLLs to
+    # ship beside them or to find under Wine.
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 
 # ctest (and anything else that runs a built program) goes through Wine.
 find_program(YARDMARK_WINE NAMES wine64 wine PATHS /usr/lib/wine /usr/lib64/wine NO_CMAKE_FIND_ROOT_PATH)

@@ -7,7 +7,8 @@
 ; own programs folder); with them, it may install for everyone in Program Files.
 ; Silent: setup.exe /S [/CurrentUser | /AllUsers] [/D=folder]
 
-Unicode true
+; A 64-bit installer for the 64-bit program (and for a Wine without its 32-bit half).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
@@ -46,6 +47,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "The ${PRODUCT} developers"
 
 Function .onInit
     !insertmacro MULTIUSER_INIT

@@ -1,5 +1,6 @@
 #include "safefile.h"
 
+#include <chrono>
 #include <system_error>
 
 #ifdef _WIN32
@@ -156,5 +157,23 @@ int openRegularFile(const fs::path &path, int flags, Links links)
 }
 
 #endif
+
+std::optional<std::int64_t> lastWriteTime(const fs::path &path)
+{
+#ifdef _WIN32
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    const auto ticks =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return static_cast<std::int64_t>(ticks) * 100;
+#else
+    std::error_code error;
+    const fs::file_time_type time = fs::last_write_time(path, error);
+    if (error)
+        return std::nullopt;
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+#endif
+}
 
 } // namespace yardmark

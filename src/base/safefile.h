@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace yardmark {
@@ -53,5 +55,12 @@ int openRegularFile(const std::filesystem::path &path, int flags, Links links);
 /// Whether `path` is free for the program's own file: missing, or a regular
 /// file that is no link. Sets the refusal when not.
 bool mayReplaceOwnFile(const std::filesystem::path &path);
+
+/// When `path` was last written, in nanoseconds on the system's own scale:
+/// only for comparing with another such time. Empty when it cannot be read.
+/// On Windows the standard library keeps whole seconds, where a recovery copy
+/// written in the second of the save would look no newer than the game: the
+/// system's own time there counts in tenths of a microsecond.
+std::optional<std::int64_t> lastWriteTime(const std::filesystem::path &path);
 
 } // namespace yardmark

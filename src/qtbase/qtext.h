@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -40,9 +41,12 @@ inline QString pathToQString(const std::filesystem::path &path)
 #endif
 }
 
+/// A path from Qt, which writes `/` on every system, with the system's own
+/// separators: on Windows the scorer reads `C:\Games\week1.gam` wherever the
+/// path is shown again, and two spellings of one file do not differ.
 inline std::string pathFromQString(const QString &path)
 {
-    return QFile::encodeName(path).toStdString();
+    return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
 }
 
 } // namespace yardmark

@@ -1,6 +1,7 @@
 #include "recoverycopy.h"
 
 #include "base/atomicfile.h"
+#include "base/safefile.h"
 #include "gamefile.h"
 
 #include <cstdlib>
@@ -130,8 +131,8 @@ std::optional<fs::path> lastGame(const fs::path &stateDir)
 std::optional<RecoveryOffer> findRecovery(const fs::path &gameFile, const fs::path &stateDir, fs::path *damaged)
 {
     std::error_code error;
-    const auto savedTime = fs::last_write_time(gameFile, error);
-    const bool saved = !error;
+    const std::optional<std::int64_t> savedTime = lastWriteTime(gameFile);
+    const bool saved = savedTime.has_value();
     std::vector<fs::path> candidates{recoveryPathFor(gameFile)};
     if (!stateDir.empty())
         candidates.push_back(stateRecoveryPathFor(gameFile, stateDir));
@@ -139,8 +140,8 @@ std::optional<RecoveryOffer> findRecovery(const fs::path &gameFile, const fs::pa
         // Only the program's own copy: a link or pipe planted at its name is no copy.
         if (!fs::is_regular_file(fs::symlink_status(candidate, error)))
             continue;
-        const auto copyTime = fs::last_write_time(candidate, error);
-        if (error || (saved && copyTime <= savedTime))
+        const std::optional<std::int64_t> copyTime = lastWriteTime(candidate);
+        if (!copyTime || (saved && *copyTime <= *savedTime))
             continue;
         RecoveryOffer offer;
         offer.path = candidate;

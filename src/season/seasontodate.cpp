@@ -2,6 +2,7 @@
 
 #include "schedulelist.h"
 
+#include "base/safefile.h"
 #include "stats/gameresult.h"
 #include "stats/gameset.h"
 
@@ -97,9 +98,10 @@ SeasonToDate::Stamp SeasonToDate::stampOf(const std::string &path)
     if (path.empty())
         return stamp;
     std::error_code error;
-    stamp.time = fs::last_write_time(path, error);
-    if (error)
+    const std::optional<std::int64_t> time = lastWriteTime(path);
+    if (!time)
         return stamp;
+    stamp.time = *time;
     stamp.size = fs::file_size(path, error);
     if (!error)
         stamp.path = path;

@@ -50,8 +50,8 @@ public:
 
 private:
     struct Stamp {
-        std::string path; ///< where the file was found; empty for none
-        std::filesystem::file_time_type time{};
+        std::string path;      ///< where the file was found; empty for none
+        std::int64_t time = 0; // lastWriteTime
         std::uintmax_t size = 0;
         bool operator==(const Stamp &) const = default;
     };

@@ -99,7 +99,7 @@ TEST(FullDiskTest, EveryWriterKeepsTheOldFileLeavesNothingAndSaysSo)
         {"team export", "old.htm", cli({"team", "export", "{}/team.tm", "--format", "html", "-o", "{}/old.htm"})},
         {"team file", "old.tm", cli({"team", "import", "{}/team.tm", "-o", "{}/old.tm"})},
         {"PDF printout", "old.pdf", cli({"print", "playbyplay", "{}/game.gam", "-o", "{}/old.pdf"})},
-        {"drive chart", "old.svg", cli({"chart", "{}/game.gam", "-o", "{}/old.svg"})},
+        {"drive chart", "old.png", cli({"chart", "{}/game.gam", "-o", "{}/old.png"})},
         {"live page and feed", "live/live.htm", cli({"live", "{}/game.gam", "--out", "{}/live"})},
         {"game save as (program)", "old.gam",
          [&](const fs::path &dir) {

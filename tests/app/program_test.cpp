@@ -63,7 +63,11 @@ TEST_F(ProgramTest, PlaysNoStartSoundWhenSoundIsOff)
 
 TEST_F(ProgramTest, ClosingTheMainWindowWritesWhatChanged)
 {
-    ASSERT_TRUE(writeSettings(iniFile(), Settings{}));
+    // A window larger than the least it can be with any system's fonts, and
+    // smaller than the least screen.
+    Settings settings;
+    settings.app.mainWindowRect = WindowRect{0, 0, 760, 540};
+    ASSERT_TRUE(writeSettings(iniFile(), settings));
     const auto program = startProgram();
     MainWindow &window = program->mainWindow();
     window.show();
@@ -76,7 +80,7 @@ TEST_F(ProgramTest, ClosingTheMainWindowWritesWhatChanged)
     readSettings(iniFile(), read);
     EXPECT_EQ(read.app.wallpaperMode, 1);
     EXPECT_FALSE(read.app.soundEnabled);
-    EXPECT_EQ(read.app.mainWindowRect, (WindowRect{0, 0, 640, 480}));
+    EXPECT_EQ(read.app.mainWindowRect, (WindowRect{0, 0, 760, 540}));
 }
 
 TEST_F(ProgramTest, ADamagedRectangleStillGivesAReachableWindow)

@@ -1,4 +1,5 @@
 #include "base/atomicfile.h"
+#include "base/safefile.h"
 
 #include "support/deadline.h"
 #include "support/tempfolder.h"
@@ -6,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -85,6 +88,21 @@ TEST(AtomicFileTest, TheNextWriteClearsTemporariesThatAKilledWriteLeftBeside)
         EXPECT_FALSE(std::filesystem::exists(dir.path() / name)) << name;
     for (const std::string &name : kept)
         EXPECT_TRUE(std::filesystem::exists(dir.path() / name)) << name;
+}
+
+// A file written a moment after another is newer, also within one second: a
+// recovery copy written just after the save is offered.
+TEST(SafeFileTest, AFileWrittenAMomentLaterIsNewer)
+{
+    const TempDir dir;
+    ASSERT_TRUE(writeFileAtomically(dir.path() / "game.gam", std::string("saved")));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(writeFileAtomically(dir.path() / ".game.gam.recovery", std::string("a play more")));
+    const auto saved = lastWriteTime(dir.path() / "game.gam");
+    const auto copy = lastWriteTime(dir.path() / ".game.gam.recovery");
+    ASSERT_TRUE(saved && copy);
+    EXPECT_GT(*copy, *saved);
+    EXPECT_FALSE(lastWriteTime(dir.path() / "missing.gam"));
 }
 
 #ifndef _WIN32

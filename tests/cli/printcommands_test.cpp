@@ -6,6 +6,7 @@
 #include "season/schedule.h"
 #include "stats/drivesummary.h"
 #include "stats/scoringsummary.h"
+#include "support/pdffile.h"
 #include "vocabulary/narration.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,10 @@ TEST_F(PrintCommandsTest, EveryPrintoutReadsBackFromItsPdf)
         const CliRun run = runCliBinary(args, dir);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_TRUE(run.out.empty());
+        if (!test::kReadsPdfText) {
+            EXPECT_EQ(test::pdfPageCount(dir / "out.pdf") > 1, c.severalPages);
+            continue;
+        }
         const std::string text = pdfText(dir / "out.pdf");
         for (const std::string &expected :
              {std::string("Page 1"), c.title, std::string("11/14/2023"), c.firstLine, c.lastLine})

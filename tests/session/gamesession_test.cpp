@@ -5,6 +5,7 @@
 #include "scriptedsessionwindows.h"
 #include "support/scripteduserinterface.h"
 #include "support/tempfolder.h"
+#include "support/userfolders.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +21,9 @@ protected:
     {
         // The recovery copies and the last game are kept in the test's own state folder.
 #ifdef _WIN32
-        _putenv_s("LOCALAPPDATA", folder.string().c_str());
+        _putenv_s(testing::kStateHomeVariable, folder.string().c_str());
 #else
-        setenv("XDG_STATE_HOME", folder.string().c_str(), 1);
+        setenv(testing::kStateHomeVariable, folder.string().c_str(), 1);
 #endif
     }
     ~GameSessionTest() override

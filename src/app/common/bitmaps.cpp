@@ -79,6 +79,7 @@ QImage drawnWallpaper()
     constexpr int kWidth = 640;
     constexpr int kHeight = 400;
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(kFieldGreen); // the stripes' smoothed edges blend with what is under them
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const double yard = kWidth / 120.0;

@@ -28,9 +28,13 @@ constexpr char kTaken[] = "ok";
 
 QString userName()
 {
+    // The logged-on user's name as each system keeps it (USER may be set on
+    // Windows too, by shells ported from Unix, and name someone else).
+#ifdef Q_OS_WIN
+    QString user = qEnvironmentVariable("USERNAME");
+#else
     QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
+#endif
     if (user.isEmpty())
         user = QDir::home().dirName();
     QString safe;

@@ -6,6 +6,7 @@
 #include "session/recoveryoffer.h"
 
 #include "cli/cli.h"
+#include "support/userfolders.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,9 +45,9 @@ void startScorer(QProcess &scorer, const QStringList &arguments, const fs::path 
                  const QString &program = QStringLiteral(YARDMARK_CRASH_SCORER))
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_STATE_HOME"), QString::fromStdString(stateHome.string()));
+    env.insert(QString::fromLatin1(testing::kStateHomeVariable), QString::fromStdString(stateHome.string()));
     if (!user.isEmpty())
-        env.insert(QStringLiteral("USER"), user);
+        env.insert(QString::fromLatin1(testing::kUserVariable), user);
     scorer.setProcessEnvironment(env);
     scorer.start(program, arguments);
     ASSERT_TRUE(scorer.waitForStarted(10000));
@@ -67,11 +68,12 @@ QByteArray readUntil(QProcess &scorer, const QByteArray &word)
 }
 
 // The recovery copy of `gameFile` once it holds `plays` plays: it is written
-// off the window's thread, so the last write may take a moment.
+// off the window's thread, so the last write may take a moment (seconds
+// under an emulator on a loaded machine).
 std::optional<RecoveryOffer> recoveryOf(const std::string &gameFile, int plays, const fs::path &stateDir = {})
 {
     std::optional<RecoveryOffer> offer;
-    for (int i = 0; i < 300 && !(offer && offer->recovered.playCount() == plays); ++i) {
+    for (int i = 0; i < 1000 && !(offer && offer->recovered.playCount() == plays); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         offer = findRecovery(gameFile, stateDir);
     }
@@ -269,7 +271,8 @@ TEST(CrashTest, TwoProgramsOnOneGameLoseNothing)
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(readUntil(first, "handed").startsWith("handed " + file.toUtf8() + "\n"));
+    const QByteArray handed = readUntil(first, "handed");
+    EXPECT_TRUE(handed.startsWith("handed " + file.toUtf8() + "\n")) << handed.toStdString();
 
     QProcess other;
     startScorer(other, {QStringLiteral("--open"), QStringLiteral("--save"), file, QStringLiteral("timeout h")},

@@ -28,6 +28,10 @@
 
 #include <functional>
 #include <iostream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string_view>
 
 using namespace yardmark;
@@ -54,6 +58,9 @@ void sayAsked(std::string_view caption, std::string text)
 
 int main(int argc, char **argv)
 {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // lines end as the test reads them, in "\n"
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -11,11 +11,13 @@
 #include "records/gamefile.h"
 #include "records/recoverycopy.h"
 #include "script/scriptrunner.h"
+#include "support/userfolders.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,7 +90,7 @@ protected:
     GameWindowTest()
     {
         // The game window notes the game it has open in the state folder.
-        qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+        qputenv(testing::kStateHomeVariable, folder.path().toLocal8Bit());
         setDefaults(settings);
         settings.app.soundEnabled = true;
         Game game = newGame();
@@ -103,7 +105,10 @@ protected:
         addGameCommands(main, settings, sounds);
     }
 
-    std::string path(const char *name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
+    std::string path(const char *name) const
+    {
+        return QDir::toNativeSeparators(folder.filePath(QString::fromLatin1(name))).toStdString();
+    }
 
     /// A window started with the visitors kicking off for a touchback (the
     /// clock of the kickoff left empty).
@@ -456,8 +461,9 @@ TEST_F(GameWindowTest, EditPlayOffersToReflowTheLaterPlays)
     EXPECT_EQ(list->sizeHintForRow(0), rowHeight); // the mark leaves the rows as tall as they were
     steps.push_back([](QDialog &d) {
         auto *breaks = d.findChild<QListWidget *>(QStringLiteral("breakList"));
-        EXPECT_EQ(breaks->count(), 1);                                        // the spot the next play was snapped at
-        EXPECT_GE(breaks->viewport()->width(), breaks->sizeHintForColumn(0)); // the line reads whole
+        EXPECT_EQ(breaks->count(), 1);                                       // the spot the next play was snapped at
+        EXPECT_GE(breaks->viewport()->width(), breaks->sizeHintForColumn(0)) // the line reads whole
+            << breaks->item(0)->text().toStdString();
         QTest::keyClick(breaks, Qt::Key_Return);
     });
     list->setCurrentRow(0);

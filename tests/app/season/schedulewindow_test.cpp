@@ -10,6 +10,7 @@
 #include "records/gamefile.h"
 #include "records/teamfile.h"
 #include "simulate/simulator.h"
+#include "support/userfolders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,7 +91,7 @@ protected:
     ScheduleWindowTest()
     {
         // The game window notes the game it has open in the state folder.
-        qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+        qputenv(testing::kStateHomeVariable, folder.path().toLocal8Bit());
         new SetupCommands(window, settings, ui);
         new ScheduleCommands(window, settings, ui);
         window.context().setDialogRunner([this](QDialog &dialog) {

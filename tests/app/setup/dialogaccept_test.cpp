@@ -49,6 +49,7 @@
 #include "app/scripteduserinterface.h"
 #include "app/widgetlookup.h"
 #include "records/settings.h"
+#include "support/userfolders.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -242,7 +243,7 @@ TEST(DialogAcceptTest, EveryDialogNamesItsInputsAndGivesEachLetterOnce)
     const Stat stat;
     const StatViews views;
     QTemporaryDir folder;
-    qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+    qputenv(testing::kStateHomeVariable, folder.path().toLocal8Bit());
     MainWindow main(k.settings, k.ui, folder.filePath(QStringLiteral("yardmark.ini")).toStdString());
     main.session().setCurrentGame(k.game);
     std::vector<int> played;

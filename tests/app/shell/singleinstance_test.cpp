@@ -1,4 +1,5 @@
 #include "app/shell/singleinstance.h"
+#include "support/userfolders.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -28,8 +29,8 @@ namespace {
 TEST(SingleInstanceTest, AFileHandedOverDuringAQuestionOpensOnceItIsAnswered)
 {
     // A user of the test's own, so that no program of the real user answers.
-    const QByteArray user = qgetenv("USER");
-    qputenv("USER", "yardmark-test-" + QByteArray::number(QCoreApplication::applicationPid()));
+    const QByteArray user = qgetenv(testing::kUserVariable);
+    qputenv(testing::kUserVariable, "yardmark-test-" + QByteArray::number(QCoreApplication::applicationPid()));
     QWidget window;
     QStringList opened;
     SingleInstanceServer server(window, [&](const QString &file) { opened << file; });
@@ -39,7 +40,8 @@ TEST(SingleInstanceTest, AFileHandedOverDuringAQuestionOpensOnceItIsAnswered)
     question.setModal(true);
     question.show();
     std::atomic<int> handed = -1; // the other start's answer, once it has one
-    std::thread start([&] { handed = handToRunningProgram({QStringLiteral("/games/friday.gam")}) ? 1 : 0; });
+    const QString friday = QDir::temp().filePath(QStringLiteral("friday.gam")); // absolute on every system
+    std::thread start([&] { handed = handToRunningProgram({friday}) ? 1 : 0; });
     EXPECT_TRUE(QTest::qWaitFor([&] { return handed != -1; }));
     start.join();
     EXPECT_EQ(handed, 1);
@@ -48,8 +50,8 @@ TEST(SingleInstanceTest, AFileHandedOverDuringAQuestionOpensOnceItIsAnswered)
 
     question.accept();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }));
-    EXPECT_EQ(opened, QStringList{QStringLiteral("/games/friday.gam")});
-    qputenv("USER", user);
+    EXPECT_EQ(opened, QStringList{friday});
+    qputenv(testing::kUserVariable, user);
 }
 
 #ifndef _WIN32
