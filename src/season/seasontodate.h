@@ -51,7 +51,7 @@ public:
 private:
     struct Stamp {
         std::string path;      ///< where the file was found; empty for none
-        std::int64_t time = 0; // lastWriteTime
+        std::int64_t time = 0; ///< when it was last written (lastWriteTime)
         std::uintmax_t size = 0;
         bool operator==(const Stamp &) const = default;
     };
