@@ -147,6 +147,21 @@ LockResult GameLock::take(const fs::path &gameFile, const fs::path &stateDir, bo
     return LockResult::NotLockable;
 }
 
+bool GameLock::HeldFile::create(const fs::path &path, const std::string &text, bool &exists)
+{
+    if (!createEmpty(path, exists))
+        return false;
+    if (!write(text)) {
+        // A lock that says nothing would look damaged to every program after.
+        close();
+        std::error_code error;
+        fs::remove(path, error);
+        return false;
+    }
+    m_path = path;
+    return true;
+}
+
 std::optional<LockResult> GameLock::takeAt(const fs::path &place, bool takeOverFromOtherHost)
 {
     const std::string text = lockText(m_self);

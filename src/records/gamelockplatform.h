@@ -28,7 +28,8 @@ public:
     HeldFile &operator=(const HeldFile &) = delete;
 
     // A new lock file with `text`; false when one is there already or none
-    // can be made (`exists` tells which).
+    // can be made (`exists` tells which). The same on every system
+    // (gamelock.cpp), around createEmpty.
     bool create(const std::filesystem::path &path, const std::string &text, bool &exists);
     // Opens the lock file that is there and locks it when its holder is gone.
     Open openExisting(const std::filesystem::path &path);
@@ -40,6 +41,9 @@ public:
     void close();
 
 private:
+    // A new, empty lock file, held open and locked; false as `create`.
+    bool createEmpty(const std::filesystem::path &path, bool &exists);
+
     struct Native; ///< the system's handle of the open file
     std::unique_ptr<Native> m_native;
     std::filesystem::path m_path;

@@ -36,7 +36,7 @@ GameLock::HeldFile::~HeldFile()
     close();
 }
 
-bool GameLock::HeldFile::create(const fs::path &path, const std::string &text, bool &exists)
+bool GameLock::HeldFile::createEmpty(const fs::path &path, bool &exists)
 {
     exists = false;
     m_native->fd = openRegularFile(path, O_RDWR | O_CREAT | O_EXCL, Links::Refuse);
@@ -49,14 +49,6 @@ bool GameLock::HeldFile::create(const fs::path &path, const std::string &text, b
     if (::flock(m_native->fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         close();
         exists = true;
-        return false;
-    }
-    m_path = path;
-    if (!write(text)) {
-        close();
-        std::error_code error;
-        fs::remove(path, error);
-        m_path.clear();
         return false;
     }
     return true;

@@ -22,7 +22,7 @@ GameLock::HeldFile::~HeldFile()
     close();
 }
 
-bool GameLock::HeldFile::create(const fs::path &path, const std::string &text, bool &exists)
+bool GameLock::HeldFile::createEmpty(const fs::path &path, bool &exists)
 {
     exists = false;
     // Held without sharing the right to write: another program's open
@@ -31,14 +31,6 @@ bool GameLock::HeldFile::create(const fs::path &path, const std::string &text, b
     if (m_native->file == INVALID_HANDLE_VALUE) {
         exists = GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS;
         m_native->file = nullptr;
-        return false;
-    }
-    m_path = path;
-    if (!write(text)) {
-        close();
-        std::error_code error;
-        fs::remove(path, error);
-        m_path.clear();
         return false;
     }
     return true;
