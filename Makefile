@@ -8,26 +8,39 @@ JOBS        ?= $(shell nproc)
 SAMPLE_DIR  ?= build/sample-season
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap configure-test configure-release test run bench fuzz fuzz-build fuzz-corpus tsan screenshots \
-        clean windows-core-test windows-test windows-app windows-package package format format-check
+.PHONY: all bootstrap configure-test configure-release test run bench fuzz fuzz-build fuzz-corpus tsan tsan-build screenshots \
+        clean windows-test windows-app windows-package package format format-check
 
 all: run-build
 
 bootstrap:
 	@bash scripts/bootstrap
 
+# The builds `make test` makes compile their sources in batches (a fresh
+# build in a third of the time); UNITY=OFF compiles file by file.
+UNITY       ?= ON
+
 configure-test: bootstrap
 	@cmake -S . -B $(BUILD_TEST) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-	    -DYARDMARK_SANITIZE=ON -DYARDMARK_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+	    -DYARDMARK_SANITIZE=ON -DYARDMARK_WERROR=ON -DYARDMARK_UNITY_BUILD=$(UNITY) $(CMAKE_FLAGS) >/dev/null
 
 configure-release: bootstrap
 	@cmake -S . -B $(BUILD_REL) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DYARDMARK_BUILD_TESTS=OFF -DYARDMARK_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
 
+# `$(call mark,STEP)` says when a step of the long targets begins, on a line
+# of its own that .ci/run gathers: where the time went.
+mark = @echo "== $$(date +%T) $(1)"
+
+# Qt for Windows, when it is not made yet, is made in the background at a low
+# priority while the Linux build and tests run.
 test: configure-test
+	@if $(WINDOWS_TOOLS); then bash scripts/windows-qt --start; fi
+	$(call mark,Linux build)
 	cmake --build $(BUILD_TEST) -j $(JOBS)
+	$(call mark,Linux tests)
 	cd $(BUILD_TEST) && ctest --output-on-failure -j $(JOBS)
-	@if $(WINDOWS_TOOLS); then $(MAKE) --no-print-directory windows-core-test; \
+	@if $(WINDOWS_TOOLS); then $(MAKE) --no-print-directory windows-test; \
 	 else echo "MinGW-w64 or Wine missing: the Windows build is not checked"; fi
 
 # Everything for Windows, cross-built with MinGW-w64 in $(BUILD_WIN) against
@@ -41,39 +54,35 @@ test: configure-test
 # 200% (pictures in $(BUILD_WIN)/screenshots) and the installer tried in a
 # fresh Wine prefix.
 BUILD_WIN     ?= build/windows
-SEASON_GAMES  ?= 100
+SEASON_GAMES  ?= 12
 WINDOWS_TOOLS := command -v x86_64-w64-mingw32-g++-posix >/dev/null && \
                  { command -v wine64 || test -x /usr/lib/wine/wine64; } >/dev/null
 VERSION       := $(shell sed -n 's/^project.Yardmark VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 WINDOWS_SETUP := $(BUILD_WIN)/yardmark-$(VERSION)-setup.exe
 # The host's moc, rcc and uic build for Windows too.
 QT_HOST_CMAKE := /usr/lib/$(shell dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/cmake
-# The libraries without Qt, yardmark-cli and their tests alone, statically
-# linked, in $(BUILD_WIN)-core: what `make test` checks for Windows until the
-# whole program's Windows build fits in CI's time.
-windows-core-test: configure-test
-	cmake --build $(BUILD_TEST) -j $(JOBS) --target yardmark-cli
-	@cmake -S . -B $(BUILD_WIN)-core $(GENERATOR) --toolchain cmake/mingw-w64-x86_64.cmake \
-	    -DYARDMARK_BUILD_APP=OFF -DYARDMARK_WERROR=ON -DYARDMARK_SAME_BYTES_GAMES=$(SEASON_GAMES) \
-	    -DYARDMARK_NATIVE_CLI=$(abspath $(BUILD_TEST))/src/cli/yardmark-cli >/dev/null
-	cmake --build $(BUILD_WIN)-core -j $(JOBS)
-	cd $(BUILD_WIN)-core && ctest --output-on-failure -j $(JOBS)
 
 windows-app: configure-test
 	cmake --build $(BUILD_TEST) -j $(JOBS) --target yardmark-cli
+	$(call mark,Qt for Windows)
 	@qt=$$(bash scripts/windows-qt) && \
 	cmake -S . -B $(BUILD_WIN) $(GENERATOR) --toolchain cmake/mingw-w64-x86_64.cmake \
 	    -DCMAKE_PREFIX_PATH=$$qt -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=$(QT_HOST_CMAKE) \
-	    -DYARDMARK_BUILD_APP=ON -DYARDMARK_WERROR=ON -DYARDMARK_SAME_BYTES_GAMES=$(SEASON_GAMES) \
+	    -DYARDMARK_BUILD_APP=ON -DYARDMARK_WERROR=ON -DYARDMARK_UNITY_BUILD=$(UNITY) \
+	    -DYARDMARK_SAME_BYTES_GAMES=$(SEASON_GAMES) \
 	    -DYARDMARK_WINDOWS_SETUP=$(abspath $(WINDOWS_SETUP)) \
 	    -DYARDMARK_NATIVE_CLI=$(abspath $(BUILD_TEST))/src/cli/yardmark-cli >/dev/null
+	$(call mark,Windows build)
 	cmake --build $(BUILD_WIN) -j $(JOBS)
 
 windows-package: windows-app
 	bash scripts/windows-package $(BUILD_WIN) $(BUILD_TEST)/src/cli/yardmark-cli $(WINDOWS_SETUP)
 
+# Programs under Wine mostly wait for their windows: one more test at a time
+# than there are cores.
 windows-test: windows-package
-	cd $(BUILD_WIN) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+	$(call mark,Windows tests)
+	cd $(BUILD_WIN) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $$(($(JOBS) + 1))
 
 run-build: configure-release
 	cmake --build $(BUILD_REL) -j $(JOBS)
@@ -142,10 +151,12 @@ TSAN_REPEAT ?= 5
 TSAN_TESTS  := GameSetTest.*:RecoveryKeeper.*:LiveKeeper.*:StatsReadingTest.*:SoundPlayerTest.*:FullDiskTest.*:$\
                StatisticsTest.IndividualAndTeam*:GameWindowTest.Publishes*:GameWindowTest.QuickLines*:$\
                MainWindowTest.TheStartPanel*
-tsan: bootstrap
+tsan-build: bootstrap
 	@cmake -S . -B $(BUILD_TSAN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DYARDMARK_TSAN=ON -DYARDMARK_WERROR=ON \
-	    $(CMAKE_FLAGS) >/dev/null
+	    -DYARDMARK_UNITY_BUILD=$(UNITY) $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD_TSAN) -j $(JOBS) --target test_threads
+
+tsan: tsan-build
 	@pids=; for run in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 \
 	        ignore_noninstrumented_modules=1" $(BUILD_TSAN)/tests/app/test_threads --gtest_brief=1 \

@@ -25,6 +25,24 @@ std::int32_t leadingInt(std::string_view text)
     return static_cast<std::int32_t>(value == limit ? limit - 1 : value);
 }
 
+bool takeLeadingInt(std::string_view &text, int &value)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const std::size_t digits = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    if (i == digits)
+        return false;
+    value = leadingInt(text.substr(start, i - start));
+    text.remove_prefix(i);
+    return true;
+}
+
 std::string fitText(std::string_view text, std::size_t width)
 {
     if (width == 0)

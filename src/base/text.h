@@ -12,6 +12,11 @@ namespace yardmark {
 /// Values beyond 32 bits are held at the nearest limit, never overflowing.
 std::int32_t leadingInt(std::string_view text);
 
+/// Reads a whole number at the front of `text` (blanks before it allowed, as
+/// "%d" reads) into `value` and moves `text` past it; false, and `text` as it
+/// was, when no digit is there.
+bool takeLeadingInt(std::string_view &text, int &value);
+
 /// `text` cut to fit a NUL-terminated field of `width` bytes.
 std::string fitText(std::string_view text, std::size_t width);
 

@@ -9,9 +9,10 @@ class QGuiApplication;
 namespace yardmark::cli {
 
 /// Qt drawing without a display for the commands that render pictures or
-/// pages: a GUI application on the offscreen platform while this lives
-/// (unless one runs already), with Qt's notices about the missing desktop
-/// session kept quiet; only its errors reach the user.
+/// pages: a GUI application on the offscreen platform (Windows' own on
+/// Windows) while this lives (unless one runs already), with Qt's notices
+/// about the missing desktop session kept quiet; only its errors reach the
+/// user.
 class OffscreenQt {
 public:
     OffscreenQt();

@@ -33,8 +33,8 @@ struct PrintOptions {
     int category = kAllStatCategories;
 };
 
-/// Renders the printout into the PDF file `path`. Qt draws the pages on its
-/// offscreen platform, so that no display is needed.
+/// Renders the printout into the PDF file `path`. Qt draws the pages off the
+/// screen, so that no display is needed.
 void writePdf(Printout &printout, const std::string &path)
 {
     bool written = false;

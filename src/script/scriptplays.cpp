@@ -22,11 +22,6 @@ namespace yardmark {
 
 namespace {
 
-std::string quotedKey(std::string_view key)
-{
-    return "\"" + std::string(key) + "\"";
-}
-
 /// What one field key does to a dialog.
 template <typename Dialog> using Handler = std::function<void(Dialog &, const Json &, std::string_view)>;
 template <typename Dialog> using Handlers = std::vector<std::pair<std::string_view, Handler<Dialog>>>;

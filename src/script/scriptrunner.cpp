@@ -21,11 +21,6 @@ const Json &emptyObject()
     return empty;
 }
 
-std::string quotedKey(std::string_view key)
-{
-    return "\"" + std::string(key) + "\"";
-}
-
 // The keys a script line may carry besides "op".
 constexpr std::array kLineKeys{"op", "answers", "time", "cancel", "fields", "kickoff", "side", "index", "kind", "from"};
 

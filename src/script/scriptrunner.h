@@ -10,10 +10,17 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace yardmark {
 
 using Json = nlohmann::ordered_json;
+
+/// A script line's key as the messages name it: in double quotes.
+inline std::string quotedKey(std::string_view key)
+{
+    return "\"" + std::string(key) + "\"";
+}
 
 /// A script line that cannot be run; the text says why.
 class ScriptError : public std::runtime_error {

@@ -10,29 +10,14 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Reads one whole number at the front of `text` and moves past it.
+// Reads one whole number at the front of `text` and moves past it and the
+// blanks after it.
 bool takeNumber(std::string_view &text, int &value)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    const std::size_t start = i;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        ++i;
-    const std::size_t digits = i;
-    while (i < text.size() && isDigit(text[i]))
-        ++i;
-    if (i == digits)
+    if (!takeLeadingInt(text, value))
         return false;
-    value = leadingInt(text.substr(start, i - start));
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    text.remove_prefix(i);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
     return true;
 }
 

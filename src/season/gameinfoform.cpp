@@ -21,30 +21,10 @@ std::string storedText(const std::string &typed)
     return typed.empty() ? std::string(kBlankText) : fitText(typed, kNameWidth);
 }
 
-// Reads a whole number at the front of `text` (blanks before it allowed) and
-// moves past it, as "%d" does.
-bool takeNumber(std::string_view &text, int &value)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    const std::size_t start = i;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        ++i;
-    const std::size_t digits = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        ++i;
-    if (i == digits)
-        return false;
-    value = leadingInt(text.substr(start, i - start));
-    text.remove_prefix(i);
-    return true;
-}
-
 std::optional<int> readNumber(std::string_view text)
 {
     int value = 0;
-    if (!takeNumber(text, value))
+    if (!takeLeadingInt(text, value))
         return std::nullopt;
     return value;
 }
@@ -154,9 +134,9 @@ void storeGameInfoForm(const GameInfoForm &form, Game &game)
     std::string_view time = form.time;
     int hour = 0;
     int minute = 0;
-    if (takeNumber(time, hour) && !time.empty() && time.front() == ':') {
+    if (takeLeadingInt(time, hour) && !time.empty() && time.front() == ':') {
         time.remove_prefix(1);
-        if (takeNumber(time, minute) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59) {
+        if (takeLeadingInt(time, minute) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59) {
             info.startHour = hour;
             info.startMinute = minute;
         }

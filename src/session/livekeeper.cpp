@@ -10,19 +10,15 @@
 
 namespace yardmark {
 
-namespace {
-
-/// What one write needs, copied from the window.
-struct Snapshot {
-    Game game;
-    GameSituation situation;
-    Settings settings;
-    DateTime now;
-};
-
-} // namespace
-
 struct LiveKeeper::Shared {
+    /// What one write needs, copied from the window.
+    struct Snapshot {
+        Game game;
+        GameSituation situation;
+        Settings settings;
+        DateTime now;
+    };
+
     mutable std::mutex mutex;
     std::optional<Snapshot> next; ///< the newest state not yet written
     bool warned = false;
@@ -52,10 +48,10 @@ void LiveKeeper::changed(const Game &game, const GameSituation &situation, const
         return;
     {
         const std::lock_guard lock(m_shared->mutex);
-        m_shared->next = Snapshot{game, situation, settings, currentDateTime()};
+        m_shared->next = Shared::Snapshot{game, situation, settings, currentDateTime()};
     }
     m_writer.post([shared = m_shared, this]() -> std::function<void()> {
-        std::optional<Snapshot> snapshot;
+        std::optional<Shared::Snapshot> snapshot;
         std::unique_ptr<SeasonToDate> toDate;
         {
             const std::lock_guard lock(shared->mutex);

@@ -15,8 +15,6 @@ namespace yardmark {
 
 namespace {
 
-constexpr std::int32_t kLastRegularQuarter = 3;
-
 bool startsSecondHalf(const PlayRecord &play, const PlayRecord &before)
 {
     return play.quarter == 2 && before.quarter == 1;

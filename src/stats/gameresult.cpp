@@ -8,7 +8,6 @@ namespace yardmark {
 
 namespace {
 
-constexpr std::int32_t kLastRegularQuarter = 3;
 constexpr const char *kEnDash = "\x96";
 
 } // namespace

@@ -15,14 +15,7 @@ namespace yardmark {
 
 namespace {
 
-constexpr std::int32_t kLastRegularQuarter = 3;
-constexpr std::int32_t kFirstOvertime = 4;
-
-/// Whether a stored code is the given member.
-template <typename E> bool is(std::int32_t stored, E member)
-{
-    return stored == code(member);
-}
+constexpr std::int32_t kFirstOvertime = code(Period::Overtime1);
 
 bool inRange(const PlayRecord &play, std::int32_t first, std::int32_t last)
 {

@@ -14,11 +14,6 @@ namespace yardmark {
 
 namespace {
 
-template <typename E> bool is(std::int32_t stored, E member)
-{
-    return stored == code(member);
-}
-
 const PlayerRecord &slot(const PlayRecord &play, int index)
 {
     return play.players[static_cast<std::size_t>(index)];

@@ -6,7 +6,6 @@ namespace yardmark {
 
 std::int32_t pointsInPeriod(const Game &game, std::int32_t quarter, bool home, const LeagueOptions &options)
 {
-    constexpr std::int32_t kLastRegularQuarter = 3;
     const bool overtime = quarter > kLastRegularQuarter;
     std::int32_t total = 0;
     for (const PlayRecord &play : game.plays) {

@@ -36,11 +36,6 @@ std::string fill(std::string_view format, std::initializer_list<Arg> args)
     return out;
 }
 
-bool is(std::int32_t stored, auto member)
-{
-    return stored == code(member);
-}
-
 /// The carrier's or the defense's touchdown; a runback touchdown has a line of its own.
 bool narratedAsTouchdown(const PlayRecord &play)
 {

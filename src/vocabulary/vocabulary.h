@@ -24,6 +24,14 @@ constexpr std::int32_t code(E member)
     return static_cast<std::int32_t>(member);
 }
 
+/// Whether a stored code is the given member.
+template <typename E>
+requires std::is_enum_v<E>
+constexpr bool is(std::int32_t stored, E member)
+{
+    return stored == code(member);
+}
+
 /// The member of a stored code. Every 32-bit value converts back unchanged,
 /// including codes this program has no name for.
 template <typename E>
@@ -217,6 +225,8 @@ enum class Period : std::int32_t {
 };
 inline constexpr int kPeriodCount = 13;
 inline constexpr int kRegularQuarters = 4;
+/// The last quarter before overtime, as stored.
+inline constexpr std::int32_t kLastRegularQuarter = code(Period::Fourth);
 
 enum class Position : std::int32_t {
     Bench = 0,

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/headlessplatform.h"
+
 int main(int argc, char **argv)
 {
-    // Widget tests need no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    yardmark::testing::chooseTestPlatform();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

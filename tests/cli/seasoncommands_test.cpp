@@ -16,7 +16,7 @@
 namespace yardmark::testing {
 namespace {
 
-const DateTime kNow = dateTimeFromEpochUtc(1700000000);
+const DateTime kSeasonWritten = dateTimeFromEpochUtc(1700000000);
 
 // A game of `home` against `visitor` with one rush of the home team's back.
 Game statsGame(const std::string &home, const std::string &visitor, int yards)
@@ -69,7 +69,8 @@ TEST_F(StatsCommandsTest, PlayersIsTheIndividualStatisticsExport)
     for (const auto &[name, view] : views) {
         for (const bool asHtml : {false, true}) {
             std::ostringstream expected;
-            EXPECT_EQ(writeIndividualStatsForFiles(expected, paths, "Lions", view, league, asHtml, false, html, kNow),
+            EXPECT_EQ(writeIndividualStatsForFiles(expected, paths, "Lions", view, league, asHtml, false, html,
+                                                   kSeasonWritten),
                       0);
             const CliRun run = runCliBinary({"players", "--team", "Lions", "--view", name, "--format",
                                              asHtml ? "html" : "csv", "one.gam", "two.gam"},
@@ -79,7 +80,7 @@ TEST_F(StatsCommandsTest, PlayersIsTheIndividualStatisticsExport)
         }
     }
     std::ostringstream all;
-    writeIndividualStatsForFiles(all, paths, "All Teams", StatView::Team, league, false, false, html, kNow);
+    writeIndividualStatsForFiles(all, paths, "All Teams", StatView::Team, league, false, false, html, kSeasonWritten);
     EXPECT_EQ(runCliBinary({"players", "--team", "all teams", "one.gam", "two.gam"}, dir).out, all.str());
     EXPECT_NE(all.str().find("\"Runner, Jr."), std::string::npos); // one quoted field
 }
@@ -90,7 +91,7 @@ TEST_F(StatsCommandsTest, TeamstatsIsTheTeamStatisticsExport)
                                        {"q1", SummaryPeriod::FirstQuarter},
                                        {"2nd-half", SummaryPeriod::SecondHalf}}) {
         std::ostringstream expected;
-        writeTeamStatsForFiles(expected, paths, "Bears", period, league, true, false, html, kNow);
+        writeTeamStatsForFiles(expected, paths, "Bears", period, league, true, false, html, kSeasonWritten);
         const CliRun run = runCliBinary(
             {"teamstats", "--team", "Bears", "--period", name, "--format", "html", "one.gam", "two.gam"}, dir);
         EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -139,7 +140,7 @@ TEST(SeasonCommandsTest, ScheduleExport)
 
     for (const ExportFormat format : {ExportFormat::Csv, ExportFormat::Html}) {
         std::ostringstream expected;
-        writeSchedule(expected, schedule, format, false, HtmlOptions{}, kNow);
+        writeSchedule(expected, schedule, format, false, HtmlOptions{}, kSeasonWritten);
         const CliRun run = runCliBinary(
             {"schedule", "export", "season.sch", "--format", format == ExportFormat::Html ? "html" : "csv"}, dir);
         EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -166,7 +167,7 @@ TEST(SeasonCommandsTest, TeamAddresses)
     ASSERT_TRUE(writeTeamFile(team, (dir / "lions.tem").string()));
     for (const ExportFormat format : {ExportFormat::Csv, ExportFormat::Html}) {
         std::ostringstream expected;
-        writeAddressList(expected, team, format, false, HtmlOptions{}, kNow);
+        writeAddressList(expected, team, format, false, HtmlOptions{}, kSeasonWritten);
         const CliRun run = runCliBinary(
             {"team", "addresses", "lions.tem", "--format", format == ExportFormat::Html ? "html" : "csv"}, dir);
         EXPECT_EQ(run.exitCode, 0) << run.err;

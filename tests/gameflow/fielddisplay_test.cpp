@@ -1,6 +1,7 @@
 #include "gameflow/fielddisplay.h"
 
 #include "flowfixture.h"
+#include "support/sides.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,6 @@
 namespace yardmark {
 namespace {
 
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
 constexpr ColorValue kBlue = colorValue(0, 0, 255);
 constexpr ColorValue kRed = colorValue(255, 0, 0);
 constexpr ColorValue kBlack = colorValue(0, 0, 0);

@@ -1,13 +1,11 @@
 #include "gameflow/gamerules.h"
+#include "support/sides.h"
 #include "vocabulary/vocabulary.h"
 
 #include <gtest/gtest.h>
 
 namespace yardmark {
 namespace {
-
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
 
 struct OutcomeCase {
     const char *name;

@@ -14,8 +14,8 @@ using test::FakeSurface;
 
 // A page of 1000 by 1300 in the fixed body font, 20 high and 10 wide: lines
 // at the margin 30, the first at 86, rows stop at 1300 - 5 * 20.
-constexpr int kTop = 86;
-constexpr int kLine = 20;
+constexpr int kStatsTop = 86;
+constexpr int kStatsLine = 20;
 
 class IndividualStatsPrintoutTest : public ::testing::Test {
 protected:
@@ -66,14 +66,14 @@ TEST_F(IndividualStatsPrintoutTest, SingleRowSectionHasARuleBelowAndNoTotals)
                                  " 7 Sam Lee                    10   6  60   1    80   30    1 13.3",
                                  rule,
                              }));
-    const std::vector<int> ys{kTop,
-                              kTop + kLine,
-                              kTop + 2 * kLine,
-                              kTop + 3 * kLine,
-                              kTop + 6 * kLine,
-                              kTop + 7 * kLine,
-                              kTop + 10 * kLine,
-                              kTop + 11 * kLine};
+    const std::vector<int> ys{kStatsTop,
+                              kStatsTop + kStatsLine,
+                              kStatsTop + 2 * kStatsLine,
+                              kStatsTop + 3 * kStatsLine,
+                              kStatsTop + 6 * kStatsLine,
+                              kStatsTop + 7 * kStatsLine,
+                              kStatsTop + 10 * kStatsLine,
+                              kStatsTop + 11 * kStatsLine};
     for (std::size_t i = 0; i < body.size() && i < ys.size(); ++i) {
         EXPECT_EQ(body[i].x, 30);
         EXPECT_EQ(body[i].y, ys[i]) << body[i].text;
@@ -214,7 +214,7 @@ TEST_F(IndividualStatsPrintoutTest, SectionsFlowOnRepeatingTheirColumnHeader)
     EXPECT_EQ(second[0].y, 112);
     EXPECT_EQ(second[0].text, "No      Name                 Att Com Com% Int Yards Long TDs Avg ");
     EXPECT_EQ(second[1].text, std::string(65, '_'));
-    EXPECT_EQ(second[2].y, 112 + 4 * kLine);
+    EXPECT_EQ(second[2].y, 112 + 4 * kStatsLine);
     EXPECT_EQ(second[2].text.substr(3, 11), "Passer 110 ");
     EXPECT_EQ(second[42].text, std::string(65, '_'));
     EXPECT_EQ(second[43].text.substr(0, 14), "   TEAM TOTALS");

@@ -7,6 +7,7 @@
 #include "base/datetime.h"
 #include "stats/drivesummary.h"
 #include "stats/scoringsummary.h"
+#include "support/sides.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,6 @@ namespace {
 using test::FakeSurface;
 using test::gameOf;
 using test::Play;
-
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
 
 // On a page of 1000 by 1300 the body is an Arial 20 high with characters 10
 // wide: the margin is 30, the grid starts at 86 and the lines at 146; lines

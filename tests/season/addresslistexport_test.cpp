@@ -11,12 +11,12 @@
 namespace yardmark {
 namespace {
 
-const DateTime kNow{2026, 12, 7, 9, 5, 7};
+const DateTime kListWritten{2026, 12, 7, 9, 5, 7};
 
 std::string exported(const Team &team, ExportFormat format, bool appending)
 {
     std::ostringstream out;
-    writeAddressList(out, team, format, appending, HtmlOptions{}, kNow);
+    writeAddressList(out, team, format, appending, HtmlOptions{}, kListWritten);
     return out.str();
 }
 
@@ -47,7 +47,7 @@ TEST(AddressListExportTest, HtmlIsExactWithPrimaryAlternatePrimaryRows)
         return r + "</tr>\n";
     };
     std::ostringstream footer;
-    writeFooter(footer, kNow);
+    writeFooter(footer, kListWritten);
     const std::string expected =
         "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><TITLE>Quillet "
         "Football Yardmark Address/Phone List</TITLE></HEAD><BODY>"

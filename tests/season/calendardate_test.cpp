@@ -1,11 +1,10 @@
 #include "season/calendardate.h"
+#include "today.h"
 
 #include <gtest/gtest.h>
 
 namespace yardmark {
 namespace {
-
-const DateTime kToday{2026, 12, 7, 8, 30, 0};
 
 TEST(CalendarDateTest, TypedDatesKeepOnlyTheirRanges)
 {

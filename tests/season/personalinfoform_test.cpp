@@ -1,13 +1,12 @@
 #include "season/personalinfoform.h"
 
 #include "sampleroster.h"
+#include "today.h"
 
 #include <gtest/gtest.h>
 
 namespace yardmark {
 namespace {
-
-const DateTime kToday{2026, 12, 7, 8, 30, 0};
 
 TEST(PersonalInfoFormTest, RowsShowTheStoredValues)
 {

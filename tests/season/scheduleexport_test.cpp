@@ -13,7 +13,7 @@
 namespace yardmark {
 namespace {
 
-const DateTime kNow{2026, 12, 7, 9, 5, 7};
+const DateTime kScheduleWritten{2026, 12, 7, 9, 5, 7};
 
 ScheduleEntry entry(int hour, int minute, EventType type, const std::string &home, const std::string &visitor,
                     const std::string &field, const std::string &note)
@@ -43,14 +43,14 @@ Schedule twoEvents()
 std::string exported(const Schedule &s, ExportFormat format, bool appending, const HtmlOptions &options = {})
 {
     std::ostringstream out;
-    writeSchedule(out, s, format, appending, options, kNow);
+    writeSchedule(out, s, format, appending, options, kScheduleWritten);
     return out.str();
 }
 
 std::string footer()
 {
     std::ostringstream out;
-    writeFooter(out, kNow);
+    writeFooter(out, kScheduleWritten);
     return out.str();
 }
 

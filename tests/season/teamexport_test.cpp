@@ -17,11 +17,11 @@
 namespace yardmark {
 namespace {
 
-const DateTime kNow{2026, 10, 3, 21, 4, 5};
+const DateTime kTeamWritten{2026, 10, 3, 21, 4, 5};
 
 class FixedNow {
 public:
-    FixedNow() { setFixedNow(kNow); }
+    FixedNow() { setFixedNow(kTeamWritten); }
     ~FixedNow() { setFixedNow(std::nullopt); }
 };
 
@@ -234,7 +234,7 @@ TEST(TeamHtmlTest, PageWithoutPersonalInformationIsExact)
 {
     const std::string h = "<tt><font color=000000 size=3>", b = h, e = "</font></tt>";
     std::ostringstream out;
-    writeTeamHtml(out, smallTeam(), false, false, HtmlOptions{}, kNow);
+    writeTeamHtml(out, smallTeam(), false, false, HtmlOptions{}, kTeamWritten);
     std::string expected = "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
                            "charset=windows-1252\"><TITLE>Quillet Football Yardmark A&amp;M</TITLE></HEAD><BODY>"
                            "\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n"
@@ -257,7 +257,7 @@ TEST(TeamHtmlTest, PageWithoutPersonalInformationIsExact)
                 "</td><td align=left>" + b + "Bench" + e + "</td><td align=left>" + b + "DefensiveStarter" + e +
                 "</td></tr>";
     std::ostringstream footer;
-    writeFooter(footer, kNow);
+    writeFooter(footer, kTeamWritten);
     EXPECT_EQ(out.str(), expected + footer.str());
 }
 
@@ -268,7 +268,7 @@ TEST(TeamHtmlTest, PersonalInformationAddsEightCellsWithAMailLink)
     Team team = smallTeam();
     team.personalInfo[0].email = "lee&co@x.org";
     std::ostringstream out;
-    writeTeamHtml(out, team, true, false, options, kNow);
+    writeTeamHtml(out, team, true, false, options, kTeamWritten);
     const std::string html = out.str();
     const std::string b = "<font color=000000 size=3>", e = "</font>";
     EXPECT_NE(html.find("<th colspan=12 bgcolor=F9FAD6>"), std::string::npos);
@@ -288,7 +288,7 @@ TEST(TeamHtmlTest, PersonalInformationAddsEightCellsWithAMailLink)
 TEST(TeamHtmlTest, AppendingLeavesOutThePageHead)
 {
     std::ostringstream out;
-    writeTeamHtml(out, smallTeam(), false, true, HtmlOptions{}, kNow);
+    writeTeamHtml(out, smallTeam(), false, true, HtmlOptions{}, kTeamWritten);
     EXPECT_EQ(out.str().rfind("\n<TABLE CELLPADDING=3 CELLSPACING=0 BORDER=1>\n", 0), 0u);
 }
 

@@ -5,6 +5,7 @@
 #include "playlist.h"
 
 #include "reports/html.h"
+#include "support/sides.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,7 @@ namespace {
 using test::gameOf;
 using test::Play;
 
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
-const DateTime kNow{2026, 11, 21, 16, 30, 0};
+const DateTime kDrivesWritten{2026, 11, 21, 16, 30, 0};
 
 /// A game that runs through every kind of drive end, into two overtime periods.
 Game drivesGame()
@@ -161,10 +160,10 @@ TEST(DriveSummaryTest, ScoreGrid)
     EXPECT_EQ(overtime.visitor, (std::array<std::string, 6>{"0", "0", "7", "0", "0", "7"}));
 }
 
-std::string exportOf(const Game &game, bool html, bool appending, const HtmlOptions &options = {})
+std::string drivesExport(const Game &game, bool html, bool appending, const HtmlOptions &options = {})
 {
     std::ostringstream out;
-    writeDriveSummary(out, game, {}, html, appending, options, kNow);
+    writeDriveSummary(out, game, {}, html, appending, options, kDrivesWritten);
     return out.str();
 }
 
@@ -178,10 +177,10 @@ TEST(DriveSummaryTest, CsvExport)
     const std::string expected = "Team, Plays, Yards, Duration, Result\n"
                                  "Home: 2 Plays,50 Yards, Duration:2:07, Punted at 10:33 of 1st Quarter\n"
                                  "Visitor: 1 Plays,2 Yards, Duration:0:13, End of Game\n";
-    EXPECT_EQ(exportOf(game, false, false), expected);
-    EXPECT_EQ(exportOf(game, false, true), expected);
+    EXPECT_EQ(drivesExport(game, false, false), expected);
+    EXPECT_EQ(drivesExport(game, false, true), expected);
     game.info.homeTeamName = "North, \"A\"";
-    EXPECT_EQ(exportOf(game, false, false).substr(37, 40), "\"North, \"\"A\"\": 2 Plays\",50 Yards, Durati");
+    EXPECT_EQ(drivesExport(game, false, false).substr(37, 40), "\"North, \"\"A\"\": 2 Plays\",50 Yards, Durati");
 }
 
 TEST(DriveSummaryTest, HtmlExport)
@@ -195,7 +194,7 @@ TEST(DriveSummaryTest, HtmlExport)
     HtmlOptions options;
     options.htmlFontFace = "Variable Width";
     std::ostringstream footer;
-    writeFooter(footer, kNow);
+    writeFooter(footer, kDrivesWritten);
     const std::string table =
         "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n"
         "\n\t<tr bgcolor=F9FAD6>"
@@ -219,11 +218,11 @@ TEST(DriveSummaryTest, HtmlExport)
         "\n\t\t<td align=center><font color=000000 size=3>End of Game</font></td>"
         "\n\t\t</tr>\n" +
         footer.str();
-    EXPECT_EQ(exportOf(game, true, false, options),
+    EXPECT_EQ(drivesExport(game, true, false, options),
               "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
               "charset=windows-1252\"><TITLE>Quillet Football Yardmark Drive Summary</TITLE></HEAD><BODY>" +
                   table);
-    EXPECT_EQ(exportOf(game, true, true, options), table);
+    EXPECT_EQ(drivesExport(game, true, true, options), table);
 }
 
 } // namespace

@@ -20,7 +20,7 @@ namespace {
 using test::gameOf;
 using test::Play;
 
-const DateTime kNow{2027, 1, 2, 3, 4, 5};
+const DateTime kExported{2027, 1, 2, 3, 4, 5};
 
 std::string contentOf(const std::filesystem::path &path)
 {
@@ -56,17 +56,17 @@ TEST(ExportTest, EveryReportAppendsToAnEarlierExport)
     } reports[] = {
         {"game",
          [&](std::ostream &out, bool asHtml, bool appending) {
-             writeGameSummary(out, game, home, visitor, asHtml, appending, html, kNow);
+             writeGameSummary(out, game, home, visitor, asHtml, appending, html, kExported);
          },
          "Team Name,Points Scored,", "Game Summary"},
         {"drives",
          [&](std::ostream &out, bool asHtml, bool appending) {
-             writeDriveSummary(out, game, league, asHtml, appending, html, kNow);
+             writeDriveSummary(out, game, league, asHtml, appending, html, kExported);
          },
          "Team, Plays, Yards, Duration, Result\n", "Drive Summary"},
         {"scoring",
          [&](std::ostream &out, bool asHtml, bool appending) {
-             writeScoringSummary(out, game, league, asHtml, appending, html, kNow);
+             writeScoringSummary(out, game, league, asHtml, appending, html, kExported);
          },
          "Team, Plays, Yards, Description\n", "Scoring Summary"},
     };

@@ -14,7 +14,7 @@ namespace {
 using test::gameOf;
 using test::Play;
 
-const DateTime kNow{2026, 10, 3, 21, 4, 9};
+const DateTime kSummaryWritten{2026, 10, 3, 21, 4, 9};
 
 TEST(GameSummaryTest, PeriodRanges)
 {
@@ -81,7 +81,7 @@ std::string summaryOf(const Game &game, bool html, bool appending, const HtmlOpt
     const GameTeamStats home = computeGameTeamStats(game, true, 0, 3, {});
     const GameTeamStats visitor = computeGameTeamStats(game, false, 0, 3, {});
     std::ostringstream out;
-    writeGameSummary(out, game, home, visitor, html, appending, options, kNow);
+    writeGameSummary(out, game, home, visitor, html, appending, options, kSummaryWritten);
     return out.str();
 }
 
@@ -113,7 +113,7 @@ TEST(GameSummaryTest, HtmlTable)
     options.htmlHeaderFontSize = 4;
     const std::string html = summaryOf(game, true, false, options);
     std::ostringstream footer;
-    writeFooter(footer, kNow);
+    writeFooter(footer, kSummaryWritten);
 
     const std::string head = "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
                              "charset=windows-1252\"><TITLE>Quillet Football Yardmark Game Summary</TITLE></HEAD><BODY>"

@@ -3,6 +3,7 @@
 #include "stats/drivesummary.h"
 
 #include "playlist.h"
+#include "support/sides.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,6 @@ namespace {
 
 using test::gameOf;
 using test::Play;
-
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
 
 /// One quarter of plays that touches every counting rule.
 Game countingGame()

@@ -9,7 +9,7 @@
 namespace yardmark {
 namespace {
 
-const DateTime kNow{2027, 1, 2, 3, 4, 5};
+const DateTime kReportWritten{2027, 1, 2, 3, 4, 5};
 
 /// A passer alone, and two rushers with their totals.
 Stat sampleStat()
@@ -49,7 +49,7 @@ Stat sampleStat()
 std::string write(const Stat &stat, StatView view, bool html, bool appending)
 {
     std::ostringstream out;
-    writeIndividualStats(out, stat, view, html, appending, HtmlOptions{}, kNow);
+    writeIndividualStats(out, stat, view, html, appending, HtmlOptions{}, kReportWritten);
     return out.str();
 }
 

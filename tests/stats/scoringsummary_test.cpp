@@ -3,6 +3,7 @@
 #include "playlist.h"
 
 #include "reports/html.h"
+#include "support/sides.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,7 @@ namespace {
 using test::gameOf;
 using test::Play;
 
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
-const DateTime kNow{2026, 9, 5, 18, 2, 3};
+const DateTime kScoringWritten{2026, 9, 5, 18, 2, 3};
 
 Game scoringGame()
 {
@@ -96,10 +95,10 @@ TEST(ScoringSummaryTest, WindowLines)
     EXPECT_TRUE(scoringLines(gameOf({}), {}).empty());
 }
 
-std::string exportOf(const Game &game, bool html, bool appending, const HtmlOptions &options = {})
+std::string scoringExport(const Game &game, bool html, bool appending, const HtmlOptions &options = {})
 {
     std::ostringstream out;
-    writeScoringSummary(out, game, {}, html, appending, options, kNow);
+    writeScoringSummary(out, game, {}, html, appending, options, kScoringWritten);
     return out.str();
 }
 
@@ -116,9 +115,9 @@ TEST(ScoringSummaryTest, CsvKeepsEachNarrationInOneField)
         "Visitor: 3 Plays,80 Yards,\"at 9:08 3rd Q, V, 1st D, Vrb rushes for 60 for a TD\"\n"
         "Visitor: n/a, n/a,\" 3rd Q, V, Visitor PAT rush attempt good\"\n"
         "Home: 1 Plays,25 Yards,\"in OT1, H, 1st D, Hrb rushes for 25 for a TD\"\n";
-    EXPECT_EQ(exportOf(game, false, false), expected);
+    EXPECT_EQ(scoringExport(game, false, false), expected);
     // Appending writes the header again; the line feed between the parts is the export's.
-    EXPECT_EQ(exportOf(game, false, true), expected);
+    EXPECT_EQ(scoringExport(game, false, true), expected);
 }
 
 TEST(ScoringSummaryTest, HtmlRowsMarkTheTeam)
@@ -131,7 +130,7 @@ TEST(ScoringSummaryTest, HtmlRowsMarkTheTeam)
     HtmlOptions options;
     options.htmlFontFace = "Variable Width";
     std::ostringstream footer;
-    writeFooter(footer, kNow);
+    writeFooter(footer, kScoringWritten);
     const std::string table =
         "\n<TABLE CELLPADDING=0 CELLSPACING=0 BORDER=1>\n"
         "\n\t<tr bgcolor=F9FAD6>"
@@ -153,11 +152,11 @@ TEST(ScoringSummaryTest, HtmlRowsMarkTheTeam)
         "\n\t\t<td align=center><font color=000000 size=3>1st Q, H, Kick extra point is no good</font></td>"
         "\n\t\t</tr>\n" +
         footer.str();
-    EXPECT_EQ(exportOf(game, true, false, options),
+    EXPECT_EQ(scoringExport(game, true, false, options),
               "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
               "charset=windows-1252\"><TITLE>Quillet Football Yardmark Scoring Summary</TITLE></HEAD><BODY>" +
                   table);
-    EXPECT_EQ(exportOf(game, true, true, options), table);
+    EXPECT_EQ(scoringExport(game, true, true, options), table);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 using test::gameOf;
 using test::Play;
 
-const DateTime kNow{2027, 1, 2, 3, 4, 5};
+const DateTime kTeamStatsWritten{2027, 1, 2, 3, 4, 5};
 
 TEST(TeamStatsTest, PossessionTimeCarriesSecondsIntoMinutesAcrossGames)
 {
@@ -185,7 +185,7 @@ TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
     totals.opponents.possessionText = "28:55";
 
     std::ostringstream csv;
-    writeTeamStats(csv, totals, false, true, HtmlOptions{}, kNow);
+    writeTeamStats(csv, totals, false, true, HtmlOptions{}, kTeamStatsWritten);
     const std::string header =
         "Team Name,Points Scored,First Downs,By Rush/Pass/Penalty,3rd Downs Made/Att/Eff,4th Downs Made/Att/Eff,"
         "Total Yards/Avg Per Play,Total Yards Rushing,Rushing Att/Avg,Total Yards Passing,Pass Att/Comp/Int,"
@@ -196,7 +196,7 @@ TEST(TeamStatsTest, ExportsWriteTheTeamAndItsOpponents)
     EXPECT_EQ(csv.str(), header + "\"Otters, North\",21" + zeros + "31:05\nOpponents,14" + zeros + "28:55\n");
 
     std::ostringstream html;
-    writeTeamStats(html, totals, true, false, HtmlOptions{}, kNow);
+    writeTeamStats(html, totals, true, false, HtmlOptions{}, kTeamStatsWritten);
     const std::string text = html.str();
     EXPECT_EQ(text.rfind("<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
                          "<TITLE>Quillet Football Yardmark Team Statistics</TITLE></HEAD><BODY>"

@@ -1,13 +1,12 @@
 #include "vocabulary/scoring.h"
+
+#include "support/sides.h"
 #include "vocabulary/vocabulary.h"
 
 #include <gtest/gtest.h>
 
 namespace yardmark {
 namespace {
-
-constexpr bool kHome = true;
-constexpr bool kVisitor = false;
 
 struct ScoreCase {
     ScoreType score;

@@ -76,7 +76,17 @@ void setNightColors(bool on)
     }
     if (QStyle *style = QStyleFactory::create(day->style))
         QApplication::setStyle(style);
-    QApplication::setPalette(day->palette);
+    // Every colour given back as it was: a role the day palette left to the
+    // system (Windows leaves some) would otherwise keep its night colour.
+    QPalette whole = day->palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            whole.setBrush(g, r, day->palette.brush(g, r));
+        }
+    }
+    QApplication::setPalette(whole);
     day.reset();
 }
 

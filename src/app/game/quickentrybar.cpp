@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRegularExpression>
 
 namespace yardmark {
@@ -53,7 +54,11 @@ void QuickEntryBar::showHint(const QString &text)
 void QuickEntryBar::showMessage(const QString &text, bool error)
 {
     m_showsError = error;
-    m_message->setStyleSheet(error ? QStringLiteral("color: %1").arg(errorTextColor(palette()).name()) : QString());
+    // Only the text's colour is set: every other colour follows the window's.
+    QPalette colours;
+    if (error)
+        colours.setColor(QPalette::WindowText, errorTextColor(palette()));
+    m_message->setPalette(colours);
     m_message->setText(text);
 }
 

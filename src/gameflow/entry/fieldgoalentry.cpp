@@ -11,20 +11,20 @@ namespace yardmark {
 
 namespace {
 
-constexpr KickResults<FieldGoalResult, 6> kResults{{KickResult::FieldGoalGood, KickResult::BlockedFieldGoal,
-                                                    KickResult::NoKick, KickResult::FieldGoalWideLeft,
-                                                    KickResult::FieldGoalWideRight, KickResult::FieldGoalShort}};
+constexpr KickResults<FieldGoalResult, 6> kFieldGoalResults{
+    {KickResult::FieldGoalGood, KickResult::BlockedFieldGoal, KickResult::NoKick, KickResult::FieldGoalWideLeft,
+     KickResult::FieldGoalWideRight, KickResult::FieldGoalShort}};
 
 std::int32_t kickResultOf(FieldGoalResult result)
 {
-    return kResults.codeOf(result);
+    return kFieldGoalResults.codeOf(result);
 }
 
 } // namespace
 
 std::optional<FieldGoalResult> fieldGoalResultOf(std::int32_t kickResult)
 {
-    return kResults.resultOf(kickResult);
+    return kFieldGoalResults.resultOf(kickResult);
 }
 
 FieldGoalEntry::FieldGoalEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)

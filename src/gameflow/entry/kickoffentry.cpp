@@ -14,19 +14,19 @@ namespace {
 
 constexpr std::int32_t kKickOverYards = 5;
 
-constexpr KickResults<KickOffResult, 4> kResults{
+constexpr KickResults<KickOffResult, 4> kKickOffResults{
     {KickResult::Runback, KickResult::Touchback, KickResult::OutOfBounds, KickResult::FairCatch}};
 
 std::int32_t kickResultOf(KickOffResult result)
 {
-    return kResults.codeOf(result);
+    return kKickOffResults.codeOf(result);
 }
 
 } // namespace
 
 std::optional<KickOffResult> kickOffResultOf(std::int32_t kickResult)
 {
-    return kResults.resultOf(kickResult);
+    return kKickOffResults.resultOf(kickResult);
 }
 
 KickOffEntry::KickOffEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)

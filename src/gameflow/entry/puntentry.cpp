@@ -11,20 +11,20 @@ namespace yardmark {
 
 namespace {
 
-constexpr KickResults<PuntResult, 6> kResults{{KickResult::Runback, KickResult::Touchback,
-                                               KickResult::DownedByKickingTeam, KickResult::OutOfBounds,
-                                               KickResult::FairCatch, KickResult::BlockedPunt}};
+constexpr KickResults<PuntResult, 6> kPuntResults{{KickResult::Runback, KickResult::Touchback,
+                                                   KickResult::DownedByKickingTeam, KickResult::OutOfBounds,
+                                                   KickResult::FairCatch, KickResult::BlockedPunt}};
 
 std::int32_t kickResultOf(PuntResult result)
 {
-    return kResults.codeOf(result);
+    return kPuntResults.codeOf(result);
 }
 
 } // namespace
 
 std::optional<PuntResult> puntResultOf(std::int32_t kickResult)
 {
-    return kResults.resultOf(kickResult);
+    return kPuntResults.resultOf(kickResult);
 }
 
 PuntEntry::PuntEntry(const PlayEntryContext &context) : CurrentPlayFumbleEntry(context)

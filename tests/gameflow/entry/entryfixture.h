@@ -3,14 +3,12 @@
 #include "../scriptedinteraction.h"
 #include "gameflow/gamerules.h"
 #include "gameflow/playentrycontext.h"
+#include "support/sides.h"
 #include "vocabulary/vocabulary.h"
 
 #include <gtest/gtest.h>
 
 namespace yardmark {
-
-inline constexpr bool kHome = true;
-inline constexpr bool kVisitor = false;
 
 /// A play being entered between the Tigers (home, with the ball) and the
 /// Bears, on the 100-yard field, with scripted answers. Rosters are sorted by
