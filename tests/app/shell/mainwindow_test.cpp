@@ -374,6 +374,10 @@ TEST_F(MainWindowTest, TheStartPanelOffersTheWayInAndTheGamesOpenedLast)
     recent->actions().front()->trigger();
     EXPECT_EQ(opened, QStringList{QStringLiteral("Edit Game Information")});
 
+    // Opening it listed it anew, and the panel reads it again; on Windows a
+    // file being read stays in its folder until it is closed, even deleted.
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return list->topLevelItem(0)->text(1) == QStringLiteral("Tigers Versus Bears"); }));
     std::filesystem::remove(gameFile);
     recent->actions().front()->trigger();
     EXPECT_NE(ui.messages.back().text.find("not there any more"), std::string::npos);
