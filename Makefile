@@ -55,6 +55,10 @@ test: configure-test
 # fresh Wine prefix.
 BUILD_WIN     ?= build/windows
 SEASON_GAMES  ?= 12
+# The Windows programs are optimised as Debian optimises its own (-O2; GCC
+# 12's -O3 warns wrongly inside std::string): a quarter of the size, and with
+# that much less code to write out and link, quicker to build too.
+WINDOWS_OPTIMISE ?= -O2 -DNDEBUG
 WINDOWS_TOOLS := command -v x86_64-w64-mingw32-g++-posix >/dev/null && \
                  { command -v wine64 || test -x /usr/lib/wine/wine64; } >/dev/null
 VERSION       := $(shell sed -n 's/^project.Yardmark VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -68,6 +72,7 @@ windows-app: configure-test
 	@qt=$$(bash scripts/windows-qt) && \
 	cmake -S . -B $(BUILD_WIN) $(GENERATOR) --toolchain cmake/mingw-w64-x86_64.cmake \
 	    -DCMAKE_PREFIX_PATH=$$qt -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=$(QT_HOST_CMAKE) \
+	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="$(WINDOWS_OPTIMISE)" \
 	    -DYARDMARK_BUILD_APP=ON -DYARDMARK_WERROR=ON -DYARDMARK_UNITY_BUILD=$(UNITY) \
 	    -DYARDMARK_SAME_BYTES_GAMES=$(SEASON_GAMES) \
 	    -DYARDMARK_WINDOWS_SETUP=$(abspath $(WINDOWS_SETUP)) \
