@@ -1,5 +1,7 @@
 #include "offscreenqt.h"
 
+#include "qtbase/headlessplatform.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -19,12 +21,7 @@ OffscreenQt::OffscreenQt()
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
     if (QCoreApplication::instance() == nullptr) {
-#ifndef Q_OS_WIN
-        // Windows draws off the screen on its own platform, which needs no
-        // display; elsewhere the platform would want an X or Wayland server.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
+        chooseHeadlessPlatform();
         m_app = std::make_unique<QGuiApplication>(g_argc, g_argv);
     }
 }

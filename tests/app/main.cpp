@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/headlessplatform.h"
+#include "qtbase/headlessplatform.h"
 
 int main(int argc, char **argv)
 {
-    yardmark::testing::chooseTestPlatform();
+    yardmark::chooseHeadlessPlatform();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -19,7 +19,7 @@
 #include "app/shell/singleinstance.h"
 #include "records/gamefile.h"
 #include "records/settingsfile.h"
-#include "support/headlessplatform.h"
+#include "qtbase/headlessplatform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,7 +62,7 @@ int main(int argc, char **argv)
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // lines end as the test reads them, in "\n"
 #endif
-    yardmark::testing::chooseTestPlatform();
+    yardmark::chooseHeadlessPlatform();
     QApplication app(argc, argv);
     const bool open = takeOption(argc, argv, "--open");
     const bool saveEach = takeOption(argc, argv, "--save");
