@@ -1,6 +1,7 @@
 #include "gameresult.h"
 
 #include "vocabulary/scoring.h"
+#include "vocabulary/vocabulary.h"
 
 #include <algorithm>
 

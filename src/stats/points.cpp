@@ -1,6 +1,7 @@
 #include "points.h"
 
 #include "stats/saturatingadd.h"
+#include "vocabulary/vocabulary.h"
 
 namespace yardmark {
 
