@@ -9,6 +9,7 @@
 #include "app/game/passdialog.h"
 #include "app/game/penaltydialog.h"
 #include "app/game/puntdialog.h"
+#include "app/game/quickentrybar.h"
 #include "app/game/rushdialog.h"
 #include "app/game/seasontodatedialog.h"
 #include "app/season/schedulewindow.h"
@@ -46,6 +47,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -374,6 +376,12 @@ std::vector<Step> Tour::playDialogSteps()
 std::vector<Step> Tour::gameWindowSteps()
 {
     const auto close = [this] { closeGame(); };
+    // A quick line the game cannot take, its reason shown beside it: the
+    // reason's colour by day and at night.
+    const auto refusedQuickLine = [this] {
+        m_game->quickEntry().line()->setText(QStringLiteral("r 22 6 9"));
+        m_game->quickEntry().enter();
+    };
     return {
         {"game-window", openGame(false, true), close},
         {"game-window-home-right", openGame(false, false), close},
@@ -391,18 +399,20 @@ std::vector<Step> Tour::gameWindowSteps()
          },
          close},
         {"game-window-crowded",
-         [this] {
+         [this, refusedQuickLine] {
              openGame(false, true)();
              m_game->flow().game().plays = crowdedGame().plays;
              m_game->flow().swapSides(); // any command draws the chart again
              m_game->flow().swapSides();
+             refusedQuickLine();
          },
          close},
         {"game-window-indoor", openGame(true, true), close},
         {"game-window-night",
-         [this] {
+         [this, refusedQuickLine] {
              night(true);
              openGame(false, true)();
+             refusedQuickLine();
          },
          [this, close] {
              close();
