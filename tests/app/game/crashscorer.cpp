@@ -17,9 +17,9 @@
 #include "app/setup/setupcommands.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/singleinstance.h"
+#include "qtbase/headlessplatform.h"
 #include "records/gamefile.h"
 #include "records/settingsfile.h"
-#include "qtbase/headlessplatform.h"
 
 #include <QAction>
 #include <QApplication>
